@@ -1,0 +1,46 @@
+# Two commands for a fresh Debian 12 machine: `make run` and `make test`.
+# Each installs what is missing, configures and builds incrementally.
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_GEN := -G Ninja
+
+.PHONY: run build test deps bench fuzz install clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B build $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build -j $(JOBS)
+
+run: build
+	./build/ui/korva $(ARGS)
+
+# Tests build apart from the program, under AddressSanitizer and UBSan.
+test: deps
+	@cmake -S . -B build-test $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKORVA_SANITIZE=ON >/dev/null
+	@cmake --build build-test -j $(JOBS)
+	@cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DKORVA_BUILD_TESTS=OFF \
+	  -DKORVA_BUILD_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@set -e; for b in build-bench/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; \
+	  QT_QPA_PLATFORM=offscreen "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# libFuzzer targets, built with clang; run one with
+#   build-fuzz/fuzz/fuzz_archive -max_total_time=600 fuzz/corpus/archive
+fuzz:
+	@./scripts/install-deps.sh --fuzz
+	@cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKORVA_FUZZ=ON -DKORVA_WITH_QT=OFF -DKORVA_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+
+install: build
+	cmake --install build $(if $(PREFIX),--prefix $(PREFIX),)
+
+clean:
+	rm -rf build build-test build-bench build-fuzz

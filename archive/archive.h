@@ -1,0 +1,121 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/archive_error.h"
+#include "archive/class_registry.h"
+#include "archive/serializable.h"
+
+namespace korva {
+
+// The byte encoder of every binary data file: little-endian primitives,
+// counted strings, element counts and tagged object references.
+//
+// A storing archive collects bytes in memory; close() replaces the target file
+// atomically.  A loading archive reads from a byte buffer (usually a whole
+// file) and raises ArchiveError when the bytes run out or a tag is wrong.
+// Nothing it reads is trusted: a count or length larger than the bytes left is
+// endOfFile before anything is allocated.
+class Archive {
+public:
+    enum class Mode { storing, loading };
+
+    // A storing archive that writes to `path` on close().
+    static Archive forWriting(std::filesystem::path path);
+    // A storing archive that only collects bytes (see bytes()).
+    static Archive inMemory();
+    // A loading archive over bytes.
+    static Archive forReading(std::vector<std::uint8_t> bytes);
+    // A loading archive over the whole file; false when it cannot be read.
+    static bool openForReading(const std::filesystem::path& path, Archive& out);
+
+    Archive(Archive&&) noexcept;
+    Archive& operator=(Archive&&) noexcept;
+    ~Archive();
+
+    bool isStoring() const { return mode_ == Mode::storing; }
+    bool isLoading() const { return mode_ == Mode::loading; }
+
+    // Primitives.
+    void writeByte(std::uint8_t v);
+    void writeWord(std::uint16_t v);
+    void writeDword(std::uint32_t v);
+    void writeF32(float v);
+    void writeBytes(const void* data, std::size_t n);
+    std::uint8_t readByte();
+    std::uint16_t readWord();
+    std::uint32_t readDword();
+    float readF32();
+    void readBytes(void* data, std::size_t n);
+
+    // Read or write, by direction.
+    void io(std::uint8_t& v) { isStoring() ? writeByte(v) : void(v = readByte()); }
+    void io(std::uint16_t& v) { isStoring() ? writeWord(v) : void(v = readWord()); }
+    void io(std::uint32_t& v) { isStoring() ? writeDword(v) : void(v = readDword()); }
+    void io(std::int32_t& v);
+    void io(float& v) { isStoring() ? writeF32(v) : void(v = readF32()); }
+    void io(std::string& s) { isStoring() ? writeString(s) : void(s = readString()); }
+
+    // Counted strings (8-bit characters).  The reader also accepts the 16-bit
+    // character form; characters above 0xFF become '?'.
+    void writeString(std::string_view s);
+    std::string readString();
+
+    // Element counts.  `minBytesPerElement` lets the reader refuse a count that
+    // the bytes left cannot hold.
+    void writeCount(std::uint32_t n);
+    std::uint32_t readCount(std::size_t minBytesPerElement = 2);
+
+    // Object references.
+    void writeObject(const Serializable* obj);
+    // Reads a reference to an object of class T (T must declare kClassName and
+    // kSchema and be default-constructible).  Returns null for the null
+    // reference.  A reference back to an object already read returns that
+    // same object.
+    template <class T>
+    std::shared_ptr<T> readObject() {
+        registerSerializable<T>(T::kClassName, T::kSchema);
+        std::shared_ptr<Serializable> obj = readObjectOf(T::kClassName);
+        if (!obj) return nullptr;
+        auto typed = std::dynamic_pointer_cast<T>(obj);
+        if (!typed) throw ArchiveError(ArchiveError::badClass);
+        return typed;
+    }
+
+    std::size_t position() const { return pos_; }
+    std::size_t bytesLeft() const { return data_.size() - pos_; }
+    const std::vector<std::uint8_t>& bytes() const { return data_; }
+
+    // Storing: writes the bytes to the target file (temporary file, flush,
+    // rename).  False when the file cannot be written; the old file stays.
+    bool close();
+
+private:
+    Archive(Mode m, std::filesystem::path path, std::vector<std::uint8_t> data);
+    void need(std::size_t n) const;
+    std::shared_ptr<Serializable> readObjectOf(std::string_view expected);
+    void writeClassTag(std::uint32_t classIndex);
+
+    Mode mode_;
+    std::filesystem::path path_;
+    std::vector<std::uint8_t> data_;
+    std::size_t pos_ = 0;
+
+    // Running index table.  Index 0 is the null reference.
+    struct Slot {
+        const ClassRegistry::Entry* cls = nullptr; // set for a class slot
+        std::shared_ptr<Serializable> obj;         // set for an object slot (loading)
+    };
+    std::vector<Slot> table_;
+    std::map<const Serializable*, std::uint32_t> writtenObjects_;
+    std::map<std::string, std::uint32_t, std::less<>> writtenClasses_;
+};
+
+} // namespace korva

@@ -1,0 +1,31 @@
+# korva_library(<folder> [deps...]) makes the static library korva_<folder> from
+# every .cpp in the folder.  A folder that does not exist yet (or is empty) is
+# skipped, so libraries appear as their code arrives.
+function(korva_library folder)
+  set(dir ${PROJECT_SOURCE_DIR}/${folder})
+  if(NOT EXISTS ${dir})
+    return()
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_library(korva_${folder} STATIC ${sources})
+  target_include_directories(korva_${folder} PUBLIC ${PROJECT_SOURCE_DIR})
+  foreach(dep IN LISTS ARGN)
+    if(TARGET ${dep})
+      target_link_libraries(korva_${folder} PUBLIC ${dep})
+    endif()
+  endforeach()
+endfunction()
+
+# The toolkit-free libraries that exist, lowest last (for linking).
+function(korva_all_libraries out)
+  set(libs)
+  foreach(name app search daily lists core archive)
+    if(TARGET korva_${name})
+      list(APPEND libs korva_${name})
+    endif()
+  endforeach()
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()

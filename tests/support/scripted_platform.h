@@ -1,0 +1,62 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace korva::test {
+
+// A Platform that answers from queues and records every question.  A
+// question nobody scripted is a test failure (it throws).
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        MsgButtons buttons;
+    };
+
+    // Scripting.
+    void answer(MsgAnswer a) { answers.push_back(a); }
+    void answerFile(std::optional<std::filesystem::path> p) { files.push_back(std::move(p)); }
+    void answerText(std::optional<std::string> t) { texts.push_back(std::move(t)); }
+
+    // Platform.
+    MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) override;
+    void beginWaitCursor() override;
+    void endWaitCursor() override;
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> textEntry(const std::string& prompt, const std::string& caption,
+                                         const std::string& initial) override;
+    LocalDateTime now() override { return clock; }
+    ScreenSize screenSize() override { return screen; }
+    void openHelp(int context) override { helpContexts.push_back(context); }
+
+    // What happened.
+    std::vector<Message> messages;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<std::string> prompts;
+    std::vector<int> helpContexts;
+    int waitDepth = 0;
+    int waitCount = 0;
+
+    // Answers still queued.
+    std::deque<MsgAnswer> answers;
+    std::deque<std::optional<std::filesystem::path>> files;
+    std::deque<std::optional<std::string>> texts;
+
+    LocalDateTime clock{1999, 1, 2, 12, 0, 0};
+    ScreenSize screen{1280, 1024};
+
+    // Texts of all messages, in order.
+    std::vector<std::string> messageTexts() const;
+    bool allAnswersUsed() const { return answers.empty() && files.empty() && texts.empty(); }
+};
+
+} // namespace korva::test

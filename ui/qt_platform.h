@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/platform.h"
+
+class QWidget;
+
+namespace korva {
+
+// The Platform of the running program: Qt message boxes, file choosers and
+// the wait cursor.  Texts cross the boundary as Latin-1.
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
+
+    MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) override;
+    void beginWaitCursor() override;
+    void endWaitCursor() override;
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> textEntry(const std::string& prompt, const std::string& caption,
+                                         const std::string& initial) override;
+    LocalDateTime now() override;
+    ScreenSize screenSize() override;
+    void openHelp(int context) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace korva
