@@ -5,6 +5,8 @@ file(GLOB_RECURSE files RELATIVE ${SRC} LIST_DIRECTORIES true ${SRC}/*)
 foreach(rel IN LISTS files)
   if(IS_DIRECTORY ${SRC}/${rel})
     file(MAKE_DIRECTORY ${DST}/${rel})
+  elseif(rel MATCHES "(^|/)\\.gitkeep$")
+    # placeholders that keep empty folders in git are not data
   elseif(NOT EXISTS ${DST}/${rel})
     get_filename_component(parent ${DST}/${rel} DIRECTORY)
     file(MAKE_DIRECTORY ${parent})
