@@ -36,9 +36,10 @@ struct StateFileData {
 // The 19 lines, each ended by CR LF.
 std::string formatStateFile(const StateFileData& data);
 
-// Reads the lines back; accepts LF or CR LF.  Lines that are missing or
-// damaged keep the defaults of StateFileData (see the implementation for the
-// reasoning per line).  `linesRead` tells how many lines were present.
+// Reads the lines back; accepts LF or CR LF.  Numbers and names that are
+// missing or damaged keep the defaults of StateFileData; a missing flag line
+// counts as pending work (flag clear).  `linesRead` tells how many lines were
+// present.
 StateFileData parseStateFile(std::string_view text, int* linesRead = nullptr);
 
 } // namespace korva
