@@ -41,6 +41,9 @@ public:
 
     // ---- Index ------------------------------------------------------------
     bool loadIndex();
+    // The body of loadIndex over the bytes of an index file; false (and the
+    // old index kept) when they are not a well-formed index.
+    bool loadIndexFromBytes(const std::vector<std::uint8_t>& bytes);
     bool saveIndex();
     bool readUnconsolidatedFile();
     void rebuildCategoryTables();
@@ -75,7 +78,10 @@ public:
     bool readFoodRecord(const ShortFood& entry, NutrientRecord& record) const;
     bool writeFoodRecord(const ShortFood& entry, const NutrientRecord& record);
 
-    enum class AddOutcome { added, tooManyUnconsolidated, tooManyRecords, writeFailed };
+    enum class AddOutcome { added, tooManyUnconsolidated, tooManyRecords, writeFailed, idsUsedUp };
+    // Whether one more food fits before the next consolidation: `added` when
+    // it does, else the reason it does not.
+    AddOutcome canAddFood() const;
     // Adds a new or re-categorised food (the caller has filled name, serving
     // text, grams per serving, id and category).  Returns the outcome; on
     // success `position` (when given) receives the entry's index position.
@@ -132,5 +138,8 @@ private:
     int blockPosition_ = 0;
     std::FILE* scanFile_ = nullptr;
 };
+
+// The message shown when an addition is refused (empty for `added`).
+std::string addOutcomeMessage(FoodDataBase::AddOutcome outcome);
 
 } // namespace korva
