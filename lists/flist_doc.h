@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "lists/food_list.h"
+
+namespace korva {
+
+class ActiveDocument;
+class FoodDataBase;
+class Platform;
+
+// One open food list or recipe: owns its FoodList, knows its title and path
+// and whether it changed since it was last read or written.  Every command of
+// the document's window that acts on the document lives here; the window
+// only forwards to it.
+class CFListDoc {
+public:
+    CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, bool isRecipe);
+    ~CFListDoc();
+    CFListDoc(const CFListDoc&) = delete;
+    CFListDoc& operator=(const CFListDoc&) = delete;
+
+    bool isRecipe() const { return isRecipe_; }
+    FoodList& list() { return list_; }
+    const FoodList& list() const { return list_; }
+    const std::string& title() const { return title_; }
+    // Where Save writes: a bare name lies in the document's own directory.
+    std::filesystem::path pathName() const;
+    FoodDataBase& dataBase() const { return db_; }
+    Platform& platform() const { return platform_; }
+
+    // Any change of the list since the last read or write counts, as does a
+    // merge; a successful save or open clears it.
+    bool isModified() const;
+    void setModified(bool on);
+
+    bool hasItems() const { return list_.itemCount() != 0; }
+    // Instructions, a serving description and at least 0.1 servings.
+    bool recipeSavable() const;
+    // Makes this the document the commands act on.
+    void activate();
+
+    // ---- Creation ---------------------------------------------------------
+    // A new document.  A food list takes `name` (the next food list file
+    // name) as its path; a new recipe takes it (the default recipe name) as
+    // its path and recipe name.
+    void onNewDocument(const std::string& name);
+    // A food list chosen with File Open; false (document unchanged) when it
+    // cannot be read.
+    bool onOpenDocument(const std::filesystem::path& file);
+    // Open Recipe: reads the recipe file; false when it cannot be read.
+    bool onOpenRecipe(const std::filesystem::path& file);
+    // 1/0/-1 outcomes turned into success, with the not-found message.
+    bool readFoodList(const std::filesystem::path& file, bool merge);
+    bool openRecipe(const std::filesystem::path& file);
+
+    // ---- Commands (each answers whether the view must be refreshed) -------
+    bool onSaveFoodList();
+    bool onSaveFoodListAs();
+    bool onMergeFoodList();
+    // `chooseRecipe` is the recipe chooser; none when the user cancelled.
+    bool onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe);
+    bool onRecipeMergeFoodList();
+    // Guards of commands whose work lives elsewhere: each shows its refusal
+    // and answers false, or answers true when the command may go on.
+    bool checkExportFoodList() const;
+    bool checkExportRecipe() const;
+    bool checkViewAllNutrients() const;
+    bool checkViewOneNutrient() const;
+    // Close of the Recipe menu: true when the document is to close.
+    bool onRecipeClose();
+    // The prompt when a window closes: true when it may close.  A modified
+    // food list asks whether to save it first.
+    bool canClose();
+
+private:
+    void setFoodListTitle(const std::string& nameWithoutExtension);
+    std::filesystem::path documentDirectory() const;
+    bool writeTo(const std::filesystem::path& file);
+
+    FoodDataBase& db_;
+    Platform& platform_;
+    ActiveDocument& active_;
+    bool isRecipe_;
+    FoodList list_;
+    std::string title_;
+    std::uint64_t savedRevision_ = 0;
+    bool forcedModified_ = false;
+};
+
+// The document's messages.
+namespace docmsg {
+inline constexpr const char* kUseRecipeMenu = "Use RECIPE MENU entries ...";
+inline constexpr const char* kUseRecipeMenuMerge = "Use RECIPE menu entries ...";
+inline constexpr const char* kUseMergeUnderRecipe = "Use MERGE under RECIPE ...";
+inline constexpr const char* kUseFoodListMenu = "Use FOODLIST MENU entries ...";
+inline constexpr const char* kNoChanges = "... no changes, can't save ...";
+inline constexpr const char* kNoFoodItems = "... can't save, no FOOD ITEMS in FOOD LIST ...";
+inline constexpr const char* kSaved = "Food List  file  has  been  saved . . .";
+inline constexpr const char* kSavedCaption = "FOOD  LIST  FILES";
+inline constexpr const char* kFoodListNotFound = "... ERROR ... FOOD LIST file not found ...";
+inline constexpr const char* kFoodListNotFoundLower = "... ERROR ... food list file not found ...";
+inline constexpr const char* kRecipeNotFound = "... ERROR ... RECIPE file not found ...";
+inline constexpr const char* kRecipeNotFoundLower = "... ERROR ... recipe file not found ...";
+inline constexpr const char* kNoRecipes = "... no recipes in data base, can't open ..";
+inline constexpr const char* kNoActiveList = "no active Food List, can't export ..";
+inline constexpr const char* kNoItemsNutrients = "... no FOOD ITEMS, can't display nutrients...";
+inline constexpr const char* kNoItemsNutrient = "... no FOOD ITEMS, can't display nutrient...";
+inline constexpr const char* kFoodListFilter = "All Files (*.*)|*.*|Food List Files(*.FLS)|*.FLS||";
+inline constexpr const char* kFoodListExtension = "FLS";
+} // namespace docmsg
+
+} // namespace korva

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/serializable.h"
+#include "core/nutrient_record.h"
+#include "lists/food_item.h"
+
+namespace korva {
+
+class FoodDataBase;
+class Platform;
+struct LocalDateTime;
+
+// "MM/DD/YY", the form of a list's creation date.
+std::string listDateText(const LocalDateTime& t);
+
+// Outcomes of reading a list or recipe file.
+enum ReadOutcome : int { kReadFormatError = -1, kReadNotFound = 0, kReadOk = 1 };
+
+// An ordered list of food items with the nutrient totals of the whole list.
+// The same class holds a recipe, which adds a name, a serving description, a
+// number of servings and instruction lines.
+//
+// The list reaches the data base (when it has one) to read food records, to
+// resolve the food ids of a file and to keep the shared current food in step
+// with its current item.  Operations on the current item do nothing on an
+// empty list.
+class FoodList : public Serializable {
+public:
+    static constexpr const char* kClassName = "FoodList";
+    static constexpr unsigned kSchema = 0;
+
+    static constexpr std::uint16_t kLeadingWord = 0x0DAF;
+    static constexpr std::uint16_t kFoodListMark = 0x0AAA;
+    static constexpr std::uint16_t kRecipeMark = 0x0BBB;
+    enum ListType : std::uint16_t { kFoodList = 0, kRecipe = 1 };
+    // Both counts are single words in the file.
+    static constexpr std::size_t kMaxItems = 0xFFFF;
+    static constexpr std::size_t kMaxInstructions = 0xFFFF;
+
+    explicit FoodList(FoodDataBase* db = nullptr, std::string date = {});
+
+    FoodDataBase* dataBase() const { return db_; }
+    void setDataBase(FoodDataBase* db) { db_ = db; }
+
+    // ---- Items ------------------------------------------------------------
+    std::size_t itemCount() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    const std::vector<FoodItem>& items() const { return items_; }
+    const FoodItem& item(std::size_t i) const { return items_[i]; }
+    // The selected item, or null on an empty list.
+    const FoodItem* current() const;
+    // Position of the selected item; -1 on an empty list.
+    int currentIndex() const { return items_.empty() ? -1 : current_; }
+
+    // Adds the food at the end in `unit`, makes it current and adds it to the
+    // totals.  Answers the item's listing line, or none when the food's record
+    // cannot be read or the list is full (the list unchanged).
+    std::optional<std::string> addFood(const ShortFood& entry, std::uint16_t unit);
+    // Appends a built item and makes it current (totals untouched).  False
+    // when the list is full.
+    bool append(FoodItem item);
+    void deleteCurrent();
+    void clear();
+    void select(int index);
+    void step(bool forward);
+
+    // ---- Totals -----------------------------------------------------------
+    void resetTotals();
+    void recomputeTotals();
+    void addCurrentToTotals();
+    const NutrientRecord& totals() const { return totals_; }
+    float totalGrams() const { return totalGrams_; }
+    int pctFat() const { return pctFat_; }
+    int pctProtein() const { return pctProtein_; }
+    int pctCarbohydrate() const { return pctCarbohydrate_; }
+    // What is still missing of `targets[n]`, in percent: (target - total) /
+    // target * 100; 0 when there is no target.
+    float shortfallPercent(int n, const NutrientRecord& targets) const;
+
+    // ---- The current item -------------------------------------------------
+    // Both recompute the totals.  setCurrentAmount answers false when the
+    // amount cannot be converted (see FoodItem::setAmount).
+    bool setCurrentAmount(float value, std::uint16_t unit);
+    void stepCurrentAmount(bool up);
+    // A typed amount ("2 serv", "3 oz", "250"): on a bad amount shows
+    // " ERROR - food item amount out of bounds" and answers false with the
+    // item unchanged.  A unit named in the text becomes `viewEntryUnit`.
+    bool enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform);
+    // Code 3 stores the item's entry unit as its display unit.
+    void setCurrentDisplayUnit(std::uint16_t u);
+    // Code 3 is ignored.
+    void setCurrentEntryUnit(std::uint16_t u);
+    std::uint16_t currentDisplayUnit() const;
+    std::uint16_t currentEntryUnit() const;
+    // "No  Food  Items", "1 serving = 000 calories = 000 grams" and
+    // "No Serving Chosen" on an empty list.
+    std::string currentLineText(std::uint16_t unit) const;
+    std::string currentServingLine() const;
+    std::string currentAmountText(std::uint16_t unit) const;
+
+    // ---- List fields ------------------------------------------------------
+    std::uint16_t listType() const { return listType_; }
+    bool isRecipe() const { return listType_ == kRecipe; }
+    void setListType(std::uint16_t t);
+    const std::string& path() const { return path_; }
+    void setPath(std::string p) { path_ = std::move(p); }
+    // The part after the last separator ('\' or '/'), or the whole path.
+    std::string fileName() const;
+    const std::string& date() const { return date_; }
+    void setDate(std::string d) { date_ = std::move(d); }
+
+    // Recipe fields.
+    std::uint16_t recipeFoodId() const { return totals_.id; }
+    void setRecipeFoodId(std::uint16_t id);
+    const std::string& servingDescription() const { return servingDescription_; }
+    void setServingDescription(std::string s);
+    float servingCount() const { return servingCount_; }
+    void setServingCount(float n);
+    const std::string& recipeName() const { return recipeName_; }
+    void setRecipeName(std::string n);
+    const std::vector<std::string>& instructions() const { return instructions_; }
+    void setInstructions(std::vector<std::string> lines);
+    // Whether the data base held the recipe's own food when it was read.
+    bool hasRecipeEntry() const { return hasRecipeEntry_; }
+    void setHasRecipeEntry(bool on) { hasRecipeEntry_ = on; }
+
+    // Grows with every change of items, amounts, units or fields (not with
+    // moving the selection), so a document can tell whether it changed.
+    std::uint64_t revision() const { return revision_; }
+
+    // ---- Files ------------------------------------------------------------
+    // Reads a file of the list's own kind.  On any damage the message is
+    // shown, the list is left exactly as it was and the answer is -1.  A
+    // merge appends the file's items after the list's own.
+    int readFile(const std::filesystem::path& file, bool merge, Platform& platform);
+    int readRecipeFile(const std::filesystem::path& file, Platform& platform);
+    // Appends copies of the items of a file of the other kind (a recipe
+    // into a food list, a food list into a recipe) and adds them to the
+    // totals.  Same answers as readFile.
+    int mergeOtherKind(const std::filesystem::path& file, Platform& platform);
+    // Writes atomically; on failure shows " can't open file for writing ...".
+    bool writeFile(const std::filesystem::path& file, Platform& platform) const;
+    // Writes to the list's own path; on failure "... can't write recipe file ...".
+    bool writeRecipeFile(Platform& platform) const;
+
+    // The serial form.  Loading checks the leading word and the type mark
+    // against the list's own kind and reads items as stored, unresolved
+    // (readFile resolves them against the data base).
+    void Serialize(Archive& ar) override;
+    std::string_view className() const override { return kClassName; }
+
+    bool merging() const { return merging_; }
+
+private:
+    void touch() { ++revision_; }
+    void computePercentages();
+    void addItemToTotals(const FoodItem& item);
+    void publishCurrentFood();
+    FoodItem* currentItem();
+    // Reads the file into a fresh list of this list's kind; -1/0/1.
+    int loadFile(const std::filesystem::path& file, Platform& platform, FoodList& into) const;
+    void adoptItems(const FoodList& loaded, Platform& platform);
+
+    FoodDataBase* db_ = nullptr;
+    NutrientRecord totals_;
+    std::vector<FoodItem> items_;
+    int current_ = 0;
+    int pctFat_ = 0;
+    int pctProtein_ = 0;
+    int pctCarbohydrate_ = 0;
+    std::string path_;
+    std::string date_;
+    std::string servingDescription_;
+    std::string recipeName_;
+    float servingCount_ = 1.0f;
+    float totalGrams_ = 0.0f;
+    std::uint16_t listType_ = kFoodList;
+    std::vector<std::string> instructions_;
+    bool hasRecipeEntry_ = false;
+    bool merging_ = false;
+    std::uint64_t revision_ = 0;
+};
+
+// The messages of the list files, shared with the document.
+namespace listmsg {
+inline constexpr const char* kItemNotFound = " ... FOOD ITEM not found for Recipe or FoodList ... ";
+inline constexpr const char* kAmountOutOfBounds = " ERROR - food item amount out of bounds";
+inline constexpr const char* kErrorCaption = "ERROR MESSAGE";
+inline constexpr const char* kCantOpenForWriting = " can't open file for writing ...";
+inline constexpr const char* kCantWriteRecipe = "... can't write recipe file ...";
+inline constexpr const char* kTruncated = "... input file has been truncated, can't read ...";
+inline constexpr const char* kNotFoodListFormat = "... input file is not in FOOD LIST format ...";
+inline constexpr const char* kNotRecipeFormat = "... input file is not in RECIPE format ...";
+inline constexpr const char* kNotFoodListFile = "... input file is NOT a FOOD LIST file ...";
+inline constexpr const char* kNotRecipeFile = "... input file is NOT a RECIPE file ...";
+} // namespace listmsg
+
+} // namespace korva
