@@ -1,9 +1,16 @@
 #include "search/category_food_picker.h"
 
 #include "core/food_data_base.h"
+#include "core/nutrients.h"
 #include "core/platform.h"
 
 namespace korva {
+
+std::vector<std::string> categoryNameList() {
+    std::vector<std::string> names;
+    for (int c = 0; c < kCategoryCount; ++c) names.emplace_back(categoryName(c));
+    return names;
+}
 
 CategoryFoodPicker::CategoryFoodPicker(FoodDataBase& db, Platform& platform, std::vector<std::string> categoryNames,
                                        bool addAllowed, bool documentActive)

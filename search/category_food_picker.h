@@ -10,6 +10,9 @@ namespace korva {
 class FoodDataBase;
 class Platform;
 
+// The 24 category names in category order, built afresh for each picker.
+std::vector<std::string> categoryNameList();
+
 // "CATEGORIES and FOODS": browse the foods category by category and, when
 // opened from a FoodList or Recipe, pick one to add.  Moving through the
 // picker moves the data base's current category and entry, and they stay

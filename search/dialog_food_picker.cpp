@@ -9,9 +9,8 @@
 
 namespace korva {
 
-DialogFoodPicker::DialogFoodPicker(FoodDataBase& db, Platform& platform, PickerDialogs& dialogs,
-                                   std::vector<std::string> categoryNames)
-    : db_(db), platform_(platform), dialogs_(dialogs), categoryNames_(std::move(categoryNames)) {}
+DialogFoodPicker::DialogFoodPicker(FoodDataBase& db, Platform& platform, PickerDialogs& dialogs)
+    : db_(db), platform_(platform), dialogs_(dialogs) {}
 
 std::optional<std::size_t> DialogFoodPicker::pickByName(const std::string& typed) {
     if (typed.empty()) return pickFromCategories();
@@ -31,7 +30,7 @@ std::optional<std::size_t> DialogFoodPicker::pickByName(const std::string& typed
 }
 
 std::optional<std::size_t> DialogFoodPicker::pickFromCategories() {
-    CategoryFoodPicker picker(db_, platform_, categoryNames_, true, true);
+    CategoryFoodPicker picker(db_, platform_, categoryNameList(), true, true);
     dialogs_.run(picker);
     return picker.chosenEntry();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "lists/food_picker.h"
 
@@ -19,8 +18,7 @@ public:
     static constexpr const char* kNoMatchCaption = "FOOD  SEARCH  by  NAME";
     static constexpr const char* kNoMatch = "NO MATCH found for entered name . . .";
 
-    DialogFoodPicker(FoodDataBase& db, Platform& platform, PickerDialogs& dialogs,
-                     std::vector<std::string> categoryNames);
+    DialogFoodPicker(FoodDataBase& db, Platform& platform, PickerDialogs& dialogs);
 
     std::optional<std::size_t> pickByName(const std::string& typed) override;
     std::optional<std::size_t> pickFromCategories() override;
@@ -29,7 +27,6 @@ private:
     FoodDataBase& db_;
     Platform& platform_;
     PickerDialogs& dialogs_;
-    std::vector<std::string> categoryNames_;
 };
 
 } // namespace korva

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "search/food_finder.h"
+#include "tests/search/memory_index.h"
+
+namespace korva {
+namespace {
+
+using test::fillIndex;
+using test::namesAt;
+using Names = std::vector<std::string>;
+
+TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
+    FoodDataBase db;
+    fillIndex(db, {{9, "Apples, raw"},
+                   {0, "Pineapple juice, canned"},
+                   {9, "Banana"},
+                   {3, "APPLE pie"},
+                   {9, "Crabapples"},
+                   {0, "Water"}});
+    EXPECT_EQ(namesAt(db, findFoodsByName(db, "Apple")),
+              (Names{"Pineapple juice, canned", "APPLE pie", "Apples, raw", "Crabapples"}));
+    EXPECT_EQ(namesAt(db, findFoodsByName(db, "APPLES")), (Names{"Apples, raw", "Crabapples"}));
+}
+
+TEST(NameMatching, KeyMustBeContiguousAndNoLongerThanTheName) {
+    FoodDataBase db;
+    fillIndex(db, {{0, "Milk, whole"}, {0, "Mi"}, {1, "Cheese, milky"}});
+    EXPECT_EQ(namesAt(db, findFoodsByName(db, "milk")), (Names{"Milk, whole", "Cheese, milky"}));
+    EXPECT_TRUE(findFoodsByName(db, "mlk").empty());
+    EXPECT_TRUE(findFoodsByName(db, "milk, whole, 3.25%").empty());
+    EXPECT_EQ(namesAt(db, findFoodsByName(db, ", w")), (Names{"Milk, whole"}));
+}
+
+TEST(NameMatching, NothingForAnEmptyNameOrAnEmptyIndex) {
+    FoodDataBase db;
+    EXPECT_TRUE(findFoodsByName(db, "milk").empty());
+    fillIndex(db, {{0, "Milk"}});
+    EXPECT_TRUE(findFoodsByName(db, "").empty());
+}
+
+TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
+    FoodDataBase db;
+    std::vector<std::pair<int, std::string>> foods;
+    for (int i = 0; i < 100; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "Bean %03d", i);
+        foods.push_back({(i * 7) % kCategoryCount, name});
+    }
+    fillIndex(db, foods);
+    auto matches = findFoodsByName(db, "bean");
+    ASSERT_EQ(matches.size(), kMaxNameMatches);
+    for (std::size_t i = 0; i < matches.size(); ++i) EXPECT_EQ(matches[i], i);
+    EXPECT_EQ(findFoodsByName(db, "bean 09").size(), 10u);
+}
+
+TEST(NameMatching, TypedNameIsCutToThirtyNineCharacters) {
+    FoodDataBase db;
+    const std::string longName(39, 'x');
+    fillIndex(db, {{0, longName + "tail"}});
+    EXPECT_EQ(findFoodsByName(db, longName + "zzz").size(), 1u);
+    EXPECT_TRUE(findFoodsByName(db, std::string(38, 'x') + "zz").empty());
+}
+
+TEST(NameMatching, OnlyAsciiLettersChangeCase) {
+    // Latin-1 accented capitals are not folded, as in the stored index.
+    EXPECT_TRUE(nameContains("Caf\xE9 au lait", "caf\xE9"));
+    EXPECT_FALSE(nameContains("CAF\xC9", "caf\xE9"));
+    EXPECT_EQ(asciiLower("AZaz@[`{"), "azaz@[`{");
+}
+
+} // namespace
+} // namespace korva

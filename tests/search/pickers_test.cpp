@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "search/category_food_picker.h"
+#include "search/dialog_food_picker.h"
+#include "search/mat_dialog.h"
+#include "tests/search/memory_index.h"
+#include "tests/search/scripted_pickers.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class PickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::fillIndex(db, {{0, "Apple juice"},
+                             {0, "Coffee"},
+                             {2, "Apple butter"},
+                             {2, "Honey"},
+                             {2, "Jam"},
+                             {9, "Pear"}});
+        db.setCurrentCategory(2);
+    }
+    CategoryFoodPicker picker(bool addAllowed, bool documentActive = false) {
+        return CategoryFoodPicker(db, platform, categoryNameList(), addAllowed, documentActive);
+    }
+    const std::string& nameAt(std::optional<std::size_t> pos) { return db.entries().at(pos.value()).name; }
+
+    FoodDataBase db;
+    test::ScriptedPlatform platform;
+};
+
+TEST_F(PickerTest, CategoryPickerOpensOnTheCurrentCategoryWithRowZero) {
+    auto p = picker(true);
+    EXPECT_EQ(p.currentCategory(), 2);
+    EXPECT_EQ(p.foodNames(), (Names{"Apple butter", "Honey", "Jam"}));
+    EXPECT_EQ(p.selectedFood(), 0);
+    EXPECT_EQ(p.nameText(), "Apple butter");
+    ASSERT_EQ(p.categoryNames().size(), 24u);
+    EXPECT_EQ(p.categoryNames().front(), "Beverages");
+    EXPECT_EQ(p.categoryNames().back(), "Recipes");
+    EXPECT_FALSE(p.finished());
+}
+
+TEST_F(PickerTest, SelectingARowMovesTheCurrentEntryAndAddEndsWithIt) {
+    auto p = picker(true);
+    p.onFoodSelected(2);
+    EXPECT_EQ(p.nameText(), "Jam");
+    ASSERT_TRUE(db.currentEntry());
+    EXPECT_EQ(db.entries()[*db.currentEntry()].name, "Jam");
+    p.onAdd();
+    EXPECT_TRUE(p.finished());
+    EXPECT_TRUE(p.addRequested());
+    EXPECT_EQ(p.runResult(), 4);
+    EXPECT_EQ(nameAt(p.chosenEntry()), "Jam");
+}
+
+TEST_F(PickerTest, ChangingCategoryRefillsAndAddTakesItsFirstFood) {
+    auto p = picker(true);
+    p.onFoodSelected(1);
+    p.onCategoryChosen(9);
+    EXPECT_EQ(db.currentCategory(), 9);
+    EXPECT_EQ(p.foodNames(), (Names{"Pear"}));
+    EXPECT_EQ(p.selectedFood(), 0);
+    EXPECT_EQ(p.nameText(), "Pear");
+    p.onAdd();
+    EXPECT_EQ(nameAt(p.chosenEntry()), "Pear");
+}
+
+TEST_F(PickerTest, EmptyCategoryIsRefusedAndThePreviousOneStays) {
+    auto p = picker(true);
+    p.onFoodSelected(1);
+    p.onCategoryChosen(5);
+    EXPECT_EQ(platform.messageTexts(), (Names{"... no foods in Category selected ..."}));
+    EXPECT_EQ(p.currentCategory(), 2);
+    EXPECT_EQ(db.currentCategory(), 2);
+    EXPECT_EQ(p.selectedFood(), 1);
+    EXPECT_EQ(p.foodNames().size(), 3u);
+}
+
+TEST_F(PickerTest, BrowseOnlyModeNeverAdds) {
+    {
+        auto p = picker(false, false);
+        p.onAdd();
+        EXPECT_FALSE(p.finished());
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, "... no current FoodList, can't add ...");
+        EXPECT_EQ(platform.messages[0].caption, "ERROR MESSAGE");
+        p.onFoodDoubleClicked(2);
+        EXPECT_TRUE(p.finished());
+        EXPECT_FALSE(p.addRequested());
+        EXPECT_FALSE(p.chosenEntry());
+    }
+    auto p = picker(false, true);
+    p.onAdd();
+    EXPECT_EQ(platform.messages.back().text, "... use Add From Categories button ");
+}
+
+TEST_F(PickerTest, DoubleClickAddsCloseDoesNotAndHelpHasItsContext) {
+    auto p = picker(true);
+    p.onHelp();
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{57344}));
+    p.onFoodDoubleClicked(1);
+    EXPECT_EQ(nameAt(p.chosenEntry()), "Honey");
+
+    auto q = picker(true);
+    q.onFoodSelected(2);
+    q.onClose();
+    EXPECT_TRUE(q.finished());
+    EXPECT_FALSE(q.chosenEntry());
+}
+
+TEST_F(PickerTest, CategoryWithoutFoodsAtOpeningOffersNothingToAdd) {
+    db.setCurrentCategory(7);
+    auto p = picker(true);
+    EXPECT_TRUE(p.foodNames().empty());
+    EXPECT_EQ(p.selectedFood(), -1);
+    EXPECT_EQ(p.runResult(), 1);
+    p.onAdd();
+    EXPECT_FALSE(p.chosenEntry());
+}
+
+TEST_F(PickerTest, MatDialogListsMatchesInOrderAndAnswersTheChosenRow) {
+    MatDialog dlg(db, {2, 0, 5}, "x");
+    EXPECT_EQ(dlg.rows(), (Names{"Apple butter", "Apple juice", "Pear"}));
+    EXPECT_EQ(dlg.selectedRow(), 0);
+    dlg.onRowSelected(2);
+    dlg.onRowSelected(7); // not a row: ignored
+    dlg.onOk();
+    EXPECT_EQ(dlg.chosenEntry(), std::optional<std::size_t>(5));
+
+    MatDialog cancelled(db, {2, 0}, "x");
+    cancelled.onRowSelected(1);
+    cancelled.onCancel();
+    EXPECT_TRUE(cancelled.finished());
+    EXPECT_FALSE(cancelled.chosenEntry());
+
+    MatDialog clicked(db, {2, 0}, "x");
+    clicked.onRowDoubleClicked(1);
+    EXPECT_TRUE(clicked.finished());
+    EXPECT_EQ(clicked.chosenEntry(), std::optional<std::size_t>(0));
+}
+
+class NamePickingTest : public PickerTest {
+protected:
+    DialogFoodPicker finder() { return DialogFoodPicker(db, platform, dialogs); }
+    test::ScriptedPickers dialogs;
+};
+
+TEST_F(NamePickingTest, OneMatchIsTakenWithoutAsking) {
+    auto f = finder();
+    EXPECT_EQ(nameAt(f.pickByName("HON")), "Honey");
+    EXPECT_TRUE(dialogs.matRowsSeen.empty());
+    EXPECT_EQ(platform.waitCount, 1);
+    EXPECT_EQ(platform.waitDepth, 0);
+}
+
+TEST_F(NamePickingTest, SeveralMatchesAreOfferedAndTheChoiceTaken) {
+    auto f = finder();
+    dialogs.matMoves.push_back([](MatDialog& d) { d.onRowDoubleClicked(1); });
+    EXPECT_EQ(nameAt(f.pickByName("apple")), "Apple butter");
+    ASSERT_EQ(dialogs.matRowsSeen.size(), 1u);
+    EXPECT_EQ(dialogs.matRowsSeen[0], (Names{"Apple juice", "Apple butter"}));
+
+    dialogs.matMoves.push_back([](MatDialog& d) { d.onCancel(); });
+    EXPECT_FALSE(f.pickByName("apple"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(NamePickingTest, NoMatchIsReportedInItsOwnBox) {
+    auto f = finder();
+    EXPECT_FALSE(f.pickByName("kiwi"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "NO MATCH found for entered name . . .");
+    EXPECT_EQ(platform.messages[0].caption, "FOOD  SEARCH  by  NAME");
+}
+
+TEST_F(NamePickingTest, EmptyNameOpensTheCategoryPickerWithAddAllowed) {
+    auto f = finder();
+    dialogs.categoryMoves.push_back([](CategoryFoodPicker& p) {
+        EXPECT_TRUE(p.addAllowed());
+        p.onCategoryChosen(0);
+        p.onFoodSelected(1);
+        p.onAdd();
+    });
+    EXPECT_EQ(nameAt(f.pickByName("")), "Coffee");
+    EXPECT_EQ(dialogs.categoryPickersOpened, 1);
+    EXPECT_EQ(db.currentCategory(), 0);
+}
+
+} // namespace
+} // namespace korva
