@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "core/data_paths.h"
+#include "core/file_numbering.h"
 #include "core/nutrient_record.h"
 #include "core/short_food.h"
 #include "core/state_file.h"
+#include "core/users.h"
 
 namespace korva {
 
@@ -113,6 +115,19 @@ public:
     bool writeStateFile();
     bool consolidate();
 
+    // ---- Users and names of new files (users.h, file_numbering.h) ----------
+    UserSet& users() { return users_; }
+    const UserSet& users() const { return users_; }
+    FileNumbering& numbering() { return numbering_; }
+    NewFileName nextFoodListName() { return numbering_.nextFoodListName(); }
+    NewFileName nextShoppingListName() { return numbering_.nextShoppingListName(); }
+    // The name and default title for the next recipe file, from the last
+    // recipe file number; the recipe catalogue raises that number when it
+    // saves the file.  Numbers whose file already exists are stepped over.
+    NewFileName nextRecipeFileName() const;
+    std::string nextRecipeTitle() const;
+    NewFileName nextUserFileName() { return users_.nextUserFileName(); }
+
     bool indexModified() const { return indexModified_; }
     void setIndexModified(bool on) { indexModified_ = on; }
     bool stateDirty() const { return stateDirty_; }
@@ -130,6 +145,8 @@ private:
     std::optional<std::size_t> currentEntry_;
 
     StateFileData state_;
+    UserSet users_{paths_};
+    FileNumbering numbering_{paths_};
     bool indexModified_ = false;
     bool stateDirty_ = false;
 

@@ -1,0 +1,93 @@
+#include "core/db_state.h"
+
+#include <algorithm>
+#include <string_view>
+#include <system_error>
+
+#include "archive/atomic_file.h"
+#include "core/consolidation.h"
+
+namespace korva {
+
+namespace {
+
+// Whole records in a file; 0 when it is missing.
+std::int32_t recordsIn(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        return 0;
+    return static_cast<std::int32_t>(std::min<std::uintmax_t>(size / NutrientRecord::kBytes, kMaxRecords));
+}
+
+// Counts from a hand-edited or damaged file are held to what the files on
+// disk can back, so that no later read runs past a file's end.
+void holdCountsToFiles(StateFileData& d, const DataPaths& paths) {
+    d.archived = std::clamp(d.archived, 0, recordsIn(paths.foodsArc()));
+    d.unconsolidated = std::clamp(d.unconsolidated, 0, kUnconsolidatedSlots);
+    std::error_code ec;
+    if (std::filesystem::exists(paths.unconsArc(), ec))
+        d.unconsolidated = std::min(d.unconsolidated, recordsIn(paths.unconsArc()));
+    d.deleted = std::max(d.deleted, 0);
+}
+
+int nextFreeRecipeNumber(const FoodDataBase& db) {
+    int n = std::max(db.state().lastRecipeFileNumber, 0) + 1;
+    // A recipe file left by a run whose state file was lost must not be
+    // overwritten by a new recipe.
+    for (; n <= 99; ++n) {
+        NewFileName name = recipeFileName(n);
+        std::error_code ec;
+        if (!std::filesystem::exists(db.paths().recipeDir() / name.name, ec))
+            break;
+    }
+    return n;
+}
+
+} // namespace
+
+bool FoodDataBase::readStateFile() {
+    // A consolidation cut short by a crash is finished or undone first, so
+    // that the state read matches the files beside it.
+    recoverInterruptedConsolidation(paths_);
+    auto bytes = readWholeFile(paths_.stateFile(), 1u << 20);
+    if (!bytes)
+        return false;
+    std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    StateFileData d = parseStateFile(text);
+    holdCountsToFiles(d, paths_);
+    state_ = std::move(d);
+    users_.setCurrentFileName(state_.userFileName);
+    return true;
+}
+
+bool FoodDataBase::writeStateFile() {
+    state_ = stateForWriting(*this);
+    return writeFileAtomically(paths_.stateFile(), formatStateFile(state_));
+}
+
+NewFileName FoodDataBase::nextRecipeFileName() const { return recipeFileName(nextFreeRecipeNumber(*this)); }
+
+std::string FoodDataBase::nextRecipeTitle() const { return recipeTitle(nextFreeRecipeNumber(*this)); }
+
+StateFileData stateForWriting(const FoodDataBase& db) {
+    StateFileData d = db.state();
+    if (db.users().scanned()) {
+        d.userFileName = db.users().currentUserFileName();
+        d.lastUserFileNumber = db.users().lastFileNumber();
+    }
+    return d;
+}
+
+void retireFood(FoodDataBase& db, std::size_t position) {
+    if (position >= db.entries().size())
+        return;
+    db.retireEntry(position);
+    db.rebuildCategoryTables();
+    db.state().deleted += 1;
+    db.setFlag(kNoDeletions, false);
+    db.setFlag(kConsolidated, false);
+    db.setIndexModified(true);
+}
+
+} // namespace korva

@@ -1,0 +1,233 @@
+#include "core/users.h"
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+#include "archive/atomic_file.h"
+#include "core/platform.h"
+#include "core/profile_file.h"
+
+namespace korva {
+
+namespace {
+
+std::string lowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
+}
+
+bool samePathNoCase(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return lowerAscii(a.lexically_normal().string()) == lowerAscii(b.lexically_normal().string());
+}
+
+// The name stored in a profile, whatever its markers say; a file too short
+// to hold one is shown by its file name so that it can still be chosen and
+// deleted.
+std::string storedName(const std::vector<std::uint8_t>& bytes, const std::filesystem::path& path) {
+    if (bytes.size() <= ProfileFile::kNameOffset)
+        return path.stem().string();
+    const char* p = reinterpret_cast<const char*>(bytes.data() + ProfileFile::kNameOffset);
+    std::size_t room = std::min(bytes.size() - ProfileFile::kNameOffset, ProfileFile::kNameBytes - 1);
+    return std::string(p, strnlen(p, room));
+}
+
+const std::string kNoName;
+
+} // namespace
+
+bool UserSet::scanUsers() {
+    const std::filesystem::path dir = paths_->userDir();
+    names_.clear();
+    userPaths_.clear();
+    scanned_ = false;
+    lastFileNumber_ = std::max(highestFileNumber(dir, "user", "*.rda"), 0);
+
+    std::error_code ec;
+    std::vector<std::filesystem::path> found;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string file = it->path().filename().string();
+        if (!matchesPattern(file, "*.rda"))
+            continue;
+        if (lowerAscii(it->path().stem().string()).find("user") == std::string::npos)
+            continue;
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError))
+            continue;
+        found.push_back(it->path());
+    }
+    if (found.empty())
+        return false;
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+
+    std::vector<std::string> names;
+    std::optional<int> defaultAt;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        auto bytes = readWholeFile(found[i], 1u << 20);
+        if (!bytes)
+            return false;
+        names.push_back(storedName(*bytes, found[i]));
+        if (names.back() == kDefaultName && !defaultAt)
+            defaultAt = static_cast<int>(i);
+        if (samePathNoCase(found[i], currentPath_))
+            currentIndex_ = static_cast<int>(i);
+    }
+    names_ = std::move(names);
+    userPaths_ = std::move(found);
+    if (defaultAt)
+        defaultIndex_ = *defaultAt;
+    if (!validIndex(currentIndex_))
+        currentIndex_ = 0;
+    if (!validIndex(defaultIndex_))
+        defaultIndex_ = 0;
+
+    // Only the targets are wanted here; the markers are checked when a
+    // profile becomes the current one.
+    if (auto bytes = readWholeFile(userPaths_[std::size_t(defaultIndex_)], 1u << 20);
+        bytes && bytes->size() >= 4 + NutrientRecord::kBytes)
+        defaultProfile_ = NutrientRecord::fromBytes(bytes->data() + 4);
+    scanned_ = true;
+    return true;
+}
+
+ProfileLoad UserSet::loadCurrentProfile(Platform& platform) {
+    ProfileReadResult r = readProfileFile(currentPath_);
+    if (r.outcome == ProfileReadOutcome::cannotOpen) {
+        currentProfile_ = defaultProfile_;
+        currentName_ = kDefaultName;
+        currentIndex_ = defaultIndex_;
+        // Later saves and the state file must name the default's own file,
+        // not the one that went missing.
+        if (validIndex(defaultIndex_))
+            currentPath_ = userPaths_[std::size_t(defaultIndex_)];
+        platform.message(kNotFoundMessage);
+        return ProfileLoad::missingUsedDefault;
+    }
+    if (r.outcome != ProfileReadOutcome::ok)
+        return ProfileLoad::damaged;
+    currentProfile_ = r.file.profile;
+    currentName_ = r.file.name;
+    return ProfileLoad::read;
+}
+
+bool UserSet::writeCurrentProfile() const {
+    if (currentPath_.empty())
+        return false;
+    ProfileFile file;
+    file.profile = currentProfile_;
+    file.name = currentName_;
+    return writeProfileFile(currentPath_, file);
+}
+
+NewFileName UserSet::nextUserFileName() {
+    NewFileName name = userFileName(lastFileNumber_ + 1);
+    if (name)
+        ++lastFileNumber_;
+    return name;
+}
+
+UserSet::Allocation UserSet::allocateUserFileName() {
+    // Numbers only count up; a file already holding the next number (put
+    // there by hand) is stepped over rather than overwritten.
+    for (;;) {
+        NewFileName name = nextUserFileName();
+        if (!name)
+            return {{}, name.refusal};
+        std::filesystem::path path = paths_->userDir() / name.name;
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec))
+            return {path, {}};
+    }
+}
+
+void UserSet::addUser(const std::string& name, const std::filesystem::path& path) {
+    names_.push_back(name);
+    userPaths_.push_back(path);
+    currentName_ = name;
+    currentPath_ = path;
+    // The new user is the current one from now on, and the state file must
+    // say so.
+    currentIndex_ = count() - 1;
+    userChanged_ = true;
+}
+
+ProfileLoad UserSet::setCurrentUser(int index, Platform& platform) {
+    if (!validIndex(index))
+        return ProfileLoad::damaged;
+    const int oldIndex = currentIndex_;
+    const std::filesystem::path oldPath = currentPath_;
+    const std::string oldName = currentName_;
+    currentIndex_ = index;
+    currentPath_ = userPaths_[std::size_t(index)];
+    currentName_ = names_[std::size_t(index)];
+    ProfileLoad load = loadCurrentProfile(platform);
+    if (load == ProfileLoad::read)
+        userChanged_ = true;
+    if (load == ProfileLoad::damaged) {
+        currentIndex_ = oldIndex;
+        currentPath_ = oldPath;
+        currentName_ = oldName;
+    }
+    return load;
+}
+
+bool UserSet::deleteUser(int index, Platform& platform) {
+    if (!validIndex(index) || index == defaultIndex_)
+        return false;
+    const std::filesystem::path deleted = userPaths_[std::size_t(index)];
+    // A file that is already gone counts as deleted: a user who cannot be
+    // removed from the list would stay there for good.
+    std::error_code ec;
+    std::filesystem::remove(deleted, ec);
+    if (ec)
+        return false;
+
+    names_.erase(names_.begin() + index);
+    userPaths_.erase(userPaths_.begin() + index);
+    // Positions after the removed one move up; the default and the current
+    // user must follow their own entries rather than the numbers.
+    if (defaultIndex_ > index)
+        --defaultIndex_;
+    if (currentIndex_ > index)
+        --currentIndex_;
+    if (currentIndex_ > count() - 1)
+        currentIndex_ = 0;
+    setCurrentUser(currentIndex_, platform);
+    userChanged_ = true;
+
+    const std::filesystem::path logs = logFolderOf(deleted);
+    if (std::filesystem::is_directory(logs, ec)) {
+        std::vector<std::filesystem::path> logFiles;
+        for (std::filesystem::directory_iterator it(logs, ec), end; !ec && it != end; it.increment(ec))
+            if (matchesPattern(it->path().filename().string(), "*.log"))
+                logFiles.push_back(it->path());
+        for (const auto& f : logFiles)
+            std::filesystem::remove(f, ec);
+        // Anything else the user put there stays, and so does the folder.
+        std::filesystem::remove(logs, ec);
+    }
+    return true;
+}
+
+const std::string& UserSet::userName(int index) const {
+    return validIndex(index) ? names_[std::size_t(index)] : kNoName;
+}
+
+std::filesystem::path UserSet::userPath(int index) const {
+    return validIndex(index) ? userPaths_[std::size_t(index)] : std::filesystem::path{};
+}
+
+std::string UserSet::currentUserFileName() const {
+    if (validIndex(currentIndex_))
+        return userPaths_[std::size_t(currentIndex_)].filename().string();
+    return currentPath_.filename().string();
+}
+
+std::filesystem::path UserSet::logFolderOf(const std::filesystem::path& profilePath) {
+    return profilePath.parent_path() / profilePath.stem();
+}
+
+} // namespace korva
