@@ -1,0 +1,32 @@
+#include "lists/printf_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace korva {
+
+std::string printfText(const char* format, ...) {
+    char small[128];
+    std::va_list args;
+    va_start(args, format);
+    std::va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    std::string out;
+    if (n < 0) {
+        va_end(again);
+        return out;
+    }
+    if (static_cast<std::size_t>(n) < sizeof small) {
+        out.assign(small, static_cast<std::size_t>(n));
+    } else {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), format, again);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(again);
+    return out;
+}
+
+} // namespace korva
