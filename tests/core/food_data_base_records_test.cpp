@@ -1,0 +1,319 @@
+#include "core/food_data_base.h"
+
+#include <gtest/gtest.h>
+
+#include "archive/atomic_file.h"
+#include "tests/core/store_fixture.h"
+
+namespace korva {
+namespace {
+
+using test::StoreFixture;
+
+std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
+    auto b = readWholeFile(p);
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
+// ---- Single records -------------------------------------------------------
+
+using FoodRecords = StoreFixture;
+
+TEST_F(FoodRecords, ReadsTheRecordAtItsNumber) {
+    writeConsolidatedTree(entriesWithCounts({3, 2}));
+    ASSERT_TRUE(db.loadIndex());
+    NutrientRecord r;
+    ASSERT_TRUE(db.readFoodRecord(db.entries()[4], r));
+    EXPECT_EQ(r, record(db.entries()[4].id, 1, 4.0f));
+}
+
+TEST_F(FoodRecords, RecordPastTheEndOrMissingFileIsAFailureAndChangesNothing) {
+    writeConsolidatedTree(entriesWithCounts({3}));
+    ASSERT_TRUE(db.loadIndex());
+    const NutrientRecord before = record(7, 7, 7.0f);
+
+    ShortFood beyond = db.entries()[0];
+    beyond.recordNumber = 3;
+    NutrientRecord r = before;
+    EXPECT_FALSE(db.readFoodRecord(beyond, r));
+    EXPECT_EQ(r, before);
+    EXPECT_FALSE(db.writeFoodRecord(beyond, record(1, 1, 1.0f)));
+    EXPECT_EQ(std::filesystem::file_size(paths.foodsArc()), 3 * NutrientRecord::kBytes) << "no gap appended";
+
+    // A record cut short by a damaged file.
+    auto bytes = fileBytes(paths.foodsArc());
+    bytes.resize(2 * NutrientRecord::kBytes + 100);
+    ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), bytes));
+    EXPECT_FALSE(db.readFoodRecord(db.entries()[2], r));
+    EXPECT_EQ(r, before);
+
+    std::filesystem::remove(paths.foodsArc());
+    EXPECT_FALSE(db.readFoodRecord(db.entries()[0], r));
+    EXPECT_FALSE(db.writeFoodRecord(db.entries()[0], before));
+    EXPECT_FALSE(std::filesystem::exists(paths.foodsArc()));
+
+    ShortFood unarchived = db.entries()[0];
+    unarchived.flags = 0;
+    EXPECT_FALSE(db.readFoodRecord(unarchived, r)) << "no uncons.arc";
+    EXPECT_EQ(r, before);
+}
+
+TEST_F(FoodRecords, WriteInPlaceChangesOnlyThatRecord) {
+    writeConsolidatedTree(entriesWithCounts({4}));
+    ASSERT_TRUE(db.loadIndex());
+    const auto before = fileBytes(paths.foodsArc());
+    const NutrientRecord changed = record(db.entries()[2].id, 0, 99.5f);
+    ASSERT_TRUE(db.writeFoodRecord(db.entries()[2], changed));
+
+    const auto after = fileBytes(paths.foodsArc());
+    ASSERT_EQ(after.size(), before.size());
+    NutrientRecord r;
+    ASSERT_TRUE(db.readFoodRecord(db.entries()[2], r));
+    EXPECT_EQ(r, changed);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i / NutrientRecord::kBytes != 2) {
+            ASSERT_EQ(after[i], before[i]) << "byte " << i;
+        }
+    }
+}
+
+// ---- Additions --------------------------------------------------------------
+
+using FoodAdding = StoreFixture;
+
+TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
+    std::vector<ShortFood> entries{food(2, "Bean", 1), food(2, "carrot", 2), food(2, "Pea", 3), food(5, "Lamb", 4)};
+    writeConsolidatedTree(entries);
+    ASSERT_TRUE(db.loadIndex());
+
+    std::size_t pos = 99;
+    ASSERT_EQ(db.addFood(food(2, "CARROT", 25001), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, 2u);
+    ASSERT_EQ(db.addFood(food(2, "apple", 25002), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, 0u);
+    ASSERT_EQ(db.addFood(food(2, "Zucchini", 25003), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, 5u) << "last of its category, before category 5";
+    ASSERT_EQ(db.addFood(food(3, "Egg", 25004), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, 6u) << "an empty category lies before the next one present";
+    ASSERT_EQ(db.addFood(food(0, "Oat", 25005), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, 0u) << "before everything";
+    ASSERT_EQ(db.addFood(food(23, "Soup", 29000), {}, &pos), FoodDataBase::AddOutcome::added);
+    EXPECT_EQ(pos, db.totalFoods() - 1) << "at the tail";
+
+    EXPECT_EQ(namesOfCategory(2), (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
+    EXPECT_EQ(db.foodCount(2), 6);
+    EXPECT_EQ(db.foodCount(3), 1);
+    EXPECT_EQ(db.firstRecord(5), 8);
+    EXPECT_EQ(db.entries()[3].indexInCategory, 2);
+    EXPECT_EQ(db.totalFoods(), 10u);
+}
+
+TEST_F(FoodAdding, NewEntryIsUnarchivedInTheNextSlotAndTheStateSaysSo) {
+    writeConsolidatedTree(entriesWithCounts({2}));
+    ASSERT_TRUE(db.loadIndex());
+    db.state().unconsolidated = 3;
+    db.setFlag(kConsolidated, true);
+    db.setFlag(kNoInsertions, true);
+
+    ShortFood e = food(1, "Kale", 25001);
+    e.flags = 0xFFFF;
+    const NutrientRecord r = record(0, 0, 12.0f); // id and category come from the entry
+    std::size_t pos = 0;
+    ASSERT_EQ(db.addFood(e, r, &pos), FoodDataBase::AddOutcome::added);
+
+    const ShortFood& added = db.entries()[pos];
+    EXPECT_EQ(added.flags, 0xFFFF & ~0x5);
+    EXPECT_FALSE(added.isArchived());
+    EXPECT_EQ(added.recordNumber, 3);
+    EXPECT_EQ(db.state().unconsolidated, 4);
+    EXPECT_FALSE(db.isSet(kConsolidated));
+    EXPECT_FALSE(db.isSet(kNoInsertions));
+    EXPECT_TRUE(db.isSet(kNoDeletions)) << "untouched";
+    EXPECT_TRUE(db.indexModified());
+
+    ASSERT_EQ(std::filesystem::file_size(paths.unconsArc()), 5760u);
+    NutrientRecord back;
+    ASSERT_TRUE(db.readFoodRecord(added, back));
+    EXPECT_EQ(back, record(25001, 1, 12.0f));
+    EXPECT_EQ(db.unconsolidatedBuffer()[3], back);
+}
+
+TEST_F(FoodAdding, ThirtySecondAdditionFillsTheLastSlotAndTheNextIsRefused) {
+    writeConsolidatedTree(entriesWithCounts({1}));
+    ASSERT_TRUE(db.loadIndex());
+    for (int i = 0; i < kUnconsolidatedSlots; ++i) {
+        ASSERT_EQ(db.canAddFood(), FoodDataBase::AddOutcome::added);
+        auto id = db.nextUserFoodId(4);
+        ASSERT_TRUE(id);
+        ASSERT_EQ(db.addFood(food(4, "Food " + std::to_string(i), *id), record(0, 0, float(i))),
+                  FoodDataBase::AddOutcome::added);
+    }
+    const ShortFood* last = db.findEntryById(25032);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->recordNumber, 31);
+    NutrientRecord r;
+    ASSERT_TRUE(db.readFoodRecord(*last, r));
+    EXPECT_EQ(r.value(0), 31.0f);
+
+    const auto file = fileBytes(paths.unconsArc());
+    EXPECT_EQ(db.addFood(food(4, "One too many", 25100), {}), FoodDataBase::AddOutcome::tooManyUnconsolidated);
+    EXPECT_EQ(db.canAddFood(), FoodDataBase::AddOutcome::tooManyUnconsolidated);
+    EXPECT_EQ(db.totalFoods(), 33u);
+    EXPECT_EQ(db.state().unconsolidated, 32);
+    EXPECT_EQ(fileBytes(paths.unconsArc()), file);
+    EXPECT_EQ(addOutcomeMessage(FoodDataBase::AddOutcome::tooManyUnconsolidated),
+              "... too many new foods, you must CONSOLIDATE before next add ...");
+
+    // The slots survive a restart.
+    FoodDataBase again(paths);
+    ASSERT_TRUE(again.readUnconsolidatedFile());
+    EXPECT_EQ(again.unconsolidatedBuffer(), db.unconsolidatedBuffer());
+}
+
+TEST_F(FoodAdding, FailedWriteLeavesEverythingAsItWas) {
+    writeConsolidatedTree(entriesWithCounts({2}));
+    ASSERT_TRUE(db.loadIndex());
+    db.setFlag(kNoInsertions, true);
+    std::filesystem::remove_all(paths.dataDir()); // nowhere to write uncons.arc
+
+    EXPECT_EQ(db.addFood(food(0, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::writeFailed);
+    EXPECT_EQ(db.totalFoods(), 2u);
+    EXPECT_EQ(db.state().unconsolidated, 0);
+    EXPECT_TRUE(db.isSet(kNoInsertions));
+    EXPECT_FALSE(db.indexModified());
+    EXPECT_EQ(db.unconsolidatedBuffer()[0], NutrientRecord{});
+    EXPECT_FALSE(addOutcomeMessage(FoodDataBase::AddOutcome::writeFailed).empty());
+}
+
+TEST_F(FoodAdding, FullDataBaseIsRefused) {
+    db.mutableEntries().assign(kMaxRecords, food(0, "same", 1));
+    db.rebuildCategoryTables();
+    EXPECT_EQ(db.addFood(food(0, "more", 25001), {}), FoodDataBase::AddOutcome::tooManyRecords);
+    EXPECT_EQ(db.totalFoods(), kMaxRecords);
+    EXPECT_FALSE(std::filesystem::exists(paths.unconsArc()));
+    EXPECT_NE(addOutcomeMessage(FoodDataBase::AddOutcome::tooManyRecords),
+              addOutcomeMessage(FoodDataBase::AddOutcome::idsUsedUp));
+    EXPECT_TRUE(addOutcomeMessage(FoodDataBase::AddOutcome::added).empty());
+}
+
+TEST_F(FoodAdding, EditOfAnUnconsolidatedFoodSurvivesTheNextAddition) {
+    writeConsolidatedTree(entriesWithCounts({1}));
+    ASSERT_TRUE(db.loadIndex());
+    ASSERT_EQ(db.addFood(food(1, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::added);
+    const ShortFood kale = *db.findEntryById(25001);
+    ASSERT_TRUE(db.writeFoodRecord(kale, record(25001, 1, 50.0f)));
+    ASSERT_EQ(db.addFood(food(1, "Leek", 25002), record(0, 0, 2.0f)), FoodDataBase::AddOutcome::added);
+
+    NutrientRecord r;
+    ASSERT_TRUE(db.readFoodRecord(*db.findEntryById(25001), r));
+    EXPECT_EQ(r.value(0), 50.0f);
+    ASSERT_TRUE(db.readFoodRecord(*db.findEntryById(25002), r));
+    EXPECT_EQ(r.value(0), 2.0f);
+}
+
+TEST_F(FoodAdding, RetiredEntryLeavesTheIndexOnly) {
+    writeConsolidatedTree(entriesWithCounts({3}));
+    ASSERT_TRUE(db.loadIndex());
+    const auto records = fileBytes(paths.foodsArc());
+    db.retireEntry(1);
+    db.retireEntry(42); // past the end: nothing
+    db.rebuildCategoryTables();
+    EXPECT_EQ(db.categoryNames(), (std::vector<std::string>{"F0-0", "F0-2"}));
+    EXPECT_EQ(fileBytes(paths.foodsArc()), records);
+}
+
+// ---- Food ids -----------------------------------------------------------------
+
+using FoodIds = StoreFixture;
+
+TEST_F(FoodIds, UserIdsStopBeforeTheRecipeRange) {
+    db.state().lastUserFoodId = 25000;
+    EXPECT_EQ(db.nextUserFoodId(0), 25001);
+    db.state().lastUserFoodId = 28998;
+    EXPECT_EQ(db.nextUserFoodId(22), 28999);
+    EXPECT_EQ(db.nextUserFoodId(22), std::nullopt);
+    EXPECT_EQ(db.state().lastUserFoodId, 28999) << "a refusal uses up nothing";
+    EXPECT_FALSE(addOutcomeMessage(FoodDataBase::AddOutcome::idsUsedUp).empty());
+}
+
+TEST_F(FoodIds, RecipeIdsComeFromTheRecipeCounter) {
+    db.state().lastUserFoodId = 25010;
+    db.state().lastRecipeId = 28999;
+    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), 29000);
+    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), 29001);
+    EXPECT_EQ(db.state().lastRecipeId, 29001);
+    EXPECT_EQ(db.state().lastUserFoodId, 25010);
+
+    db.state().lastRecipeId = 65535;
+    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), std::nullopt) << "ids are 16-bit";
+}
+
+// ---- Unconsolidated file --------------------------------------------------------
+
+using UnconsolidatedFile = StoreFixture;
+
+TEST_F(UnconsolidatedFile, ShortOrMissingFileFailsAndKeepsTheBuffer) {
+    EXPECT_FALSE(db.readUnconsolidatedFile());
+    std::vector<std::uint8_t> bytes(5760);
+    record(25001, 3, 8.0f).toBytes(bytes.data() + 5 * NutrientRecord::kBytes);
+    ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), bytes));
+    ASSERT_TRUE(db.readUnconsolidatedFile());
+    EXPECT_EQ(db.unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+
+    bytes.resize(5759);
+    ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), std::vector<std::uint8_t>(5759, 0xAB)));
+    EXPECT_FALSE(db.readUnconsolidatedFile());
+    EXPECT_EQ(db.unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+}
+
+// ---- Block scan -------------------------------------------------------------------
+
+using BlockScan = StoreFixture;
+
+TEST_F(BlockScan, ReadsWholeBlocksThenOnlyWhatRemains) {
+    writeConsolidatedTree(entriesWithCounts({3, 70}));
+    ASSERT_TRUE(db.loadIndex());
+    db.state().archived = 73;
+    ASSERT_TRUE(db.startCategoryScan(1));
+    EXPECT_EQ(db.blockPosition(), 3);
+    EXPECT_EQ(db.readNextBlock(), 32);
+    EXPECT_EQ(db.blockRecord(0).value(0), 3.0f);
+    EXPECT_EQ(db.blockRecord(31).value(0), 34.0f);
+    EXPECT_EQ(db.readNextBlock(), 32);
+    EXPECT_EQ(db.readNextBlock(), 6);
+    EXPECT_EQ(db.blockRecord(5).value(0), 72.0f);
+    EXPECT_EQ(db.blockPosition(), 73);
+    EXPECT_EQ(db.readNextBlock(), 0);
+
+    // A second category reuses the open file.
+    ASSERT_TRUE(db.startCategoryScan(0));
+    EXPECT_EQ(db.readNextBlock(), 32);
+    EXPECT_EQ(db.blockRecord(2).id, db.entries()[2].id);
+    db.endCategoryScan();
+    EXPECT_EQ(db.blockPosition(), 0);
+    EXPECT_EQ(db.readNextBlock(), 0) << "no scan open";
+}
+
+TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWas) {
+    writeConsolidatedTree(entriesWithCounts({40}));
+    ASSERT_TRUE(db.loadIndex());
+    db.state().archived = 50; // more than the file holds
+    ASSERT_TRUE(db.startCategoryScan(0));
+    EXPECT_EQ(db.readNextBlock(), 32);
+    EXPECT_EQ(db.readNextBlock(), 0);
+    EXPECT_EQ(db.blockPosition(), 32);
+    db.state().archived = 40;
+    EXPECT_EQ(db.readNextBlock(), 8) << "a later read starts at the same place";
+    EXPECT_EQ(db.blockRecord(0).value(0), 32.0f);
+}
+
+TEST_F(BlockScan, MissingFileOrBadCategoryFails) {
+    EXPECT_FALSE(db.startCategoryScan(0));
+    writeConsolidatedTree(entriesWithCounts({1}));
+    EXPECT_FALSE(db.startCategoryScan(24));
+    EXPECT_FALSE(db.startCategoryScan(-1));
+    EXPECT_TRUE(db.startCategoryScan(0));
+}
+
+} // namespace
+} // namespace korva
