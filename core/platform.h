@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/font_description.h"
+
 namespace korva {
 
 // The caption of the program's own messages.
@@ -55,6 +57,18 @@ public:
     virtual LocalDateTime now() = 0;
     virtual ScreenSize screenSize() = 0;
     virtual void openHelp(int context) = 0;
+
+    // The font chooser, opened on `initial`; no value when the user cancels.
+    // Platforms without one answer as if cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontDescription& initial, FontUse use) {
+        (void)initial;
+        (void)use;
+        return std::nullopt;
+    }
+    // Resolution of the printer the program prints on; none when no printer
+    // can be had.
+    virtual std::optional<DotsPerInch> printerResolution() { return std::nullopt; }
+    virtual DotsPerInch screenResolution() { return {}; }
 
     // A message with the program's title and an OK button.
     void message(const std::string& text) { messageBox(text, kAppTitle, MsgButtons::ok); }

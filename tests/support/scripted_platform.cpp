@@ -50,6 +50,14 @@ std::optional<std::string> ScriptedPlatform::textEntry(const std::string& prompt
     return t;
 }
 
+std::optional<FontChoice> ScriptedPlatform::chooseFont(const FontDescription& initial, FontUse use) {
+    fontRequests.push_back({initial, use});
+    if (fonts.empty()) throw std::logic_error("unscripted font chooser");
+    auto f = fonts.front();
+    fonts.pop_front();
+    return f;
+}
+
 std::vector<std::string> ScriptedPlatform::messageTexts() const {
     std::vector<std::string> out;
     for (const auto& m : messages) out.push_back(m.text);

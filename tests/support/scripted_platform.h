@@ -25,6 +25,7 @@ public:
     void answer(MsgAnswer a) { answers.push_back(a); }
     void answerFile(std::optional<std::filesystem::path> p) { files.push_back(std::move(p)); }
     void answerText(std::optional<std::string> t) { texts.push_back(std::move(t)); }
+    void answerFont(std::optional<FontChoice> f) { fonts.push_back(std::move(f)); }
 
     // Platform.
     MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) override;
@@ -37,12 +38,20 @@ public:
     LocalDateTime now() override { return clock; }
     ScreenSize screenSize() override { return screen; }
     void openHelp(int context) override { helpContexts.push_back(context); }
+    std::optional<FontChoice> chooseFont(const FontDescription& initial, FontUse use) override;
+    std::optional<DotsPerInch> printerResolution() override { return printerDpi; }
+    DotsPerInch screenResolution() override { return screenDpi; }
 
     // What happened.
     std::vector<Message> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> prompts;
     std::vector<int> helpContexts;
+    struct FontRequest {
+        FontDescription initial;
+        FontUse use;
+    };
+    std::vector<FontRequest> fontRequests;
     int waitDepth = 0;
     int waitCount = 0;
 
@@ -50,13 +59,16 @@ public:
     std::deque<MsgAnswer> answers;
     std::deque<std::optional<std::filesystem::path>> files;
     std::deque<std::optional<std::string>> texts;
+    std::deque<std::optional<FontChoice>> fonts;
 
     LocalDateTime clock{1999, 1, 2, 12, 0, 0};
     ScreenSize screen{1280, 1024};
+    std::optional<DotsPerInch> printerDpi = DotsPerInch{600, 600};
+    DotsPerInch screenDpi{96, 96};
 
     // Texts of all messages, in order.
     std::vector<std::string> messageTexts() const;
-    bool allAnswersUsed() const { return answers.empty() && files.empty() && texts.empty(); }
+    bool allAnswersUsed() const { return answers.empty() && files.empty() && texts.empty() && fonts.empty(); }
 };
 
 } // namespace korva::test

@@ -1,0 +1,55 @@
+#include "app/command_line.h"
+
+namespace korva {
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    std::optional<std::string> firstName;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            cl.help = true;
+        } else if (a == "--home") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                cl.error = "--home needs a folder";
+                return cl;
+            }
+            cl.home = args[++i];
+        } else if (a.rfind("--home=", 0) == 0) {
+            if (a.size() == 7) {
+                cl.error = "--home needs a folder";
+                return cl;
+            }
+            cl.home = a.substr(7);
+        } else if (a == "--") {
+            if (i + 1 < args.size() && !firstName) firstName = args[i + 1];
+            break;
+        } else if (!a.empty() && a[0] != '-' && !firstName) {
+            firstName = a;
+        }
+        // Any other option is left alone: it opens nothing.
+    }
+    if (firstName) {
+        if (firstName->find(".fls") != std::string::npos)
+            cl.document = DocumentRequest{*firstName, DocumentKind::foodList};
+        else if (firstName->find(".rcp") != std::string::npos)
+            cl.document = DocumentRequest{*firstName, DocumentKind::recipe};
+    }
+    return cl;
+}
+
+std::string usageText(const std::string& programName) {
+    return "Usage: " + programName + " [--home DIR] [FILE.fls | FILE.rcp]\n"
+           "\n"
+           "Korvana, a diet planner.\n"
+           "\n"
+           "  FILE.fls, FILE.rcp  open this FoodList or Recipe at start\n"
+           "  --home DIR          keep the data (kvdata, kvuser, ...) in DIR\n"
+           "  -h, --help          show this text and end\n"
+           "\n"
+           "Without --home the data folder is named by the environment variable\n"
+           "KORVA_HOME, else it is the folder that holds the program, or, for an\n"
+           "installed program, $XDG_DATA_HOME/korva (~/.local/share/korva).\n";
+}
+
+} // namespace korva

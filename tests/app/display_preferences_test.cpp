@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "app/display_preferences.h"
+#include "tests/app/temp_root.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using test::ScriptedPlatform;
+
+std::vector<std::uint8_t> floats(float x, float y) {
+    std::vector<std::uint8_t> b(8);
+    std::memcpy(b.data(), &x, 4);
+    std::memcpy(b.data() + 4, &y, 4);
+    return b;
+}
+
+std::vector<std::uint8_t> fontBytes(const FontDescription& f) {
+    auto a = f.encode();
+    return {a.begin(), a.end()};
+}
+
+FontDescription namedFont(const std::string& face, int height) {
+    FontDescription f;
+    f.faceName = face;
+    f.height = height;
+    f.weight = 700;
+    f.italic = 1;
+    return f;
+}
+
+class DisplayPreferencesTest : public test::TempRoot {
+protected:
+    DisplayPreferences loadOn(int width, int height) {
+        platform.screen = {width, height};
+        DisplayPreferences prefs;
+        prefs.load(dir, platform);
+        return prefs;
+    }
+    ScriptedPlatform platform;
+};
+
+TEST_F(DisplayPreferencesTest, ScreenWidthDecidesFactorsAndDefaultFonts) {
+    auto p1024 = loadOn(1024, 768);
+    EXPECT_FLOAT_EQ(p1024.factors().x, 1.1f);
+    EXPECT_FLOAT_EQ(p1024.factors().y, 1.05f);
+    EXPECT_EQ(p1024.scaleX(1100), 968);
+    EXPECT_EQ(p1024.scaleY(1024), 806); // 768 x 1.05 = 806.4
+    EXPECT_EQ(p1024.screenFont().height, 17);
+    EXPECT_EQ(p1024.screenFont().faceName, "Swiss");
+    EXPECT_EQ(p1024.printerFont().height, 44);
+    EXPECT_EQ(p1024.printerFont().width, 18);
+
+    auto p640 = loadOn(640, 480);
+    EXPECT_EQ(p640.screenFont().faceName, "Arial");
+    EXPECT_EQ(p640.printerFont().faceName, "Arial");
+    EXPECT_FLOAT_EQ(p640.factors().x, 1.0f);
+
+    auto wide = loadOn(1920, 1080);
+    EXPECT_EQ(wide.screenFont().height, 0);
+    EXPECT_EQ(wide.scaleX(1280), 1920);
+    EXPECT_EQ(wide.screenFont().weight, 540);
+    EXPECT_EQ(wide.screenFont().pitchAndFamily, 0x22);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DisplayPreferencesTest, HalfPixelsRoundDown) {
+    auto prefs = loadOn(1280, 1024);
+    EXPECT_EQ(prefs.scaleX(2.5), 2);
+    EXPECT_EQ(prefs.scaleX(2.51), 3);
+    EXPECT_EQ(prefs.scaleY(3.5), 3);
+}
+
+TEST_F(DisplayPreferencesTest, DialogRectScalesEachSideAndKeepsTopOnScreen) {
+    auto prefs = loadOn(1024, 768);
+    EXPECT_EQ(prefs.scaleDialogRect({10, 20, 110, 220}), (DesignRect{11, 21, 121, 231}));
+    EXPECT_EQ(prefs.scaleDialogRect({-10, -20, 0, 40}).top, 0);
+    EXPECT_EQ(prefs.scaleDialogRect({-10, -20, 0, 40}).left, -11);
+}
+
+TEST_F(DisplayPreferencesTest, FontFileDependsOnScreenWidthAndChosenFontWins) {
+    writeBytes(dir / "default.bft", fontBytes(namedFont("Default Face", 21)));
+    writeBytes(dir / "sf640d.bft", fontBytes(namedFont("Small Face", 13)));
+    EXPECT_EQ(loadOn(640, 480).screenFont().faceName, "Small Face");
+    EXPECT_EQ(loadOn(800, 600).screenFont().faceName, "Default Face");
+
+    writeBytes(dir / "sfont.bft", fontBytes(namedFont("Chosen Face", 19)));
+    const auto chosen = loadOn(800, 600).screenFont();
+    EXPECT_EQ(chosen, namedFont("Chosen Face", 19));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DisplayPreferencesTest, FontFilesThatYieldNoFontFallBackWithTheirMessage) {
+    writeBytes(dir / "default.bft", {1, 2, 3});
+    auto absurd = namedFont("Big", 0);
+    absurd.height = 1 << 30;
+    writeBytes(dir / "pfont.bft", fontBytes(absurd));
+    auto prefs = loadOn(1280, 1024);
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{
+                                           ".. could not create screen font - using default...",
+                                           ".. could not create PRINTER font - using default...",
+                                       }));
+    EXPECT_EQ(prefs.screenFont(), defaultScreenFont(1280));
+    EXPECT_EQ(prefs.printerFont(), defaultPrinterFont(1280));
+}
+
+TEST_F(DisplayPreferencesTest, ScaleFileInRangeIsUsed) {
+    writeBytes(dir / "xyscale.bft", floats(0.8f, 1.2f));
+    auto prefs = loadOn(1024, 768);
+    EXPECT_FLOAT_EQ(prefs.factors().x, 0.8f);
+    EXPECT_FLOAT_EQ(prefs.factors().y, 1.2f);
+    EXPECT_TRUE(std::filesystem::exists(dir / "xyscale.bft"));
+}
+
+TEST_F(DisplayPreferencesTest, BadScaleFileIsReportedDeletedAndWidthDefaultsStay) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::vector<std::vector<std::uint8_t>> bad = {
+        floats(1.21f, 1.0f), floats(1.0f, 0.79f), floats(nan, 1.0f), {0x00, 0x00, 0x80},
+    };
+    for (const auto& bytes : bad) {
+        platform.messages.clear();
+        writeBytes(dir / "xyscale.bft", bytes);
+        auto prefs = loadOn(1024, 768);
+        EXPECT_EQ(platform.messageTexts(),
+                  std::vector<std::string>{" ... ERROR : X/Y factor out of range(.8-1.2); restoring default ..."});
+        EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft"));
+        EXPECT_FLOAT_EQ(prefs.factors().x, 1.1f);
+        EXPECT_FLOAT_EQ(prefs.factors().y, 1.05f);
+    }
+}
+
+TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {
+    FontDescription f = namedFont("A face name that is much too long for the record", -13);
+    f.width = 7;
+    f.escapement = -1;
+    f.charSet = 0xEE;
+    f.pitchAndFamily = 0x22;
+    auto bytes = f.encode();
+    ASSERT_EQ(bytes.size(), 60u);
+    EXPECT_EQ(bytes[59], 0); // the face keeps its terminator
+    EXPECT_EQ(bytes[0], 0xF3);
+    EXPECT_EQ(bytes[3], 0xFF);
+    auto back = FontDescription::decode({bytes.begin(), bytes.end()});
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->faceName, f.faceName.substr(0, 31));
+    back->faceName = f.faceName;
+    EXPECT_EQ(*back, f);
+
+    // A record whose face fills all 32 bytes without a zero is read to its end.
+    std::vector<std::uint8_t> full(bytes.begin(), bytes.end());
+    std::fill(full.begin() + 28, full.end(), 'x');
+    EXPECT_EQ(FontDescription::decode(full)->faceName, std::string(32, 'x'));
+    full.pop_back();
+    EXPECT_FALSE(FontDescription::decode(full));
+}
+
+} // namespace
+} // namespace korva
