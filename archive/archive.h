@@ -73,7 +73,10 @@ public:
     void writeCount(std::uint32_t n);
     std::uint32_t readCount(std::size_t minBytesPerElement = 2);
 
-    // Object references.
+    // Object references.  An object is known by its address: a second write
+    // of the same address is a reference back to the first.  So every object
+    // written must stay alive until the archive is done; a temporary that
+    // reuses an earlier one's address would be written as that earlier one.
     void writeObject(const Serializable* obj);
     // Reads a reference to an object of class T (T must declare kClassName and
     // kSchema and be default-constructible).  Returns null for the null
@@ -81,7 +84,9 @@ public:
     // same object.
     template <class T>
     std::shared_ptr<T> readObject() {
-        registerSerializable<T>(T::kClassName, T::kSchema);
+        if (ClassRegistry::instance().find(T::kClassName) == nullptr) {
+            registerSerializable<T>(T::kClassName, T::kSchema);
+        }
         std::shared_ptr<Serializable> obj = readObjectOf(T::kClassName);
         if (!obj) return nullptr;
         auto typed = std::dynamic_pointer_cast<T>(obj);

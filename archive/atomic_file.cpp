@@ -1,5 +1,6 @@
 #include "archive/atomic_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>

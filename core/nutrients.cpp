@@ -267,6 +267,7 @@ std::optional<long> percentOfTarget(float value, float target) {
     // Held in single precision before rounding, so that every view, printout
     // and export rounds the same borderline percentages the same way.
     const float percent = value / target * 100.0f;
+    if (!std::isfinite(percent)) return std::nullopt;
     return nearestInteger(percent);
 }
 

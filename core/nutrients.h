@@ -80,8 +80,8 @@ void formatValueTexts(const NutrientRecord& record, NutrientTexts& into);
 void formatAminoValueTexts(const NutrientRecord& record, NutrientTexts& into);
 
 // value / target × 100 (held in single precision) through nearestInteger.
-// None when the quotient has no meaning: a target of zero, or a value or
-// target that is not a finite number.
+// None when the quotient has no meaning: a target of zero, a value or target
+// that is not a finite number, or a quotient beyond the range of a float.
 std::optional<long> percentOfTarget(float value, float target);
 
 // The percent text of nutrient i against the user's targets: "    N / A"

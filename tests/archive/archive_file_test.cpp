@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "archive/atomic_file.h"
+#include "tests/archive/archive_test_support.h"
+
+namespace korva {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ArchiveFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("korva-archive-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::size_t filesIn(const fs::path& d) const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(d), fs::directory_iterator()));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ArchiveFiles, CloseWritesTheFileThatOpenReadsBack) {
+    const fs::path file = dir_ / "index.ser";
+    Archive w = Archive::forWriting(file);
+    w.writeString("Apples, raw");
+    w.writeF32(138.0f);
+    EXPECT_FALSE(fs::exists(file)); // nothing reaches the disk before close
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(filesIn(dir_), 1u); // no temporary left behind
+
+    Archive r = Archive::forReading({});
+    ASSERT_TRUE(Archive::openForReading(file, r));
+    EXPECT_TRUE(r.isLoading());
+    EXPECT_EQ(r.readString(), "Apples, raw");
+    EXPECT_EQ(r.readF32(), 138.0f);
+    EXPECT_EQ(r.bytesLeft(), 0u);
+}
+
+TEST_F(ArchiveFiles, ReplacingAFileLeavesOnlyTheNewContents) {
+    const fs::path file = dir_ / "list.fls";
+    ASSERT_TRUE(writeFileAtomically(file, std::string(5000, 'o')));
+    Archive w = Archive::forWriting(file);
+    w.writeWord(0x0DAF);
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(fs::file_size(file), 2u);
+    EXPECT_EQ(filesIn(dir_), 1u);
+}
+
+TEST_F(ArchiveFiles, AFolderThatCannotBeWrittenFailsAndKeepsNothing) {
+    Archive w = Archive::forWriting(dir_ / "missing" / "x.ser");
+    w.writeWord(1);
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(filesIn(dir_), 0u);
+
+    // A folder in the way of the target: the old entry survives.
+    fs::create_directories(dir_ / "taken");
+    EXPECT_FALSE(writeFileAtomically(dir_ / "taken", std::string("abc")));
+    EXPECT_TRUE(fs::is_directory(dir_ / "taken"));
+    EXPECT_EQ(filesIn(dir_), 1u);
+}
+
+TEST_F(ArchiveFiles, MissingOrOversizedFilesAreNotRead) {
+    Archive r = Archive::forReading({});
+    EXPECT_FALSE(Archive::openForReading(dir_ / "nothing.ser", r));
+    EXPECT_FALSE(Archive::openForReading(dir_, r));
+
+    const fs::path big = dir_ / "big.ser";
+    ASSERT_TRUE(writeFileAtomically(big, std::string(100, 'b')));
+    EXPECT_FALSE(readWholeFile(big, 99).has_value());
+    ASSERT_TRUE(readWholeFile(big, 100).has_value());
+    EXPECT_EQ(readWholeFile(big, 100)->size(), 100u);
+}
+
+TEST_F(ArchiveFiles, AnEmptyFileIsEndOfFileForAnyRead) {
+    const fs::path file = dir_ / "empty.rcp";
+    ASSERT_TRUE(writeFileAtomically(file, std::string()));
+    Archive r = Archive::forReading({});
+    ASSERT_TRUE(Archive::openForReading(file, r));
+    EXPECT_EQ(test::loadCause(r.bytes(), [](Archive& a) { a.readWord(); }), ArchiveError::endOfFile);
+}
+
+} // namespace
+} // namespace korva

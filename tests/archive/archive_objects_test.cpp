@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include "tests/archive/archive_test_support.h"
+
+namespace korva {
+namespace {
+
+using test::ByteBuilder;
+using test::Bytes;
+using test::loadCause;
+using test::TItem;
+using test::TList;
+using test::TOther;
+
+class ArchiveObjects : public ::testing::Test {
+protected:
+    void SetUp() override { test::registerTestClasses(); }
+
+    static TList sampleList() {
+        TList l;
+        l.items.push_back(std::make_shared<TItem>("kvrecipe/rcp001.rcp", "Lentil soup", 29000));
+        l.items.push_back(std::make_shared<TItem>("kvrecipe/rcp002.rcp", "Bread", 29001));
+        l.items.push_back(std::make_shared<TItem>("", "", 0xFFFFFFFF));
+        return l;
+    }
+
+    static std::shared_ptr<TList> readList(const Bytes& b) {
+        Archive a = Archive::forReading(b);
+        auto l = a.readObject<TList>();
+        EXPECT_EQ(a.bytesLeft(), 0u);
+        return l;
+    }
+};
+
+const auto kReadList = [](Archive& a) { a.readObject<TList>(); };
+
+TEST_F(ArchiveObjects, ListLayoutRegistersClassesAndObjectsInWritingOrder) {
+    // List class index 1, list object 2, item class 3: later items carry 0x8003.
+    const Bytes expected = ByteBuilder()
+                               .newClass("TList")
+                               .word(3)
+                               .newClass("TItem")
+                               .text("kvrecipe/rcp001.rcp").text("Lentil soup").dword(29000)
+                               .word(0x8003)
+                               .text("kvrecipe/rcp002.rcp").text("Bread").dword(29001)
+                               .word(0x8003)
+                               .text("").text("").dword(0xFFFFFFFF)
+                               .bytes();
+    EXPECT_EQ(test::writeTop(sampleList()), expected);
+}
+
+TEST_F(ArchiveObjects, EmptyListIsItsClassTagAndAZeroCount) {
+    EXPECT_EQ(test::writeTop(TList{}), ByteBuilder().newClass("TList").word(0).bytes());
+    auto l = readList(test::writeTop(TList{}));
+    ASSERT_TRUE(l);
+    EXPECT_TRUE(l->items.empty());
+}
+
+TEST_F(ArchiveObjects, RoundTripKeepsEveryFieldAndTheOrder) {
+    const TList original = sampleList();
+    auto l = readList(test::writeTop(original));
+    ASSERT_TRUE(l);
+    ASSERT_EQ(l->items.size(), original.items.size());
+    for (std::size_t i = 0; i < original.items.size(); ++i) {
+        ASSERT_TRUE(l->items[i]);
+        EXPECT_EQ(l->items[i]->path, original.items[i]->path);
+        EXPECT_EQ(l->items[i]->name, original.items[i]->name);
+        EXPECT_EQ(l->items[i]->id, original.items[i]->id);
+    }
+}
+
+TEST_F(ArchiveObjects, NullReferenceIsWordZeroAndTakesNoIndex) {
+    TList l;
+    l.items.push_back(nullptr);
+    l.items.push_back(std::make_shared<TItem>("p", "n", 1));
+    l.items.push_back(std::make_shared<TItem>("q", "m", 2));
+    const Bytes b = test::writeTop(l);
+    EXPECT_EQ(b, ByteBuilder()
+                     .newClass("TList")
+                     .word(3)
+                     .word(0)
+                     .newClass("TItem").text("p").text("n").dword(1)
+                     .word(0x8003).text("q").text("m").dword(2)
+                     .bytes());
+    auto back = readList(b);
+    ASSERT_EQ(back->items.size(), 3u);
+    EXPECT_FALSE(back->items[0]);
+    EXPECT_EQ(back->items[2]->name, "m");
+    EXPECT_FALSE(Archive::forReading(Bytes{0, 0}).readObject<TList>());
+}
+
+TEST_F(ArchiveObjects, ASecondReferenceToTheSameObjectIsItsIndex) {
+    TList l;
+    auto shared = std::make_shared<TItem>("p", "n", 5);
+    l.items = {shared, std::make_shared<TItem>("q", "m", 6), shared};
+    const Bytes b = test::writeTop(l);
+    // The shared item took index 4 when first written.
+    EXPECT_EQ(b, ByteBuilder()
+                     .newClass("TList")
+                     .word(3)
+                     .newClass("TItem").text("p").text("n").dword(5)
+                     .word(0x8003).text("q").text("m").dword(6)
+                     .word(4)
+                     .bytes());
+    auto back = readList(b);
+    ASSERT_EQ(back->items.size(), 3u);
+    EXPECT_EQ(back->items[0], back->items[2]);
+    EXPECT_NE(back->items[0], back->items[1]);
+}
+
+TEST_F(ArchiveObjects, WrongOrUnknownClassIsBadClass) {
+    EXPECT_EQ(loadCause(test::writeTop(TOther{}), kReadList), ArchiveError::badClass);
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("NoSuchClass").word(0).bytes(), kReadList), ArchiveError::badClass);
+    // Names are case-sensitive.
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("tlist").word(0).bytes(), kReadList), ArchiveError::badClass);
+    EXPECT_EQ(loadCause(ByteBuilder().newClass(std::string(64, 'A')).word(0).bytes(), kReadList),
+              ArchiveError::badClass);
+    // A list element of another class, first by name and then by a class tag
+    // that names the list's own class.
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).newClass("TOther").word(9).bytes(), kReadList),
+              ArchiveError::badClass);
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).word(0x8001).word(0).bytes(), kReadList),
+              ArchiveError::badClass);
+    // A reference back to the list where an item is expected.
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).word(2).bytes(), kReadList), ArchiveError::badClass);
+}
+
+TEST_F(ArchiveObjects, OtherSchemaIsBadSchema) {
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList", 1).word(0).bytes(), kReadList), ArchiveError::badSchema);
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).newClass("TItem", 0xFFFF).bytes(), kReadList),
+              ArchiveError::badSchema);
+}
+
+TEST_F(ArchiveObjects, TagsNamingNothingReadYetAreBadIndex) {
+    auto listWith = [](auto&& element) {
+        ByteBuilder b;
+        b.newClass("TList").word(1);
+        element(b);
+        b.text("").text("").dword(0);
+        return b.bytes();
+    };
+    const std::pair<const char*, Bytes> cases[] = {
+        {"class index ahead", listWith([](ByteBuilder& b) { b.word(0x8003); })},
+        {"class bit on index 0", listWith([](ByteBuilder& b) { b.word(0x8000); })},
+        {"class bit on an object", listWith([](ByteBuilder& b) { b.word(0x8002); })},
+        {"object index ahead", listWith([](ByteBuilder& b) { b.word(3); })},
+        {"object index names a class", listWith([](ByteBuilder& b) { b.word(1); })},
+        {"wide class index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x80000009); })},
+        {"wide object index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x00010000); })},
+        {"largest wide tag", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0xFFFFFFFF); })},
+        {"top object forward", ByteBuilder().word(0x0005).bytes()},
+        {"top class forward", ByteBuilder().word(0x8001).bytes()},
+    };
+    for (const auto& [what, bytes] : cases) EXPECT_EQ(loadCause(bytes, kReadList), ArchiveError::badIndex) << what;
+}
+
+TEST_F(ArchiveObjects, EveryCutOfAListIsEndOfFile) {
+    TList l = sampleList();
+    l.items.push_back(nullptr);
+    l.items.push_back(l.items[1]);
+    l.items.push_back(std::make_shared<TItem>(std::string(300, 'r'), "long path", 3));
+    test::expectEveryCutIsEndOfFile(test::writeTop(l), kReadList);
+}
+
+TEST_F(ArchiveObjects, ACountLargerThanTheBytesLeftFailsBeforeReadingElements) {
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(0xFFFF).dword(0x40000000).bytes(), kReadList),
+              ArchiveError::endOfFile);
+    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(0xFFFE).word(0).bytes(), kReadList),
+              ArchiveError::endOfFile);
+}
+
+// A stream long enough that indexes pass 0x7FFF: items fill the table up to
+// index 0x7FFF, then a new class lands beyond it.
+class TBigHolder : public Serializable {
+public:
+    static constexpr const char* kClassName = "TBigHolder";
+    static constexpr unsigned kSchema = 0;
+    static constexpr std::uint32_t kItems = 0x7FFF - 3; // indexes 4 .. 0x7FFF
+
+    std::vector<std::shared_ptr<TItem>> items;
+    std::shared_ptr<TOther> first, second;
+    std::shared_ptr<TItem> backToLast, backToSecondLast;
+
+    void Serialize(Archive& ar) override {
+        if (ar.isStoring()) {
+            ar.writeCount(std::uint32_t(items.size()));
+            for (const auto& it : items) ar.writeObject(it.get());
+            ar.writeObject(first.get());
+            ar.writeObject(second.get());
+            ar.writeObject(items.back().get());
+            ar.writeObject(items[items.size() - 2].get());
+            return;
+        }
+        const std::uint32_t n = ar.readCount(2);
+        for (std::uint32_t i = 0; i < n; ++i) items.push_back(ar.readObject<TItem>());
+        first = ar.readObject<TOther>();
+        second = ar.readObject<TOther>();
+        backToLast = ar.readObject<TItem>();
+        backToSecondLast = ar.readObject<TItem>();
+    }
+    std::string_view className() const override { return kClassName; }
+};
+
+TEST_F(ArchiveObjects, IndexesFrom0x7FFFUseTheWideTag) {
+    TBigHolder h;
+    for (std::uint32_t i = 0; i < TBigHolder::kItems; ++i) h.items.push_back(std::make_shared<TItem>("", "", i));
+    h.first = std::make_shared<TOther>();
+    h.first->mark = 0x1111;
+    h.second = std::make_shared<TOther>();
+    h.second->mark = 0x2222;
+    const Bytes b = test::writeTop(h);
+
+    // Everything before the tail: holder tag, count, first item with its
+    // class, then the other items with the short class tag.
+    const std::size_t itemBytes = 2 + 1 + 1 + 4;
+    const std::size_t tail = ByteBuilder().newClass("TBigHolder").bytes().size() + 2 +
+                             ByteBuilder().newClass("TItem").bytes().size() + 6 + (TBigHolder::kItems - 1) * itemBytes;
+    const Bytes expectedTail = ByteBuilder()
+                                   .newClass("TOther").word(0x1111)         // class 0x8000, object 0x8001
+                                   .word(0x7FFF).dword(0x80008000).word(0x2222) // object 0x8002
+                                   .word(0x7FFF).dword(0x7FFF)              // back to the last item
+                                   .word(0x7FFE)                            // and to the one before it
+                                   .bytes();
+    ASSERT_EQ(b.size(), tail + expectedTail.size());
+    EXPECT_EQ(Bytes(b.begin() + static_cast<std::ptrdiff_t>(tail), b.end()), expectedTail);
+
+    registerSerializable<TBigHolder>(TBigHolder::kClassName);
+    Archive a = Archive::forReading(b);
+    auto back = a.readObject<TBigHolder>();
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->items.size(), std::size_t(TBigHolder::kItems));
+    EXPECT_EQ(back->items[1234]->id, 1234u);
+    EXPECT_EQ(back->first->mark, 0x1111);
+    EXPECT_EQ(back->second->mark, 0x2222);
+    EXPECT_EQ(back->backToLast, back->items.back());
+    EXPECT_EQ(back->backToSecondLast, back->items[back->items.size() - 2]);
+}
+
+} // namespace
+} // namespace korva
