@@ -1,0 +1,212 @@
+#include "core/consolidation.h"
+
+#include <gtest/gtest.h>
+
+#include "core/db_state.h"
+#include "tests/core/db_tree.h"
+
+namespace korva {
+namespace {
+
+using test::everyFood;
+using test::fileBytes;
+using test::newFood;
+using test::openDataBase;
+using test::recordFor;
+using test::TempRoot;
+
+// Two additions and one removal on 100 shipped foods, saved as exit would
+// save them: the data base on disk waits for a consolidation.
+void preparePendingChanges(const DataPaths& paths) {
+    test::writeShippedDataBase(paths, 100);
+    FoodDataBase db(paths);
+    ASSERT_TRUE(openDataBase(db));
+    ASSERT_EQ(db.addFood(newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)), FoodDataBase::AddOutcome::added);
+    ASSERT_EQ(db.addFood(newFood(25002, 0, "aardvark"), recordFor(25002, 0)), FoodDataBase::AddOutcome::added);
+    auto gone = db.findPositionById(150);
+    ASSERT_TRUE(gone);
+    retireFood(db, *gone);
+    ASSERT_TRUE(db.saveIndex());
+    ASSERT_TRUE(db.writeStateFile());
+}
+
+// What a consolidated data base must look like on disk.
+void expectConsolidatedOnDisk(const FoodDataBase& db) {
+    EXPECT_TRUE(db.isSet(kConsolidated));
+    EXPECT_TRUE(db.isSet(kNoDeletions));
+    EXPECT_TRUE(db.isSet(kNoInsertions));
+    EXPECT_EQ(db.state().archived, static_cast<std::int32_t>(db.totalFoods()));
+    EXPECT_EQ(db.state().unconsolidated, 0);
+    EXPECT_EQ(db.state().deleted, 0);
+    EXPECT_EQ(fileBytes(db.paths().foodsArc()).size(), db.totalFoods() * NutrientRecord::kBytes);
+    for (std::size_t k = 0; k < db.totalFoods(); ++k) {
+        EXPECT_TRUE(db.entries()[k].isArchived());
+        EXPECT_EQ(db.entries()[k].recordNumber, k);
+    }
+}
+
+TEST(Consolidation, MergesAdditionsAndDropsRetiredInIndexOrder) {
+    TempRoot tree;
+    preparePendingChanges(tree.paths());
+    FoodDataBase db(tree.paths());
+    ASSERT_TRUE(openDataBase(db));
+    ASSERT_FALSE(db.isSet(kConsolidated));
+    ASSERT_EQ(db.state().unconsolidated, 2);
+    ASSERT_EQ(db.state().deleted, 1);
+    const auto before = everyFood(db);
+    ASSERT_EQ(before.size(), 101u);
+
+    ASSERT_TRUE(db.consolidate());
+    EXPECT_EQ(db.totalFoods(), 101u);
+    expectConsolidatedOnDisk(db);
+    EXPECT_FALSE(std::filesystem::exists(tree.paths().unconsArc()));
+    EXPECT_FALSE(std::filesystem::exists(tree.paths().tempArc()));
+    // Record k of the new file is the k-th entry's own record.
+    auto bytes = fileBytes(tree.paths().foodsArc());
+    for (std::size_t k = 0; k < db.totalFoods(); ++k)
+        EXPECT_EQ(NutrientRecord::fromBytes(bytes.data() + k * NutrientRecord::kBytes).id, db.entries()[k].id);
+    EXPECT_EQ(everyFood(db), before);
+
+    // And the next run sees the same.
+    FoodDataBase again(tree.paths());
+    ASSERT_TRUE(openDataBase(again));
+    expectConsolidatedOnDisk(again);
+    EXPECT_EQ(everyFood(again), before);
+}
+
+TEST(Consolidation, OnlyRemovalsNeedNoSlotFile) {
+    TempRoot tree;
+    test::writeShippedDataBase(tree.paths(), 40);
+    FoodDataBase db(tree.paths());
+    ASSERT_TRUE(openDataBase(db));
+    retireFood(db, 0);
+    retireFood(db, 10);
+    ASSERT_FALSE(std::filesystem::exists(tree.paths().unconsArc()));
+    const auto before = everyFood(db);
+    ASSERT_TRUE(db.consolidate());
+    expectConsolidatedOnDisk(db);
+    EXPECT_EQ(db.totalFoods(), 38u);
+    EXPECT_EQ(everyFood(db), before);
+}
+
+TEST(Consolidation, AnEntryPastTheEndOfItsFileFailsAndChangesNothing) {
+    TempRoot tree;
+    preparePendingChanges(tree.paths());
+    const DataPaths p = tree.paths();
+
+    for (int damage = 0; damage < 2; ++damage) {
+        FoodDataBase db(p);
+        ASSERT_TRUE(openDataBase(db));
+        // An archived record past foods.arc, or a slot past the 32 of uncons.arc.
+        if (damage == 0)
+            db.mutableEntries()[5].recordNumber = 5000;
+        else
+            for (ShortFood& e : db.mutableEntries())
+                if (!e.isArchived())
+                    e.recordNumber = 40;
+        const auto records = fileBytes(p.foodsArc());
+        const auto index = fileBytes(p.indexSer());
+        const auto state = fileBytes(p.stateFile());
+        const StateFileData inMemory = db.state();
+
+        EXPECT_FALSE(db.consolidate());
+        EXPECT_EQ(fileBytes(p.foodsArc()), records);
+        EXPECT_EQ(fileBytes(p.indexSer()), index);
+        EXPECT_EQ(fileBytes(p.stateFile()), state);
+        EXPECT_TRUE(std::filesystem::exists(p.unconsArc()));
+        EXPECT_FALSE(std::filesystem::exists(p.tempArc()));
+        EXPECT_EQ(db.state().flags, inMemory.flags);
+        EXPECT_EQ(db.state().unconsolidated, inMemory.unconsolidated);
+    }
+}
+
+TEST(Consolidation, RecordsComeFromWhereTheEntrySaysNotFromTheFlag) {
+    // A state file that claims no insertions while the index holds new foods:
+    // copying their slot numbers out of foods.arc would give them the records
+    // of shipped foods.
+    TempRoot tree;
+    preparePendingChanges(tree.paths());
+    FoodDataBase db(tree.paths());
+    ASSERT_TRUE(openDataBase(db));
+    const auto before = everyFood(db);
+    db.setFlag(kNoInsertions, true);
+    ASSERT_TRUE(db.consolidate());
+    EXPECT_EQ(everyFood(db), before);
+}
+
+TEST(Consolidation, NothingToDoOnAConsolidatedDataBase) {
+    TempRoot tree;
+    test::writeShippedDataBase(tree.paths(), 10);
+    FoodDataBase db(tree.paths());
+    ASSERT_TRUE(openDataBase(db));
+    auto stamp = std::filesystem::last_write_time(tree.paths().foodsArc());
+    EXPECT_TRUE(db.consolidate());
+    EXPECT_EQ(std::filesystem::last_write_time(tree.paths().foodsArc()), stamp);
+}
+
+// A crash after every step of a consolidation: start-up recovers a data base
+// that holds every food with its values, as before or as after.
+TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
+    TempRoot reference;
+    preparePendingChanges(reference.paths());
+    std::map<std::uint16_t, test::FoodSeen> expected;
+    {
+        FoodDataBase db(reference.paths());
+        ASSERT_TRUE(openDataBase(db));
+        expected = everyFood(db);
+    }
+    ASSERT_EQ(expected.size(), 101u);
+
+    for (int stopAfter = 1; stopAfter <= kConsolidationSteps; ++stopAfter) {
+        SCOPED_TRACE("crash after step " + std::to_string(stopAfter));
+        TempRoot tree;
+        std::filesystem::copy(reference.root(), tree.root(), std::filesystem::copy_options::recursive |
+                                                                 std::filesystem::copy_options::overwrite_existing);
+        {
+            FoodDataBase db(tree.paths());
+            ASSERT_TRUE(openDataBase(db));
+            int reached = 0;
+            consolidateDataBase(db, [&](ConsolidationStep step) {
+                reached = static_cast<int>(step);
+                return reached == stopAfter;
+            });
+            ASSERT_EQ(reached, stopAfter);
+        }
+
+        const RecoveryAction action = recoverInterruptedConsolidation(tree.paths());
+        if (stopAfter < static_cast<int>(ConsolidationStep::committed))
+            EXPECT_EQ(action, RecoveryAction::rolledBack);
+        else if (stopAfter < kConsolidationSteps)
+            EXPECT_EQ(action, RecoveryAction::rolledForward);
+        else
+            EXPECT_EQ(action, RecoveryAction::nothing);
+
+        FoodDataBase db(tree.paths());
+        ASSERT_TRUE(openDataBase(db));
+        EXPECT_EQ(everyFood(db), expected);
+        if (stopAfter >= static_cast<int>(ConsolidationStep::committed))
+            expectConsolidatedOnDisk(db);
+        else
+            EXPECT_FALSE(db.isSet(kConsolidated));
+        for (const char* leftover : {"temp.arc", "index.new", "korva.new", "consol.cmt"})
+            EXPECT_FALSE(std::filesystem::exists(tree.paths().dataDir() / leftover)) << leftover;
+    }
+}
+
+TEST(Consolidation, ReadingTheStateFileFinishesACommittedConsolidation) {
+    TempRoot tree;
+    preparePendingChanges(tree.paths());
+    {
+        FoodDataBase db(tree.paths());
+        ASSERT_TRUE(openDataBase(db));
+        consolidateDataBase(db, [](ConsolidationStep s) { return s == ConsolidationStep::recordsReplaced; });
+    }
+    // Without recovery the new foods.arc would sit under the old index.
+    FoodDataBase db(tree.paths());
+    ASSERT_TRUE(openDataBase(db));
+    expectConsolidatedOnDisk(db);
+    EXPECT_EQ(everyFood(db).size(), 101u);
+}
+
+} // namespace
+} // namespace korva
