@@ -81,6 +81,10 @@ bool UserSet::scanUsers() {
         defaultIndex_ = *defaultAt;
     if (!validIndex(currentIndex_))
         currentIndex_ = 0;
+    else if (samePathNoCase(userPaths_[std::size_t(currentIndex_)], currentPath_))
+        // The name in the state file may differ in case from the file itself;
+        // on a case-sensitive disk only the listed spelling opens.
+        currentPath_ = userPaths_[std::size_t(currentIndex_)];
     if (!validIndex(defaultIndex_))
         defaultIndex_ = 0;
 

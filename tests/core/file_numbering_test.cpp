@@ -1,0 +1,117 @@
+#include "core/file_numbering.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+
+#include "tests/core/db_tree.h"
+
+namespace korva {
+namespace {
+
+using test::TempRoot;
+
+void touch(const std::filesystem::path& p) { std::ofstream(p) << "x"; }
+
+TEST(FileNumbering, NumberIsEveryDigitBeforeTheFirstDot) {
+    EXPECT_EQ(fileNumberOf("fl12a3.fls"), 123);
+    EXPECT_EQ(fileNumberOf("user07.rda"), 7);
+    EXPECT_EQ(fileNumberOf("default.rda"), -1);
+    EXPECT_EQ(fileNumberOf("fl0001.2.fls"), 1);
+    EXPECT_EQ(fileNumberOf("fl99999999999999999999.fls"), INT_MAX);
+}
+
+TEST(FileNumbering, PatternsIgnoreCase) {
+    EXPECT_TRUE(matchesPattern("USER05.RDA", "*.rda"));
+    EXPECT_TRUE(matchesPattern("a.b.rda", "*.rda"));
+    EXPECT_TRUE(matchesPattern("x1.fls", "x?.*"));
+    EXPECT_FALSE(matchesPattern("user05.rda~", "*.rda"));
+    EXPECT_FALSE(matchesPattern("rda", "*.rda"));
+}
+
+TEST(FileNumbering, HighestNumberInAFolder) {
+    TempRoot tree;
+    const auto dir = tree.paths().userDir();
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), 0);  // nothing matches
+    touch(dir / "default.rda");
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), -1);  // matches, none begins with user
+    touch(dir / "user00.rda");
+    touch(dir / "user07.rda");
+    touch(dir / "user09.txt");
+    touch(dir / "myuser42.rda");
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), 7);
+    touch(dir / "USER11.RDA");
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), 11);
+    EXPECT_EQ(highestFileNumber(tree.root() / "missing", "user", "*.rda"), 0);
+}
+
+TEST(FileNumbering, TemplatesAndTheirLimits) {
+    EXPECT_EQ(foodListFileName(1).name, "fl0001.fls");
+    EXPECT_EQ(foodListFileName(999).name, "fl0999.fls");
+    EXPECT_EQ(shoppingListFileName(42).name, "shop042.sls");
+    EXPECT_EQ(recipeFileName(7).name, "rcp007.rcp");
+    EXPECT_EQ(recipeTitle(7), "Recipe 007");
+    EXPECT_EQ(recipeTitle(45), "Recipe 045");
+    EXPECT_EQ(userFileName(12).name, "user12.rda");
+    for (NewFileName refused : {foodListFileName(1000), shoppingListFileName(1000), recipeFileName(100),
+                                userFileName(100), userFileName(0)}) {
+        EXPECT_FALSE(refused);
+        EXPECT_FALSE(refused.refusal.empty());
+    }
+}
+
+TEST(FileNumbering, FoodListNamesFollowTheFolderThenCountUp) {
+    TempRoot tree;
+    DataPaths paths = tree.paths();
+    touch(paths.foodListDir() / "fl0005.fls");
+    touch(paths.foodListDir() / "lunch.fls");
+    FileNumbering numbering(paths);
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0006.fls");
+    touch(paths.foodListDir() / "fl0050.fls");  // scanned once per run only
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0007.fls");
+    numbering.noteFoodListName("C:\\old\\fl0020.fls");
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0021.fls");
+    numbering.noteFoodListName("fl0003.fls");  // lower: no change
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0022.fls");
+}
+
+TEST(FileNumbering, AFullTemplateIsRefusedNotWrapped) {
+    TempRoot tree;
+    DataPaths paths = tree.paths();
+    touch(paths.foodListDir() / "fl0998.fls");
+    FileNumbering numbering(paths);
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0999.fls");
+    NewFileName none = numbering.nextFoodListName();
+    EXPECT_FALSE(none);
+    EXPECT_NE(none.refusal.find("FoodList"), std::string::npos);
+    EXPECT_FALSE(numbering.nextFoodListName());  // and stays refused
+}
+
+TEST(FileNumbering, ShoppingListsMakeTheirFolder) {
+    TempRoot tree;
+    DataPaths paths = tree.paths();
+    ASSERT_FALSE(std::filesystem::exists(paths.shopDir()));
+    FileNumbering numbering(paths);
+    EXPECT_EQ(numbering.nextShoppingListName().name, "shop001.sls");
+    EXPECT_TRUE(std::filesystem::is_directory(paths.shopDir()));
+    touch(paths.shopDir() / "shop077.sls");
+    FileNumbering later(paths);
+    EXPECT_EQ(later.nextShoppingListName().name, "shop078.sls");
+}
+
+TEST(FileNumbering, RecipeNamesStepOverFilesThatExist) {
+    TempRoot tree;
+    FoodDataBase db(tree.paths());
+    db.state().lastRecipeFileNumber = 4;
+    EXPECT_EQ(db.nextRecipeFileName().name, "rcp005.rcp");
+    EXPECT_EQ(db.nextRecipeTitle(), "Recipe 005");
+    touch(tree.paths().recipeDir() / "rcp005.rcp");
+    EXPECT_EQ(db.nextRecipeFileName().name, "rcp006.rcp");
+    EXPECT_EQ(db.nextRecipeTitle(), "Recipe 006");
+    db.state().lastRecipeFileNumber = 99;
+    EXPECT_FALSE(db.nextRecipeFileName());
+}
+
+} // namespace
+} // namespace korva

@@ -1,0 +1,206 @@
+#include "core/users.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/core/db_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using test::TempRoot;
+using test::writeProfile;
+
+// default (user00), Ann (user01), Bob (user03), plus files that are not users.
+class Users : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = paths.userDir();
+        writeProfile(dir / "user00.rda", "default", 2000.0f);
+        writeProfile(dir / "user01.rda", "Ann", 1800.0f);
+        writeProfile(dir / "user03.rda", "Bob", 2900.0f);
+        writeProfile(dir / "default.rda", "default", 1.0f);  // no "user" in its name
+        std::ofstream(dir / "user02.txt") << "not a profile";
+    }
+
+    bool scanAndRead(UserSet& users, const std::string& current) {
+        users.setCurrentFileName(current);
+        return users.scanUsers() && users.readCurrentProfile(platform);
+    }
+
+    TempRoot tree;
+    DataPaths paths = tree.paths();
+    std::filesystem::path dir;
+    test::ScriptedPlatform platform;
+};
+
+TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user03.rda"));
+    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Bob"}));
+    EXPECT_EQ(users.defaultIndex(), 0);
+    EXPECT_EQ(users.currentIndex(), 2);
+    EXPECT_EQ(users.currentUserName(), "Bob");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2900.0f);
+    EXPECT_FLOAT_EQ(users.defaultProfile().value(0), 2000.0f);
+    EXPECT_EQ(users.lastFileNumber(), 3);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Users, CaseOfFileNamesAndTheDefaultName) {
+    writeProfile(dir / "USER05.RDA", "Default", 1500.0f);
+    UserSet users(paths);
+    // The state file's name is matched without regard to case.
+    ASSERT_TRUE(scanAndRead(users, "User01.Rda"));
+    ASSERT_EQ(users.count(), 4);
+    EXPECT_EQ(users.userName(users.currentIndex()), "Ann");
+    EXPECT_EQ(users.userName(users.defaultIndex()), "default");  // "Default" is not it
+    EXPECT_EQ(users.lastFileNumber(), 5);
+}
+
+TEST_F(Users, NoUserFilesFailsTheScan) {
+    for (const char* f : {"user00.rda", "user01.rda", "user03.rda"})
+        std::filesystem::remove(dir / f);
+    UserSet users(paths);
+    EXPECT_FALSE(users.scanUsers());
+    std::filesystem::remove(dir / "default.rda");
+    EXPECT_FALSE(users.scanUsers());
+}
+
+TEST_F(Users, MissingProfileFallsBackToDefaultWithAMessage) {
+    UserSet users(paths);
+    users.setCurrentFileName("user09.rda");
+    ASSERT_TRUE(users.scanUsers());
+    EXPECT_FALSE(users.readCurrentProfile(platform));
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"User file not found, using default ..."});
+    EXPECT_EQ(users.currentUserName(), "default");
+    EXPECT_EQ(users.currentIndex(), users.defaultIndex());
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+    EXPECT_EQ(users.currentUserFileName(), "user00.rda");
+}
+
+TEST_F(Users, DamagedProfileIsNotReadAndChangesNothing) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user01.rda"));
+    auto bytes = test::fileBytes(dir / "user03.rda");
+    bytes[0] ^= 0xFF;
+    ASSERT_TRUE(writeFileAtomically(dir / "user03.rda", bytes));
+
+    EXPECT_EQ(users.setCurrentUser(2, platform), ProfileLoad::damaged);
+    EXPECT_TRUE(platform.messages.empty());
+    // Still Ann, with Ann's targets: the name shown and the targets agree.
+    EXPECT_EQ(users.currentIndex(), 1);
+    EXPECT_EQ(users.currentUserName(), "Ann");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
+    // A file cut short is damaged too, not read past its end.
+    std::filesystem::resize_file(dir / "user03.rda", 100);
+    EXPECT_EQ(users.setCurrentUser(2, platform), ProfileLoad::damaged);
+}
+
+TEST_F(Users, SetCurrentUserReadsItsProfile) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    EXPECT_EQ(users.setCurrentUser(1, platform), ProfileLoad::read);
+    EXPECT_TRUE(users.userChanged());
+    EXPECT_EQ(users.currentUserFileName(), "user01.rda");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
+    EXPECT_EQ(users.setCurrentUser(7, platform), ProfileLoad::damaged);
+    EXPECT_EQ(users.currentIndex(), 1);
+}
+
+TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    // A file put there by hand is not overwritten.
+    writeProfile(dir / "user04.rda", "Hand made", 1.0f);
+    auto alloc = users.allocateUserFileName();
+    ASSERT_TRUE(alloc);
+    EXPECT_EQ(alloc.path, dir / "user05.rda");
+    users.addUser("Carol", alloc.path);
+    users.currentProfile().setValue(0, 2222.0f);
+    ASSERT_TRUE(users.writeCurrentProfile());
+    EXPECT_EQ(users.currentUserName(), "Carol");
+    EXPECT_EQ(users.currentUserFileName(), "user05.rda");
+    EXPECT_TRUE(users.userChanged());
+
+    UserSet again(paths);
+    ASSERT_TRUE(scanAndRead(again, "user05.rda"));
+    EXPECT_EQ(again.currentUserName(), "Carol");
+    EXPECT_FLOAT_EQ(again.currentProfile().value(0), 2222.0f);
+}
+
+TEST_F(Users, NoMoreThanNinetyNineProfileFiles) {
+    writeProfile(dir / "user99.rda", "Last", 1.0f);
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    auto alloc = users.allocateUserFileName();
+    EXPECT_FALSE(alloc);
+    EXPECT_NE(alloc.refusal.find("too many users"), std::string::npos);
+    EXPECT_EQ(users.lastFileNumber(), 99);
+}
+
+TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
+    for (const char* u : {"user01", "user03"}) {
+        std::filesystem::create_directories(dir / u);
+        std::ofstream(dir / u / "010299.log") << "day";
+        std::ofstream(dir / u / "010399.LOG") << "day";
+    }
+    std::ofstream(dir / "user01" / "notes.txt") << "mine";
+    std::filesystem::create_directories(dir / "user03" / "keep");
+
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    ASSERT_TRUE(users.deleteUser(2, platform));  // Bob
+    EXPECT_FALSE(std::filesystem::exists(dir / "user03.rda"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user03" / "010299.log"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user03" / "010399.LOG"));
+    // A folder still holding something else is left with it.
+    EXPECT_TRUE(std::filesystem::exists(dir / "user03" / "keep"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "010299.log"));
+    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann"}));
+
+    ASSERT_TRUE(users.deleteUser(1, platform));  // Ann: her notes stay
+    EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "notes.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user01" / "010299.log"));
+
+    // An empty log folder goes with its user.
+    writeProfile(dir / "user07.rda", "Eve", 1.0f);
+    std::filesystem::create_directories(dir / "user07");
+    std::ofstream(dir / "user07" / "a.log") << "x";
+    ASSERT_TRUE(users.scanUsers());
+    ASSERT_TRUE(users.deleteUser(1, platform));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user07"));
+}
+
+TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
+    writeProfile(dir / "user04.rda", "Dan", 2100.0f);
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user03.rda"));  // default, Ann, Bob, Dan
+    ASSERT_EQ(users.currentIndex(), 2);
+
+    // Someone before the current user goes: still Bob.
+    ASSERT_TRUE(users.deleteUser(1, platform));
+    EXPECT_EQ(users.currentUserName(), "Bob");
+    EXPECT_EQ(users.currentUserFileName(), "user03.rda");
+
+    // The current user, last in the list, goes: the first user takes over.
+    ASSERT_TRUE(users.setCurrentUser(2, platform) == ProfileLoad::read);
+    ASSERT_TRUE(users.deleteUser(2, platform));
+    EXPECT_EQ(users.currentIndex(), 0);
+    EXPECT_EQ(users.currentUserName(), "default");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+}
+
+TEST_F(Users, TheDefaultUserCannotBeDeleted) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    EXPECT_FALSE(users.deleteUser(users.defaultIndex(), platform));
+    EXPECT_TRUE(std::filesystem::exists(dir / "user00.rda"));
+    EXPECT_FALSE(users.deleteUser(9, platform));
+    EXPECT_EQ(users.count(), 3);
+}
+
+} // namespace
+} // namespace korva
