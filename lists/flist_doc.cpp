@@ -70,6 +70,20 @@ void CFListDoc::onNewDocument(const std::string& name) {
     activate();
 }
 
+bool CFListDoc::onNewDocument() {
+    if (isRecipe_) {
+        onNewDocument(db_.nextRecipeTitle());
+        return true;
+    }
+    const NewFileName name = db_.nextFoodListName();
+    if (!name) {
+        platform_.message(name.refusal);
+        return false;
+    }
+    onNewDocument(name.name);
+    return true;
+}
+
 bool CFListDoc::onOpenDocument(const std::filesystem::path& file) {
     if (!readFoodList(file, false)) return false;
     setFoodListTitle(withoutExtension(list_.fileName()));

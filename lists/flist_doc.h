@@ -50,6 +50,10 @@ public:
     // name) as its path; a new recipe takes it (the default recipe name) as
     // its path and recipe name.
     void onNewDocument(const std::string& name);
+    // The same, named by the data base: the next food list file name or the
+    // default recipe title.  False, with the reason shown, when the food list
+    // names are used up.
+    bool onNewDocument();
     // A food list chosen with File Open; false (document unchanged) when it
     // cannot be read.
     bool onOpenDocument(const std::filesystem::path& file);

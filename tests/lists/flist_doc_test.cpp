@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "tests/lists/list_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class FListDocTest : public ::testing::Test {
+protected:
+    test::ListTree tree{{
+        test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0, 0, 0, 5.0f}),
+        test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
+    }};
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+
+    std::unique_ptr<CFListDoc> newFoodList() {
+        auto doc = std::make_unique<CFListDoc>(tree.db, platform, active, false);
+        EXPECT_TRUE(doc->onNewDocument());
+        return doc;
+    }
+
+    std::filesystem::path savedList(const std::string& name, std::vector<std::uint16_t> ids) {
+        FoodList l(&tree.db, "01/02/99");
+        for (std::uint16_t id : ids) EXPECT_TRUE(l.addFood(tree.entry(id), kUnitServings));
+        const std::filesystem::path p = tree.listFile(name);
+        EXPECT_TRUE(l.writeFile(p, platform));
+        return p;
+    }
+
+    std::filesystem::path savedRecipe(const std::string& name) {
+        FoodList r(&tree.db, "01/02/99");
+        r.setListType(FoodList::kRecipe);
+        EXPECT_TRUE(r.addFood(tree.entry(102), kUnitServings));
+        r.setRecipeName("Baked apple");
+        r.setServingDescription("one apple");
+        r.setInstructions({"Bake it."});
+        r.setPath((tree.paths().recipeDir() / name).string());
+        EXPECT_TRUE(r.writeRecipeFile(platform));
+        return r.path();
+    }
+};
+
+TEST_F(FListDocTest, NewFoodListTakesTheNextFileNameAndBecomesActive) {
+    test::writeBytes(tree.listFile("fl0006.fls"), {});
+    auto doc = newFoodList();
+    EXPECT_EQ(doc->list().path(), "fl0007.fls");
+    EXPECT_EQ(doc->title(), "FOODLIST  :  fl0007");
+    EXPECT_EQ(doc->pathName(), tree.paths().foodListDir() / "fl0007.fls");
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(active.document(), doc.get());
+    EXPECT_EQ(active.list(), &doc->list());
+    EXPECT_EQ(doc->list().date(), "01/02/99"); // the platform's today
+
+    auto second = newFoodList();
+    EXPECT_EQ(second->list().path(), "fl0008.fls");
+    EXPECT_EQ(active.document(), second.get());
+    second.reset();
+    EXPECT_EQ(active.document(), nullptr); // a closed document is not left active
+}
+
+TEST_F(FListDocTest, NewRecipeIsNamedByTheDefaultRecipeTitle) {
+    CFListDoc doc(tree.db, platform, active, true);
+    doc.onNewDocument("Recipe 001");
+    EXPECT_TRUE(doc.isRecipe());
+    EXPECT_TRUE(doc.list().isRecipe());
+    EXPECT_EQ(doc.list().recipeName(), "Recipe 001");
+    EXPECT_EQ(doc.list().path(), "Recipe 001");
+    EXPECT_EQ(doc.title(), "RECIPE  :  Recipe 001");
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(FListDocTest, EveryEditMarksTheDocumentModified) {
+    auto doc = newFoodList();
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+    EXPECT_TRUE(doc->isModified());
+    doc->setModified(false);
+    doc->list().select(0);
+    EXPECT_FALSE(doc->isModified());
+    doc->list().setCurrentDisplayUnit(kUnitGrams);
+    EXPECT_TRUE(doc->isModified());
+    doc->setModified(false);
+    doc->list().stepCurrentAmount(true);
+    EXPECT_TRUE(doc->isModified());
+    doc->setModified(false);
+    doc->setModified(true);
+    EXPECT_TRUE(doc->isModified());
+}
+
+TEST_F(FListDocTest, SaveRefusesInOrderThenWritesAndConfirms) {
+    auto doc = newFoodList();
+    EXPECT_FALSE(doc->onSaveFoodList());
+    doc->setModified(true);
+    EXPECT_FALSE(doc->onSaveFoodList());
+    EXPECT_EQ(platform.messageTexts(),
+              (Texts{"... no changes, can't save ...", "... can't save, no FOOD ITEMS in FOOD LIST ..."}));
+    EXPECT_FALSE(std::filesystem::exists(doc->pathName()));
+
+    platform.messages.clear();
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+    ASSERT_TRUE(doc->onSaveFoodList());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Food List  file  has  been  saved . . .");
+    EXPECT_EQ(platform.messages[0].caption, "FOOD  LIST  FILES");
+    EXPECT_FALSE(doc->isModified());
+
+    FoodList back(&tree.db);
+    ASSERT_EQ(back.readFile(doc->pathName(), false, platform), kReadOk);
+    EXPECT_EQ(back.itemCount(), 1u);
+
+    // Saved and unchanged: nothing more to write.
+    platform.messages.clear();
+    EXPECT_FALSE(doc->onSaveFoodList());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... no changes, can't save ..."});
+}
+
+TEST_F(FListDocTest, FailedSaveStaysModifiedWithoutConfirmation) {
+    auto doc = newFoodList();
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+    doc->list().setPath((tree.paths().root / "missing" / "x.fls").string());
+    EXPECT_FALSE(doc->onSaveFoodList());
+    EXPECT_EQ(platform.messageTexts(), Texts{" can't open file for writing ..."});
+    EXPECT_TRUE(doc->isModified());
+}
+
+TEST_F(FListDocTest, SaveAsWritesEvenWhenUnchangedAndTakesTheNewName) {
+    auto doc = newFoodList();
+    ASSERT_TRUE(doc->list().addFood(tree.entry(102), kUnitServings));
+    doc->setModified(false);
+    const std::filesystem::path target = tree.listFile("lunch.fls");
+    platform.answerFile(target);
+    ASSERT_TRUE(doc->onSaveFoodListAs());
+    ASSERT_EQ(platform.fileRequests.size(), 1u);
+    EXPECT_EQ(platform.fileRequests[0].filter, "All Files (*.*)|*.*|Food List Files(*.FLS)|*.FLS||");
+    EXPECT_EQ(platform.fileRequests[0].defaultExtension, "FLS");
+    EXPECT_EQ(platform.fileRequests[0].startFolder, tree.paths().foodListDir());
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_EQ(doc->title(), "FOOD  LIST  : lunch.fls");
+    EXPECT_EQ(doc->pathName(), target);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Cancelled: nothing written, nothing changed.
+    doc->list().stepCurrentAmount(true);
+    platform.answerFile(std::nullopt);
+    EXPECT_FALSE(doc->onSaveFoodListAs());
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->pathName(), target);
+}
+
+TEST_F(FListDocTest, SaveAsOfAnEmptyListIsRefusedBeforeAsking) {
+    auto doc = newFoodList();
+    EXPECT_FALSE(doc->onSaveFoodListAs());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... can't save, no FOOD ITEMS in FOOD LIST ..."});
+    EXPECT_TRUE(platform.fileRequests.empty());
+}
+
+TEST_F(FListDocTest, FoodListCommandsAreRefusedOnARecipeAndTheOtherWayRound) {
+    CFListDoc recipe(tree.db, platform, active, true);
+    recipe.onNewDocument("Recipe 001");
+    ASSERT_TRUE(recipe.list().addFood(tree.entry(101), kUnitServings));
+    EXPECT_FALSE(recipe.onSaveFoodList());
+    EXPECT_FALSE(recipe.onSaveFoodListAs());
+    EXPECT_FALSE(recipe.onMergeFoodList());
+    EXPECT_FALSE(recipe.onMergeRecipe([] { return std::optional<std::filesystem::path>(); }));
+    EXPECT_FALSE(recipe.checkExportFoodList());
+    EXPECT_EQ(platform.messageTexts(), (Texts{"Use RECIPE MENU entries ...", "Use RECIPE MENU entries ...",
+                                              "Use RECIPE menu entries ...", "Use MERGE under RECIPE ...",
+                                              "Use RECIPE MENU entries ..."}));
+
+    platform.messages.clear();
+    auto list = newFoodList();
+    EXPECT_FALSE(list->onRecipeMergeFoodList());
+    EXPECT_FALSE(list->checkExportRecipe());
+    EXPECT_FALSE(list->onRecipeClose());
+    EXPECT_EQ(platform.messageTexts(), Texts(3, "Use FOODLIST MENU entries ..."));
+    EXPECT_TRUE(platform.fileRequests.empty());
+}
+
+TEST_F(FListDocTest, OpenReadsTheListAndAFailedOpenLeavesNothing) {
+    const std::filesystem::path p = savedList("dinner.fls", {101, 102});
+    CFListDoc doc(tree.db, platform, active, false);
+    ASSERT_TRUE(doc.onOpenDocument(p));
+    EXPECT_EQ(doc.title(), "FOODLIST  :  dinner");
+    EXPECT_EQ(doc.list().itemCount(), 2u);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(active.document(), &doc);
+
+    CFListDoc missing(tree.db, platform, active, false);
+    EXPECT_FALSE(missing.onOpenDocument(tree.listFile("nothere.fls")));
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... FOOD LIST file not found ..."});
+    EXPECT_EQ(active.document(), &doc);
+
+    platform.messages.clear();
+    CFListDoc wrongKind(tree.db, platform, active, false);
+    EXPECT_FALSE(wrongKind.onOpenDocument(savedRecipe("rcp001.rcp")));
+    EXPECT_EQ(platform.messageTexts(), Texts{"... input file is not in FOOD LIST format ..."});
+    EXPECT_EQ(wrongKind.list().itemCount(), 0u);
+    EXPECT_EQ(active.document(), &doc);
+}
+
+TEST_F(FListDocTest, OpenRecipeReadsItUnderTheWaitCursor) {
+    const std::filesystem::path p = savedRecipe("rcp001.rcp");
+    CFListDoc doc(tree.db, platform, active, true);
+    ASSERT_TRUE(doc.onOpenRecipe(p));
+    EXPECT_EQ(doc.title(), "RECIPE  :  Baked apple");
+    EXPECT_EQ(doc.list().instructions(), Texts{"Bake it."});
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_GT(platform.waitCount, 0);
+
+    CFListDoc gone(tree.db, platform, active, true);
+    EXPECT_FALSE(gone.onOpenRecipe(tree.paths().recipeDir() / "rcp009.rcp"));
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... RECIPE file not found ..."});
+    EXPECT_TRUE(doc.recipeSavable());
+    EXPECT_FALSE(gone.recipeSavable());
+}
+
+TEST_F(FListDocTest, RecipeNeedsAtLeastATenthOfAServing) {
+    CFListDoc doc(tree.db, platform, active, true);
+    doc.onNewDocument("Recipe 001");
+    doc.list().setInstructions({"Mix."});
+    doc.list().setServingDescription("a cup");
+    doc.list().setServingCount(0.05f);
+    EXPECT_FALSE(doc.recipeSavable());
+    doc.list().setServingCount(0.1f);
+    EXPECT_TRUE(doc.recipeSavable());
+    doc.list().setServingDescription("");
+    EXPECT_FALSE(doc.recipeSavable());
+}
+
+TEST_F(FListDocTest, MergeFoodListAppendsAndMarksModifiedForAnyChosenFile) {
+    const std::filesystem::path p = savedList("snack.fls", {102});
+    auto doc = newFoodList();
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+    doc->setModified(false);
+    platform.answerFile(p);
+    ASSERT_TRUE(doc->onMergeFoodList());
+    EXPECT_EQ(doc->list().itemCount(), 2u);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(platform.fileRequests.back().startFolder, tree.paths().foodListDir());
+
+    doc->setModified(false);
+    platform.answerFile(tree.listFile("gone.fls"));
+    EXPECT_FALSE(doc->onMergeFoodList());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... FOOD LIST file not found ..."});
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->list().itemCount(), 2u);
+
+    doc->setModified(false);
+    platform.answerFile(std::nullopt);
+    EXPECT_FALSE(doc->onMergeFoodList());
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(FListDocTest, MergeRecipeNeedsRecipesInTheDataBase) {
+    auto doc = newFoodList();
+    bool asked = false;
+    EXPECT_FALSE(doc->onMergeRecipe([&] {
+        asked = true;
+        return std::optional<std::filesystem::path>();
+    }));
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(platform.messageTexts(), Texts{"... no recipes in data base, can't open .."});
+}
+
+TEST_F(FListDocTest, MergeRecipeAppendsTheRecipesIngredients) {
+    test::ListTree withRecipe{{
+        test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}),
+        test::food(29000, 23, "Baked apple", 150, {60}),
+    }};
+    FoodList r(&withRecipe.db, "01/02/99");
+    r.setListType(FoodList::kRecipe);
+    ASSERT_TRUE(r.addFood(withRecipe.entry(102), kUnitServings));
+    r.setPath((withRecipe.paths().recipeDir() / "rcp001.rcp").string());
+    ASSERT_TRUE(r.writeRecipeFile(platform));
+
+    CFListDoc doc(withRecipe.db, platform, active, false);
+    doc.onNewDocument("fl0001.fls");
+    ASSERT_TRUE(doc.onMergeRecipe([&] { return std::optional<std::filesystem::path>(r.path()); }));
+    EXPECT_EQ(doc.list().itemCount(), 1u);
+    EXPECT_TRUE(doc.isModified());
+
+    doc.setModified(false);
+    EXPECT_FALSE(doc.onMergeRecipe(
+        [&] { return std::optional<std::filesystem::path>(withRecipe.paths().recipeDir() / "rcp002.rcp"); }));
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... recipe file not found ..."});
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(FListDocTest, RecipeMergesAFoodList) {
+    const std::filesystem::path p = savedList("snack.fls", {101, 102});
+    CFListDoc doc(tree.db, platform, active, true);
+    doc.onNewDocument("Recipe 001");
+    platform.answerFile(p);
+    ASSERT_TRUE(doc.onRecipeMergeFoodList());
+    EXPECT_EQ(doc.list().itemCount(), 2u);
+    EXPECT_TRUE(doc.isModified());
+    platform.answerFile(tree.listFile("gone.fls"));
+    EXPECT_FALSE(doc.onRecipeMergeFoodList());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... food list file not found ..."});
+}
+
+TEST_F(FListDocTest, NutrientViewsNeedItems) {
+    auto doc = newFoodList();
+    EXPECT_FALSE(doc->checkViewAllNutrients());
+    EXPECT_FALSE(doc->checkViewOneNutrient());
+    EXPECT_EQ(platform.messageTexts(), (Texts{"... no FOOD ITEMS, can't display nutrients...",
+                                              "... no FOOD ITEMS, can't display nutrient..."}));
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+    EXPECT_TRUE(doc->checkViewAllNutrients());
+    EXPECT_TRUE(doc->checkExportFoodList());
+    active.clear();
+    EXPECT_FALSE(doc->checkExportFoodList());
+    EXPECT_EQ(platform.messageTexts().back(), "no active Food List, can't export ..");
+}
+
+TEST_F(FListDocTest, ClosingAModifiedListAsksToSave) {
+    auto doc = newFoodList();
+    EXPECT_TRUE(doc->canClose()); // unchanged: no question
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
+
+    platform.answer(MsgAnswer::cancel);
+    EXPECT_FALSE(doc->canClose());
+    platform.answer(MsgAnswer::no);
+    EXPECT_TRUE(doc->canClose());
+    EXPECT_FALSE(std::filesystem::exists(doc->pathName()));
+    platform.answer(MsgAnswer::yes);
+    EXPECT_TRUE(doc->canClose());
+    EXPECT_TRUE(std::filesystem::exists(doc->pathName()));
+    EXPECT_FALSE(doc->isModified());
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::yesNoCancel);
+
+    // A save that fails keeps the window open.
+    doc->list().stepCurrentAmount(true);
+    doc->list().setPath((tree.paths().root / "missing" / "x.fls").string());
+    platform.answer(MsgAnswer::yes);
+    EXPECT_FALSE(doc->canClose());
+    EXPECT_TRUE(doc->isModified());
+}
+
+TEST_F(FListDocTest, ClosingAModifiedRecipeConfirmsDroppingTheChanges) {
+    CFListDoc doc(tree.db, platform, active, true);
+    doc.onNewDocument("Recipe 001");
+    doc.activate();
+    ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
+    platform.answer(MsgAnswer::no);
+    EXPECT_FALSE(doc.onRecipeClose());
+    EXPECT_EQ(active.document(), &doc);
+    platform.answer(MsgAnswer::yes);
+    EXPECT_TRUE(doc.onRecipeClose());
+    EXPECT_EQ(active.document(), nullptr);
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+} // namespace
+} // namespace korva

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "lists/food_list.h"
+#include "tests/lists/list_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+// Nutrients 0 calories, 1 protein, 2 fat, ..., 6 carbohydrate.
+class FoodListTest : public ::testing::Test {
+protected:
+    test::ListTree tree{{
+        test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0.6f, 0.3f, 0.0f, 5.0f}),
+        test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
+        test::food(103, 14, "Beef", 85, {250, 26.0f, 15.0f, 6, 6, 0.5f, 0.0f}, "3 oz"),
+    }};
+    FoodList list{&tree.db, "01/02/99"};
+
+    void add(std::uint16_t id, float servings) {
+        ASSERT_TRUE(list.addFood(tree.entry(id), kUnitServings));
+        ASSERT_TRUE(list.setCurrentAmount(servings, kUnitServings));
+    }
+};
+
+TEST_F(FoodListTest, NewListIsEmptyWithEveryTotalAvailable) {
+    EXPECT_EQ(list.itemCount(), 0u);
+    EXPECT_EQ(list.current(), nullptr);
+    EXPECT_EQ(list.currentIndex(), -1);
+    EXPECT_EQ(list.listType(), FoodList::kFoodList);
+    EXPECT_FLOAT_EQ(list.servingCount(), 1.0f);
+    EXPECT_EQ(list.totalGrams(), 0.0f);
+    for (int n = 0; n < kNutrientCount; ++n) {
+        EXPECT_EQ(list.totals().value(n), 0.0f);
+        EXPECT_EQ(list.totals().level(n), 2);
+    }
+    EXPECT_EQ(list.currentLineText(kUnitGrams), "No  Food  Items");
+    EXPECT_EQ(list.currentServingLine(), "1 serving = 000 calories = 000 grams");
+    EXPECT_EQ(list.currentAmountText(kUnitGrams), "No Serving Chosen");
+    EXPECT_EQ(list.currentDisplayUnit(), kUnitServings);
+    EXPECT_EQ(list.currentEntryUnit(), kUnitServings);
+    EXPECT_EQ(list.pctFat() + list.pctProtein() + list.pctCarbohydrate(), 0);
+}
+
+TEST_F(FoodListTest, TodaysDateIsMonthDayYear) {
+    EXPECT_EQ(listDateText(LocalDateTime{2024, 3, 7, 0, 0, 0}), "03/07/24");
+    EXPECT_EQ(listDateText(LocalDateTime{1999, 12, 31, 0, 0, 0}), "12/31/99");
+}
+
+TEST_F(FoodListTest, AddingReadsTheRecordAndAnswersTheListingLine) {
+    std::optional<std::string> line = list.addFood(tree.entry(102), kUnitGrams);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(*line, "Apple\t1 medium\t 138.0 grams");
+    EXPECT_EQ(list.itemCount(), 1u);
+    EXPECT_EQ(list.currentIndex(), 0);
+    const FoodItem& item = *list.current();
+    EXPECT_EQ(item.record(), tree.given(102).record);
+    EXPECT_EQ(item.entryUnit(), kUnitGrams);
+    EXPECT_FLOAT_EQ(item.gramsPerServing(), 138.0f);
+    EXPECT_NEAR(list.totals().value(0), 52.0f * 1.38f, 1e-3);
+    EXPECT_FLOAT_EQ(list.totalGrams(), 138.0f);
+}
+
+TEST_F(FoodListTest, AddingFailsCleanlyWhenTheRecordCannotBeRead) {
+    std::filesystem::remove(tree.paths().foodsArc());
+    EXPECT_FALSE(list.addFood(tree.entry(101), kUnitServings));
+    EXPECT_EQ(list.itemCount(), 0u);
+    EXPECT_EQ(list.revision(), 0u);
+}
+
+TEST_F(FoodListTest, TotalsAreRoundedPerServingThenScaled) {
+    add(101, 2.0f);
+    add(103, 1.5f);
+    // Each value per serving is taken in single precision, then times servings.
+    for (int n : {0, 1, 2, 6}) {
+        const float milk = tree.given(101).record.value(n) * (244.0f / 100.0f) * 2.0f;
+        const float beef = tree.given(103).record.value(n) * (85.0f / 100.0f) * 1.5f;
+        EXPECT_FLOAT_EQ(list.totals().value(n), milk + beef) << n;
+    }
+    EXPECT_FLOAT_EQ(list.totalGrams(), 2 * 244.0f + 1.5f * 85.0f);
+}
+
+TEST_F(FoodListTest, CalorieSplitRoundsEachShareAndNeedNotAddUp) {
+    test::ListTree even{{test::food(1, 0, "Even", 100, {170, 10, 10, 0, 0, 0, 10})}};
+    FoodList l(&even.db);
+    ASSERT_TRUE(l.addFood(even.entry(1), kUnitServings));
+    // d = (40 + 90 + 40) / 100 = 1.7: fat 52.9 -> 53, protein and carbohydrate 23.53 -> 24.
+    EXPECT_EQ(l.pctFat(), 53);
+    EXPECT_EQ(l.pctProtein(), 24);
+    EXPECT_EQ(l.pctCarbohydrate(), 24);
+}
+
+TEST_F(FoodListTest, CalorieSplitIsZeroWithoutProteinFatOrCarbohydrate) {
+    test::ListTree plain{{test::food(1, 0, "Salt", 6, {0, 0, 0, 0, 0, 0, 0})}};
+    FoodList l(&plain.db);
+    ASSERT_TRUE(l.addFood(plain.entry(1), kUnitServings));
+    EXPECT_EQ(l.pctFat(), 0);
+    EXPECT_EQ(l.pctProtein(), 0);
+    EXPECT_EQ(l.pctCarbohydrate(), 0);
+}
+
+TEST_F(FoodListTest, OnlyAvailableValuesCountAndRecomputeFlagsWhatWasCounted) {
+    test::ListFood partial = test::food(7, 0, "Juice", 100, {40, 9, 0, 0, 0, 0, 9});
+    partial.record.setLevel(1, 0); // protein not available: its 9 must not count
+    for (int n = 9; n < kNutrientCount; ++n) partial.record.setLevel(n, 0);
+    test::ListTree t{{partial}};
+    FoodList l(&t.db);
+    ASSERT_TRUE(l.addFood(t.entry(7), kUnitServings));
+    EXPECT_EQ(l.totals().value(1), 0.0f);
+    EXPECT_EQ(l.totals().value(6), 9.0f);
+    // Adding one item leaves the flags of a new list as they were ...
+    EXPECT_EQ(l.totals().level(1), 2);
+    // ... a recompute flags only the nutrients some item gave.
+    l.recomputeTotals();
+    EXPECT_EQ(l.totals().level(0), 2);
+    EXPECT_EQ(l.totals().level(1), 0);
+    EXPECT_EQ(l.totals().level(6), 2);
+    EXPECT_EQ(l.totals().level(20), 0);
+}
+
+TEST_F(FoodListTest, SelectionWalksAndWrapsAndFollowsDeletion) {
+    add(101, 1);
+    add(102, 1);
+    add(103, 1);
+    EXPECT_EQ(list.currentIndex(), 2);
+    list.step(true);
+    EXPECT_EQ(list.currentIndex(), 0);
+    list.step(false);
+    EXPECT_EQ(list.currentIndex(), 2);
+    list.select(1);
+    EXPECT_EQ(list.current()->foodId(), 102);
+    list.select(7); // out of range: stays
+    EXPECT_EQ(list.currentIndex(), 1);
+
+    list.deleteCurrent();
+    EXPECT_EQ(list.itemCount(), 2u);
+    EXPECT_EQ(list.current()->foodId(), 103); // the next one
+    list.deleteCurrent();
+    EXPECT_EQ(list.current()->foodId(), 101); // the last went: back to the first
+    EXPECT_NEAR(list.totals().value(0), 50.0f * 2.44f, 1e-3);
+    list.deleteCurrent();
+    EXPECT_EQ(list.current(), nullptr);
+    EXPECT_EQ(list.totals().value(0), 0.0f);
+    list.deleteCurrent(); // nothing left: nothing happens
+    list.step(true);
+    EXPECT_EQ(list.itemCount(), 0u);
+}
+
+TEST_F(FoodListTest, CurrentItemBecomesTheDataBasesCurrentFood) {
+    add(101, 1);
+    add(103, 1);
+    list.select(0);
+    ASSERT_TRUE(tree.db.currentEntry());
+    EXPECT_EQ(tree.db.entries()[*tree.db.currentEntry()].id, 101);
+    EXPECT_EQ(tree.db.currentCategory(), 5);
+    list.step(true);
+    EXPECT_EQ(tree.db.entries()[*tree.db.currentEntry()].id, 103);
+    EXPECT_EQ(tree.db.currentCategory(), 14);
+    list.clear();
+    EXPECT_FALSE(tree.db.currentEntry());
+    EXPECT_EQ(list.itemCount(), 0u);
+    EXPECT_EQ(list.totalGrams(), 0.0f);
+}
+
+TEST_F(FoodListTest, UnitsOfTheCurrentItem) {
+    add(101, 2);
+    list.setCurrentEntryUnit(kUnitGrams);
+    EXPECT_EQ(list.currentEntryUnit(), kUnitGrams);
+    list.setCurrentEntryUnit(kUnitEntryUnits); // not an entry unit: ignored
+    EXPECT_EQ(list.currentEntryUnit(), kUnitGrams);
+    list.setCurrentDisplayUnit(kUnitEntryUnits); // stores the entry unit itself
+    EXPECT_EQ(list.currentDisplayUnit(), kUnitGrams);
+    list.setCurrentDisplayUnit(kUnitFoodUnits);
+    EXPECT_EQ(list.currentDisplayUnit(), kUnitFoodUnits);
+    EXPECT_EQ(list.currentLineText(kUnitFoodUnits), "Milk\t1 cup\t2.00   cup");
+}
+
+TEST_F(FoodListTest, SteppingTheAmountRecomputesTheTotals) {
+    add(102, 1);
+    list.stepCurrentAmount(true);
+    EXPECT_NEAR(list.current()->servings(), 1.1f, 1e-6);
+    EXPECT_NEAR(list.totalGrams(), 1.1f * 138.0f, 1e-3);
+}
+
+TEST_F(FoodListTest, EveryChangeButMovingTheSelectionCounts) {
+    add(101, 1);
+    add(102, 1);
+    std::uint64_t r = list.revision();
+    list.select(0);
+    list.step(true);
+    list.recomputeTotals();
+    EXPECT_EQ(list.revision(), r);
+    const auto changes = std::vector<std::function<void()>>{
+        [&] { list.stepCurrentAmount(true); },
+        [&] { list.setCurrentAmount(3, kUnitServings); },
+        [&] { list.setCurrentDisplayUnit(kUnitGrams); },
+        [&] { list.setCurrentEntryUnit(kUnitCalories); },
+        [&] { list.deleteCurrent(); },
+        [&] { list.addFood(tree.entry(103), kUnitServings); },
+        [&] { list.clear(); },
+    };
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        changes[i]();
+        EXPECT_GT(list.revision(), r) << i;
+        r = list.revision();
+    }
+}
+
+TEST_F(FoodListTest, ShortfallAgainstTargets) {
+    add(103, 1); // 0.85 * 26 = 22.1 g protein
+    NutrientRecord targets;
+    targets.setValue(1, 50.0f);
+    EXPECT_NEAR(list.shortfallPercent(1, targets), (50.0f - 22.1f) / 50.0f * 100.0f, 1e-3);
+    targets.setValue(1, 10.0f);
+    EXPECT_LT(list.shortfallPercent(1, targets), 0.0f);
+    EXPECT_EQ(list.shortfallPercent(2, targets), 0.0f); // no target
+    EXPECT_EQ(list.shortfallPercent(39, targets), 0.0f);
+}
+
+TEST_F(FoodListTest, FileNameIsThePartAfterTheLastSeparator) {
+    list.setPath("C:\\kvflist\\fl0003.fls");
+    EXPECT_EQ(list.fileName(), "fl0003.fls");
+    list.setPath("/data/kvflist/lunch.fls");
+    EXPECT_EQ(list.fileName(), "lunch.fls");
+    list.setPath("fl0001.fls");
+    EXPECT_EQ(list.fileName(), "fl0001.fls");
+}
+
+} // namespace
+} // namespace korva

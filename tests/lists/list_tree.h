@@ -1,0 +1,115 @@
+#pragma once
+
+// A small data tree of its own for each list test: foods with full records
+// written by the program's own writers, loaded into a FoodDataBase.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "archive/atomic_file.h"
+#include "core/food_data_base.h"
+#include "core/short_food.h"
+
+namespace korva::test {
+
+struct ListFood {
+    std::uint16_t id = 0;
+    std::uint16_t category = 0;
+    std::string name;
+    std::string measure = "1 cup";
+    float gramsPerServing = 100.0f;
+    NutrientRecord record; // values and levels; id and category are filled in
+};
+
+// A food whose first nutrients are given per 100 g, each available (level 1).
+inline ListFood food(std::uint16_t id, std::uint16_t category, std::string name, float gramsPerServing,
+                     std::vector<float> values, std::string measure = "1 cup") {
+    ListFood f;
+    f.id = id;
+    f.category = category;
+    f.name = std::move(name);
+    f.measure = std::move(measure);
+    f.gramsPerServing = gramsPerServing;
+    for (std::size_t n = 0; n < values.size(); ++n) f.record.setValue(int(n), values[n]);
+    for (int n = 0; n < kNutrientCount; ++n) f.record.setLevel(n, 1);
+    return f;
+}
+
+// Foods must be given in index order (category, then name).
+class ListTree {
+public:
+    explicit ListTree(std::vector<ListFood> foods) : foods_(std::move(foods)) {
+        static std::atomic<int> counter{0};
+        paths_ = DataPaths(std::filesystem::temp_directory_path() /
+                           ("korva-lists-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)));
+        std::filesystem::remove_all(paths_.root);
+        for (const auto& dir : {paths_.dataDir(), paths_.userDir(), paths_.foodListDir(), paths_.recipeDir()})
+            std::filesystem::create_directories(dir);
+
+        FoodDataBase writer(paths_);
+        std::vector<std::uint8_t> records(foods_.size() * NutrientRecord::kBytes);
+        for (std::size_t pos = 0; pos < foods_.size(); ++pos) {
+            ListFood& f = foods_[pos];
+            ShortFood e;
+            e.setName(f.name);
+            e.servingText = f.measure;
+            e.gramsPerServing = f.gramsPerServing;
+            e.id = f.id;
+            e.category = f.category;
+            e.recordNumber = static_cast<std::uint16_t>(pos);
+            e.flags = ShortFood::kArchived;
+            writer.mutableEntries().push_back(e);
+            f.record.id = f.id;
+            f.record.category = f.category;
+            f.record.toBytes(records.data() + pos * NutrientRecord::kBytes);
+        }
+        if (!writer.saveIndex() || !writeFileAtomically(paths_.foodsArc(), records))
+            throw std::runtime_error("cannot write the test tree");
+        db.setPaths(paths_);
+        if (!db.loadIndex()) throw std::runtime_error("cannot load the test tree");
+    }
+    ~ListTree() {
+        std::error_code ec;
+        std::filesystem::remove_all(paths_.root, ec);
+    }
+    ListTree(const ListTree&) = delete;
+    ListTree& operator=(const ListTree&) = delete;
+
+    const DataPaths& paths() const { return paths_; }
+    const ShortFood& entry(std::uint16_t id) const {
+        const ShortFood* e = db.findEntryById(id);
+        if (!e) throw std::runtime_error("no such test food");
+        return *e;
+    }
+    const ListFood& given(std::uint16_t id) const {
+        for (const ListFood& f : foods_)
+            if (f.id == id) return f;
+        throw std::runtime_error("no such test food");
+    }
+    std::filesystem::path listFile(const std::string& name) const { return paths_.foodListDir() / name; }
+
+    FoodDataBase db;
+
+private:
+    std::vector<ListFood> foods_;
+    DataPaths paths_;
+};
+
+inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
+    ASSERT_TRUE(writeFileAtomically(p, bytes));
+}
+
+} // namespace korva::test
