@@ -13,7 +13,7 @@
 namespace korva::test {
 
 // A fresh folder for each test, removed afterwards.
-class TempRoot : public ::testing::Test {
+class AppTempDir : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

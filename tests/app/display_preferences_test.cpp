@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "app/display_preferences.h"
-#include "tests/app/temp_root.h"
+#include "tests/app/app_temp_dir.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -34,7 +34,7 @@ FontDescription namedFont(const std::string& face, int height) {
     return f;
 }
 
-class DisplayPreferencesTest : public test::TempRoot {
+class DisplayPreferencesTest : public test::AppTempDir {
 protected:
     DisplayPreferences loadOn(int width, int height) {
         platform.screen = {width, height};

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/preference_commands.h"
-#include "tests/app/temp_root.h"
+#include "tests/app/app_temp_dir.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -12,10 +12,10 @@ namespace {
 
 using test::ScriptedPlatform;
 
-class PreferenceCommandsTest : public test::TempRoot {
+class PreferenceCommandsTest : public test::AppTempDir {
 protected:
     void SetUp() override {
-        TempRoot::SetUp();
+        AppTempDir::SetUp();
         platform.screen = {1024, 768};
         prefs.load(dir, platform);
         commands = std::make_unique<PreferenceCommands>(prefs, dir, platform);

@@ -1,0 +1,86 @@
+#include "app/korva_app.h"
+
+#include "core/consolidation.h"
+#include "core/food_data_base.h"
+#include "core/platform.h"
+
+namespace korva {
+
+namespace {
+
+constexpr int kWarnAtUnconsolidated = 32;
+constexpr int kWarnAtDeleted = 30;
+
+} // namespace
+
+KorvaApp::KorvaApp(FoodDataBase& db, Platform& platform)
+    : db_(db), platform_(platform), frame_(db, prefs_, platform) {}
+
+bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::optional<DocumentRequest>& document,
+                            AppShell& shell) {
+    if (platform_.screenSize().width < kNarrowestScreen) {
+        platform_.message("KORVA 2.0 for WINDOWS can't run at EGA/CGA; use MSDOS version ..");
+        return false;
+    }
+
+    prefs_.load(DataPaths(dataRoot).userDir(), platform_);
+
+    if (!openDataBase(dataRoot)) {
+        platform_.message("... data files corrupted or missing ... exiting ..");
+        return false;
+    }
+    bool indexLoaded;
+    {
+        WaitCursor wait(platform_);
+        indexLoaded = db_.loadIndex();
+    }
+    if (!indexLoaded) {
+        platform_.message("... something went wrong in read of index file .. exiting ..");
+        return false;
+    }
+    if (db_.state().unconsolidated == kWarnAtUnconsolidated || db_.state().deleted == kWarnAtDeleted)
+        platform_.message("WARNING! you must CONSOLIDATE before editing FOODS ...");
+
+    if (!shell.createMainWindow()) return false;
+    if (document && !shell.openDocument(*document)) return false;
+    shell.showMainWindow();
+    frame_.showUserInTitle();
+    shell.showSplash();
+    return true;
+}
+
+bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
+    db_.setPaths(DataPaths(dataRoot));
+    db_.state().flags = kAllStateFlags;
+    db_.users().setLastFileNumber(0);
+    db_.setIndexModified(false);
+
+    // A consolidation cut short by a crash is settled before its state file
+    // is trusted.
+    if (recoverInterruptedConsolidation(db_.paths()) == RecoveryAction::failed) return false;
+    if (!db_.readStateFile()) return false;
+    if (!db_.users().scanUsers()) return false;
+    // A missing profile falls back to the default user with its own message.
+    db_.users().readCurrentProfile(platform_);
+    if (!db_.isSet(kConsolidated) && !db_.isSet(kNoInsertions) && !db_.readUnconsolidatedFile()) return false;
+    return true;
+}
+
+void KorvaApp::exitInstance() {
+    bool writeState = db_.stateDirty();
+    if (db_.indexModified()) {
+        const bool pending = !db_.isSet(kNoDeletions) || !db_.isSet(kNoInsertions) || !db_.isSet(kNoEdits);
+        if (pending) {
+            WaitCursor wait(platform_);
+            // Edits written in place are in the saved index too; only a
+            // saved index may say so.
+            if (db_.saveIndex()) db_.setFlag(kNoEdits, true);
+        }
+        writeState = true;
+    }
+    if (writeState) db_.writeStateFile();
+    db_.setStateDirty(false);
+    db_.setIndexModified(false);
+}
+
+} // namespace korva

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/korva_app.h"
+#include "core/consolidation.h"
+#include "core/food_data_base.h"
+#include "tests/core/db_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedPlatform;
+
+// Records what start-up asked of the window system.
+class RecordingShell : public AppShell {
+public:
+    bool createMainWindow() override {
+        calls.push_back("create");
+        return createSucceeds;
+    }
+    bool openDocument(const DocumentRequest& request) override {
+        calls.push_back("open " + request.path.string());
+        return openSucceeds;
+    }
+    void showMainWindow() override { calls.push_back("show"); }
+    void showSplash() override { calls.push_back("splash"); }
+
+    std::vector<std::string> calls;
+    bool createSucceeds = true;
+    bool openSucceeds = true;
+};
+
+// Every file of a tree with its size and time of last change.
+std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> snapshot(const fs::path& root) {
+    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> out;
+    for (auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) out[e.path().string()] = {e.file_size(), e.last_write_time()};
+    return out;
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::writeShippedDataBase(tree.paths(), 40);
+        test::writeProfile(tree.paths().userDir() / "user00.rda", "default", 2000);
+        test::writeProfile(tree.paths().userDir() / "user01.rda", "Anna", 1800);
+        setCurrentUser("user01.rda");
+    }
+
+    void setCurrentUser(const std::string& fileName) { editState([&](StateFileData& s) { s.userFileName = fileName; }); }
+
+    template <class F>
+    void editState(F change) {
+        FoodDataBase db(tree.paths());
+        ASSERT_TRUE(db.readStateFile());
+        change(db.state());
+        ASSERT_TRUE(writeFileAtomically(tree.paths().stateFile(), formatStateFile(db.state())));
+    }
+
+    // Adds `n` foods the way the program does, leaving them unconsolidated.
+    void addFoods(int n) {
+        FoodDataBase db(tree.paths());
+        ASSERT_TRUE(test::openDataBase(db));
+        for (int k = 0; k < n; ++k) {
+            auto id = db.nextUserFoodId(3);
+            ASSERT_TRUE(id);
+            ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added " + std::to_string(k)), test::recordFor(*id, 3)),
+                      FoodDataBase::AddOutcome::added);
+        }
+        ASSERT_TRUE(db.saveIndex());
+        ASSERT_TRUE(db.writeStateFile());
+    }
+
+    bool start(std::optional<DocumentRequest> document = std::nullopt) {
+        return app.initInstance(tree.root(), document, shell);
+    }
+
+    test::TempRoot tree;
+    ScriptedPlatform platform;
+    FoodDataBase db;
+    KorvaApp app{db, platform};
+    RecordingShell shell;
+};
+
+TEST_F(StartupTest, StartsWithTheCurrentUserInTheTitle) {
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "show", "splash"}));
+    EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Anna");
+    EXPECT_EQ(db.totalFoods(), 40u);
+    EXPECT_EQ(db.users().count(), 2);
+    EXPECT_FALSE(app.frame().consolidateEnabled());
+    EXPECT_EQ(platform.waitDepth, 0);
+    EXPECT_GE(platform.waitCount, 1);
+}
+
+TEST_F(StartupTest, ScreenNarrowerThan640Refuses) {
+    platform.screen = {639, 480};
+    EXPECT_FALSE(start());
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"KORVA 2.0 for WINDOWS can't run at EGA/CGA; use MSDOS version .."});
+    EXPECT_TRUE(shell.calls.empty());
+
+    platform.messages.clear();
+    platform.screen = {640, 480};
+    EXPECT_TRUE(start());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(StartupTest, MissingOrBrokenFilesEndTheStartWithTheirMessage) {
+    struct Case {
+        const char* what;
+        std::function<void(const DataPaths&)> breakIt;
+        const char* message;
+    };
+    const char* dataMsg = "... data files corrupted or missing ... exiting ..";
+    const char* indexMsg = "... something went wrong in read of index file .. exiting ..";
+    const std::vector<Case> cases = {
+        {"no state file", [](const DataPaths& p) { fs::remove(p.stateFile()); }, dataMsg},
+        {"no profiles", [](const DataPaths& p) { fs::remove_all(p.userDir()); fs::create_directories(p.userDir()); },
+         dataMsg},
+        {"no index", [](const DataPaths& p) { fs::remove(p.indexSer()); }, indexMsg},
+        {"damaged index",
+         [](const DataPaths& p) { ASSERT_TRUE(writeFileAtomically(p.indexSer(), std::string_view("\xff\xff junk"))); },
+         indexMsg},
+        {"no data folder", [](const DataPaths& p) { fs::remove_all(p.dataDir()); }, dataMsg},
+    };
+    for (const Case& c : cases) {
+        test::TempRoot other;
+        test::writeShippedDataBase(other.paths(), 10);
+        test::writeProfile(other.paths().defaultProfile(), "default", 2000);
+        c.breakIt(other.paths());
+        const auto before = snapshot(other.root());
+
+        ScriptedPlatform p;
+        FoodDataBase d;
+        KorvaApp a(d, p);
+        RecordingShell s;
+        EXPECT_FALSE(a.initInstance(other.root(), std::nullopt, s)) << c.what;
+        EXPECT_EQ(p.messageTexts(), std::vector<std::string>{c.message}) << c.what;
+        EXPECT_TRUE(s.calls.empty()) << c.what;
+        EXPECT_EQ(snapshot(other.root()), before) << c.what;
+    }
+}
+
+TEST_F(StartupTest, MissingCurrentProfileFallsBackToTheDefaultUser) {
+    setCurrentUser("user07.rda");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"User file not found, using default ..."});
+    EXPECT_EQ(app.frame().title(), "Korvana    USER  :  default");
+}
+
+TEST_F(StartupTest, ThirtyTwoUnconsolidatedFoodsWarn) {
+    addFoods(32);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
+    EXPECT_EQ(db.totalFoods(), 72u);
+    EXPECT_TRUE(app.frame().consolidateEnabled());
+}
+
+TEST_F(StartupTest, ThirtyOneUnconsolidatedFoodsDoNot) {
+    addFoods(31);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(app.frame().consolidateEnabled());
+}
+
+TEST_F(StartupTest, ThirtyDeletionsWarn) {
+    editState([](StateFileData& s) { s.deleted = 30; });
+    ASSERT_TRUE(start());
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
+}
+
+TEST_F(StartupTest, PendingInsertionsNeedTheirRecordsFile) {
+    addFoods(2);
+    fs::remove(tree.paths().unconsArc());
+    EXPECT_FALSE(start());
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... data files corrupted or missing ... exiting .."});
+}
+
+TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
+    const DocumentRequest request{tree.paths().foodListDir() / "fl0001.fls", DocumentKind::foodList};
+    ASSERT_TRUE(start(request));
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
+
+    RecordingShell failing;
+    failing.openSucceeds = false;
+    FoodDataBase d;
+    KorvaApp a(d, platform);
+    EXPECT_FALSE(a.initInstance(tree.root(), request, failing));
+    EXPECT_EQ(failing.calls.size(), 2u);
+}
+
+TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
+    addFoods(3);
+    const auto before = snapshot(tree.root());
+    ASSERT_TRUE(start());
+    app.exitInstance();
+    EXPECT_EQ(snapshot(tree.root()), before);
+}
+
+TEST_F(StartupTest, ExitSavesTheStateWhenDirty) {
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(db.users().setCurrentUser(0, platform) == ProfileLoad::read);
+    db.setStateDirty(true);
+    app.exitInstance();
+    FoodDataBase after(tree.paths());
+    ASSERT_TRUE(after.readStateFile());
+    EXPECT_EQ(after.state().userFileName, "user00.rda");
+}
+
+TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
+    ASSERT_TRUE(start());
+    // A changed index with nothing pending (a user deleted) writes the state only.
+    db.setIndexModified(true);
+    const auto indexTime = fs::last_write_time(tree.paths().indexSer());
+    fs::last_write_time(tree.paths().stateFile(), indexTime - std::chrono::hours(1));
+    app.exitInstance();
+    EXPECT_EQ(fs::last_write_time(tree.paths().indexSer()), indexTime);
+    EXPECT_GT(fs::last_write_time(tree.paths().stateFile()), indexTime - std::chrono::hours(1));
+
+    // An edit in place: the index is written and the edit recorded as saved.
+    db.setFlag(kNoEdits, false);
+    db.mutableEntries()[0].name = "renamed";
+    db.setIndexModified(true);
+    app.exitInstance();
+    EXPECT_EQ(platform.waitDepth, 0);
+    FoodDataBase after(tree.paths());
+    ASSERT_TRUE(test::openDataBase(after));
+    EXPECT_EQ(after.entries()[0].name, "renamed");
+    EXPECT_TRUE(after.isSet(kNoEdits));
+}
+
+TEST_F(StartupTest, InterruptedConsolidationIsSettledBeforeTheStateIsRead) {
+    addFoods(4);
+    {
+        FoodDataBase d(tree.paths());
+        ASSERT_TRUE(test::openDataBase(d));
+        consolidateDataBase(d, [](ConsolidationStep s) { return s == ConsolidationStep::committed; });
+    }
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(db.isSet(kConsolidated));
+    EXPECT_EQ(db.totalFoods(), 44u);
+    EXPECT_FALSE(app.frame().consolidateEnabled());
+}
+
+TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
+    addFoods(2);
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(app.frame().consolidateEnabled());
+    app.frame().onConsolidate();
+    EXPECT_FALSE(app.frame().consolidateEnabled());
+    EXPECT_EQ(platform.waitDepth, 0);
+    FoodDataBase after(tree.paths());
+    ASSERT_TRUE(test::openDataBase(after));
+    EXPECT_TRUE(after.isSet(kConsolidated));
+    EXPECT_EQ(after.totalFoods(), 42u);
+}
+
+} // namespace
+} // namespace korva
