@@ -1,0 +1,149 @@
+#include "core/user_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "core/quest_dialog.h"
+#include "core/usel_dialog.h"
+#include "tests/core/db_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using test::TempRoot;
+using test::writeProfile;
+
+// Picks a row (or cancels) the way the user would in the real dialog.
+class ScriptedChooser : public UserDialogRunner {
+public:
+    std::optional<int> pick;
+    bool doubleClick = false;
+    std::vector<std::string> rowsSeen;
+    int selectedOnOpen = -2;
+
+    void runUserSelection(USelDialog& dialog) override {
+        rowsSeen = dialog.rows();
+        selectedOnOpen = dialog.selectedRow();
+        if (!pick) {
+            dialog.onCancel();
+        } else if (doubleClick) {
+            dialog.onRowDoubleClicked(*pick);
+        } else {
+            dialog.onRowSelected(*pick);
+            dialog.onOk();
+        }
+    }
+};
+
+class UserCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto dir = tree.paths().userDir();
+        writeProfile(dir / "user00.rda", "default", 2000.0f);
+        writeProfile(dir / "user01.rda", "Ann", 1800.0f);
+        writeProfile(dir / "user02.rda", "Bob", 2900.0f);
+        db.users().setCurrentFileName("user01.rda");
+        ASSERT_TRUE(db.users().scanUsers());
+        ASSERT_TRUE(db.users().readCurrentProfile(platform));
+    }
+
+    TempRoot tree;
+    FoodDataBase db{tree.paths()};
+    test::ScriptedPlatform platform;
+    ScriptedChooser chooser;
+};
+
+TEST_F(UserCommands, SetSwitchesUserAndRetitles) {
+    chooser.pick = 2;
+    UserCommandOutcome out = userSet(db, platform, chooser);
+    EXPECT_EQ(chooser.rowsSeen, (std::vector<std::string>{"default", "Ann", "Bob"}));
+    EXPECT_EQ(chooser.selectedOnOpen, 1);
+    EXPECT_TRUE(out.titleChanged);
+    EXPECT_EQ(out.title, "Korvana    USER  :  Bob");
+    EXPECT_FLOAT_EQ(db.users().currentProfile().value(0), 2900.0f);
+    EXPECT_TRUE(db.stateDirty());
+    EXPECT_FALSE(db.users().userChanged());
+}
+
+TEST_F(UserCommands, SetWithTheSameUserOrCancelDoesNothing) {
+    chooser.pick = 1;
+    EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
+    chooser.pick.reset();
+    EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
+    EXPECT_FALSE(db.stateDirty());
+}
+
+TEST_F(UserCommands, SetOnADamagedProfileSaysSoAndKeepsTheUser) {
+    std::filesystem::resize_file(tree.paths().userDir() / "user02.rda", 10);
+    chooser.pick = 2;
+    EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{kDamagedUserFile});
+    EXPECT_EQ(db.users().currentUserName(), "Ann");
+}
+
+TEST_F(UserCommands, DeleteRefusesTheDefaultUser) {
+    chooser.pick = 0;
+    chooser.doubleClick = true;
+    EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... cannot delete default values ..."});
+    EXPECT_EQ(db.users().count(), 3);
+    EXPECT_FALSE(db.stateDirty());
+}
+
+TEST_F(UserCommands, DeleteRemovesTheUserAndMarksTheState) {
+    chooser.pick = 2;
+    UserCommandOutcome out = userDelete(db, platform, chooser);
+    EXPECT_TRUE(out.titleChanged);
+    EXPECT_EQ(out.title, "Korvana    USER  :  Ann");
+    EXPECT_EQ(db.users().count(), 2);
+    EXPECT_FALSE(std::filesystem::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_TRUE(db.stateDirty());
+    EXPECT_TRUE(db.indexModified());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(USelDialogBehaviour, SelectionAndResult) {
+    USelDialog d({"default", "Ann"}, 1);
+    EXPECT_STREQ(USelDialog::kCaption, "SELECT  USER");
+    EXPECT_EQ(d.selectedName(), "Ann");
+    d.onRowSelected(0);
+    EXPECT_EQ(d.selectedName(), "default");
+    d.onRowSelected(5);  // no such row: no change
+    EXPECT_EQ(d.selectedRow(), 0);
+    d.onOk();
+    EXPECT_EQ(d.result(), 0);
+
+    USelDialog cancelled({"default"}, 0);
+    cancelled.onCancel();
+    EXPECT_TRUE(cancelled.finished());
+    EXPECT_FALSE(cancelled.result());
+
+    USelDialog empty({}, 0);
+    empty.onOk();
+    EXPECT_FALSE(empty.result());
+}
+
+TEST(QuestDialogBehaviour, OpensOnTheUsualAnswersAndComputesOnAccept) {
+    NutrientRecord label;
+    label.setValue(0, 2000.0f);
+    QuestDialog d(label);
+    EXPECT_EQ(d.answers().height, NewUserAnswers::from5ft4to5ft9);
+    EXPECT_EQ(d.answers().age, NewUserAnswers::age20to50);
+    EXPECT_EQ(d.answers().sex, NewUserAnswers::female);
+    EXPECT_EQ(d.answers().frame, NewUserAnswers::medium);
+    EXPECT_EQ(d.answers().type, NewUserAnswers::customRda30);
+    d.onSex(NewUserAnswers::male);
+    d.onHeight(NewUserAnswers::above5ft9);
+    d.onAccept();
+    ASSERT_TRUE(d.result());
+    EXPECT_FLOAT_EQ(d.result()->value(0), 3200.0f);
+
+    QuestDialog c(label);
+    c.onType(NewUserAnswers::foodLabel);
+    c.onCancel();
+    EXPECT_TRUE(c.finished());
+    EXPECT_FALSE(c.result());
+}
+
+} // namespace
+} // namespace korva
