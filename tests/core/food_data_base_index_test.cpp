@@ -70,6 +70,49 @@ TEST_F(FoodIndexLoad, IndexCutAtEveryOffsetIsRefusedWithoutHarm) {
     }
 }
 
+// The file as it lies on disk, laid out byte by byte: the class tag of the
+// list, the count, then the entries (the first with its class tag, the rest
+// naming class index 3).
+std::vector<std::uint8_t> handMadeIndex() {
+    std::vector<std::uint8_t> b;
+    auto word = [&](std::uint16_t w) { b.push_back(std::uint8_t(w)); b.push_back(std::uint8_t(w >> 8)); };
+    auto text = [&](const std::string& t) { b.push_back(std::uint8_t(t.size())); b.insert(b.end(), t.begin(), t.end()); };
+    auto entry = [&](std::uint16_t id, std::uint16_t cat, std::uint16_t rec, std::uint16_t pos, std::uint32_t gramsBits,
+                     std::uint16_t flags, const std::string& name, const std::string& serving) {
+        word(id), word(cat), word(rec), word(pos), word(std::uint16_t(gramsBits)), word(std::uint16_t(gramsBits >> 16));
+        word(flags), text(name), text(serving);
+    };
+    word(0xFFFF), word(0), word(7);
+    for (char c : std::string("CSFList")) b.push_back(std::uint8_t(c));
+    word(3);
+    word(0xFFFF), word(0), word(9);
+    for (char c : std::string("ShortFood")) b.push_back(std::uint8_t(c));
+    entry(101, 0, 0, 0, 0x42C80000, 4, "Butter, salted", "1 tbsp"); // 100.0f
+    word(0x8003);
+    entry(205, 3, 1, 0, 0x43700000, 4, "Milk, whole", "1 cup"); // 240.0f
+    word(0x8003);
+    entry(25004, 3, 0, 1, 0x42480000, 2, "my shake", "1 glass"); // 50.0f
+    return b;
+}
+
+TEST_F(FoodIndexLoad, ReadsAndWritesTheDocumentedByteLayout) {
+    const auto bytes = handMadeIndex();
+    ASSERT_TRUE(db.loadIndexFromBytes(bytes));
+    ASSERT_EQ(db.totalFoods(), 3u);
+    const ShortFood& shake = db.entries()[2];
+    EXPECT_EQ(shake.id, 25004);
+    EXPECT_EQ(shake.category, 3);
+    EXPECT_EQ(shake.recordNumber, 0);
+    EXPECT_FALSE(shake.isArchived());
+    EXPECT_FLOAT_EQ(shake.gramsPerServing, 50.0f);
+    EXPECT_EQ(shake.name, "my shake");
+    EXPECT_EQ(shake.servingText, "1 glass");
+    EXPECT_EQ(db.state().lastUserFoodId, 25004);
+
+    ASSERT_TRUE(db.saveIndex());
+    EXPECT_EQ(readWholeFile(paths.indexSer()), bytes);
+}
+
 // Builds index bytes for entries that the loader must refuse.
 std::vector<std::uint8_t> indexBytes(std::vector<ShortFood> entries) {
     CSFList list;
