@@ -139,9 +139,10 @@ std::string mixedCase(std::string_view text) {
 // Replaces whole-word occurrences of `from`, ignoring case; a replacement at
 // the start of a capitalised word keeps the capital.
 std::string replaceWords(std::string_view text, std::string_view from, std::string_view to) {
-    std::string out;
     const std::string low = lower(text);
     const std::string key = lower(from);
+    if (low.find(key) == std::string::npos) return std::string(text);
+    std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t at = low.find(key, i);
@@ -453,14 +454,18 @@ std::string cutToFit(std::string s) { return cutTo(std::move(s), kMaxFoodName); 
 struct NameParts {
     std::string head;
     Segments tail;
+    Segments shortTail; // the tail shortened as far as the rules go
+    bool fits = false;  // head and shortTail fit in a name
 };
+
+bool abbreviateToFit(const std::string& head, Segments& tail);
 
 NameParts prepare(std::string_view longDesc) {
     Segments segs = splitSegments(longDesc);
-    if (segs.empty()) return {"Food", {}};
+    if (segs.empty()) segs.push_back("Food");
     dropHead(segs);
     brandAfterFood(segs);
-    for (auto& seg : segs) seg = mixedCase(seg);
+    for (auto& seg : segs) seg = tidy(mixedCase(seg));
     dropFillers(segs);
     turnHead(segs);
     mergeAnimalCut(segs);
@@ -474,6 +479,8 @@ NameParts prepare(std::string_view longDesc) {
         for (const auto& [from, to] : kAlwaysShorter) s = replaceWords(s, from, to);
         if (!s.empty()) parts.tail.push_back(s);
     }
+    parts.shortTail = parts.tail;
+    parts.fits = abbreviateToFit(parts.head, parts.shortTail);
     return parts;
 }
 
@@ -535,9 +542,9 @@ std::string selectQualifiers(int category, std::string head, const Segments& tai
     return cutToFit(tidy(joinHeadAndTail(head, join(kept))));
 }
 
-std::string nameFromParts(int category, NameParts parts, const QualifierCounts* counts) {
-    if (abbreviateToFit(parts.head, parts.tail)) return tidy(joinHeadAndTail(parts.head, join(parts.tail)));
-    return selectQualifiers(category, parts.head, parts.tail, counts);
+std::string nameFromParts(int category, const NameParts& parts, const QualifierCounts* counts) {
+    if (parts.fits) return tidy(joinHeadAndTail(parts.head, join(parts.shortTail)));
+    return selectQualifiers(category, parts.head, parts.shortTail, counts);
 }
 
 } // namespace
@@ -550,9 +557,8 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
     QualifierCounts counts;
     for (const FoodToName& f : foods) {
         parts.push_back(prepare(f.longDesc));
-        Segments shortened = parts.back().tail;
-        if (abbreviateToFit(parts.back().head, shortened)) continue;
-        for (const auto& q : shortened) ++counts[qualifierKey(f.category, parts.back().head, q)];
+        if (parts.back().fits) continue;
+        for (const auto& q : parts.back().shortTail) ++counts[qualifierKey(f.category, parts.back().head, q)];
     }
     std::vector<NamedFood> named;
     named.reserve(foods.size());
@@ -566,11 +572,8 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
     for (const auto& [key, members] : clashes) {
         if (members.size() < 2) continue;
         QualifierCounts local;
-        for (std::size_t i : members) {
-            Segments shortened = parts[i].tail;
-            abbreviateToFit(parts[i].head, shortened);
-            for (const auto& q : shortened) ++local[qualifierKey(foods[i].category, parts[i].head, q)];
-        }
+        for (std::size_t i : members)
+            for (const auto& q : parts[i].shortTail) ++local[qualifierKey(foods[i].category, parts[i].head, q)];
         for (std::size_t i : members) named[i].name = nameFromParts(foods[i].category, parts[i], &local);
     }
     }

@@ -5,7 +5,6 @@
 
 #include "archive/archive.h"
 #include "archive/atomic_file.h"
-#include "core/data_paths.h"
 #include "tools/food_category_map.h"
 #include "tools/food_naming.h"
 #include "tools/serving_measure.h"
@@ -128,36 +127,40 @@ StateFileData shippedState(int foodCount) {
     return s;
 }
 
-bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods,
-                      std::string& error) {
-    if (foods.size() > 0xFFFF) {
-        error = "too many foods for 16-bit record numbers";
-        return false;
-    }
-    const DataPaths paths(root);
-    for (const auto& dir : {paths.dataDir(), paths.userDir(), paths.foodListDir(), paths.recipeDir()})
-        if (!makeFolder(dir, error)) return false;
-
+std::vector<TreeFile> shippedTreeFiles(const std::vector<ShippedFood>& foods) {
+    std::vector<TreeFile> files;
     std::vector<std::uint8_t> records(foods.size() * NutrientRecord::kBytes);
     for (std::size_t k = 0; k < foods.size(); ++k) foods[k].record.toBytes(records.data() + k * NutrientRecord::kBytes);
-    if (!writeFile(paths.foodsArc(), records, error)) return false;
+    files.push_back({"kvdata/foods.arc", std::move(records)});
 
     CSFList index;
     index.entries.reserve(foods.size());
     for (const ShippedFood& f : foods) index.entries.push_back(f.entry);
-    Archive ar = Archive::forWriting(paths.indexSer());
+    Archive ar = Archive::inMemory();
     ar.writeObject(&index);
-    if (!ar.close()) {
-        error = paths.indexSer().string() + ": cannot be written";
-        return false;
-    }
+    files.push_back({"kvdata/index.ser", ar.bytes()});
 
     const std::string state = formatStateFile(shippedState(static_cast<int>(foods.size())));
-    if (!writeFile(paths.stateFile(), std::vector<std::uint8_t>(state.begin(), state.end()), error)) return false;
-    if (!writeFile(paths.defaultProfile(), defaultUserProfile().encode(), error)) return false;
+    files.push_back({"kvdata/korva.ini", std::vector<std::uint8_t>(state.begin(), state.end())});
+    files.push_back({"kvuser/user00.rda", defaultUserProfile().encode()});
     // Git keeps no empty folders; these placeholders carry them.
-    if (!writeFile(paths.foodListDir() / ".gitkeep", {}, error)) return false;
-    return writeFile(paths.recipeDir() / ".gitkeep", {}, error);
+    files.push_back({"kvflist/.gitkeep", {}});
+    files.push_back({"kvrecipe/.gitkeep", {}});
+    return files;
+}
+
+bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods,
+                      std::string& error) {
+    // Record numbers and ids are 16-bit.
+    if (foods.size() > std::size_t(kFirstUserFoodId - 1)) {
+        error = "too many foods: shipped ids must stay below 25000";
+        return false;
+    }
+    for (const TreeFile& f : shippedTreeFiles(foods)) {
+        const auto path = root / f.relativePath;
+        if (!makeFolder(path.parent_path(), error) || !writeFile(path, f.bytes, error)) return false;
+    }
+    return true;
 }
 
 } // namespace korva::importer

@@ -34,6 +34,14 @@ ProfileFile defaultUserProfile();
 // korva.ini of a freshly consolidated data base of `foodCount` foods.
 StateFileData shippedState(int foodCount);
 
+struct TreeFile {
+    std::filesystem::path relativePath; // "kvdata/foods.arc"
+    std::vector<std::uint8_t> bytes;
+};
+
+// The files of the shipped tree with their contents, in a fixed order.
+std::vector<TreeFile> shippedTreeFiles(const std::vector<ShippedFood>& foods);
+
 // Writes kvdata/foods.arc, kvdata/index.ser, kvdata/korva.ini,
 // kvuser/user00.rda and the empty kvflist and kvrecipe folders under
 // `root`.  Each file is replaced whole.  False with `error` set when a file
