@@ -89,6 +89,16 @@ TEST(ShortFoodSerial, DamagedIndexStreamsGiveTheirCause) {
     // A null entry has no place in the index.
     EXPECT_EQ(test::loadCause(ByteBuilder().newClass("CSFList").word(1).word(0).bytes(), readIndex),
               ArchiveError::badIndex);
+    // A reference back to an entry already read: two bytes that would copy the
+    // whole entry again.
+    const Bytes twice = ByteBuilder()
+                            .newClass("CSFList")
+                            .word(2)
+                            .newClass("ShortFood")
+                            .word(1).word(1).word(1).word(1).dword(0).word(0).text(std::string(200, 'n')).text("")
+                            .word(4)
+                            .bytes();
+    EXPECT_EQ(test::loadCause(twice, readIndex), ArchiveError::badIndex);
     // An entry where the index itself is expected, and the reverse.
     EXPECT_EQ(test::loadCause(test::writeTop(food(1, 1, "x", "y", 1.0f)), readIndex), ArchiveError::badClass);
     EXPECT_EQ(test::loadCause(ByteBuilder().newClass("CSFList").word(1).newClass("CSFList").word(0).bytes(),
