@@ -1,11 +1,17 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <QStatusBar>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/data_root.h"
+#include "app/korva_app.h"
+#include "core/food_data_base.h"
+#include "ui/qt_platform.h"
+#include "ui/qt_shell.h"
 
 namespace {
 
@@ -26,18 +32,52 @@ bool displayAvailable() {
     return true;
 }
 
+korva::CommandLine readArguments(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    return korva::parseCommandLine(args);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const korva::CommandLine early = readArguments(argc, argv);
+    if (early.help) {
+        std::fputs(korva::usageText("korva").c_str(), stdout);
+        return 0;
+    }
+    if (!early.error.empty()) {
+        std::fprintf(stderr, "korva: %s\n\n%s", early.error.c_str(), korva::usageText("korva").c_str());
+        return 2;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "korva: no display found; set DISPLAY (or run under Xvfb) and start again.\n");
         return 2;
     }
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KORVA"));
-    window.statusBar()->showMessage(QStringLiteral("Ready"));
-    window.resize(1024, 768);
-    window.show();
-    return app.exec();
+
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korva"));
+    QApplication::setDesktopFileName(QStringLiteral("korva"));
+    // Qt has taken its own options out of the arguments by now.
+    const korva::CommandLine commandLine = readArguments(argc, argv);
+
+    korva::QtPlatform platform;
+    const auto choice = korva::chooseDataRoot(commandLine.home, korva::RootEnvironment::fromProcess(),
+                                              korva::executableDirectory(argv[0]));
+    if (choice.shippedTree) {
+        std::string error;
+        if (korva::provideUserData(choice.root, *choice.shippedTree, &error) == korva::SetupOutcome::failed) {
+            platform.message("... could not set up the data folder " + choice.root.string() + " ...\n" + error);
+            return 1;
+        }
+    }
+
+    korva::FoodDataBase db;
+    korva::KorvaApp app(db, platform);
+    korva::QtShell shell(app, platform);
+    if (!app.initInstance(choice.root, commandLine.document, shell)) return 1;
+
+    const int rc = qtApp.exec();
+    if (!app.endedAtOnce()) app.exitInstance();
+    return rc;
 }

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
+
+#include "ui/font_conversion.h"
 
 namespace korva {
 
@@ -85,6 +89,26 @@ ScreenSize QtPlatform::screenSize() {
 
 void QtPlatform::openHelp(int context) {
     messageBox("Help topic " + std::to_string(context) + " is not installed.", kAppTitle, MsgButtons::ok);
+}
+
+std::optional<FontChoice> QtPlatform::chooseFont(const FontDescription& initial, FontUse use) {
+    bool ok = false;
+    const QString title = use == FontUse::printer ? QStringLiteral("Printer Font") : QStringLiteral("Screen Font");
+    QFont chosen = QFontDialog::getFont(&ok, toQFont(initial, QApplication::font()), parent_, title);
+    if (!ok) return std::nullopt;
+    return describeFont(chosen);
+}
+
+std::optional<DotsPerInch> QtPlatform::printerResolution() {
+    if (!printer_) return std::nullopt;
+    const int dpi = printer_->resolution();
+    return DotsPerInch{dpi, dpi};
+}
+
+DotsPerInch QtPlatform::screenResolution() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return {};
+    return {qRound(s->logicalDotsPerInchX()), qRound(s->logicalDotsPerInchY())};
 }
 
 } // namespace korva

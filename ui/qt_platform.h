@@ -2,6 +2,7 @@
 
 #include "core/platform.h"
 
+class QPrinter;
 class QWidget;
 
 namespace korva {
@@ -23,9 +24,16 @@ public:
     LocalDateTime now() override;
     ScreenSize screenSize() override;
     void openHelp(int context) override;
+    std::optional<FontChoice> chooseFont(const FontDescription& initial, FontUse use) override;
+    std::optional<DotsPerInch> printerResolution() override;
+    DotsPerInch screenResolution() override;
+
+    // The printer the program prints on (kept by the main window).
+    void setPrinter(QPrinter* printer) { printer_ = printer; }
 
 private:
     QWidget* parent_;
+    QPrinter* printer_ = nullptr;
 };
 
 } // namespace korva

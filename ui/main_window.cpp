@@ -1,0 +1,233 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "app/korva_app.h"
+#include "ui/about_dialog.h"
+#include "ui/artwork.h"
+#include "ui/font_conversion.h"
+
+namespace korva {
+
+namespace {
+
+const char* kOrderProperty = "korvaOrder";
+
+QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Position of a command in the table, which is the menu order.
+int tableOrder(int id) {
+    const auto table = commandTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].id == id) return static_cast<int>(i);
+    return static_cast<int>(table.size());
+}
+
+} // namespace
+
+MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
+      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowIcon(programIcon());
+    area_->setObjectName(QStringLiteral("documentArea"));
+    area_->setBackground(QBrush(backgroundTile()));
+    setCentralWidget(area_);
+
+    // The prompt pane, then the three lock-key panes.  Qt cannot read the
+    // state of the lock keys, so those panes stay dim, as when a key is off.
+    prompt_->setObjectName(QStringLiteral("promptPane"));
+    statusBar()->addWidget(prompt_, 1);
+    for (const char* pane : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(QString::fromLatin1(pane), this);
+        label->setObjectName(QString::fromLatin1(pane).toLower() + QStringLiteral("Pane"));
+        label->setEnabled(false);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addPermanentWidget(label);
+    }
+
+    addOwnCommands();
+    sizeForScreen();
+    refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+QMenu* MainWindow::menu(MenuId id) {
+    if (auto it = menus_.find(id); it != menus_.end()) return it->second;
+    auto* m = new QMenu(latin1(menuCaption(id)), this);
+    m->setObjectName(QStringLiteral("menu%1").arg(static_cast<int>(id)));
+    // Before the first menu made so far that comes later on the bar.
+    QAction* before = nullptr;
+    bool passed = false;
+    for (MenuId other : menuBarOrder()) {
+        if (other == id) {
+            passed = true;
+        } else if (passed && menus_.count(other)) {
+            before = menus_[other]->menuAction();
+            break;
+        }
+    }
+    menuBar()->insertMenu(before, m);
+    menus_[id] = m;
+    connect(m, &QMenu::aboutToShow, this, &MainWindow::refresh);
+    return m;
+}
+
+QMenu* MainWindow::submenu(MenuId id, std::string_view caption, int order) {
+    QMenu* parent = menu(id);
+    for (QAction* a : parent->actions())
+        if (a->menu() && a->text() == latin1(caption)) return a->menu();
+    auto* m = new QMenu(latin1(caption), parent);
+    placeInOrder(parent, m->menuAction(), order);
+    return m;
+}
+
+void MainWindow::placeInOrder(QMenu* m, QAction* action, int order) {
+    action->setProperty(kOrderProperty, order);
+    QAction* before = nullptr;
+    for (QAction* a : m->actions()) {
+        const QVariant v = a->property(kOrderProperty);
+        if (v.isValid() && v.toInt() > order) {
+            before = a;
+            break;
+        }
+    }
+    m->insertAction(before, action);
+}
+
+QAction* MainWindow::addCommand(int id, std::function<void()> handler) {
+    const CommandInfo* info = findCommand(id);
+    if (!info) return nullptr;
+    const int order = tableOrder(id);
+    QMenu* target = info->submenu.empty() ? menu(info->menu) : submenu(info->menu, info->submenu, order);
+
+    auto* action = new QAction(latin1(menuCaptionOf(info->menuText)), this);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    if (auto keys = acceleratorOf(info->menuText); !keys.empty()) action->setShortcut(QKeySequence(latin1(keys)));
+    action->setStatusTip(latin1(commandPrompt(id)));
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    placeInOrder(target, action, order);
+    actions_[id] = action;
+    return action;
+}
+
+QAction* MainWindow::action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::addOwnCommands() {
+    CMainFrame& frame = app_.frame();
+    addCommand(kCmdPrintSetup, [this] { onPrintSetup(); });
+    addCommand(kCmdExit, [this] { close(); });
+    addCommand(kCmdConsolidate, [this, &frame] {
+        frame.onConsolidate();
+        refresh();
+    });
+    addCommand(kCmdScreenFont,
+               [this, &frame] { afterPreference(int(frame.onScreenFont(describeFont(font())))); });
+    addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(int(frame.onPrinterFont())); });
+    addCommand(kCmdXYScale, [this, &frame] { afterPreference(int(frame.onXYScale())); });
+    addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(int(frame.onRestoreDefaults())); });
+    addCommand(kCmdCascade, [this] { area_->cascadeSubWindows(); });
+    addCommand(kCmdTile, [this] { area_->tileSubWindows(); });
+    addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
+    addCommand(kCmdAbout, [this] { onAbout(); });
+
+    QMenu* windows = menu(MenuId::window);
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
+}
+
+void MainWindow::afterPreference(int end) {
+    if (static_cast<CommandEnd>(end) == CommandEnd::endProgram) endAtOnce();
+}
+
+void MainWindow::endAtOnce() {
+    app_.endAtOnce();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::sizeForScreen() {
+    if (auto size = app_.frame().windowSize()) {
+        resize(size->width, size->height);
+        return;
+    }
+    // A screen the table does not know: most of its free space, with the
+    // user's factors on top.
+    const DisplayPreferences& prefs = app_.frame().preferences();
+    QRect free(0, 0, prefs.screen().width, prefs.screen().height);
+    if (QScreen* s = QGuiApplication::primaryScreen()) free = s->availableGeometry();
+    resize(qRound(free.width() * 0.8 * prefs.factors().x), qRound(free.height() * 0.8 * prefs.factors().y));
+}
+
+void MainWindow::refresh() {
+    setWindowTitle(QString::fromLatin1(app_.frame().title().c_str()));
+    if (QAction* a = action(kCmdConsolidate)) a->setEnabled(app_.frame().consolidateEnabled());
+}
+
+void MainWindow::onPrintSetup() {
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void MainWindow::onAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::arrangeIcons() {
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow* w : area_->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        const QSize s = w->size();
+        if (x > 0 && x + s.width() > area_->viewport()->width()) x = 0;
+        w->move(x, area_->viewport()->height() - s.height());
+        x += s.width();
+    }
+}
+
+void MainWindow::listWindows(QMenu* m) {
+    // The open documents follow the arrange commands, the active one checked.
+    if (windowListStart_) {
+        const auto all = m->actions();
+        for (qsizetype i = all.indexOf(windowListStart_); i >= 0 && i < all.size(); ++i) {
+            m->removeAction(all[i]);
+            all[i]->deleteLater();
+        }
+        windowListStart_ = nullptr;
+    }
+    const auto subs = area_->subWindowList();
+    if (subs.isEmpty()) return;
+    windowListStart_ = m->addSeparator();
+    int n = 1;
+    for (QMdiSubWindow* w : subs) {
+        QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(w == area_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeGuard_ && !closeGuard_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace korva

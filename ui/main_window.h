@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+
+#include "app/command_table.h"
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+
+namespace korva {
+
+class KorvaApp;
+class Platform;
+
+// The main window: a document area with the menu bar, accelerators and
+// status bar of the command table.  Its state (title, greyed items, size)
+// comes from the app's CMainFrame; commands are added as their functions
+// exist, and each lands at its place in the command table's order.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(KorvaApp& app, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QMdiArea* mdiArea() const { return area_; }
+    // A top-level menu, made on first use and put in its place on the bar.
+    QMenu* menu(MenuId id);
+    // The command's menu item, with its text, accelerator and prompt from the
+    // table; `handler` runs when it is chosen.
+    QAction* addCommand(int id, std::function<void()> handler);
+    QAction* action(int id) const;
+
+    QPrinter& printer() { return *printer_; }
+
+    // Title and greyed items afresh from the frame.
+    void refresh();
+    // Ends the program at once (a preference change): no exit saves.
+    void endAtOnce();
+    // Asked before the window closes (documents that want saving); the
+    // window stays open when it answers false.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QMenu* submenu(MenuId id, std::string_view caption, int order);
+    void addOwnCommands();
+    void placeInOrder(QMenu* menu, QAction* action, int order);
+    void sizeForScreen();
+    void onPrintSetup();
+    void onAbout();
+    void arrangeIcons();
+    void afterPreference(int end);
+    void listWindows(QMenu* menu);
+
+    KorvaApp& app_;
+    Platform& platform_;
+    QMdiArea* area_;
+    QLabel* prompt_;
+    std::unique_ptr<QPrinter> printer_;
+    std::map<MenuId, QMenu*> menus_;
+    std::map<int, QAction*> actions_;
+    std::function<bool()> closeGuard_;
+    QAction* windowListStart_ = nullptr;
+};
+
+} // namespace korva

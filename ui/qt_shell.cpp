@@ -1,0 +1,56 @@
+#include "ui/qt_shell.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+#include "ui/dialog_scaling.h"
+#include "ui/font_conversion.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "ui/splash.h"
+
+namespace korva {
+
+QtShell::QtShell(KorvaApp& app, QtPlatform& platform) : app_(app), platform_(platform) {}
+
+QtShell::~QtShell() {
+    if (splash_) delete splash_.data();
+    platform_.setParentWidget(nullptr);
+    platform_.setPrinter(nullptr);
+}
+
+bool QtShell::createMainWindow() {
+    const DisplayPreferences& prefs = app_.preferences();
+    // The screen font and the factors are read once, before any window
+    // exists, so every window and dialog is made with them.
+    QApplication::setFont(toQFont(prefs.screenFont(), QApplication::font()));
+    qApp->installEventFilter(new DialogScaler(prefs.factors(), qApp));
+
+    window_ = std::make_unique<MainWindow>(app_, platform_);
+    platform_.setParentWidget(window_.get());
+    platform_.setPrinter(&window_->printer());
+    return true;
+}
+
+bool QtShell::openDocument(const DocumentRequest& request) {
+    if (!opener_) {
+        std::fprintf(stderr, "korva: %s not opened: documents cannot be opened at start yet\n",
+                     request.path.string().c_str());
+        return true;
+    }
+    return opener_(request);
+}
+
+void QtShell::showMainWindow() {
+    window_->show();
+    window_->refresh();
+}
+
+void QtShell::showSplash() {
+    window_->refresh(); // the title now names the user
+    splash_ = new SplashWindow;
+    splash_->start();
+}
+
+} // namespace korva

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QPointer>
+
+#include "app/korva_app.h"
+#include "ui/splash.h"
+
+namespace korva {
+
+class MainWindow;
+class QtPlatform;
+
+// Start-up's window steps done with Qt: the main window in the screen font,
+// the document named at start, the splash picture.
+class QtShell : public AppShell {
+public:
+    QtShell(KorvaApp& app, QtPlatform& platform);
+    ~QtShell() override;
+
+    bool createMainWindow() override;
+    bool openDocument(const DocumentRequest& request) override;
+    void showMainWindow() override;
+    void showSplash() override;
+
+    // Documents come with their own windows; until those exist a document
+    // named at start is left unopened.
+    using DocumentOpener = std::function<bool(const DocumentRequest&)>;
+    void setDocumentOpener(DocumentOpener opener) { opener_ = std::move(opener); }
+
+    MainWindow* mainWindow() const { return window_.get(); }
+    SplashWindow* splash() const { return splash_; }
+
+private:
+    KorvaApp& app_;
+    QtPlatform& platform_;
+    std::unique_ptr<MainWindow> window_;
+    QPointer<SplashWindow> splash_;
+    DocumentOpener opener_;
+};
+
+} // namespace korva
