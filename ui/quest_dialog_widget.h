@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <cstddef>
+
+class QGroupBox;
+
+namespace korva {
+
+class QuestDialog;
+
+// The face of QuestDialog: four groups of answers inside the settings frame,
+// the kind of new user, Accept and Cancel.
+class QuestDialogWidget : public QDialog {
+    Q_OBJECT
+public:
+    QuestDialogWidget(QuestDialog& dialog, QWidget* parent = nullptr);
+
+    void reject() override;
+
+private:
+    template <std::size_t N>
+    QGroupBox* radioGroup(const char* title, const char* name, const std::array<const char*, N>& labels, int checked,
+                          void (QuestDialog::*choose)(int));
+
+    QuestDialog& dialog_;
+};
+
+} // namespace korva
