@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/short_food.h"
+#include "tools/food_naming.h"
+
+namespace korva::importer {
+namespace {
+
+TEST(FoodName, MainFoodFirstWithTheCutBesideIt) {
+    EXPECT_EQ(shortFoodName("Chicken, broilers or fryers, breast, meat only, cooked, roasted"),
+              "Chicken breast, meat only, roasted");
+    EXPECT_EQ(shortFoodName("Turkey, all classes, leg, meat and skin, raw"), "Turkey leg, meat and skin, raw");
+    EXPECT_EQ(shortFoodName("Beef, ground, 85% lean meat / 15% fat, raw"), "Ground beef, 85% lean / 15% fat, raw");
+    EXPECT_EQ(shortFoodName("Apples, raw, with skin"), "Apples, raw, with skin");
+}
+
+TEST(FoodName, GroupWordsGiveWayToTheFood) {
+    EXPECT_EQ(shortFoodName("Spices, ginger, ground"), "Ginger, ground");
+    EXPECT_EQ(shortFoodName("Fish, trout, rainbow, farmed, raw"), "Trout, rainbow, farmed, raw");
+    EXPECT_EQ(shortFoodName("Soup, tomato, canned, condensed"), "Tomato soup, canned, condensed");
+    EXPECT_EQ(shortFoodName("Nuts, almonds"), "Almonds");
+}
+
+TEST(FoodName, BrandsReadInMixedCaseAfterTheFood) {
+    EXPECT_EQ(shortFoodName("McDONALD'S, Big Mac"), "Big Mac, McDonald's");
+    EXPECT_EQ(shortFoodName("KELLOGG, KELLOGG'S RICE KRISPIES TREATS Squares"), "Kellogg's Rice Krispies Treats");
+    EXPECT_EQ(shortFoodName("Cereals ready-to-eat, QUAKER, KING VITAMAN"), "King Vitaman, Quaker");
+}
+
+TEST(FoodName, LongDescriptionsAreShortenedNotOverflowed) {
+    const char* longOnes[] = {
+        "Beef, short loin, porterhouse steak, separable lean only, trimmed to 0\" fat, USDA select, cooked, broiled",
+        "Infant formula, PBM PRODUCTS, store brand, liquid concentrate, not reconstituted (formerly WYETH-AYERST)",
+        "Cereals ready-to-eat, corn, rice, wheat, oats, presweetened, with fruit and almonds, single brand",
+        "Supercalifragilisticexpialidociousandmoreletters, raw",
+    };
+    for (const char* d : longOnes) {
+        const std::string n = shortFoodName(d);
+        EXPECT_LE(n.size(), kMaxFoodName) << n;
+        EXPECT_FALSE(n.empty());
+        EXPECT_NE(n.back(), ',') << n;
+        EXPECT_NE(n.back(), ' ') << n;
+    }
+    // Abbreviations come only when needed, and the main food keeps its words.
+    EXPECT_EQ(shortFoodName("Asparagus, frozen, cooked, boiled, drained"), "Asparagus, frozen, boiled, drained");
+    const std::string n = shortFoodName("Asparagus, frozen, cooked, boiled, drained, without salt");
+    EXPECT_EQ(n.rfind("Asparagus, ", 0), 0u) << n;
+    EXPECT_NE(n.find("boiled"), std::string::npos) << n;
+    EXPECT_NE(n.find("no salt"), std::string::npos) << n;
+}
+
+TEST(FoodName, LatinOneLettersStay) {
+    EXPECT_EQ(shortFoodName("Cr\xE8me fra\xEE" "che"), "Cr\xE8me fra\xEE" "che");
+}
+
+TEST(FoodNames, DistinctWithinACategoryOnly) {
+    std::vector<NamedFood> foods = {
+        {14, "Beef rib, roasted"}, {14, "BEEF RIB, ROASTED"}, {14, "Beef rib, roasted #2"},
+        {9, "Beef rib, roasted"},  {14, std::string(36, 'x')}, {14, std::string(36, 'X')},
+    };
+    makeNamesDistinct(foods);
+    std::set<std::pair<int, std::string>> seen;
+    for (const auto& f : foods) {
+        std::string low = f.name;
+        for (char& c : low) c = char(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(seen.insert({f.category, low}).second) << f.name;
+        EXPECT_LE(f.name.size(), kMaxFoodName);
+    }
+    EXPECT_EQ(foods[0].name, "Beef rib, roasted");
+    EXPECT_EQ(foods[2].name, "Beef rib, roasted #2"); // an original name is never taken away
+    EXPECT_EQ(foods[3].name, "Beef rib, roasted");    // another category may repeat it
+}
+
+TEST(FoodNames, KinsfolkKeepWhatTellsThemApart) {
+    // Too long to say whole; what differs must survive.
+    std::vector<FoodToName> foods = {
+        {14, "Lamb, Australian, imported, fresh, leg, whole (shank and sirloin), separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, shank half, separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" fat, raw"},
+    };
+    auto names = nameFoods(foods);
+    ASSERT_EQ(names.size(), foods.size());
+    std::set<std::string> distinct(names.begin(), names.end());
+    EXPECT_EQ(distinct.size(), names.size());
+    for (const auto& n : names) {
+        EXPECT_LE(n.size(), kMaxFoodName) << n;
+        EXPECT_EQ(n.rfind("Lamb", 0), 0u) << n;
+        EXPECT_EQ(n.find('#'), std::string::npos) << n;
+    }
+    // Deterministic: the same input gives the same names.
+    EXPECT_EQ(nameFoods(foods), names);
+}
+
+} // namespace
+} // namespace korva::importer

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "tools/usda_source.h"
+
+namespace korva::importer {
+namespace {
+
+// One food in each file, in the release format (CR LF, '^' and '~').
+std::string foodDes(const std::string& ndb, const std::string& desc) {
+    return "~" + ndb + "~^~0900~^~" + desc + "~^~SHORT~^~~^~~^~~^~~^0^~~^6.25^^^\r\n";
+}
+
+// An ABBREV line with every field empty but the ones given (column -> text).
+std::string abbrev(const std::string& ndb, std::initializer_list<std::pair<int, std::string>> values) {
+    std::vector<std::string> f(51);
+    f[0] = "~" + ndb + "~";
+    f[1] = "~SHORT~";
+    for (const auto& [col, text] : values) f[std::size_t(col)] = text;
+    std::string line;
+    for (std::size_t i = 0; i < f.size(); ++i) line += (i ? "^" : "") + f[i];
+    return line + "\r\n";
+}
+
+TEST(UsdaSourceLine, SplitsFieldsAndDropsTheTextMarks) {
+    auto f = splitSourceLine("~01001~^~Butter, salted~^^0.5^~~");
+    ASSERT_EQ(f.size(), 5u);
+    EXPECT_EQ(f[0], "01001");
+    EXPECT_EQ(f[1], "Butter, salted");
+    EXPECT_EQ(f[2], "");
+    EXPECT_EQ(f[3], "0.5");
+    EXPECT_EQ(f[4], "");
+    // Latin-1 bytes pass through as they are.
+    EXPECT_EQ(splitSourceLine("~Caf\xE9~")[0], "Caf\xE9");
+}
+
+TEST(UsdaSourceLine, NumbersAreEmptyZeroOrUnreadable) {
+    EXPECT_FALSE(parseSourceNumber(""));
+    ASSERT_TRUE(parseSourceNumber("0"));
+    EXPECT_EQ(*parseSourceNumber("0"), 0.0);
+    EXPECT_DOUBLE_EQ(*parseSourceNumber("247.90"), 247.9);
+    EXPECT_FALSE(parseSourceNumber("12x"));
+    EXPECT_FALSE(parseSourceNumber("~~"));
+}
+
+TEST(UsdaSource, EmptyFieldIsMissingAndZeroIsAValue) {
+    // Column 3 is Energ_Kcal (catalogue 0), 4 Protein (1), 16 Zinc (28),
+    // 42 FA_Sat (3), 40 Vit_E (13).
+    auto src = parseUsdaSource(foodDes("09003", "Apples, raw, with skin"),
+                               abbrev("09003", {{3, "52"}, {4, "0"}, {16, "0.04"}, {42, "0.028"}, {40, "0.18"}}),
+                               "", "");
+    ASSERT_TRUE(src.problems.empty());
+    ASSERT_EQ(src.foods.size(), 1u);
+    const auto& n = src.foods[0].nutrients;
+    EXPECT_FLOAT_EQ(*n[0], 52.f);
+    ASSERT_TRUE(n[1]);
+    EXPECT_EQ(*n[1], 0.f);
+    EXPECT_FLOAT_EQ(*n[28], 0.04f);
+    EXPECT_FLOAT_EQ(*n[3], 0.028f);
+    EXPECT_FLOAT_EQ(*n[13], 0.18f);
+    EXPECT_FALSE(n[2]);  // Lipid_Tot empty
+    EXPECT_FALSE(n[29]); // no amino-acid line
+}
+
+TEST(UsdaSource, AminoAcidsGoToTheirCatalogueSlotsByName) {
+    auto src = parseUsdaSource(foodDes("01001", "Butter, salted"), abbrev("01001", {}), "",
+                               "~01001~^0.041^0.067^0.042^0.083^0.057^0.021^0.008^0.012^0.038^\r\n");
+    ASSERT_TRUE(src.problems.empty());
+    const auto& n = src.foods[0].nutrients;
+    EXPECT_FLOAT_EQ(*n[29], 0.041f); // Tyrosine
+    EXPECT_FLOAT_EQ(*n[31], 0.042f); // Phenylalanine
+    EXPECT_FLOAT_EQ(*n[36], 0.012f); // Tryptophan
+    EXPECT_FALSE(n[38]);             // Isoleucine left empty
+}
+
+TEST(UsdaSource, FoodsComeInNdbOrderAndMeasuresInSequence) {
+    auto src = parseUsdaSource(foodDes("09003", "Apples") + foodDes("01001", "Butter"),
+                               abbrev("09003", {}) + abbrev("01001", {}),
+                               "~01001~^2^1^~tbsp~^14.2^^\r\n~01001~^1^1^~cup~^227^^\r\n", "");
+    ASSERT_TRUE(src.problems.empty());
+    ASSERT_EQ(src.foods.size(), 2u);
+    EXPECT_EQ(src.foods[0].ndb, "01001");
+    ASSERT_EQ(src.foods[0].measures.size(), 2u);
+    EXPECT_EQ(src.foods[0].measures[0].description, "cup");
+    EXPECT_EQ(src.foods[0].measures[1].seq, 2);
+    EXPECT_TRUE(src.foods[1].measures.empty());
+}
+
+TEST(UsdaSource, LinesThatDoNotFitAreReportedNotGuessed) {
+    auto src = parseUsdaSource(foodDes("01001", "Butter") + "garbage\r\n" + foodDes("01001", "Again"),
+                               abbrev("01001", {}) + abbrev("99999", {}) + "~01002~^short\r\n",
+                               "~01001~^1^^~cup~^227^^\r\n", "~01001~^1^2\r\n");
+    // The bad FOOD_DES line, the repeated food, the unknown and short ABBREV
+    // lines, the measure without amount and the short amino line.
+    EXPECT_EQ(src.problems.size(), 6u);
+    ASSERT_EQ(src.foods.size(), 1u);
+    EXPECT_EQ(src.foods[0].longDesc, "Butter");
+}
+
+TEST(UsdaSource, MissingFilesAreProblems) {
+    auto src = readUsdaSource("/nonexistent/usda");
+    EXPECT_EQ(src.problems.size(), 4u);
+    EXPECT_TRUE(src.foods.empty());
+}
+
+} // namespace
+} // namespace korva::importer
