@@ -148,20 +148,6 @@ TEST_F(FoodIndexLoad, DamagedContentsAreRefused) {
     EXPECT_TRUE(fresh.loadIndexFromBytes(indexBytes({}))) << "an empty index is a valid one";
 }
 
-TEST_F(FoodIndexLoad, SaveReplacesTheFileWhole) {
-    writeConsolidatedTree({food(0, "a", 1), food(1, "b", 2), food(1, "c", 3)});
-    ASSERT_TRUE(db.loadIndex());
-    db.retireEntry(1);
-    db.rebuildCategoryTables();
-    ASSERT_TRUE(db.saveIndex());
-
-    FoodDataBase again(paths);
-    ASSERT_TRUE(again.loadIndex());
-    ASSERT_EQ(again.totalFoods(), 2u);
-    EXPECT_EQ(again.entries()[1].name, "c");
-    EXPECT_EQ(again.entries()[1].indexInCategory, 0);
-}
-
 using CategoryTables = StoreFixture;
 
 TEST_F(CategoryTables, CountsFirstRecordsAndFirstEntriesSkipEmptyCategories) {
