@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "ui/file_filter.h"
 #include "ui/font_conversion.h"
 
 namespace korva {
@@ -52,13 +53,13 @@ void QtPlatform::endWaitCursor() { QApplication::restoreOverrideCursor(); }
 std::optional<std::filesystem::path> QtPlatform::chooseOpenFile(const FileDialogRequest& r) {
     QString start = latin1(r.startFolder.string());
     if (!r.initialName.empty()) start += QLatin1Char('/') + latin1(r.initialName);
-    QString f = QFileDialog::getOpenFileName(parent_, latin1(r.caption), start, latin1(r.filter));
+    QString f = QFileDialog::getOpenFileName(parent_, latin1(r.caption), start, qtFileFilter(r.filter));
     if (f.isEmpty()) return std::nullopt;
     return toPath(f);
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(const FileDialogRequest& r) {
-    QFileDialog dlg(parent_, latin1(r.caption), latin1(r.startFolder.string()), latin1(r.filter));
+    QFileDialog dlg(parent_, latin1(r.caption), latin1(r.startFolder.string()), qtFileFilter(r.filter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     if (!r.defaultExtension.empty()) dlg.setDefaultSuffix(latin1(r.defaultExtension));
     if (!r.initialName.empty()) dlg.selectFile(latin1(r.initialName));

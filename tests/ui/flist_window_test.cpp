@@ -1,0 +1,246 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/recent_files.h"
+#include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "lists/food_list.h"
+#include "ui/flist_child_window.h"
+#include "ui/food_list_windows.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+// Plays the user in the next modal dialog: waits for a modal widget named
+// `name`, lets `act` click in it, and tells whether it ever appeared.
+class ModalPlayer {
+public:
+    ModalPlayer(const char* name, std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [this, name, act] {
+            QWidget* dialog = nullptr;
+            (void)QTest::qWaitFor(
+                [&] {
+                    dialog = QApplication::activeModalWidget();
+                    return dialog && dialog->objectName() == QLatin1String(name) && dialog->isVisible();
+                },
+                5000);
+            if (!dialog || dialog->objectName() != QLatin1String(name)) return;
+            appeared = true;
+            act(dialog);
+        });
+    }
+    bool appeared = false;
+};
+
+template <typename T>
+T* child(QWidget* parent, const char* name) {
+    T* w = parent->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void click(QWidget* parent, const char* name) {
+    if (auto* b = child<QPushButton>(parent, name)) b->click();
+}
+
+QStringList rows(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+class FListWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tree.load(db));
+        recent = RecentFiles(tree.paths().userDir() / "recent.lst");
+        area.resize(1000, 800);
+        area.show();
+        windows.installMenus(&fileMenu, nullptr, &foodsMenu);
+    }
+    void TearDown() override {
+        // Close without questions: whatever is left is thrown away.
+        for (FListChildWindow* w : windows.windows()) {
+            w->document().setModified(false);
+            w->close();
+        }
+        settle();
+    }
+
+    // Lets closed windows go, as the event loop would.
+    static void settle() {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void typeInto(QWidget* window, const char* editName, const QString& text) {
+        auto* edit = child<QLineEdit>(window, editName);
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
+                         {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f},
+                         {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f}},
+                        "uiview"};
+    FoodDataBase db;
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+    RecentFiles recent;
+    QMdiArea area;
+    QMenu fileMenu;
+    QMenu foodsMenu;
+    FoodListWindows windows{&area, db, platform, active, recent};
+};
+
+TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
+    FListChildWindow* window = windows.newFoodList();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(active.document(), &window->document());
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("FOODLIST  :  fl0001")));
+    auto* items = child<QListWidget>(window, "itemList");
+    auto* calories = child<QLabel>(window, "totalCalories");
+    ASSERT_TRUE(items && calories);
+    EXPECT_EQ(calories->text(), QStringLiteral("0"));
+
+    ModalPlayer pick("matDialog", [](QWidget* dialog) {
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("matchList"));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(rows(list), (QStringList{"Apple juice", "Apples, raw"}));
+        list->setCurrentRow(1);
+        click(dialog, "okButton");
+    });
+    typeInto(window, "foodNameEdit", QStringLiteral("APPLE"));
+    ASSERT_TRUE(pick.appeared) << "no MATCHING  FOODS dialog";
+    ASSERT_EQ(items->count(), 2);
+    EXPECT_TRUE(items->item(1)->text().startsWith(QStringLiteral("Apples, raw\t1 medium\t")));
+    EXPECT_EQ(child<QLineEdit>(window, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
+    const QString oneServing = calories->text();
+    EXPECT_EQ(oneServing, QStringLiteral("95")); // 52 cal/100 g of 182 g
+
+    typeInto(window, "amountEdit", QStringLiteral("2 serv"));
+    EXPECT_EQ(calories->text(), QStringLiteral("189"));
+    EXPECT_TRUE(window->isWindowModified());
+
+    click(window, "saveButton");
+    EXPECT_EQ(platform.messageTexts().back(), "Food List  file  has  been  saved . . .");
+    EXPECT_FALSE(window->isWindowModified());
+    const std::filesystem::path saved = window->document().pathName();
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    const QStringList before = rows(items);
+
+    window->close();
+    settle();
+    EXPECT_TRUE(windows.windows().empty());
+
+    FListChildWindow* reopened = windows.openFoodList(saved);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(rows(child<QListWidget>(reopened, "itemList")), before);
+    EXPECT_EQ(child<QLabel>(reopened, "totalCalories")->text(), QStringLiteral("189"));
+    EXPECT_EQ(child<QLineEdit>(reopened, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
+    ASSERT_FALSE(recent.entries().empty());
+    EXPECT_EQ(recent.entries().front().filename(), saved.filename());
+    QStringList menuNames;
+    for (QAction* a : fileMenu.actions()) menuNames << a->objectName();
+    EXPECT_TRUE(menuNames.contains(QStringLiteral("recentFileAction1"))) << menuNames.join(' ').toStdString();
+}
+
+TEST_F(FListWindowTest, ScrollArrowStepsAndTotalsFollowWhenReleased) {
+    FListChildWindow* window = windows.newFoodList();
+    typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
+    typeInto(window, "amountEdit", QStringLiteral("1 serv"));
+    auto* bar = child<QScrollBar>(window, "amountScrollBar");
+    auto* calories = child<QLabel>(window, "totalCalories");
+    ASSERT_TRUE(bar && calories);
+    EXPECT_EQ(calories->text(), QStringLiteral("100"));
+    auto* amount = child<QLineEdit>(window, "amountEdit");
+    const QString oneServing = amount->text();
+    const QPoint rightArrow(bar->width() - 3, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_NE(amount->text(), oneServing);
+    EXPECT_TRUE(amount->text().contains(QStringLiteral("1.10"))) << amount->text().toStdString();
+    EXPECT_EQ(calories->text(), QStringLiteral("100")) << "totals wait for the end of scrolling";
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_EQ(calories->text(), QStringLiteral("110"));
+}
+
+TEST_F(FListWindowTest, ClosingAModifiedListAsksAndCancelKeepsIt) {
+    FListChildWindow* window = windows.newFoodList();
+    typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
+    ASSERT_TRUE(window->isWindowModified());
+
+    platform.answer(MsgAnswer::cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(windows.windows().size(), 1u);
+
+    platform.answer(MsgAnswer::yes);
+    EXPECT_TRUE(window->close());
+    settle();
+    EXPECT_TRUE(windows.windows().empty());
+    EXPECT_TRUE(std::filesystem::exists(tree.paths().foodListDir() / "fl0001.fls"));
+    EXPECT_EQ(active.document(), nullptr);
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
+    FListChildWindow* window = windows.newFoodList();
+    ModalPlayer add("categoryPicker", [](QWidget* dialog) {
+        auto* foods = dialog->findChild<QListWidget*>(QStringLiteral("foodList"));
+        ASSERT_NE(foods, nullptr);
+        EXPECT_EQ(rows(foods), (QStringList{"Apple juice"}));
+        click(dialog, "addButton");
+    });
+    auto* name = child<QLineEdit>(window, "foodNameEdit");
+    QTest::keyClick(name, Qt::Key_X);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(add.appeared);
+    EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
+
+    ModalPlayer browse("categoryPicker", [](QWidget* dialog) {
+        click(dialog, "addButton"); // refused: browse-only
+        EXPECT_TRUE(dialog->isVisible());
+        click(dialog, "closeButton");
+    });
+    windows.categoriesAction()->trigger();
+    ASSERT_TRUE(browse.appeared);
+    EXPECT_EQ(platform.messageTexts().back(), "... use Add From Categories button ");
+    EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
+}
+
+TEST_F(FListWindowTest, OpeningADamagedFileMakesNoWindow) {
+    const auto bad = tree.paths().foodListDir() / "bad.fls";
+    {
+        std::FILE* f = std::fopen(bad.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("not a list", f);
+        std::fclose(f);
+    }
+    EXPECT_EQ(windows.openFoodList(bad), nullptr);
+    EXPECT_EQ(windows.openFoodList(tree.paths().foodListDir() / "missing.fls"), nullptr);
+    EXPECT_TRUE(windows.windows().empty());
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messageTexts().back(), "... ERROR ... FOOD LIST file not found ...");
+    EXPECT_TRUE(recent.entries().empty());
+}
+
+} // namespace
+} // namespace korva

@@ -1,0 +1,105 @@
+#include "ui/category_picker_widget.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "search/category_food_picker.h"
+#include "ui/latin1_text.h"
+
+namespace korva {
+
+namespace {
+QPushButton* button(const char* caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(qtext(caption), parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* parent)
+    : QDialog(parent), picker_(picker) {
+    setObjectName("categoryPicker");
+    setWindowTitle(qtext(CategoryFoodPicker::kCaption));
+    auto* layout = new QVBoxLayout(this);
+
+    layout->addWidget(new QLabel(qtext(CategoryFoodPicker::kCategoryLabel), this));
+    categories_ = new QComboBox(this);
+    categories_->setObjectName("categoryCombo");
+    for (const auto& name : picker_.categoryNames()) categories_->addItem(qtext(name));
+    layout->addWidget(categories_);
+
+    layout->addWidget(new QLabel(qtext(CategoryFoodPicker::kFoodLabel), this));
+    name_ = new QLineEdit(this);
+    name_->setObjectName("foodNameField");
+    name_->setReadOnly(true);
+    layout->addWidget(name_);
+
+    foods_ = new QListWidget(this);
+    foods_->setObjectName("foodList");
+    foods_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    foods_->setMinimumHeight(fontMetrics().height() * 14);
+    layout->addWidget(foods_);
+
+    auto* add = button(CategoryFoodPicker::kAddButton, "addButton", this);
+    auto* help = button(CategoryFoodPicker::kHelpButton, "helpButton", this);
+    auto* close = button(CategoryFoodPicker::kCloseButton, "closeButton", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(categories_, &QComboBox::activated, this, [this](int c) {
+        picker_.onCategoryChosen(c);
+        refresh();
+    });
+    connect(foods_, &QListWidget::currentRowChanged, this, [this](int row) {
+        picker_.onFoodSelected(row);
+        name_->setText(qtext(picker_.nameText()));
+    });
+    connect(foods_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        picker_.onFoodDoubleClicked(foods_->row(item));
+        finishIfDone();
+    });
+    connect(add, &QPushButton::clicked, this, [this] {
+        picker_.onAdd();
+        finishIfDone();
+    });
+    connect(help, &QPushButton::clicked, this, [this] { picker_.onHelp(); });
+    connect(close, &QPushButton::clicked, this, &CategoryPickerWidget::reject);
+    refresh();
+}
+
+void CategoryPickerWidget::refresh() {
+    {
+        const QSignalBlocker block(categories_);
+        categories_->setCurrentIndex(picker_.currentCategory());
+    }
+    if (shownCategory_ != picker_.currentCategory()) {
+        const QSignalBlocker block(foods_);
+        foods_->clear();
+        for (const auto& name : picker_.foodNames()) foods_->addItem(qtext(name));
+        foods_->setCurrentRow(picker_.selectedFood());
+        shownCategory_ = picker_.currentCategory();
+    }
+    name_->setText(qtext(picker_.nameText()));
+}
+
+void CategoryPickerWidget::reject() {
+    picker_.onClose();
+    QDialog::reject();
+}
+
+void CategoryPickerWidget::finishIfDone() {
+    if (picker_.finished()) done(picker_.addRequested() ? QDialog::Accepted : QDialog::Rejected);
+}
+
+} // namespace korva

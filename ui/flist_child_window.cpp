@@ -1,0 +1,54 @@
+#include "ui/flist_child_window.h"
+
+#include <QCloseEvent>
+
+#include "lists/flist_doc.h"
+#include "lists/flist_view.h"
+#include "search/dialog_food_picker.h"
+#include "ui/flist_view_widget.h"
+#include "ui/latin1_text.h"
+#include "ui/qt_picker_dialogs.h"
+
+namespace korva {
+
+FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(std::move(doc)) {
+    setObjectName("flistChildWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    dialogs_ = std::make_unique<QtPickerDialogs>(this);
+    picker_ = std::make_unique<DialogFoodPicker>(doc_->dataBase(), doc_->platform(), *dialogs_);
+    view_ = std::make_unique<CFLView>(*doc_, *picker_);
+    face_ = new FListViewWidget(*view_, this);
+    setWidget(face_);
+    connect(face_, &FListViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
+    face_->start();
+    updateTitle();
+}
+
+// The face refers to the view: it goes first, with the window's widgets.
+FListChildWindow::~FListChildWindow() {
+    delete widget();
+}
+
+void FListChildWindow::documentChanged() {
+    view_->refreshAll();
+    face_->refresh();
+    updateTitle();
+}
+
+void FListChildWindow::updateTitle() {
+    setWindowTitle(qtext(doc_->title()) + QStringLiteral("[*]"));
+    setWindowModified(doc_->isModified());
+    emit titleChanged();
+}
+
+void FListChildWindow::closeEvent(QCloseEvent* event) {
+    if (!doc_->canClose()) {
+        updateTitle();
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace korva

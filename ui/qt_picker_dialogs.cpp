@@ -1,0 +1,22 @@
+#include "ui/qt_picker_dialogs.h"
+
+#include "search/category_food_picker.h"
+#include "search/mat_dialog.h"
+#include "ui/category_picker_widget.h"
+#include "ui/mat_dialog_widget.h"
+
+namespace korva {
+
+void QtPickerDialogs::run(MatDialog& dialog) {
+    MatDialogWidget face(dialog, parent_);
+    face.exec();
+    if (!dialog.finished()) dialog.onCancel();
+}
+
+void QtPickerDialogs::run(CategoryFoodPicker& picker) {
+    CategoryPickerWidget face(picker, parent_);
+    face.exec();
+    if (!picker.finished()) picker.onClose();
+}
+
+} // namespace korva
