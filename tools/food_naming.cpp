@@ -24,7 +24,23 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b) { return lower(a) == lower(b); }
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (toLower(a[i]) != toLower(b[i])) return false;
+    return true;
+}
+
+// Position of `keyLower` (already lower case) in `text`, ignoring case.
+std::size_t findNoCase(std::string_view text, std::string_view keyLower, std::size_t from) {
+    if (keyLower.empty() || keyLower.size() > text.size()) return std::string_view::npos;
+    for (std::size_t i = from; i + keyLower.size() <= text.size(); ++i) {
+        std::size_t j = 0;
+        while (j < keyLower.size() && toLower(text[i + j]) == keyLower[j]) ++j;
+        if (j == keyLower.size()) return i;
+    }
+    return std::string_view::npos;
+}
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && equalsNoCase(s.substr(0, prefix.size()), prefix);
@@ -138,14 +154,11 @@ std::string mixedCase(std::string_view text) {
 
 // Replaces whole-word occurrences of `from`, ignoring case; a replacement at
 // the start of a capitalised word keeps the capital.
-std::string replaceWords(std::string_view text, std::string_view from, std::string_view to) {
-    const std::string low = lower(text);
-    const std::string key = lower(from);
-    if (low.find(key) == std::string::npos) return std::string(text);
+std::string replacedWords(std::string_view text, std::string_view key, std::string_view to) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t at = low.find(key, i);
+        std::size_t at = findNoCase(text, key, i);
         if (at == std::string::npos) break;
         bool startOk = at == 0 || !isWordChar(text[at - 1]);
         bool endOk = at + key.size() >= text.size() || !isWordChar(text[at + key.size()]);
@@ -162,6 +175,13 @@ std::string replaceWords(std::string_view text, std::string_view from, std::stri
     }
     out.append(text.substr(std::min(i, text.size())));
     return tidy(out);
+}
+
+// The table keys are lower case already, so the common case (no match)
+// costs one scan and no copy.
+void replaceWords(std::string& text, std::string_view keyLower, std::string_view to) {
+    if (findNoCase(text, keyLower, 0) == std::string_view::npos) return;
+    text = replacedWords(text, keyLower, to);
 }
 
 // ---- Rules that always apply --------------------------------------------
@@ -208,10 +228,10 @@ constexpr std::pair<std::string_view, std::string_view> kAlwaysShorter[] = {
     {"separable lean only", "lean only"},
     {"separable fat", "fat only"},
     {"trimmed to", ""},
-    {"USDA choice", "choice"},
-    {"USDA select", "select"},
-    {"USDA prime", "prime"},
-    {"Babyfood", "Baby food"},
+    {"usda choice", "choice"},
+    {"usda select", "select"},
+    {"usda prime", "prime"},
+    {"babyfood", "Baby food"},
     {"lean meat /", "lean /"},
 };
 
@@ -472,11 +492,11 @@ NameParts prepare(std::string_view longDesc) {
     dropCookedBeforeMethod(segs);
     NameParts parts;
     parts.head = segs[0];
-    for (const auto& [from, to] : kAlwaysShorter) parts.head = replaceWords(parts.head, from, to);
+    for (const auto& [from, to] : kAlwaysShorter) replaceWords(parts.head, from, to);
     if (!parts.head.empty()) parts.head[0] = toUpper(parts.head[0]);
     for (std::size_t i = 1; i < segs.size(); ++i) {
         std::string s = segs[i];
-        for (const auto& [from, to] : kAlwaysShorter) s = replaceWords(s, from, to);
+        for (const auto& [from, to] : kAlwaysShorter) replaceWords(s, from, to);
         if (!s.empty()) parts.tail.push_back(s);
     }
     parts.shortTail = parts.tail;
@@ -491,7 +511,7 @@ bool abbreviateToFit(const std::string& head, Segments& tail) {
     for (auto& s : tail) s = dropRemarks(s, true);
     for (const auto& [from, to] : kShorterWhenLong) {
         if (fits()) return true;
-        for (auto& s : tail) s = replaceWords(s, from, to);
+        for (auto& s : tail) replaceWords(s, from, to);
     }
     for (auto& s : tail) s = dropRemarks(s, false);
     std::erase_if(tail, [](const std::string& s) { return s.empty(); });
@@ -512,11 +532,14 @@ std::string selectQualifiers(int category, std::string head, const Segments& tai
     if (head.size() > kMaxFoodName) head = dropRemarks(head, true);
     std::vector<std::size_t> order(tail.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    auto countOf = [&](std::size_t i) {
-        if (!counts) return 0;
-        auto it = counts->find(qualifierKey(category, head, tail[i]));
-        return it == counts->end() ? 0 : it->second;
-    };
+    std::vector<int> count(tail.size(), 0);
+    if (counts) {
+        for (std::size_t i = 0; i < tail.size(); ++i) {
+            auto it = counts->find(qualifierKey(category, head, tail[i]));
+            if (it != counts->end()) count[i] = it->second;
+        }
+    }
+    auto countOf = [&](std::size_t i) { return count[i]; };
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         int ca = countOf(a), cb = countOf(b);
         if (ca != cb) return ca < cb;
