@@ -140,6 +140,10 @@ public:
     // shown, the list is left exactly as it was and the answer is -1.  A
     // merge appends the file's items after the list's own.
     int readFile(const std::filesystem::path& file, bool merge, Platform& platform);
+    // The same over the bytes of a file already in memory; `source` is the
+    // path the list then records.
+    int readFileBytes(const std::filesystem::path& source, std::vector<std::uint8_t> bytes, bool merge,
+                      Platform& platform);
     int readRecipeFile(const std::filesystem::path& file, Platform& platform);
     // Appends copies of the items of a file of the other kind (a recipe
     // into a food list, a food list into a recipe) and adds them to the
@@ -164,8 +168,8 @@ private:
     void addItemToTotals(const FoodItem& item);
     void publishCurrentFood();
     FoodItem* currentItem();
-    // Reads the file into a fresh list of this list's kind; -1/0/1.
-    int loadFile(const std::filesystem::path& file, Platform& platform, FoodList& into) const;
+    // Reads the bytes into a fresh list of this list's kind; -1 or 1.
+    int loadBytes(std::vector<std::uint8_t> bytes, Platform& platform, FoodList& into) const;
     void adoptItems(const FoodList& loaded, Platform& platform);
 
     FoodDataBase* db_ = nullptr;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "archive/archive.h"
+#include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "lists/food_list.h"
@@ -87,11 +88,10 @@ void FoodList::Serialize(Archive& ar) {
     }
 }
 
-int FoodList::loadFile(const std::filesystem::path& file, Platform& platform, FoodList& into) const {
+int FoodList::loadBytes(std::vector<std::uint8_t> bytes, Platform& platform, FoodList& into) const {
     into = FoodList(db_);
     into.listType_ = listType_;
-    Archive ar = Archive::inMemory();
-    if (!Archive::openForReading(file, ar)) return kReadNotFound;
+    Archive ar = Archive::forReading(std::move(bytes));
     try {
         into.Serialize(ar);
     } catch (const ArchiveError& e) {
@@ -124,10 +124,17 @@ void FoodList::adoptItems(const FoodList& loaded, Platform& platform) {
 
 int FoodList::readFile(const std::filesystem::path& file, bool merge, Platform& platform) {
     WaitCursor wait(platform);
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(file);
+    if (!bytes) return kReadNotFound;
+    return readFileBytes(file, std::move(*bytes), merge, platform);
+}
+
+int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::uint8_t> bytes, bool merge,
+                            Platform& platform) {
     // The file is read whole into a list of its own first, so a damaged file
     // leaves this list exactly as it was.
     FoodList loaded;
-    const int outcome = loadFile(file, platform, loaded);
+    const int outcome = loadBytes(std::move(bytes), platform, loaded);
     if (outcome != kReadOk) return outcome;
 
     merging_ = merge;
