@@ -2,13 +2,14 @@
 
 #include "core/food_data_base.h"
 #include "core/platform.h"
+#include "core/user_commands.h"
 
 namespace korva {
 
 CMainFrame::CMainFrame(FoodDataBase& db, DisplayPreferences& prefs, Platform& platform)
     : db_(db), prefs_(prefs), platform_(platform) {}
 
-void CMainFrame::showUserInTitle() { title_ = "Korvana    USER  :  " + db_.users().currentUserName(); }
+void CMainFrame::showUserInTitle() { title_ = userTitle(db_.users().currentUserName()); }
 
 bool CMainFrame::consolidateEnabled() const { return !db_.isSet(kConsolidated); }
 
@@ -17,6 +18,16 @@ void CMainFrame::onConsolidate() {
     // A failed consolidation changes nothing and, as before, says nothing.
     WaitCursor wait(platform_);
     db_.consolidate();
+}
+
+void CMainFrame::onUserSet(UserDialogRunner& dialogs) {
+    const UserCommandOutcome outcome = userSet(db_, platform_, dialogs);
+    if (outcome.titleChanged) title_ = outcome.title;
+}
+
+void CMainFrame::onUserDelete(UserDialogRunner& dialogs) {
+    const UserCommandOutcome outcome = userDelete(db_, platform_, dialogs);
+    if (outcome.titleChanged) title_ = outcome.title;
 }
 
 PreferenceCommands CMainFrame::preferenceCommands() {

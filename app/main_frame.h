@@ -11,6 +11,7 @@ namespace korva {
 
 class FoodDataBase;
 class Platform;
+class UserDialogRunner;
 
 // The behaviour of the main window: its title, its size, which items are
 // greyed and the commands carried out here.  The window face shows this
@@ -33,6 +34,8 @@ public:
 
     // Commands.
     void onConsolidate();
+    void onUserSet(UserDialogRunner& dialogs);
+    void onUserDelete(UserDialogRunner& dialogs);
     CommandEnd onScreenFont(const FontChoice& current) { return preferenceCommands().onScreenFont(current); }
     CommandEnd onPrinterFont() { return preferenceCommands().onPrinterFont(); }
     CommandEnd onXYScale() { return preferenceCommands().onXYScale(); }

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
 
     korva::FoodDataBase db;
     korva::KorvaApp app(db, platform);
-    korva::QtShell shell(app, platform);
+    korva::QtShell shell(app, platform, &platform);
     if (!app.initInstance(choice.root, commandLine.document, shell)) return 1;
 
     const int rc = qtApp.exec();

@@ -12,11 +12,13 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 
 #include "app/korva_app.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
+#include "ui/usel_dialog_widget.h"
 
 namespace korva {
 
@@ -136,6 +138,16 @@ void MainWindow::addOwnCommands() {
         frame.onConsolidate();
         refresh();
     });
+    addCommand(kCmdUserSet, [this, &frame] {
+        QtUserDialogRunner dialogs(this);
+        frame.onUserSet(dialogs);
+        refresh();
+    });
+    addCommand(kCmdUserDelete, [this, &frame] {
+        QtUserDialogRunner dialogs(this);
+        frame.onUserDelete(dialogs);
+        refresh();
+    });
     addCommand(kCmdScreenFont,
                [this, &frame] { afterPreference(int(frame.onScreenFont(describeFont(font())))); });
     addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(int(frame.onPrinterFont())); });
@@ -157,7 +169,9 @@ void MainWindow::afterPreference(int end) {
 void MainWindow::endAtOnce() {
     app_.endAtOnce();
     hide();
-    QCoreApplication::exit(0);
+    // Only a running loop is told to stop: telling none would make every
+    // later loop of this process return at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void MainWindow::sizeForScreen() {

@@ -12,12 +12,15 @@
 
 namespace korva {
 
-QtShell::QtShell(KorvaApp& app, QtPlatform& platform) : app_(app), platform_(platform) {}
+QtShell::QtShell(KorvaApp& app, Platform& platform, QtPlatform* qtPlatform)
+    : app_(app), platform_(platform), qtPlatform_(qtPlatform) {}
 
 QtShell::~QtShell() {
     if (splash_) delete splash_.data();
-    platform_.setParentWidget(nullptr);
-    platform_.setPrinter(nullptr);
+    if (qtPlatform_) {
+        qtPlatform_->setParentWidget(nullptr);
+        qtPlatform_->setPrinter(nullptr);
+    }
 }
 
 bool QtShell::createMainWindow() {
@@ -25,11 +28,12 @@ bool QtShell::createMainWindow() {
     // The screen font and the factors are read once, before any window
     // exists, so every window and dialog is made with them.
     QApplication::setFont(toQFont(prefs.screenFont(), QApplication::font()));
-    qApp->installEventFilter(new DialogScaler(prefs.factors(), qApp));
-
     window_ = std::make_unique<MainWindow>(app_, platform_);
-    platform_.setParentWidget(window_.get());
-    platform_.setPrinter(&window_->printer());
+    qApp->installEventFilter(new DialogScaler(prefs.factors(), window_.get()));
+    if (qtPlatform_) {
+        qtPlatform_->setParentWidget(window_.get());
+        qtPlatform_->setPrinter(&window_->printer());
+    }
     return true;
 }
 

@@ -17,7 +17,9 @@ class QtPlatform;
 // the document named at start, the splash picture.
 class QtShell : public AppShell {
 public:
-    QtShell(KorvaApp& app, QtPlatform& platform);
+    // `qtPlatform`, when the program runs on one, gets the main window as
+    // the parent of its dialogs and the printer of Print Setup.
+    QtShell(KorvaApp& app, Platform& platform, QtPlatform* qtPlatform = nullptr);
     ~QtShell() override;
 
     bool createMainWindow() override;
@@ -35,7 +37,8 @@ public:
 
 private:
     KorvaApp& app_;
-    QtPlatform& platform_;
+    Platform& platform_;
+    QtPlatform* qtPlatform_;
     std::unique_ptr<MainWindow> window_;
     QPointer<SplashWindow> splash_;
     DocumentOpener opener_;

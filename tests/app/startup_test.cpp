@@ -4,6 +4,8 @@
 
 #include "app/korva_app.h"
 #include "core/consolidation.h"
+#include "core/usel_dialog.h"
+#include "core/user_commands.h"
 #include "core/food_data_base.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
@@ -258,6 +260,62 @@ TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
     ASSERT_TRUE(test::openDataBase(after));
     EXPECT_TRUE(after.isSet(kConsolidated));
     EXPECT_EQ(after.totalFoods(), 42u);
+}
+
+} // namespace
+} // namespace korva
+
+namespace korva {
+namespace {
+
+// Picks a row of the user list as the user would, or cancels.
+class PickingRunner : public UserDialogRunner {
+public:
+    explicit PickingRunner(std::optional<int> row) : row_(row) {}
+    void runUserSelection(USelDialog& dialog) override {
+        shown = dialog.rows();
+        if (!row_) {
+            dialog.onCancel();
+            return;
+        }
+        dialog.onRowSelected(*row_);
+        dialog.onOk();
+    }
+    std::vector<std::string> shown;
+
+private:
+    std::optional<int> row_;
+};
+
+TEST_F(StartupTest, UserSetAndDeletedThroughTheMenuAreKeptAtExit) {
+    test::writeProfile(tree.paths().userDir() / "user02.rda", "Bert", 2500);
+    fs::create_directories(tree.paths().userDir() / "user02");
+    ASSERT_TRUE(start());
+    ASSERT_EQ(app.frame().title(), "Korvana    USER  :  Anna");
+
+    PickingRunner setBert(2);
+    app.frame().onUserSet(setBert);
+    EXPECT_EQ(setBert.shown, (std::vector<std::string>{"default", "Anna", "Bert"}));
+    EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
+
+    PickingRunner cancel(std::nullopt);
+    app.frame().onUserDelete(cancel);
+    EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
+
+    PickingRunner deleteDefault(0);
+    app.frame().onUserDelete(deleteDefault);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... cannot delete default values ..."});
+
+    PickingRunner deleteBert(2);
+    app.frame().onUserDelete(deleteBert);
+    EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02"));
+    EXPECT_EQ(app.frame().title(), "Korvana    USER  :  default");
+
+    app.exitInstance();
+    FoodDataBase after(tree.paths());
+    ASSERT_TRUE(after.readStateFile());
+    EXPECT_EQ(after.state().userFileName, "user00.rda");
 }
 
 } // namespace

@@ -1,0 +1,219 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/korva_app.h"
+#include "core/food_data_base.h"
+#include "tests/core/db_tree.h"
+#include "tests/support/scripted_platform.h"
+#include "ui/main_window.h"
+#include "ui/qt_shell.h"
+#include "ui/splash.h"
+
+namespace korva {
+namespace {
+
+namespace fs = std::filesystem;
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions)
+        if (!a->isSeparator()) out << a->text();
+    return out;
+}
+
+QMenu* submenuNamed(QMenu* menu, const QString& caption) {
+    for (QAction* a : menu->actions())
+        if (a->menu() && a->text() == caption) return a->menu();
+    return nullptr;
+}
+
+// The whole start-up on a small data tree, with the real window and splash.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedFont_ = QApplication::font();
+        test::writeShippedDataBase(tree.paths(), 30);
+        test::writeProfile(tree.paths().defaultProfile(), "default", 2000);
+        test::writeProfile(tree.paths().userDir() / "user01.rda", "Anna", 1800);
+        FoodDataBase d(tree.paths());
+        ASSERT_TRUE(d.readStateFile());
+        d.state().userFileName = "user01.rda";
+        ASSERT_TRUE(d.writeStateFile());
+    }
+    void TearDown() override {
+        shell.reset();
+        QApplication::setFont(savedFont_);
+    }
+
+    MainWindow& start() {
+        shell = std::make_unique<QtShell>(app, platform);
+        EXPECT_TRUE(app.initInstance(tree.root(), std::nullopt, *shell));
+        return *shell->mainWindow();
+    }
+
+    void addUnconsolidatedFood() {
+        FoodDataBase d(tree.paths());
+        ASSERT_TRUE(test::openDataBase(d));
+        auto id = d.nextUserFoodId(2);
+        ASSERT_EQ(d.addFood(test::newFood(*id, 2, "fresh"), test::recordFor(*id, 2)), FoodDataBase::AddOutcome::added);
+        ASSERT_TRUE(d.saveIndex());
+        ASSERT_TRUE(d.writeStateFile());
+    }
+
+    test::TempRoot tree;
+    test::ScriptedPlatform platform;
+    FoodDataBase db;
+    KorvaApp app{db, platform};
+    std::unique_ptr<QtShell> shell;
+    QFont savedFont_;
+};
+
+TEST_F(MainWindowTest, ShowsTheUserTheMenusOfWorkingCommandsAndTheSplash) {
+    MainWindow& w = start();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  Anna"));
+    EXPECT_EQ(captions(w.menuBar()->actions()),
+              (QStringList{"&File", "F&oods", "&User", "&Window", "&Help"}));
+    EXPECT_EQ(captions(w.menu(MenuId::file)->actions()), (QStringList{"P&rint Setup...", "E&xit"}));
+    EXPECT_EQ(captions(w.menu(MenuId::user)->actions()), (QStringList{"&Set", "&Delete", "&Preferences"}));
+    QMenu* prefs = submenuNamed(w.menu(MenuId::user), "&Preferences");
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_EQ(captions(prefs->actions()),
+              (QStringList{"&Screen Font", "&Printer Font", "&X/Y Scale", "&Restore Defaults"}));
+    EXPECT_EQ(captions(w.menu(MenuId::window)->actions()), (QStringList{"&Cascade", "&Tile", "&Arrange Icons"}));
+
+    // A consolidated data base greys its consolidation.
+    ASSERT_NE(w.action(kCmdConsolidate), nullptr);
+    EXPECT_FALSE(w.action(kCmdConsolidate)->isEnabled());
+
+    ASSERT_TRUE(shell->splash());
+    EXPECT_TRUE(shell->splash()->isVisible());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(MainWindowTest, CommandsAddedLaterTakeTheirPlaceInTheTable) {
+    MainWindow& w = start();
+    bool created = false;
+    QAction* newList = w.addCommand(kCmdNewFoodList, [&] { created = true; });
+    w.addCommand(kCmdDailyEnter, [] {});
+    EXPECT_EQ(captions(w.menu(MenuId::file)->actions()),
+              (QStringList{"&New FoodList", "P&rint Setup...", "E&xit"}));
+    EXPECT_EQ(newList->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(captions(w.menuBar()->actions()),
+              (QStringList{"&File", "F&oods", "&Daily", "&User", "&Window", "&Help"}));
+    newList->trigger();
+    EXPECT_TRUE(created);
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheCommandPrompt) {
+    MainWindow& w = start();
+    EXPECT_EQ(w.findChild<QLabel*>("promptPane")->text(), QStringLiteral("Ready"));
+    for (const char* pane : {"capPane", "numPane", "scrlPane"}) EXPECT_NE(w.findChild<QLabel*>(pane), nullptr);
+    w.action(kCmdConsolidate)->showStatusText(&w);
+    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Consolidate Foods Data Base"));
+    w.action(kCmdExit)->showStatusText(&w);
+    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Quit the application; prompts to save documents"));
+}
+
+TEST_F(MainWindowTest, ConsolidateMenuItemGreysAfterItRuns) {
+    addUnconsolidatedFood();
+    MainWindow& w = start();
+    QAction* consolidate = w.action(kCmdConsolidate);
+    ASSERT_TRUE(consolidate->isEnabled());
+    consolidate->trigger();
+    EXPECT_FALSE(consolidate->isEnabled());
+    EXPECT_TRUE(db.isSet(kConsolidated));
+    EXPECT_EQ(platform.waitDepth, 0);
+}
+
+TEST_F(MainWindowTest, SizeFollowsTheScreenWidthAndFactors) {
+    platform.screen = {1024, 768};
+    MainWindow& w = start();
+    // 1100 x 930 design units at X 1.1 and Y 1.05.
+    EXPECT_EQ(w.size(), QSize(968, 732));
+}
+
+TEST_F(MainWindowTest, ScaleCommandEndsTheProgramWithoutExitSaves) {
+    MainWindow& w = start();
+    platform.answerText("0.9 1.1");
+    w.action(kCmdXYScale)->trigger();
+    EXPECT_TRUE(app.endedAtOnce());
+    EXPECT_EQ(platform.messageTexts().back(), "... restart KORVA for scale changes; exiting ...");
+    EXPECT_TRUE(fs::exists(tree.paths().userDir() / "xyscale.bft"));
+}
+
+TEST_F(MainWindowTest, UserSetThroughTheMenuRenamesTheWindow) {
+    MainWindow& w = start();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        seen = true;
+        modal->findChild<QListWidget*>("userList")->setCurrentRow(0);
+        modal->findChild<QPushButton*>("okButton")->click();
+    });
+    w.action(kCmdUserSet)->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  default"));
+    EXPECT_TRUE(db.stateDirty());
+}
+
+TEST_F(MainWindowTest, ExitRightAfterStartWritesNothing) {
+    std::map<std::string, fs::file_time_type> before;
+    for (auto& e : fs::recursive_directory_iterator(tree.root()))
+        if (e.is_regular_file()) before[e.path().string()] = e.last_write_time();
+    MainWindow& w = start();
+    w.action(kCmdExit)->trigger();
+    EXPECT_FALSE(w.isVisible());
+    app.exitInstance();
+    std::map<std::string, fs::file_time_type> after;
+    for (auto& e : fs::recursive_directory_iterator(tree.root()))
+        if (e.is_regular_file()) after[e.path().string()] = e.last_write_time();
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(MainWindowTest, WindowMenuArrangesDocuments) {
+    MainWindow& w = start();
+    for (int i = 0; i < 2; ++i) {
+        auto* sub = w.mdiArea()->addSubWindow(new QWidget);
+        sub->setWindowTitle(QStringLiteral("doc %1").arg(i));
+        sub->show();
+    }
+    w.action(kCmdTile)->trigger();
+    const auto subs = w.mdiArea()->subWindowList();
+    EXPECT_FALSE(subs[0]->geometry().intersects(subs[1]->geometry()));
+    w.action(kCmdCascade)->trigger();
+    EXPECT_NE(subs[0]->pos(), subs[1]->pos());
+    EXPECT_TRUE(subs[0]->geometry().intersects(subs[1]->geometry()));
+}
+
+// The splash goes at once when a press is aimed elsewhere; a click on the
+// picture lets its time run out, and the next idle moment removes it.
+TEST_F(MainWindowTest, SplashEndsAtAKeyOrAClick) {
+    MainWindow& w = start();
+    QPointer<SplashWindow> splash = shell->splash();
+    ASSERT_TRUE(splash);
+    QTest::keyClick(&w, Qt::Key_A);
+    QTRY_VERIFY(splash.isNull());
+
+    SplashWindow second;
+    QPointer<SplashWindow> guard(&second);
+    second.setAttribute(Qt::WA_DeleteOnClose, false);
+    second.start();
+    QTest::mouseClick(&second, Qt::LeftButton);
+    QTRY_VERIFY(!second.isVisible());
+}
+
+} // namespace
+} // namespace korva
