@@ -64,13 +64,22 @@ FoodListWindows::FoodListWindows(QMdiArea* area, FoodDataBase& db, Platform& pla
 
 void FoodListWindows::installMenus(QMenu* fileMenu, QAction* before, QMenu* foodsMenu) {
     if (fileMenu) {
-        fileMenu_ = fileMenu;
-        fileMenu->insertActions(before, {newAction_, openAction_, saveAction_, saveAsAction_, mergeAction_});
+        fileMenu->insertActions(before, {newAction_, openAction_});
+        addDocumentItems(fileMenu, before);
         fileMenu->insertSeparator(before);
-        recentAnchor_ = before;
-        rebuildRecentMenu();
+        addRecentFiles(fileMenu, before);
     }
     if (foodsMenu) foodsMenu->addAction(categoriesAction_);
+}
+
+void FoodListWindows::addDocumentItems(QMenu* fileMenu, QAction* before) {
+    fileMenu->insertActions(before, {saveAction_, saveAsAction_, mergeAction_});
+}
+
+void FoodListWindows::addRecentFiles(QMenu* fileMenu, QAction* before) {
+    fileMenu_ = fileMenu;
+    recentAnchor_ = before;
+    rebuildRecentMenu();
 }
 
 // ---- Documents -----------------------------------------------------------------
@@ -181,7 +190,7 @@ FListChildWindow* FoodListWindows::activeWindow() const {
 std::vector<FListChildWindow*> FoodListWindows::windows() const {
     std::vector<FListChildWindow*> out;
     for (QMdiSubWindow* w : area_->subWindowList())
-        if (auto* f = qobject_cast<FListChildWindow*>(w); f && f->isVisible()) out.push_back(f);
+        if (auto* f = qobject_cast<FListChildWindow*>(w); f && !f->isHidden()) out.push_back(f);
     return out;
 }
 

@@ -29,9 +29,13 @@ public:
     FoodListWindows(QMdiArea* area, FoodDataBase& db, Platform& platform, ActiveDocument& active,
                     RecentFiles& recent, QObject* parent = nullptr);
 
-    // Adds the food list entries to the File menu (in front of `before`,
+    // Adds all food list entries to the File menu (in front of `before`,
     // when given) and "&Categories" to the Foods menu.
     void installMenus(QMenu* fileMenu, QAction* before, QMenu* foodsMenu);
+    // Save, Save As and Merge of the active list, in front of `before`.
+    void addDocumentItems(QMenu* fileMenu, QAction* before);
+    // The recent files, in front of `before`.
+    void addRecentFiles(QMenu* fileMenu, QAction* before);
 
     FListChildWindow* newFoodList();
     // Opens (or, when it is open already, shows) the list in `file`; null

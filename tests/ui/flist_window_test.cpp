@@ -13,13 +13,17 @@
 
 #include <functional>
 
+#include "app/command_line.h"
+#include "app/korva_app.h"
 #include "app/recent_files.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
 #include "ui/flist_child_window.h"
+#include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
+#include "ui/main_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
 
@@ -240,6 +244,43 @@ TEST_F(FListWindowTest, OpeningADamagedFileMakesNoWindow) {
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messageTexts().back(), "... ERROR ... FOOD LIST file not found ...");
     EXPECT_TRUE(recent.entries().empty());
+}
+
+TEST(FoodListFeature, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists) {
+    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "uifeature");
+    FoodDataBase db;
+    ASSERT_TRUE(tree.load(db));
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+    KorvaApp app(db, platform);
+    MainWindow window(app, platform);
+    FoodListFeature feature(window, db, platform, active);
+
+    QStringList file;
+    for (QAction* a : window.menu(MenuId::file)->actions())
+        if (!a->isSeparator()) file << a->text();
+    ASSERT_GE(file.size(), 6);
+    EXPECT_EQ(file.mid(0, 5), (QStringList{"&New FoodList", "&Open FoodList...", "&Save FoodList",
+                                           "Save FoodList &As...", "&Merge FoodList"}));
+    EXPECT_EQ(file.back(), QStringLiteral("E&xit"));
+    EXPECT_EQ(window.action(kCmdNewFoodList)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+
+    window.action(kCmdNewFoodList)->trigger();
+    ASSERT_EQ(feature.windows().windows().size(), 1u);
+    FListChildWindow* first = feature.windows().windows().front();
+    auto* name = first->findChild<QLineEdit*>(QStringLiteral("foodNameEdit"));
+    QTest::keyClicks(name, QStringLiteral("lent"));
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(first->document().list().writeFile(tree.paths().foodListDir() / "kept.fls", platform));
+
+    EXPECT_TRUE(feature.openDocument({"kept.fls", DocumentKind::foodList}));
+    ASSERT_EQ(feature.windows().windows().size(), 2u);
+    EXPECT_EQ(feature.windows().activeWindow()->document().list().itemCount(), 1u);
+    EXPECT_FALSE(feature.openDocument({"absent.fls", DocumentKind::foodList}));
+
+    platform.answer(MsgAnswer::no); // the first list is not to be saved
+    EXPECT_TRUE(feature.closeAll());
+    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 } // namespace
