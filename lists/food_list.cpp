@@ -25,8 +25,8 @@ constexpr int kCarbohydrate = 6;
 const bool kRegistered = registerSerializable<FoodList>(FoodList::kClassName, FoodList::kSchema) &&
                          registerSerializable<FoodItem>(FoodItem::kClassName, FoodItem::kSchema);
 
-int percentOf(float part, float whole) {
-    const long p = nearestInteger(static_cast<double>(part / whole));
+int rounded(float x) {
+    const long p = nearestInteger(static_cast<double>(x));
     if (p > INT_MAX) return INT_MAX;
     if (p < INT_MIN) return INT_MIN;
     return static_cast<int>(p);
@@ -154,9 +154,9 @@ void FoodList::computePercentages() {
         pctFat_ = pctProtein_ = pctCarbohydrate_ = 0;
         return;
     }
-    pctFat_ = percentOf(9.0f * f, d);
-    pctProtein_ = percentOf(4.0f * p, d);
-    pctCarbohydrate_ = percentOf(4.0f * c, d);
+    pctFat_ = rounded(9.0f * f / d);
+    pctProtein_ = rounded(4.0f * p / d);
+    pctCarbohydrate_ = rounded(4.0f * c / d);
 }
 
 float FoodList::shortfallPercent(int n, const NutrientRecord& targets) const {
@@ -164,6 +164,20 @@ float FoodList::shortfallPercent(int n, const NutrientRecord& targets) const {
     const float target = targets.value(n);
     if (target == 0.0f) return 0.0f;
     return (target - totals_.value(n)) / target * 100.0f;
+}
+
+ServingFigures FoodList::perServing() const {
+    ServingFigures out;
+    out.values.levels = totals_.levels;
+    if (!(servingCount_ > 0.0f)) return out;
+    for (int n = 0; n < kNutrientCount; ++n) out.values.setValue(n, totals_.value(n) / servingCount_);
+    const float cal = out.values.value(0);
+    out.calories = nearestInteger(static_cast<double>(cal));
+    if (!(cal > 0.0f)) return out;
+    out.pctFat = rounded(9.0f * out.values.value(kTotalFat) / cal * 100.0f);
+    out.pctProtein = rounded(4.0f * out.values.value(kProtein) / cal * 100.0f);
+    out.pctCarbohydrate = rounded(4.0f * out.values.value(kCarbohydrate) / cal * 100.0f);
+    return out;
 }
 
 // ---- The current item --------------------------------------------------------

@@ -20,6 +20,16 @@ struct LocalDateTime;
 // "MM/DD/YY", the form of a list's creation date.
 std::string listDateText(const LocalDateTime& t);
 
+// One serving of a recipe: its totals divided by the number of servings,
+// whole calories, and the calorie split taken from the calories themselves.
+struct ServingFigures {
+    NutrientRecord values;
+    long calories = 0;
+    int pctFat = 0;
+    int pctProtein = 0;
+    int pctCarbohydrate = 0;
+};
+
 // Outcomes of reading a list or recipe file.
 enum ReadOutcome : int { kReadFormatError = -1, kReadNotFound = 0, kReadOk = 1 };
 
@@ -83,6 +93,9 @@ public:
     // What is still missing of `targets[n]`, in percent: (target - total) /
     // target * 100; 0 when there is no target.
     float shortfallPercent(int n, const NutrientRecord& targets) const;
+    // A recipe's figures for one serving; all zero while it makes no
+    // servings, and no calorie split while a serving has no calories.
+    ServingFigures perServing() const;
 
     // ---- The current item -------------------------------------------------
     // Both recompute the totals.  setCurrentAmount answers false when the

@@ -219,6 +219,30 @@ TEST_F(FoodListTest, ShortfallAgainstTargets) {
     EXPECT_EQ(list.shortfallPercent(39, targets), 0.0f);
 }
 
+TEST_F(FoodListTest, RecipeServingFiguresComeFromItsOwnCalories) {
+    add(102, 2); // 2 x 1.38 x (52 cal, 0.3 protein, 0.2 fat, 14 carbohydrate)
+    list.setServingCount(4);
+    ServingFigures one = list.perServing();
+    EXPECT_FLOAT_EQ(one.values.value(1), list.totals().value(1) / 4);
+    EXPECT_EQ(one.calories, 36); // 35.88
+    // Shares of the calories: fat 3.5 %, protein 2.3 %, carbohydrate 107.7 %.
+    EXPECT_EQ(one.pctFat, 3);
+    EXPECT_EQ(one.pctProtein, 2);
+    EXPECT_EQ(one.pctCarbohydrate, 108);
+
+    list.setServingCount(0);
+    one = list.perServing();
+    EXPECT_EQ(one.values.value(1), 0.0f);
+    EXPECT_EQ(one.calories, 0);
+
+    test::ListTree plain{{test::food(1, 0, "Tea", 240, {0, 0.1f})}};
+    FoodList tea(&plain.db);
+    ASSERT_TRUE(tea.addFood(plain.entry(1), kUnitServings));
+    one = tea.perServing();
+    EXPECT_EQ(one.calories, 0);
+    EXPECT_EQ(one.pctProtein, 0); // no calories to share out
+}
+
 TEST_F(FoodListTest, FileNameIsThePartAfterTheLastSeparator) {
     list.setPath("C:\\kvflist\\fl0003.fls");
     EXPECT_EQ(list.fileName(), "fl0003.fls");
