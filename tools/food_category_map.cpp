@@ -129,6 +129,13 @@ constexpr Rule kRules[] = {
     // 1600 Legumes: peanuts with the nuts, meat look-alikes apart
     {"1600", Match::starts, "peanut", Nuts},
     {"1600", Match::starts, "soy sauce", SaucesAndCondiments},
+    {"1600", Match::contains, "yogurt", Dairy},
+    {"1600", Match::contains, "creamer", Dairy},
+    {"1600", Match::starts, "silk", Beverages},
+    {"1600", Match::starts, "soymilk", Beverages},
+    {"1600", Match::starts, "vitasoy", Beverages},
+    {"1600", Match::starts, "ensure", Beverages},
+    {"1600", Match::contains, "beverage", Beverages},
     {"1600", Match::starts, "tofu", MeatSubstitutes},
     {"1600", Match::starts, "tempeh", MeatSubstitutes},
     {"1600", Match::contains, "meatless", MeatSubstitutes},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "core/short_food.h"
 
@@ -210,6 +211,9 @@ constexpr Turn kTurns[] = {{"soup", "soup"}, {"sauce", "sauce"}, {"gravy", "grav
 // Animals whose cuts are named "animal, cut": merged into "Chicken breast".
 constexpr std::string_view kAnimals[] = {"chicken", "turkey", "beef", "pork", "lamb", "veal", "duck", "goose"};
 constexpr std::string_view kAnimalFillers[] = {"fresh", "domestic"};
+// Kinds of bird; the cut after them joins the animal and the kind follows.
+constexpr std::string_view kAnimalKinds[] = {"young tom", "young hen", "fryer-roasters", "roasting", "stewing",
+                                             "capons", "cornish game hens"};
 constexpr std::string_view kCuts[] = {
     "breast",  "leg",      "thigh",     "wing",          "drumstick", "back",       "neck",      "giblets",
     "liver",   "heart",    "gizzard",   "skin",          "light meat", "dark meat", "brisket",   "chuck",
@@ -253,6 +257,8 @@ void dropHead(Segments& segs) {
     for (auto suffix : kMakerSuffixes)
         if (endsWithNoCase(segs[0], suffix)) maker = true;
     if (maker || inList(segs[0], kDroppedHeads)) segs.erase(segs.begin());
+    // "Alcoholic beverage, distilled, all (gin, rum ...)": spirits, then.
+    if (equalsNoCase(segs[0], "distilled")) segs[0] = "Distilled spirits";
 }
 
 void dropFillers(Segments& segs) {
@@ -327,6 +333,7 @@ void mergeAnimalCut(Segments& segs) {
         segs.erase(segs.begin() + 1);
         return;
     }
+    if (segs.size() > 2 && inList(segs[1], kAnimalKinds) && startsWithAny(segs[2], kCuts)) std::swap(segs[1], segs[2]);
     if (!startsWithAny(segs[1], kCuts)) return;
     const std::string animal = segs[0];
     const std::string primal = lower(segs[1]);
@@ -358,6 +365,10 @@ void dropCookedBeforeMethod(Segments& segs) {
 // Applied one after another to everything but the main food until the name
 // fits; the same word is always shortened the same way.
 constexpr std::pair<std::string_view, std::string_view> kShorterWhenLong[] = {
+    {"prepared with equal volume water", "prep w/ water"},
+    {"prepared with equal volume milk", "prep w/ milk"},
+    {"with equal volume water", "w/ water"},
+    {"with equal volume milk", "w/ milk"},
     {"without added salt", "no salt"},
     {"without salt", "no salt"},
     {"with salt", "salted"},
@@ -419,6 +430,20 @@ constexpr std::pair<std::string_view, std::string_view> kShorterWhenLong[] = {
     {"mixed species", "mixed"},
     {"lean only", "lean"},
     {"lean & fat", "lean+fat"},
+    {"meat & skin", "w/ skin"},
+    {"meat only", "meat"},
+    {"fryer-roasters", "fryer"},
+    {"young tom", "tom"},
+    {"young hen", "hen"},
+    {"separable", "sep"},
+    {"mushroom", "mushrm"},
+    {"unsalted", "no salt"},
+    {"partially hydrogenated", "part hydrog"},
+    {"hydrogenated", "hydrog"},
+    {"soybean", "soy"},
+    {"home-prepared", "home-prep"},
+    {"from recipe", "recipe"},
+    {"ascorbic acid", "vit C"},
 };
 
 std::string joinHeadAndTail(const std::string& head, const std::string& tail) {
@@ -529,7 +554,9 @@ std::string qualifierKey(int category, const std::string& head, const std::strin
 // this food from its kin (the ones fewest of them share), then the last one
 // (it usually says raw or how the food was cooked), in their own order.
 std::string selectQualifiers(int category, std::string head, const Segments& tail, const QualifierCounts* counts) {
-    if (head.size() > kMaxFoodName) head = dropRemarks(head, true);
+    // A remark in the main food ("Chickpeas (garbanzo beans, bengal gram)")
+    // gives way to the qualifiers.
+    head = dropRemarks(head, false);
     std::vector<std::size_t> order(tail.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::vector<int> count(tail.size(), 0);
@@ -587,18 +614,23 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
     named.reserve(foods.size());
     for (std::size_t i = 0; i < foods.size(); ++i)
         named.push_back({foods[i].category, nameFromParts(foods[i].category, parts[i], &counts)});
-    // Foods that still share a name choose again, counting only among
-    // themselves: what they all have in common is then worth nothing.
+    // Foods that still share a name choose again, counting first among
+    // themselves (what they all have in common is then worth nothing), then
+    // among all their kind.
     for (int round = 0; round < 3; ++round) {
-    std::map<std::pair<int, std::string>, std::vector<std::size_t>> clashes;
-    for (std::size_t i = 0; i < named.size(); ++i) clashes[{named[i].category, lower(named[i].name)}].push_back(i);
-    for (const auto& [key, members] : clashes) {
-        if (members.size() < 2) continue;
-        QualifierCounts local;
-        for (std::size_t i : members)
-            for (const auto& q : parts[i].shortTail) ++local[qualifierKey(foods[i].category, parts[i].head, q)];
-        for (std::size_t i : members) named[i].name = nameFromParts(foods[i].category, parts[i], &local);
-    }
+        std::map<std::pair<int, std::string>, std::vector<std::size_t>> clashes;
+        for (std::size_t i = 0; i < named.size(); ++i) clashes[{named[i].category, lower(named[i].name)}].push_back(i);
+        for (const auto& [key, members] : clashes) {
+            if (members.size() < 2) continue;
+            QualifierCounts local;
+            for (std::size_t i : members)
+                for (const auto& q : parts[i].shortTail) local[qualifierKey(foods[i].category, parts[i].head, q)] += 100000;
+            for (auto& [q, n] : local) {
+                auto it = counts.find(q);
+                n += it == counts.end() ? 0 : it->second;
+            }
+            for (std::size_t i : members) named[i].name = nameFromParts(foods[i].category, parts[i], &local);
+        }
     }
     makeNamesDistinct(named);
     std::vector<std::string> out;
