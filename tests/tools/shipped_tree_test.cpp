@@ -7,6 +7,8 @@
 
 #include "archive/archive.h"
 #include "archive/atomic_file.h"
+#include "core/data_paths.h"
+#include "core/food_data_base.h"
 #include "core/nutrient_record.h"
 #include "core/profile_file.h"
 #include "core/short_food.h"
@@ -155,6 +157,33 @@ TEST_F(ShippedTree, DefaultUserAndStateFile) {
     EXPECT_EQ(s.unconsolidated, 0);
     EXPECT_EQ(s.lastUserFoodId, 25000);
     EXPECT_EQ(s.userFileName, "user00.rda");
+}
+
+TEST_F(ShippedTree, TheDataBaseOpensItAndScansEveryCategory) {
+    FoodDataBase db{DataPaths(kShipped)};
+    ASSERT_TRUE(db.readStateFile());
+    ASSERT_TRUE(db.loadIndex());
+    ASSERT_EQ(db.totalFoods(), index().size());
+    int scanned = 0;
+    for (int c = 0; c < 23; ++c) {
+        ASSERT_TRUE(db.startCategoryScan(c));
+        int left = db.foodCount(c);
+        while (left > 0) {
+            const int n = db.readNextBlock();
+            ASSERT_GT(n, 0) << "category " << c;
+            for (int slot = 0; slot < n && slot < left; ++slot) {
+                EXPECT_EQ(db.blockRecord(slot).category, c);
+                ++scanned;
+            }
+            left -= n;
+        }
+        db.endCategoryScan();
+    }
+    EXPECT_EQ(scanned, int(index().size()));
+    NutrientRecord r;
+    const ShortFood& last = db.entries().back();
+    ASSERT_TRUE(db.readFoodRecord(last, r));
+    EXPECT_EQ(r.id, last.id);
 }
 
 // Reads the USDA lines with nothing but a split on '^'.
