@@ -23,16 +23,6 @@ FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup", co
     return item;
 }
 
-TEST(FoodItemUnits, LabelsInSelectorOrder) {
-    EXPECT_EQ(unitLabel(kUnitGrams), "Grams");
-    EXPECT_EQ(unitLabel(kUnitCalories), "Calories");
-    EXPECT_EQ(unitLabel(kUnitServings), "Servings");
-    EXPECT_EQ(unitLabel(kUnitEntryUnits), "EntryUnits");
-    EXPECT_EQ(unitLabel(kUnitFoodUnits), "Food Units");
-    EXPECT_EQ(unitLabel(5), "");
-    EXPECT_EQ(unitLabel(-1), "");
-}
-
 TEST(FoodItemAmounts, NewItemIsOneServingEnteredInServingsListedInEntryUnits) {
     FoodItem item = makeItem(100, 50);
     EXPECT_FLOAT_EQ(item.servings(), 1.0f);

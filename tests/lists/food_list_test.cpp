@@ -44,11 +44,6 @@ TEST_F(FoodListTest, NewListIsEmptyWithEveryTotalAvailable) {
     EXPECT_EQ(list.pctFat() + list.pctProtein() + list.pctCarbohydrate(), 0);
 }
 
-TEST_F(FoodListTest, TodaysDateIsMonthDayYear) {
-    EXPECT_EQ(listDateText(LocalDateTime{2024, 3, 7, 0, 0, 0}), "03/07/24");
-    EXPECT_EQ(listDateText(LocalDateTime{1999, 12, 31, 0, 0, 0}), "12/31/99");
-}
-
 TEST_F(FoodListTest, AddingReadsTheRecordAndAnswersTheListingLine) {
     std::optional<std::string> line = list.addFood(tree.entry(102), kUnitGrams);
     ASSERT_TRUE(line);
