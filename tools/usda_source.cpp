@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "archive/atomic_file.h"
 #include "core/nutrients.h"
@@ -35,6 +36,7 @@ constexpr std::array<std::string_view, 11> kAminoColumns = {
     "NDB_No", "Tyrosine", "Lysine", "Phenylalanine", "Leucine", "Valine",
     "Methionine", "Cystine", "Tryptophan", "Threonine", "Isoleucine"};
 
+constexpr double kLargestSourceNumber = 1e9;
 constexpr std::size_t kFoodDesFields = 14;
 constexpr std::size_t kWeightFields = 7;
 
@@ -171,6 +173,9 @@ std::optional<double> parseSourceNumber(std::string_view field) {
     double v = 0;
     auto [p, ec] = std::from_chars(field.data(), field.data() + field.size(), v);
     if (ec != std::errc() || p != field.data() + field.size()) return std::nullopt;
+    // Nothing in the release comes near this; "inf", "nan" or 1e300 would
+    // not survive the trip into single precision.
+    if (!(std::fabs(v) <= kLargestSourceNumber)) return std::nullopt;
     return v;
 }
 

@@ -40,6 +40,9 @@ TEST(UsdaSourceLine, NumbersAreEmptyZeroOrUnreadable) {
     EXPECT_DOUBLE_EQ(*parseSourceNumber("247.90"), 247.9);
     EXPECT_FALSE(parseSourceNumber("12x"));
     EXPECT_FALSE(parseSourceNumber("~~"));
+    EXPECT_FALSE(parseSourceNumber("inf"));
+    EXPECT_FALSE(parseSourceNumber("nan"));
+    EXPECT_FALSE(parseSourceNumber("1e300"));
 }
 
 TEST(UsdaSource, EmptyFieldIsMissingAndZeroIsAValue) {
@@ -94,6 +97,23 @@ TEST(UsdaSource, LinesThatDoNotFitAreReportedNotGuessed) {
     EXPECT_EQ(src.problems.size(), 6u);
     ASSERT_EQ(src.foods.size(), 1u);
     EXPECT_EQ(src.foods[0].longDesc, "Butter");
+}
+
+TEST(UsdaSource, CutOrScrambledFilesNeverCrash) {
+    const std::string des = foodDes("01001", "Butter, salted") + foodDes("09003", "Apples");
+    const std::string abb = abbrev("01001", {{3, "717"}, {4, "0.85"}}) + abbrev("09003", {{3, "52"}});
+    const std::string wgt = "~01001~^1^1^~cup~^227^^\r\n~09003~^1^0.5^~cup~^55^^\r\n";
+    const std::string ami = "~01001~^0.041^0.067^0.041^0.083^0.057^0.021^0.008^0.012^0.038^0.051\r\n";
+    for (std::size_t cut = 0; cut <= abb.size(); ++cut) {
+        auto src = parseUsdaSource(des.substr(0, cut % (des.size() + 1)), abb.substr(0, cut),
+                                   wgt.substr(0, cut % (wgt.size() + 1)), ami.substr(0, cut % (ami.size() + 1)));
+        EXPECT_LE(src.foods.size(), 2u);
+    }
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise.push_back(char((i * 131 + 7) % 256));
+    auto src = parseUsdaSource(noise, noise, noise, noise);
+    EXPECT_TRUE(src.foods.empty());
+    EXPECT_FALSE(src.problems.empty());
 }
 
 TEST(UsdaSource, MissingFilesAreProblems) {
