@@ -15,7 +15,7 @@ namespace korva {
 
 template <std::size_t N>
 QGroupBox* QuestDialogWidget::radioGroup(const char* title, const char* name, const std::array<const char*, N>& labels,
-                                         int checked, void (QuestDialog::*choose)(int)) {
+                                         int checked, std::function<void(int)> choose) {
     auto* box = new QGroupBox(qtext(title), this);
     box->setObjectName(QString::fromLatin1(name) + "Group");
     auto* layout = new QVBoxLayout(box);
@@ -27,7 +27,7 @@ QGroupBox* QuestDialogWidget::radioGroup(const char* title, const char* name, co
         group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this, choose](int id) { (dialog_.*choose)(id); });
+    connect(group, &QButtonGroup::idClicked, this, [choose = std::move(choose)](int id) { choose(id); });
     return box;
 }
 
@@ -41,13 +41,20 @@ QuestDialogWidget::QuestDialogWidget(QuestDialog& dialog, QWidget* parent) : QDi
     settings->setObjectName("settingsFrame");
     auto* grid = new QGridLayout(settings);
     grid->addWidget(radioGroup(QuestDialog::kHeightGroup, "height", QuestDialog::kHeightLabels, a.height,
-                               &QuestDialog::onHeight), 0, 0);
-    grid->addWidget(radioGroup(QuestDialog::kAgeGroup, "age", QuestDialog::kAgeLabels, a.age, &QuestDialog::onAge), 0, 1);
-    grid->addWidget(radioGroup(QuestDialog::kSexGroup, "sex", QuestDialog::kSexLabels, a.sex, &QuestDialog::onSex), 1, 0);
+                               [this](int i) { dialog_.onHeight(i); }),
+                    0, 0);
+    grid->addWidget(radioGroup(QuestDialog::kAgeGroup, "age", QuestDialog::kAgeLabels, a.age,
+                               [this](int i) { dialog_.onAge(i); }),
+                    0, 1);
+    grid->addWidget(radioGroup(QuestDialog::kSexGroup, "sex", QuestDialog::kSexLabels, a.sex,
+                               [this](int i) { dialog_.onSex(i); }),
+                    1, 0);
     grid->addWidget(radioGroup(QuestDialog::kFrameGroup, "frame", QuestDialog::kFrameLabels, a.frame,
-                               &QuestDialog::onFrame), 1, 1);
+                               [this](int i) { dialog_.onFrame(i); }),
+                    1, 1);
     layout->addWidget(settings);
-    layout->addWidget(radioGroup(QuestDialog::kTypeGroup, "type", QuestDialog::kTypeLabels, a.type, &QuestDialog::onType));
+    layout->addWidget(radioGroup(QuestDialog::kTypeGroup, "type", QuestDialog::kTypeLabels, a.type,
+                                 [this](int i) { dialog_.onType(i); }));
 
     auto* acceptButton = new QPushButton(qtext(QuestDialog::kAccept), this);
     acceptButton->setObjectName("acceptButton");

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 
 class QGroupBox;
 
@@ -23,7 +24,7 @@ public:
 private:
     template <std::size_t N>
     QGroupBox* radioGroup(const char* title, const char* name, const std::array<const char*, N>& labels, int checked,
-                          void (QuestDialog::*choose)(int));
+                          std::function<void(int)> choose);
 
     QuestDialog& dialog_;
 };
