@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "app/data_root.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "ui/food_list_feature.h"
+#include "ui/main_window.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_shell.h"
 
@@ -74,7 +78,18 @@ int main(int argc, char** argv) {
 
     korva::FoodDataBase db;
     korva::KorvaApp app(db, platform);
+    // The document shared by the commands, and the food list windows; both
+    // outlive the shell and its main window.
+    korva::ActiveDocument activeDocument;
+    std::unique_ptr<korva::FoodListFeature> foodLists;
     korva::QtShell shell(app, platform, &platform);
+    shell.addWindowExtension([&](korva::MainWindow& window) {
+        foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
+        window.setCloseGuard([&] { return foodLists->closeAll(); });
+    });
+    shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
+        return foodLists && foodLists->openDocument(request);
+    });
     if (!app.initInstance(choice.root, commandLine.document, shell)) return 1;
 
     const int rc = qtApp.exec();

@@ -34,6 +34,7 @@ bool QtShell::createMainWindow() {
         qtPlatform_->setParentWidget(window_.get());
         qtPlatform_->setPrinter(&window_->printer());
     }
+    for (const auto& extend : extensions_) extend(*window_);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QPointer>
 
@@ -32,6 +33,11 @@ public:
     using DocumentOpener = std::function<bool(const DocumentRequest&)>;
     void setDocumentOpener(DocumentOpener opener) { opener_ = std::move(opener); }
 
+    // Features that add their commands to the main window as soon as it
+    // exists, before any document is opened.
+    using WindowExtension = std::function<void(MainWindow&)>;
+    void addWindowExtension(WindowExtension extension) { extensions_.push_back(std::move(extension)); }
+
     MainWindow* mainWindow() const { return window_.get(); }
     SplashWindow* splash() const { return splash_; }
 
@@ -42,6 +48,7 @@ private:
     std::unique_ptr<MainWindow> window_;
     QPointer<SplashWindow> splash_;
     DocumentOpener opener_;
+    std::vector<WindowExtension> extensions_;
 };
 
 } // namespace korva
