@@ -164,7 +164,8 @@ public:
     int mergeOtherKind(const std::filesystem::path& file, Platform& platform);
     // Writes atomically; on failure shows " can't open file for writing ...".
     bool writeFile(const std::filesystem::path& file, Platform& platform) const;
-    // Writes to the list's own path; on failure "... can't write recipe file ...".
+    // Writes to the list's own path (a bare name in the recipe folder); on
+    // failure "... can't write recipe file ...".
     bool writeRecipeFile(Platform& platform) const;
 
     // The serial form.  Loading checks the leading word and the type mark

@@ -198,7 +198,11 @@ bool FoodList::writeFile(const std::filesystem::path& file, Platform& platform) 
 }
 
 bool FoodList::writeRecipeFile(Platform& platform) const {
-    Archive ar = Archive::forWriting(path_);
+    // A bare name belongs in the recipe folder, not wherever the program
+    // happened to be started.
+    std::filesystem::path target(path_);
+    if (target.is_relative() && db_) target = db_->paths().recipeDir() / target;
+    Archive ar = Archive::forWriting(target);
     const_cast<FoodList*>(this)->Serialize(ar);
     if (path_.empty() || !ar.close()) {
         platform.message(listmsg::kCantWriteRecipe);

@@ -143,7 +143,13 @@ TEST_F(ListFileTest, RecipeKeepsItsFieldsInstructionsAndServingsExactly) {
     ASSERT_TRUE(back.writeRecipeFile(platform));
     EXPECT_EQ(test::fileBytes(back.path()), b);
 
+    // A bare name is written in the recipe folder.
+    r.setPath("rcp002.rcp");
+    ASSERT_TRUE(r.writeRecipeFile(platform));
+    EXPECT_TRUE(std::filesystem::exists(tree.paths().recipeDir() / "rcp002.rcp"));
+
     // A recipe whose own food has gone from the data base has no entry.
+    r.setPath(back.path());
     r.setRecipeFoodId(29555);
     ASSERT_TRUE(r.writeRecipeFile(platform));
     ASSERT_EQ(back.readRecipeFile(r.path(), platform), kReadOk);
