@@ -32,7 +32,7 @@ bench: deps
 	  QT_QPA_PLATFORM=offscreen "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 # libFuzzer targets, built with clang; run one with
-#   build-fuzz/fuzz/fuzz_archive -max_total_time=600 fuzz/corpus/archive
+#   build-fuzz/fuzz/fuzz_archive -max_total_time=600 /tmp/corpus fuzz/corpus/archive
 fuzz:
 	@./scripts/install-deps.sh --fuzz
 	@cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
