@@ -1,6 +1,7 @@
 #include "tools/food_naming.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 
@@ -526,10 +527,27 @@ NameParts prepare(std::string_view longDesc) {
     }
     parts.shortTail = parts.tail;
     parts.fits = abbreviateToFit(parts.head, parts.shortTail);
+    // "Wieners (beef franks, light)": when room is short the remark in the
+    // main food competes with the other qualifiers.
+    const std::size_t open = parts.head.find('(');
+    const std::size_t close = parts.head.find(')', open == std::string::npos ? 0 : open);
+    if (!parts.fits && open != std::string::npos && close != std::string::npos) {
+        std::string remark = trim(parts.head.substr(open + 1, close - open - 1));
+        parts.head = dropRemarks(parts.head, false);
+        if (!remark.empty()) parts.shortTail.insert(parts.shortTail.begin(), remark);
+        parts.fits = joinHeadAndTail(parts.head, join(parts.shortTail)).size() <= kMaxFoodName;
+    }
     return parts;
 }
 
 // Shortens the qualifiers word by word until the name fits; true when it does.
+// "85% lean / 15% fat" (ground meat) says "85/15".
+void shortenLeanToFat(std::string& s) {
+    const std::size_t mid = s.find("% lean / ");
+    if (mid == std::string::npos || !s.ends_with("% fat")) return;
+    s = s.substr(0, mid) + "/" + s.substr(mid + 9, s.size() - mid - 9 - 5);
+}
+
 bool abbreviateToFit(const std::string& head, Segments& tail) {
     auto fits = [&] { return joinHeadAndTail(head, join(tail)).size() <= kMaxFoodName; };
     if (fits()) return true;
@@ -538,6 +556,8 @@ bool abbreviateToFit(const std::string& head, Segments& tail) {
         if (fits()) return true;
         for (auto& s : tail) replaceWords(s, from, to);
     }
+    for (auto& s : tail) shortenLeanToFat(s);
+    if (fits()) return true;
     for (auto& s : tail) s = dropRemarks(s, false);
     std::erase_if(tail, [](const std::string& s) { return s.empty(); });
     return fits();
@@ -617,11 +637,21 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
     // Foods that still share a name choose again, counting first among
     // themselves (what they all have in common is then worth nothing), then
     // among all their kind.
-    for (int round = 0; round < 3; ++round) {
+    // A new choice may trade one clash for a larger one; each food keeps
+    // the name it shared with the fewest others.
+    std::vector<std::string> best(named.size());
+    std::vector<std::size_t> bestClash(named.size(), SIZE_MAX);
+    for (int round = 0; round <= 3; ++round) {
         std::map<std::pair<int, std::string>, std::vector<std::size_t>> clashes;
         for (std::size_t i = 0; i < named.size(); ++i) clashes[{named[i].category, lower(named[i].name)}].push_back(i);
         for (const auto& [key, members] : clashes) {
-            if (members.size() < 2) continue;
+            for (std::size_t i : members) {
+                if (members.size() < bestClash[i]) {
+                    bestClash[i] = members.size();
+                    best[i] = named[i].name;
+                }
+            }
+            if (members.size() < 2 || round == 3) continue;
             QualifierCounts local;
             for (std::size_t i : members)
                 for (const auto& q : parts[i].shortTail) local[qualifierKey(foods[i].category, parts[i].head, q)] += 100000;
@@ -629,9 +659,12 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
                 auto it = counts.find(q);
                 n += it == counts.end() ? 0 : it->second;
             }
-            for (std::size_t i : members) named[i].name = nameFromParts(foods[i].category, parts[i], &local);
+            for (std::size_t i : members) {
+                named[i].name = nameFromParts(foods[i].category, parts[i], &local);
+            }
         }
     }
+    for (std::size_t i = 0; i < named.size(); ++i) named[i].name = best[i];
     makeNamesDistinct(named);
     std::vector<std::string> out;
     out.reserve(named.size());
