@@ -366,6 +366,7 @@ void dropCookedBeforeMethod(Segments& segs) {
 // Applied one after another to everything but the main food until the name
 // fits; the same word is always shortened the same way.
 constexpr std::pair<std::string_view, std::string_view> kShorterWhenLong[] = {
+    {"(alaska native)", "Alaska"},
     {"prepared with equal volume water", "prep w/ water"},
     {"prepared with equal volume milk", "prep w/ milk"},
     {"with equal volume water", "w/ water"},
@@ -469,7 +470,7 @@ std::string dropRemarks(std::string_view s, bool onlyExplanations) {
         std::string inner = lower(s.substr(i + 1, close - i - 1));
         bool explanation = inner.starts_with("includes") || inner.starts_with("formerly") ||
                            inner.starts_with("excludes") || inner.starts_with("made with") ||
-                           inner.starts_with("alaska native") || inner.find("navajo") != std::string::npos ||
+                           inner.find("navajo") != std::string::npos ||
                            inner.find("apache") != std::string::npos || inner.find("hopi") != std::string::npos ||
                            inner.find("shoshone") != std::string::npos;
         if (onlyExplanations && !explanation)
