@@ -193,6 +193,25 @@ TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
     EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
 }
 
+TEST_F(Users, ProfilesOfAnySizeAreListedWithoutReadingPastTheirEnd) {
+    for (std::size_t size : {0u, 3u, 184u, 200u, 312u, 5000u}) {
+        std::string bytes(size, 'A');
+        std::ofstream(dir / ("user" + std::to_string(10 + size % 90) + ".rda"), std::ios::binary) << bytes;
+    }
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
+    ASSERT_EQ(users.count(), 9);
+    // Too short to hold a name: the file's own name stands in.
+    EXPECT_EQ(users.userName(3), "user10");
+    EXPECT_EQ(users.userName(4), "user13");
+    for (int i = 3; i < users.count(); ++i) {
+        EXPECT_FALSE(users.userName(i).empty()) << i;
+        EXPECT_LE(users.userName(i).size(), 127u);
+        EXPECT_EQ(users.setCurrentUser(i, platform), ProfileLoad::damaged) << i;
+    }
+    EXPECT_EQ(users.currentUserName(), "default");
+}
+
 TEST_F(Users, TheDefaultUserCannotBeDeleted) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
