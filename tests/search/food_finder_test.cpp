@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "search/food_finder.h"
 #include "tests/search/memory_index.h"
 
@@ -67,6 +70,27 @@ TEST(NameMatching, OnlyAsciiLettersChangeCase) {
     EXPECT_TRUE(nameContains("Caf\xE9 au lait", "caf\xE9"));
     EXPECT_FALSE(nameContains("CAF\xC9", "caf\xE9"));
     EXPECT_EQ(asciiLower("AZaz@[`{"), "azaz@[`{");
+}
+
+TEST(NameMatching, ShippedDataBaseFindsPineappleForApple) {
+    const DataPaths shipped(std::filesystem::path(KORVA_SOURCE_DIR) / "data");
+    if (!std::filesystem::exists(shipped.indexSer())) GTEST_SKIP() << "no shipped data base yet";
+    FoodDataBase db(shipped);
+    ASSERT_TRUE(db.loadIndex());
+    const auto matches = findFoodsByName(db, "Apple");
+    ASSERT_FALSE(matches.empty());
+    EXPECT_LE(matches.size(), kMaxNameMatches);
+    EXPECT_TRUE(std::is_sorted(matches.begin(), matches.end()));
+    for (std::size_t p : matches) EXPECT_NE(asciiLower(db.entries()[p].name).find("apple"), std::string::npos);
+    std::size_t expected = 0;
+    for (const auto& e : db.entries())
+        if (asciiLower(e.name).find("apple") != std::string::npos) ++expected;
+    EXPECT_EQ(matches.size(), std::min(expected, kMaxNameMatches));
+    if (matches.size() < kMaxNameMatches) {
+        EXPECT_TRUE(std::any_of(matches.begin(), matches.end(), [&](std::size_t p) {
+            return asciiLower(db.entries()[p].name).find("pineapple") != std::string::npos;
+        }));
+    }
 }
 
 } // namespace
