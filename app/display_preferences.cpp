@@ -58,17 +58,22 @@ bool isUsableFont(const FontDescription& f) {
 
 bool factorInRange(float f) { return std::isfinite(f) && f >= kLowestFactor && f <= kHighestFactor; }
 
-std::optional<ScaleFactors> readScaleFile(const std::filesystem::path& path) {
-    auto bytes = readWholeFile(path, kMaxPreferenceBytes);
-    if (!bytes || bytes->size() < 8) return std::nullopt;
+std::optional<ScaleFactors> decodeScaleFactors(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < 8) return std::nullopt;
     auto f32 = [&](std::size_t at) {
         std::uint32_t u = 0;
-        for (int i = 0; i < 4; ++i) u |= std::uint32_t((*bytes)[at + std::size_t(i)]) << (8 * i);
+        for (int i = 0; i < 4; ++i) u |= std::uint32_t(bytes[at + std::size_t(i)]) << (8 * i);
         float v;
         std::memcpy(&v, &u, sizeof v);
         return v;
     };
     return ScaleFactors{f32(0), f32(4)};
+}
+
+std::optional<ScaleFactors> readScaleFile(const std::filesystem::path& path) {
+    auto bytes = readWholeFile(path, kMaxPreferenceBytes);
+    if (!bytes) return std::nullopt;
+    return decodeScaleFactors(*bytes);
 }
 
 bool writeScaleFile(const std::filesystem::path& path, ScaleFactors f) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/font_description.h"
 #include "core/platform.h"
@@ -49,6 +50,7 @@ bool factorInRange(float f);
 // The 8-byte scale file: X then Y as little-endian f32.  None when the file
 // is missing, cut short or unreadable.
 std::optional<ScaleFactors> readScaleFile(const std::filesystem::path& path);
+std::optional<ScaleFactors> decodeScaleFactors(const std::vector<std::uint8_t>& bytes);
 bool writeScaleFile(const std::filesystem::path& path, ScaleFactors f);
 std::optional<FontDescription> readFontFile(const std::filesystem::path& path);
 bool writeFontFile(const std::filesystem::path& path, const FontDescription& font);

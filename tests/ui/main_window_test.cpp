@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/display_preferences.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "tests/core/db_tree.h"
@@ -213,6 +215,45 @@ TEST_F(MainWindowTest, SplashEndsAtAKeyOrAClick) {
     second.start();
     QTest::mouseClick(&second, Qt::LeftButton);
     QTRY_VERIFY(!second.isVisible());
+}
+
+// A font chosen in an earlier run and the user's factors reach every window
+// and the program's own dialogs.
+TEST_F(MainWindowTest, ChosenScreenFontAndFactorsApplyFromTheStart) {
+    FontDescription chosen;
+    chosen.faceName = "DejaVu Sans";
+    chosen.height = -17;
+    chosen.weight = 700;
+    chosen.italic = 1;
+    ASSERT_TRUE(writeFontFile(tree.paths().userDir() / kChosenScreenFontFile, chosen));
+    ASSERT_TRUE(writeScaleFile(tree.paths().userDir() / kScaleFile, {1.2f, 0.8f}));
+    MainWindow& w = start();
+    EXPECT_EQ(w.font().pixelSize(), 17);
+    EXPECT_TRUE(w.font().italic());
+    EXPECT_EQ(w.font().weight(), QFont::Bold);
+
+    QDialog dialog(&w);
+    dialog.resize(200, 100);
+    dialog.show();
+    EXPECT_EQ(dialog.size(), QSize(240, 80));
+    dialog.hide();
+    dialog.show(); // once only
+    EXPECT_EQ(dialog.size(), QSize(240, 80));
+}
+
+TEST_F(MainWindowTest, AboutNamesTheProgram) {
+    MainWindow& w = start();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        seen = true;
+        EXPECT_EQ(about->windowTitle(), QStringLiteral("About KORVA ..."));
+        EXPECT_TRUE(about->findChild<QLabel*>("aboutText")->text().contains("Korvana"));
+        about->accept();
+    });
+    w.action(kCmdAbout)->trigger();
+    EXPECT_TRUE(seen);
 }
 
 } // namespace
