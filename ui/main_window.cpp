@@ -25,6 +25,7 @@ namespace korva {
 namespace {
 
 const char* kOrderProperty = "korvaOrder";
+constexpr int kPrinterDpi = 300;
 
 QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -40,8 +41,11 @@ int tableOrder(int id) {
 
 MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
-      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
     setObjectName(QStringLiteral("mainWindow"));
+    // Printer fonts are stored in device units laid out for a 300 dpi
+    // printer (the default printer font is 44 units high, about 10 points).
+    printer_->setResolution(kPrinterDpi);
     setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("documentArea"));
     area_->setBackground(QBrush(backgroundTile()));

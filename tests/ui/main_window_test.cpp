@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "ui/main_window.h"
+#include "ui/qt_platform.h"
 #include "ui/qt_shell.h"
 #include "ui/splash.h"
 
@@ -239,6 +241,21 @@ TEST_F(MainWindowTest, ChosenScreenFontAndFactorsApplyFromTheStart) {
     dialog.hide();
     dialog.show(); // once only
     EXPECT_EQ(dialog.size(), QSize(240, 80));
+}
+
+// The desktop platform asks the main window's printer for its resolution,
+// in which printer fonts are stored.
+TEST_F(MainWindowTest, PrinterOfPrintSetupServesThePrinterFont) {
+    QtPlatform desktop;
+    EXPECT_FALSE(desktop.printerResolution());
+    shell = std::make_unique<QtShell>(app, platform, &desktop);
+    ASSERT_TRUE(app.initInstance(tree.root(), std::nullopt, *shell));
+    auto dpi = desktop.printerResolution();
+    ASSERT_TRUE(dpi);
+    EXPECT_EQ(dpi->y, shell->mainWindow()->printer().resolution());
+    EXPECT_EQ(dpi->y, 300);
+    shell.reset();
+    EXPECT_FALSE(desktop.printerResolution());
 }
 
 TEST_F(MainWindowTest, AboutNamesTheProgram) {
