@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/display_preferences.h"
+#include "app/main_frame_size.h"
 #include "tests/app/app_temp_dir.h"
 #include "tests/support/scripted_platform.h"
 
@@ -132,6 +133,15 @@ TEST_F(DisplayPreferencesTest, BadScaleFileIsReportedDeletedAndWidthDefaultsStay
         EXPECT_FLOAT_EQ(prefs.factors().x, 1.1f);
         EXPECT_FLOAT_EQ(prefs.factors().y, 1.05f);
     }
+}
+
+TEST_F(DisplayPreferencesTest, MainWindowSizeByScreenWidthWithTheFactors) {
+    EXPECT_EQ(mainFrameSize(loadOn(1280, 1024)), (PixelSize{1040, 850}));
+    EXPECT_EQ(mainFrameSize(loadOn(640, 480)), (PixelSize{600, 441}));     // 1200 x 940 design units
+    EXPECT_EQ(mainFrameSize(loadOn(1152, 864)), (PixelSize{990, 818}));    // 1100 x 970
+    writeBytes(dir / "xyscale.bft", floats(0.8f, 1.2f));
+    EXPECT_EQ(mainFrameSize(loadOn(800, 600)), (PixelSize{600, 682}));     // 1200 x 970
+    EXPECT_FALSE(mainFrameSize(loadOn(1920, 1080)));
 }
 
 TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {
