@@ -153,10 +153,10 @@ void MainWindow::addOwnCommands() {
         refresh();
     });
     addCommand(kCmdScreenFont,
-               [this, &frame] { afterPreference(int(frame.onScreenFont(describeFont(font())))); });
-    addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(int(frame.onPrinterFont())); });
-    addCommand(kCmdXYScale, [this, &frame] { afterPreference(int(frame.onXYScale())); });
-    addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(int(frame.onRestoreDefaults())); });
+               [this, &frame] { afterPreference(frame.onScreenFont(describeFont(font()))); });
+    addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(frame.onPrinterFont()); });
+    addCommand(kCmdXYScale, [this, &frame] { afterPreference(frame.onXYScale()); });
+    addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(frame.onRestoreDefaults()); });
     addCommand(kCmdCascade, [this] { area_->cascadeSubWindows(); });
     addCommand(kCmdTile, [this] { area_->tileSubWindows(); });
     addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
@@ -166,8 +166,8 @@ void MainWindow::addOwnCommands() {
     connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
 }
 
-void MainWindow::afterPreference(int end) {
-    if (static_cast<CommandEnd>(end) == CommandEnd::endProgram) endAtOnce();
+void MainWindow::afterPreference(CommandEnd end) {
+    if (end == CommandEnd::endProgram) endAtOnce();
 }
 
 void MainWindow::endAtOnce() {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/command_table.h"
+#include "app/preference_commands.h"
 
 class QLabel;
 class QMdiArea;
@@ -58,7 +59,7 @@ private:
     void onPrintSetup();
     void onAbout();
     void arrangeIcons();
-    void afterPreference(int end);
+    void afterPreference(CommandEnd end);
     void listWindows(QMenu* menu);
 
     KorvaApp& app_;
