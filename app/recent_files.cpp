@@ -30,8 +30,11 @@ void RecentFiles::remove(const std::filesystem::path& file) {
 void RecentFiles::load() {
     entries_.clear();
     if (store_.empty()) return;
-    const auto bytes = readWholeFile(store_, kMaxStoreBytes);
-    if (!bytes) return;
+    if (const auto bytes = readWholeFile(store_, kMaxStoreBytes)) loadFrom(*bytes);
+}
+
+void RecentFiles::loadFrom(const std::vector<std::uint8_t>& bytes) {
+    entries_.clear();
     std::string line;
     auto take = [&] {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -46,7 +49,7 @@ void RecentFiles::load() {
         }
         line.clear();
     };
-    for (std::uint8_t b : *bytes) {
+    for (std::uint8_t b : bytes) {
         if (b == '\n') take();
         else line.push_back(static_cast<char>(b));
     }
@@ -62,7 +65,9 @@ bool RecentFiles::save() const {
 
 std::string RecentFiles::menuText(std::size_t i) const {
     if (i >= entries_.size()) return {};
-    return "&" + std::to_string(i + 1) + " " + entries_[i].filename().string();
+    std::string name = entries_[i].filename().string();
+    if (name.empty()) name = entries_[i].string(); // a folder, or a path ending in a separator
+    return "&" + std::to_string(i + 1) + " " + name;
 }
 
 } // namespace korva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ public:
 
     // Reads the list; a missing or damaged file gives what could be read.
     void load();
+    // The same from the bytes of such a file.
+    void loadFrom(const std::vector<std::uint8_t>& bytes);
     // Writes the list; false when it cannot be written.
     bool save() const;
 
