@@ -313,6 +313,20 @@ TEST_F(FListViewTest, HelpOnlyWhenNothingWasTyped) {
     EXPECT_FLOAT_EQ(servings(), 3.0f);
 }
 
+TEST_F(FListViewTest, FoodFromTheNutrientSearchComesInTheSearchUnit) {
+    const auto lentils = db.findPositionById(test::FoodTree::idOf(4));
+    ASSERT_TRUE(lentils);
+    view.takeFocusRequest();
+    view.addFromSearch(*lentils, 0);
+    ASSERT_EQ(list().itemCount(), 1u);
+    EXPECT_EQ(view.entryUnit(), 0);
+    EXPECT_EQ(list().current()->entryUnit(), 0);
+    EXPECT_EQ(view.takeFocusRequest(), CFLView::Focus::amount);
+    EXPECT_EQ(totalCalories(), "100");
+    view.addFromSearch(db.entries().size(), 2); // not a food: nothing added
+    EXPECT_EQ(list().itemCount(), 1u);
+}
+
 TEST_F(FListViewTest, OpeningAListShowsItsFirstItemAndUnits) {
     typeName("cheese");
     typeAmount("2 serv");

@@ -230,6 +230,26 @@ TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
 }
 
+TEST_F(FListWindowTest, MergingAListIntoItselfDoublesItsItems) {
+    FListChildWindow* window = windows.newFoodList();
+    typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
+    const auto file = tree.paths().foodListDir() / "merge.fls";
+    ASSERT_TRUE(window->document().list().writeFile(file, platform));
+    window->document().setModified(false);
+
+    platform.answerFile(file);
+    windows.mergeAction()->trigger();
+    EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
+    EXPECT_EQ(child<QLabel>(window, "totalCalories")->text(), QStringLiteral("200"));
+    EXPECT_TRUE(window->isWindowModified());
+    ASSERT_EQ(platform.fileRequests.size(), 1u);
+    EXPECT_EQ(platform.fileRequests[0].startFolder, tree.paths().foodListDir());
+
+    platform.answerFile(std::nullopt); // cancelled: nothing changes
+    windows.mergeAction()->trigger();
+    EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
+}
+
 TEST_F(FListWindowTest, OpeningADamagedFileMakesNoWindow) {
     const auto bad = tree.paths().foodListDir() / "bad.fls";
     {
