@@ -67,7 +67,12 @@ std::string RecentFiles::menuText(std::size_t i) const {
     if (i >= entries_.size()) return {};
     std::string name = entries_[i].filename().string();
     if (name.empty()) name = entries_[i].string(); // a folder, or a path ending in a separator
-    return "&" + std::to_string(i + 1) + " " + name;
+    // Built step by step: GCC 12 warns falsely (-Wrestrict) on the chained form.
+    std::string text = "&";
+    text += std::to_string(i + 1);
+    text += ' ';
+    text += name;
+    return text;
 }
 
 } // namespace korva

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication qtApp(argc, argv);
+    // Qt adopts the user's locale for the C library; our texts and files are
+    // written with printf-style formats and must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("korva"));
     QApplication::setDesktopFileName(QStringLiteral("korva"));
     // Qt has taken its own options out of the arguments by now.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <clocale>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // as the program does after Qt starts
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
