@@ -28,11 +28,18 @@ void SplashWindow::start() {
     clock_.start();
     timer_.start(0);
     show();
-    QTimer::singleShot(int(SplashTimer::kShowMillis), this, &SplashWindow::closeIfDue);
+    QTimer::singleShot(int(SplashTimer::kShowMillis), Qt::PreciseTimer, this, &SplashWindow::closeIfDue);
 }
 
 void SplashWindow::closeIfDue() {
-    if (timer_.due(clock_.elapsed())) close();
+    const qint64 elapsed = clock_.elapsed();
+    if (timer_.due(elapsed)) {
+        close();
+        return;
+    }
+    // Timers may fire a little early; look again when the time is really up.
+    const qint64 left = SplashTimer::kShowMillis - elapsed;
+    QTimer::singleShot(int(left > 1 ? left : 1), Qt::PreciseTimer, this, &SplashWindow::closeIfDue);
 }
 
 bool SplashWindow::isPartOfMe(QObject* o) const {

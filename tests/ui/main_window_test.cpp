@@ -219,6 +219,18 @@ TEST_F(MainWindowTest, SplashEndsAtAKeyOrAClick) {
     QTRY_VERIFY(!second.isVisible());
 }
 
+// Left alone, the picture goes by itself once its time is up, however early
+// the platform's timer fires.
+TEST(SplashWindow, GoesByItselfAfterItsTime) {
+    QElapsedTimer clock;
+    clock.start();
+    auto* splash = new SplashWindow;
+    QPointer<SplashWindow> guard(splash);
+    splash->start();
+    QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), 8000);
+    EXPECT_GE(clock.elapsed(), SplashTimer::kShowMillis);
+}
+
 // A font chosen in an earlier run and the user's factors reach every window
 // and the program's own dialogs.
 TEST_F(MainWindowTest, ChosenScreenFontAndFactorsApplyFromTheStart) {
