@@ -184,7 +184,7 @@ bool FoodListWindows::closeAll() {
 // ---- Windows ---------------------------------------------------------------------
 
 FListChildWindow* FoodListWindows::activeWindow() const {
-    return qobject_cast<FListChildWindow*>(area_->activeSubWindow());
+    return qobject_cast<FListChildWindow*>(area_->currentSubWindow());
 }
 
 std::vector<FListChildWindow*> FoodListWindows::windows() const {

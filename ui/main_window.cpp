@@ -235,7 +235,7 @@ void MainWindow::listWindows(QMenu* m) {
     for (QMdiSubWindow* w : subs) {
         QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
         a->setCheckable(true);
-        a->setChecked(w == area_->activeSubWindow());
+        a->setChecked(w == area_->currentSubWindow());
         connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
     }
 }
