@@ -37,27 +37,17 @@ protected:
 };
 
 TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
+    writeProfile(dir / "user05.rda", "Default", 1500.0f);
     UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user03.rda"));
-    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Bob"}));
-    EXPECT_EQ(users.defaultIndex(), 0);
-    EXPECT_EQ(users.currentIndex(), 2);
+    // The state file's name is matched without regard to case.
+    ASSERT_TRUE(scanAndRead(users, "User03.Rda"));
+    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Bob", "Default"}));
+    EXPECT_EQ(users.defaultIndex(), 0) << "\"Default\" is not the default user";
     EXPECT_EQ(users.currentUserName(), "Bob");
     EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2900.0f);
     EXPECT_FLOAT_EQ(users.defaultProfile().value(0), 2000.0f);
-    EXPECT_EQ(users.lastFileNumber(), 3);
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(Users, CaseOfFileNamesAndTheDefaultName) {
-    writeProfile(dir / "USER05.RDA", "Default", 1500.0f);
-    UserSet users(paths);
-    // The state file's name is matched without regard to case.
-    ASSERT_TRUE(scanAndRead(users, "User01.Rda"));
-    ASSERT_EQ(users.count(), 4);
-    EXPECT_EQ(users.userName(users.currentIndex()), "Ann");
-    EXPECT_EQ(users.userName(users.defaultIndex()), "default");  // "Default" is not it
     EXPECT_EQ(users.lastFileNumber(), 5);
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(Users, NoUserFilesFailsTheScan) {
@@ -81,33 +71,24 @@ TEST_F(Users, MissingProfileFallsBackToDefaultWithAMessage) {
     EXPECT_EQ(users.currentUserFileName(), "user00.rda");
 }
 
-TEST_F(Users, DamagedProfileIsNotReadAndChangesNothing) {
-    UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user01.rda"));
-    auto bytes = test::fileBytes(dir / "user03.rda");
-    bytes[0] ^= 0xFF;
-    ASSERT_TRUE(writeFileAtomically(dir / "user03.rda", bytes));
-
-    EXPECT_EQ(users.setCurrentUser(2, platform), ProfileLoad::damaged);
-    EXPECT_TRUE(platform.messages.empty());
-    // Still Ann, with Ann's targets: the name shown and the targets agree.
-    EXPECT_EQ(users.currentIndex(), 1);
-    EXPECT_EQ(users.currentUserName(), "Ann");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
-    // A file cut short is damaged too, not read past its end.
-    std::filesystem::resize_file(dir / "user03.rda", 100);
-    EXPECT_EQ(users.setCurrentUser(2, platform), ProfileLoad::damaged);
-}
-
-TEST_F(Users, SetCurrentUserReadsItsProfile) {
+TEST_F(Users, SwitchingReadsTheProfileAndADamagedOneChangesNothing) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
     EXPECT_EQ(users.setCurrentUser(1, platform), ProfileLoad::read);
     EXPECT_TRUE(users.userChanged());
     EXPECT_EQ(users.currentUserFileName(), "user01.rda");
     EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
+
+    auto bytes = test::fileBytes(dir / "user03.rda");
+    bytes[0] ^= 0xFF;
+    ASSERT_TRUE(writeFileAtomically(dir / "user03.rda", bytes));
+    EXPECT_EQ(users.setCurrentUser(2, platform), ProfileLoad::damaged);
     EXPECT_EQ(users.setCurrentUser(7, platform), ProfileLoad::damaged);
+    EXPECT_TRUE(platform.messages.empty());
+    // Still Ann, with Ann's targets: the name shown and the targets agree.
     EXPECT_EQ(users.currentIndex(), 1);
+    EXPECT_EQ(users.currentUserName(), "Ann");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
 }
 
 TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
@@ -121,24 +102,18 @@ TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
     users.addUser("Carol", alloc.path);
     users.currentProfile().setValue(0, 2222.0f);
     ASSERT_TRUE(users.writeCurrentProfile());
-    EXPECT_EQ(users.currentUserName(), "Carol");
     EXPECT_EQ(users.currentUserFileName(), "user05.rda");
-    EXPECT_TRUE(users.userChanged());
 
     UserSet again(paths);
     ASSERT_TRUE(scanAndRead(again, "user05.rda"));
-    EXPECT_EQ(again.currentUserName(), "Carol");
     EXPECT_FLOAT_EQ(again.currentProfile().value(0), 2222.0f);
-}
 
-TEST_F(Users, NoMoreThanNinetyNineProfileFiles) {
+    // No more than ninety-nine profile files.
     writeProfile(dir / "user99.rda", "Last", 1.0f);
-    UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
-    auto alloc = users.allocateUserFileName();
-    EXPECT_FALSE(alloc);
-    EXPECT_NE(alloc.refusal.find("too many users"), std::string::npos);
-    EXPECT_EQ(users.lastFileNumber(), 99);
+    ASSERT_TRUE(again.scanUsers());
+    auto none = again.allocateUserFileName();
+    EXPECT_FALSE(none);
+    EXPECT_NE(none.refusal.find("too many users"), std::string::npos);
 }
 
 TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
@@ -153,9 +128,8 @@ TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
     ASSERT_TRUE(users.deleteUser(2, platform));  // Bob
-    EXPECT_FALSE(std::filesystem::exists(dir / "user03.rda"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user03" / "010299.log"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user03" / "010399.LOG"));
+    for (const char* gone : {"user03.rda", "user03/010299.log", "user03/010399.LOG"})
+        EXPECT_FALSE(std::filesystem::exists(dir / gone)) << gone;
     // A folder still holding something else is left with it.
     EXPECT_TRUE(std::filesystem::exists(dir / "user03" / "keep"));
     EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "010299.log"));
@@ -179,6 +153,9 @@ TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user03.rda"));  // default, Ann, Bob, Dan
     ASSERT_EQ(users.currentIndex(), 2);
+    EXPECT_FALSE(users.deleteUser(users.defaultIndex(), platform));
+    EXPECT_FALSE(users.deleteUser(9, platform));
+    EXPECT_TRUE(std::filesystem::exists(dir / "user00.rda"));
 
     // Someone before the current user goes: still Bob.
     ASSERT_TRUE(users.deleteUser(1, platform));
@@ -210,15 +187,6 @@ TEST_F(Users, ProfilesOfAnySizeAreListedWithoutReadingPastTheirEnd) {
         EXPECT_EQ(users.setCurrentUser(i, platform), ProfileLoad::damaged) << i;
     }
     EXPECT_EQ(users.currentUserName(), "default");
-}
-
-TEST_F(Users, TheDefaultUserCannotBeDeleted) {
-    UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user00.rda"));
-    EXPECT_FALSE(users.deleteUser(users.defaultIndex(), platform));
-    EXPECT_TRUE(std::filesystem::exists(dir / "user00.rda"));
-    EXPECT_FALSE(users.deleteUser(9, platform));
-    EXPECT_EQ(users.count(), 3);
 }
 
 } // namespace
