@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "archive/archive.h"
 #include "core/short_food.h"
 #include "lists/food_item.h"
 
@@ -23,33 +22,22 @@ FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup", co
     return item;
 }
 
-TEST(FoodItemAmounts, NewItemIsOneServingEnteredInServingsListedInEntryUnits) {
-    FoodItem item = makeItem(100, 50);
+TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
+    FoodItem item = makeItem(50, 200); // 100 calories a serving
     EXPECT_FLOAT_EQ(item.servings(), 1.0f);
     EXPECT_EQ(item.entryUnit(), kUnitServings);
     EXPECT_EQ(item.displayUnit(), kUnitEntryUnits);
-    EXPECT_TRUE(item.found());
-    EXPECT_EQ(item.foodId(), 1234);
-    EXPECT_EQ(item.category(), 5);
-}
 
-TEST(FoodItemAmounts, GramsAndCaloriesBecomeServings) {
-    FoodItem item = makeItem(50, 200);
-    ASSERT_TRUE(item.setAmount(250, kUnitCalories)); // 100 calories a serving
+    ASSERT_TRUE(item.setAmount(250, kUnitCalories));
     EXPECT_FLOAT_EQ(item.servings(), 2.5f);
     EXPECT_EQ(item.entryUnit(), kUnitCalories);
     ASSERT_TRUE(item.setAmount(84, kUnitGrams));
     EXPECT_FLOAT_EQ(item.servings(), 84.0f / 200.0f);
     EXPECT_EQ(item.entryUnit(), kUnitGrams);
-    ASSERT_TRUE(item.setAmount(3, kUnitServings));
-    EXPECT_FLOAT_EQ(item.servings(), 3.0f);
-}
 
-TEST(FoodItemAmounts, DisplayOnlyUnitsChangeOnlyTheEntryUnit) {
-    FoodItem item = makeItem(50, 200);
-    item.setAmount(2, kUnitServings);
+    // Food units are shown, never typed: only the entry unit changes.
     ASSERT_TRUE(item.setAmount(7, kUnitFoodUnits));
-    EXPECT_FLOAT_EQ(item.servings(), 2.0f);
+    EXPECT_FLOAT_EQ(item.servings(), 84.0f / 200.0f);
     EXPECT_EQ(item.entryUnit(), kUnitFoodUnits);
 }
 
@@ -66,25 +54,22 @@ TEST(FoodItemAmounts, AmountsThatCannotBeConvertedAreRefusedUnchanged) {
 }
 
 TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {
-    FoodItem item = makeItem(100, 100);
-    item.setServings(0.15f);
-    item.stepServings(false);
-    EXPECT_FLOAT_EQ(item.servings(), 0.1f);
-    item.stepServings(false);
-    EXPECT_FLOAT_EQ(item.servings(), 0.1f);
-    item.setServings(0.2f);
-    item.stepServings(false);
-    EXPECT_FLOAT_EQ(item.servings(), 0.1f);
-    item.stepServings(true);
-    EXPECT_NEAR(item.servings(), 0.2f, 1e-6);
-
-    item.setServings(199.95f);
-    item.stepServings(true);
-    EXPECT_FLOAT_EQ(item.servings(), 200.0f);
-    item.stepServings(true);
-    EXPECT_FLOAT_EQ(item.servings(), 200.0f);
-    item.stepServings(false);
-    EXPECT_NEAR(item.servings(), 199.9f, 1e-4);
+    struct Case {
+        float from;
+        bool up;
+        float to;
+    };
+    const Case cases[] = {
+        {0.15f, false, 0.1f}, {0.1f, false, 0.1f}, {0.2f, false, 0.1f},   {0.1f, true, 0.2f},
+        {199.95f, true, 200}, {200, true, 200},    {200, false, 199.9f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << (c.up ? " up" : " down"));
+        FoodItem item = makeItem(100, 100);
+        item.setServings(c.from);
+        item.stepServings(c.up);
+        EXPECT_NEAR(item.servings(), c.to, 1e-4);
+    }
 }
 
 TEST(FoodItemTexts, AmountTextInEachDisplayUnit) {
@@ -96,85 +81,54 @@ TEST(FoodItemTexts, AmountTextInEachDisplayUnit) {
     EXPECT_EQ(item.amountText(kUnitEntryUnits), " 2.50 serving(s)");
     EXPECT_EQ(item.amountText(kUnitFoodUnits), "3.75   cups");
     EXPECT_EQ(item.amountText(9), "");
-
     item.setEntryUnit(kUnitGrams);
     EXPECT_EQ(item.amountText(kUnitEntryUnits), " 500.0 grams");
     item.setEntryUnit(kUnitFoodUnits);
     EXPECT_EQ(item.amountText(kUnitEntryUnits), "");
+
+    // 2.5 calories a serving: one serving shows 2, a hair more shows 3.
+    FoodItem tiny = makeItem(2.5f, 100);
+    EXPECT_EQ(tiny.amountText(kUnitCalories), "2 calories");
+    tiny.setServings(1.01f);
+    EXPECT_EQ(tiny.amountText(kUnitCalories), "3 calories");
 }
 
-TEST(FoodItemTexts, CaloriesRoundHalvesDown) {
-    // 2.5 calories per serving: one serving shows 2, a hair more shows 3.
-    FoodItem item = makeItem(2.5f, 100);
-    EXPECT_EQ(item.amountText(kUnitCalories), "2 calories");
-    item.setServings(1.01f);
-    EXPECT_EQ(item.amountText(kUnitCalories), "3 calories");
-}
-
-TEST(FoodItemTexts, ListingAndServingLines) {
+TEST(FoodItemTexts, ListingServingAndFoodUnitLines) {
     FoodItem item = makeItem(50, 200, "1 cup", "Skim milk");
     item.setServings(2);
     EXPECT_EQ(item.lineText(kUnitGrams), "Skim milk\t1 cup\t 400.0 grams");
     EXPECT_EQ(item.servingLine(), " 2.0 Servings =  400.0 Grams =  200.0 Calories");
+
+    FoodItem cups = makeItem(50, 200, "1 1/2 cups");
+    EXPECT_EQ(cups.foodUnitsText(), "1 1/2 cups"); // one serving shows the measure as written
+    cups.setServings(2);
+    EXPECT_EQ(cups.foodUnitsText(), "3.00   cups");
 }
 
-TEST(FoodItemFoodUnits, MeasureShownUnchangedForOneServing) {
-    FoodItem item = makeItem(50, 200, "1 1/2 cups");
-    EXPECT_EQ(item.foodUnitsText(), "1 1/2 cups");
-    item.setServings(2);
-    EXPECT_EQ(item.foodUnitsText(), "3.00   cups");
-    std::string unit;
-    EXPECT_FLOAT_EQ(item.foodUnits(unit), 3.0f);
-    EXPECT_EQ(unit, "cups");
-}
-
-TEST(FoodItemFoodUnits, MeasureQuantities) {
+TEST(FoodItemTexts, MeasureQuantities) {
     struct Case {
         const char* measure;
         float quantity;
         const char* unit;
     };
     const Case cases[] = {
-        {"1 cup", 1.0f, "cup"},
         {"1/2 cup", 0.5f, "cup"},
         {"1 1/2 cups", 1.5f, "cups"},
         {"1-1/4 cup", 1.25f, "cup"},
         {"2.5 oz", 2.5f, "oz"},
-        {"3 pieces", 3.0f, "pieces"},
-        {"cup", 1.0f, "cup"},           // no count: one of it
-        {"1/0 cup", 0.0f, "cup"},        // no denominator: the whole part only
+        {"cup", 1.0f, "cup"},     // no count: one of it
+        {"1/0 cup", 0.0f, "cup"}, // no denominator: the whole part only
         {"2 slice 4\" dia", 2.0f, "slice 4\" dia"},
         {"4\" piece", 1.0f, "piece"},
         {"slice 4\"", 1.0f, "4\""},
         {"", 1.0f, ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.measure);
         HouseholdMeasure m = parseHouseholdMeasure(c.measure);
-        EXPECT_FLOAT_EQ(m.quantity, c.quantity) << c.measure;
-        EXPECT_EQ(m.unitText, c.unit) << c.measure;
+        EXPECT_FLOAT_EQ(m.quantity, c.quantity);
+        EXPECT_EQ(m.unitText, c.unit);
     }
-}
-
-TEST(FoodItemSerialForm, TenBytesOfIdUnitsAndServings) {
-    FoodItem item = makeItem(50, 200);
-    item.setAmount(84, kUnitGrams);
-    item.setDisplayUnit(kUnitFoodUnits);
-    Archive out = Archive::inMemory();
-    item.Serialize(out);
-    const std::vector<std::uint8_t>& b = out.bytes();
-    ASSERT_EQ(b.size(), 10u);
-    EXPECT_EQ(b[0] | b[1] << 8, 1234);
-    EXPECT_EQ(b[2] | b[3] << 8, kUnitGrams);
-    EXPECT_EQ(b[4] | b[5] << 8, kUnitFoodUnits);
-
-    Archive in = Archive::forReading(b);
-    FoodItem back;
-    back.Serialize(in);
-    EXPECT_EQ(back.foodId(), 1234);
-    EXPECT_EQ(back.entryUnit(), kUnitGrams);
-    EXPECT_EQ(back.displayUnit(), kUnitFoodUnits);
-    EXPECT_EQ(back.servings(), item.servings());
-    EXPECT_FALSE(back.found()); // only an id until a reader finds its food
 }
 
 } // namespace
