@@ -98,16 +98,13 @@ TEST(Consolidation, AnEntryPastTheEndOfItsFileFailsAndChangesNothing) {
             for (ShortFood& e : db.mutableEntries())
                 if (!e.isArchived())
                     e.recordNumber = 40;
-        const auto records = fileBytes(p.foodsArc());
-        const auto index = fileBytes(p.indexSer());
-        const auto state = fileBytes(p.stateFile());
+        const std::vector<std::filesystem::path> files{p.foodsArc(), p.indexSer(), p.stateFile(), p.unconsArc()};
+        std::vector<std::vector<std::uint8_t>> before;
+        for (const auto& f : files) before.push_back(fileBytes(f));
         const StateFileData inMemory = db.state();
 
         EXPECT_FALSE(db.consolidate());
-        EXPECT_EQ(fileBytes(p.foodsArc()), records);
-        EXPECT_EQ(fileBytes(p.indexSer()), index);
-        EXPECT_EQ(fileBytes(p.stateFile()), state);
-        EXPECT_TRUE(std::filesystem::exists(p.unconsArc()));
+        for (std::size_t i = 0; i < files.size(); ++i) EXPECT_EQ(fileBytes(files[i]), before[i]) << files[i];
         EXPECT_FALSE(std::filesystem::exists(p.tempArc()));
         EXPECT_EQ(db.state().flags, inMemory.flags);
         EXPECT_EQ(db.state().unconsolidated, inMemory.unconsolidated);

@@ -37,31 +37,25 @@ TEST_F(FoodRecords, RecordPastTheEndOrMissingFileIsAFailureAndChangesNothing) {
     writeConsolidatedTree(entriesWithCounts({3}));
     ASSERT_TRUE(db.loadIndex());
     const NutrientRecord before = record(7, 7, 7.0f);
+    NutrientRecord r = before;
 
     ShortFood beyond = db.entries()[0];
     beyond.recordNumber = 3;
-    NutrientRecord r = before;
-    EXPECT_FALSE(db.readFoodRecord(beyond, r));
-    EXPECT_EQ(r, before);
     EXPECT_FALSE(db.writeFoodRecord(beyond, record(1, 1, 1.0f)));
     EXPECT_EQ(std::filesystem::file_size(paths.foodsArc()), 3 * NutrientRecord::kBytes) << "no gap appended";
 
-    // A record cut short by a damaged file.
-    auto bytes = fileBytes(paths.foodsArc());
-    bytes.resize(2 * NutrientRecord::kBytes + 100);
-    ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), bytes));
-    EXPECT_FALSE(db.readFoodRecord(db.entries()[2], r));
-    EXPECT_EQ(r, before);
-
+    // The last record cut short by a damaged file.
+    std::filesystem::resize_file(paths.foodsArc(), 2 * NutrientRecord::kBytes + 100);
+    ShortFood unarchived = db.entries()[0];
+    unarchived.flags = 0; // and no uncons.arc
+    for (const ShortFood& e : {beyond, db.entries()[2], unarchived}) {
+        EXPECT_FALSE(db.readFoodRecord(e, r)) << e.recordNumber;
+        EXPECT_EQ(r, before);
+    }
     std::filesystem::remove(paths.foodsArc());
     EXPECT_FALSE(db.readFoodRecord(db.entries()[0], r));
     EXPECT_FALSE(db.writeFoodRecord(db.entries()[0], before));
     EXPECT_FALSE(std::filesystem::exists(paths.foodsArc()));
-
-    ShortFood unarchived = db.entries()[0];
-    unarchived.flags = 0;
-    EXPECT_FALSE(db.readFoodRecord(unarchived, r)) << "no uncons.arc";
-    EXPECT_EQ(r, before);
 }
 
 // ---- Additions --------------------------------------------------------------
@@ -197,7 +191,6 @@ TEST_F(FoodAdding, RetiredEntryLeavesTheIndexOnly) {
     ASSERT_TRUE(db.loadIndex());
     const auto records = fileBytes(paths.foodsArc());
     db.retireEntry(1);
-    db.retireEntry(42); // past the end: nothing
     db.rebuildCategoryTables();
     EXPECT_EQ(db.categoryNames(), (std::vector<std::string>{"F0-0", "F0-2"}));
     EXPECT_EQ(fileBytes(paths.foodsArc()), records);
@@ -263,9 +256,12 @@ TEST_F(BlockScan, ReadsWholeBlocksThenOnlyWhatRemains) {
     EXPECT_EQ(db.readNextBlock(), 0) << "no scan open";
 }
 
-TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWas) {
+TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWasAndBadScansFail) {
+    EXPECT_FALSE(db.startCategoryScan(0)) << "no foods.arc";
     writeConsolidatedTree(entriesWithCounts({40}));
     ASSERT_TRUE(db.loadIndex());
+    EXPECT_FALSE(db.startCategoryScan(24));
+    EXPECT_FALSE(db.startCategoryScan(-1));
     db.state().archived = 50; // more than the file holds
     ASSERT_TRUE(db.startCategoryScan(0));
     EXPECT_EQ(db.readNextBlock(), 32);
@@ -273,14 +269,6 @@ TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWas) {
     db.state().archived = 40;
     EXPECT_EQ(db.readNextBlock(), 8) << "a later read starts at the same place";
     EXPECT_EQ(db.blockRecord(0).value(0), 32.0f);
-}
-
-TEST_F(BlockScan, MissingFileOrBadCategoryFails) {
-    EXPECT_FALSE(db.startCategoryScan(0));
-    writeConsolidatedTree(entriesWithCounts({1}));
-    EXPECT_FALSE(db.startCategoryScan(24));
-    EXPECT_FALSE(db.startCategoryScan(-1));
-    EXPECT_TRUE(db.startCategoryScan(0));
 }
 
 } // namespace

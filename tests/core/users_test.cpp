@@ -117,35 +117,25 @@ TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
 }
 
 TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
-    for (const char* u : {"user01", "user03"}) {
+    writeProfile(dir / "user07.rda", "Eve", 1.0f);
+    for (const char* u : {"user01", "user03", "user07"}) {
         std::filesystem::create_directories(dir / u);
         std::ofstream(dir / u / "010299.log") << "day";
         std::ofstream(dir / u / "010399.LOG") << "day";
     }
     std::ofstream(dir / "user01" / "notes.txt") << "mine";
-    std::filesystem::create_directories(dir / "user03" / "keep");
 
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
     ASSERT_TRUE(users.deleteUser(2, platform));  // Bob
-    for (const char* gone : {"user03.rda", "user03/010299.log", "user03/010399.LOG"})
-        EXPECT_FALSE(std::filesystem::exists(dir / gone)) << gone;
-    // A folder still holding something else is left with it.
-    EXPECT_TRUE(std::filesystem::exists(dir / "user03" / "keep"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user03.rda"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user03")) << "an emptied log folder goes with its user";
     EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "010299.log"));
-    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann"}));
+    EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Eve"}));
 
-    ASSERT_TRUE(users.deleteUser(1, platform));  // Ann: her notes stay
+    ASSERT_TRUE(users.deleteUser(1, platform));  // Ann: her notes stay, and so does their folder
     EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "notes.txt"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user01" / "010299.log"));
-
-    // An empty log folder goes with its user.
-    writeProfile(dir / "user07.rda", "Eve", 1.0f);
-    std::filesystem::create_directories(dir / "user07");
-    std::ofstream(dir / "user07" / "a.log") << "x";
-    ASSERT_TRUE(users.scanUsers());
-    ASSERT_TRUE(users.deleteUser(1, platform));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user07"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "user01" / "010399.LOG"));
 }
 
 TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
