@@ -34,31 +34,21 @@ protected:
 
 const auto kReadList = [](Archive& a) { a.readObject<TList>(); };
 
-TEST_F(ArchiveObjects, ListLayoutRegistersClassesAndObjectsInWritingOrder) {
+TEST_F(ArchiveObjects, ListLayoutRegistersClassesAndObjectsInWritingOrderAndReadsBack) {
     // List class index 1, list object 2, item class 3: later items carry 0x8003.
-    const Bytes expected = ByteBuilder()
-                               .newClass("TList")
-                               .word(3)
-                               .newClass("TItem")
-                               .text("kvrecipe/rcp001.rcp").text("Lentil soup").dword(29000)
-                               .word(0x8003)
-                               .text("kvrecipe/rcp002.rcp").text("Bread").dword(29001)
-                               .word(0x8003)
-                               .text("").text("").dword(0xFFFFFFFF)
-                               .bytes();
-    EXPECT_EQ(test::writeTop(sampleList()), expected);
-}
-
-TEST_F(ArchiveObjects, EmptyListIsItsClassTagAndAZeroCount) {
-    EXPECT_EQ(test::writeTop(TList{}), ByteBuilder().newClass("TList").word(0).bytes());
-    auto l = readList(test::writeTop(TList{}));
-    ASSERT_TRUE(l);
-    EXPECT_TRUE(l->items.empty());
-}
-
-TEST_F(ArchiveObjects, RoundTripKeepsEveryFieldAndTheOrder) {
     const TList original = sampleList();
-    auto l = readList(test::writeTop(original));
+    const Bytes b = test::writeTop(original);
+    EXPECT_EQ(b, ByteBuilder()
+                     .newClass("TList")
+                     .word(3)
+                     .newClass("TItem")
+                     .text("kvrecipe/rcp001.rcp").text("Lentil soup").dword(29000)
+                     .word(0x8003)
+                     .text("kvrecipe/rcp002.rcp").text("Bread").dword(29001)
+                     .word(0x8003)
+                     .text("").text("").dword(0xFFFFFFFF)
+                     .bytes());
+    auto l = readList(b);
     ASSERT_TRUE(l);
     ASSERT_EQ(l->items.size(), original.items.size());
     for (std::size_t i = 0; i < original.items.size(); ++i) {
@@ -67,91 +57,83 @@ TEST_F(ArchiveObjects, RoundTripKeepsEveryFieldAndTheOrder) {
         EXPECT_EQ(l->items[i]->name, original.items[i]->name);
         EXPECT_EQ(l->items[i]->id, original.items[i]->id);
     }
+
+    EXPECT_EQ(test::writeTop(TList{}), ByteBuilder().newClass("TList").word(0).bytes());
+    auto empty = readList(test::writeTop(TList{}));
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->items.empty());
 }
 
-TEST_F(ArchiveObjects, NullReferenceIsWordZeroAndTakesNoIndex) {
-    TList l;
-    l.items.push_back(nullptr);
-    l.items.push_back(std::make_shared<TItem>("p", "n", 1));
-    l.items.push_back(std::make_shared<TItem>("q", "m", 2));
-    const Bytes b = test::writeTop(l);
-    EXPECT_EQ(b, ByteBuilder()
-                     .newClass("TList")
-                     .word(3)
-                     .word(0)
-                     .newClass("TItem").text("p").text("n").dword(1)
-                     .word(0x8003).text("q").text("m").dword(2)
-                     .bytes());
-    auto back = readList(b);
-    ASSERT_EQ(back->items.size(), 3u);
-    EXPECT_FALSE(back->items[0]);
-    EXPECT_EQ(back->items[2]->name, "m");
-    EXPECT_FALSE(Archive::forReading(Bytes{0, 0}).readObject<TList>());
-}
-
-TEST_F(ArchiveObjects, ASecondReferenceToTheSameObjectIsItsIndex) {
+TEST_F(ArchiveObjects, NullIsWordZeroWithoutAnIndexAndARepeatIsItsIndex) {
     TList l;
     auto shared = std::make_shared<TItem>("p", "n", 5);
-    l.items = {shared, std::make_shared<TItem>("q", "m", 6), shared};
+    l.items = {nullptr, shared, std::make_shared<TItem>("q", "m", 6), shared};
     const Bytes b = test::writeTop(l);
-    // The shared item took index 4 when first written.
+    // The shared item took index 4 when first written: the null took none.
     EXPECT_EQ(b, ByteBuilder()
                      .newClass("TList")
-                     .word(3)
+                     .word(4)
+                     .word(0)
                      .newClass("TItem").text("p").text("n").dword(5)
                      .word(0x8003).text("q").text("m").dword(6)
                      .word(4)
                      .bytes());
     auto back = readList(b);
-    ASSERT_EQ(back->items.size(), 3u);
-    EXPECT_EQ(back->items[0], back->items[2]);
-    EXPECT_NE(back->items[0], back->items[1]);
+    ASSERT_EQ(back->items.size(), 4u);
+    EXPECT_FALSE(back->items[0]);
+    EXPECT_EQ(back->items[2]->name, "m");
+    EXPECT_EQ(back->items[1], back->items[3]);
+    EXPECT_NE(back->items[1], back->items[2]);
+    EXPECT_FALSE(Archive::forReading(Bytes{0, 0}).readObject<TList>());
 }
 
-TEST_F(ArchiveObjects, WrongOrUnknownClassIsBadClass) {
-    EXPECT_EQ(loadCause(test::writeTop(TOther{}), kReadList), ArchiveError::badClass);
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("NoSuchClass").word(0).bytes(), kReadList), ArchiveError::badClass);
-    // Names are case-sensitive.
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("tlist").word(0).bytes(), kReadList), ArchiveError::badClass);
-    EXPECT_EQ(loadCause(ByteBuilder().newClass(std::string(64, 'A')).word(0).bytes(), kReadList),
-              ArchiveError::badClass);
-    // A list element of another class, first by name and then by a class tag
-    // that names the list's own class.
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).newClass("TOther").word(9).bytes(), kReadList),
-              ArchiveError::badClass);
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).word(0x8001).word(0).bytes(), kReadList),
-              ArchiveError::badClass);
-    // A reference back to the list where an item is expected.
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).word(2).bytes(), kReadList), ArchiveError::badClass);
-}
-
-TEST_F(ArchiveObjects, OtherSchemaIsBadSchema) {
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList", 1).word(0).bytes(), kReadList), ArchiveError::badSchema);
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(1).newClass("TItem", 0xFFFF).bytes(), kReadList),
-              ArchiveError::badSchema);
-}
-
-TEST_F(ArchiveObjects, TagsNamingNothingReadYetAreBadIndex) {
-    auto listWith = [](auto&& element) {
+TEST_F(ArchiveObjects, DamagedTagsAreRefusedWithTheirCause) {
+    // A list holding one item whose tag is `tag`.
+    auto listWith = [](auto&& tag) {
         ByteBuilder b;
         b.newClass("TList").word(1);
-        element(b);
+        tag(b);
         b.text("").text("").dword(0);
         return b.bytes();
     };
-    const std::pair<const char*, Bytes> cases[] = {
-        {"class index ahead", listWith([](ByteBuilder& b) { b.word(0x8003); })},
-        {"class bit on index 0", listWith([](ByteBuilder& b) { b.word(0x8000); })},
-        {"class bit on an object", listWith([](ByteBuilder& b) { b.word(0x8002); })},
-        {"object index ahead", listWith([](ByteBuilder& b) { b.word(3); })},
-        {"object index names a class", listWith([](ByteBuilder& b) { b.word(1); })},
-        {"wide class index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x80000009); })},
-        {"wide object index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x00010000); })},
-        {"largest wide tag", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0xFFFFFFFF); })},
-        {"top object forward", ByteBuilder().word(0x0005).bytes()},
-        {"top class forward", ByteBuilder().word(0x8001).bytes()},
+    const struct {
+        const char* what;
+        Bytes bytes;
+        ArchiveError::Cause cause;
+    } cases[] = {
+        {"another class on top", test::writeTop(TOther{}), ArchiveError::badClass},
+        {"unknown class", ByteBuilder().newClass("NoSuchClass").word(0).bytes(), ArchiveError::badClass},
+        {"name in another case", ByteBuilder().newClass("tlist").word(0).bytes(), ArchiveError::badClass},
+        {"long unknown name", ByteBuilder().newClass(std::string(64, 'A')).word(0).bytes(), ArchiveError::badClass},
+        {"element of another class",
+         ByteBuilder().newClass("TList").word(1).newClass("TOther").word(9).bytes(), ArchiveError::badClass},
+        {"element tagged with the list's class", ByteBuilder().newClass("TList").word(1).word(0x8001).word(0).bytes(),
+         ArchiveError::badClass},
+        {"element referring to the list", ByteBuilder().newClass("TList").word(1).word(2).bytes(),
+         ArchiveError::badClass},
+        {"list of another schema", ByteBuilder().newClass("TList", 1).word(0).bytes(), ArchiveError::badSchema},
+        {"item of another schema", ByteBuilder().newClass("TList").word(1).newClass("TItem", 0xFFFF).bytes(),
+         ArchiveError::badSchema},
+        {"class index ahead", listWith([](ByteBuilder& b) { b.word(0x8003); }), ArchiveError::badIndex},
+        {"class bit on index 0", listWith([](ByteBuilder& b) { b.word(0x8000); }), ArchiveError::badIndex},
+        {"class bit on an object", listWith([](ByteBuilder& b) { b.word(0x8002); }), ArchiveError::badIndex},
+        {"object index ahead", listWith([](ByteBuilder& b) { b.word(3); }), ArchiveError::badIndex},
+        {"object index names a class", listWith([](ByteBuilder& b) { b.word(1); }), ArchiveError::badIndex},
+        {"wide class index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x80000009); }),
+         ArchiveError::badIndex},
+        {"wide object index ahead", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0x00010000); }),
+         ArchiveError::badIndex},
+        {"largest wide tag", listWith([](ByteBuilder& b) { b.word(0x7FFF).dword(0xFFFFFFFF); }),
+         ArchiveError::badIndex},
+        {"top object forward", ByteBuilder().word(0x0005).bytes(), ArchiveError::badIndex},
+        {"top class forward", ByteBuilder().word(0x8001).bytes(), ArchiveError::badIndex},
+        // A count larger than the bytes left fails before any element is read.
+        {"huge wide count", ByteBuilder().newClass("TList").word(0xFFFF).dword(0x40000000).bytes(),
+         ArchiveError::endOfFile},
+        {"count with no elements", ByteBuilder().newClass("TList").word(0xFFFE).word(0).bytes(),
+         ArchiveError::endOfFile},
     };
-    for (const auto& [what, bytes] : cases) EXPECT_EQ(loadCause(bytes, kReadList), ArchiveError::badIndex) << what;
+    for (const auto& c : cases) EXPECT_EQ(loadCause(c.bytes, kReadList), c.cause) << c.what;
 }
 
 TEST_F(ArchiveObjects, EveryCutOfAListIsEndOfFile) {
@@ -160,13 +142,6 @@ TEST_F(ArchiveObjects, EveryCutOfAListIsEndOfFile) {
     l.items.push_back(l.items[1]);
     l.items.push_back(std::make_shared<TItem>(std::string(300, 'r'), "long path", 3));
     test::expectEveryCutIsEndOfFile(test::writeTop(l), kReadList);
-}
-
-TEST_F(ArchiveObjects, ACountLargerThanTheBytesLeftFailsBeforeReadingElements) {
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(0xFFFF).dword(0x40000000).bytes(), kReadList),
-              ArchiveError::endOfFile);
-    EXPECT_EQ(loadCause(ByteBuilder().newClass("TList").word(0xFFFE).word(0).bytes(), kReadList),
-              ArchiveError::endOfFile);
 }
 
 // A stream long enough that indexes pass 0x7FFF: items fill the table up to
