@@ -46,9 +46,14 @@ TEST_F(PreferenceCommandsTest, ScaleEntryAcceptsTheBoundsAndEndsTheProgram) {
     EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
     EXPECT_EQ(platform.prompts, std::vector<std::string>{"Old Values : X =1.100, Y = 1.050"});
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... restart KORVA for scale changes; exiting ..."});
-    auto next = restarted();
-    EXPECT_FLOAT_EQ(next.factors().x, 0.8f);
-    EXPECT_FLOAT_EQ(next.factors().y, 1.2f);
+    EXPECT_FLOAT_EQ(restarted().factors().x, 0.8f);
+    EXPECT_FLOAT_EQ(restarted().factors().y, 1.2f);
+
+    // Read like a formatted scan: signs, tabs, a bare decimal point, trailing words.
+    platform.answerText(std::string("  +1.05\t.9 trailing"));
+    EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
+    EXPECT_FLOAT_EQ(restarted().factors().x, 1.05f);
+    EXPECT_FLOAT_EQ(restarted().factors().y, 0.9f);
 }
 
 TEST_F(PreferenceCommandsTest, ScaleEntryRefusesOutOfRangeAndMissingValues) {
@@ -66,15 +71,6 @@ TEST_F(PreferenceCommandsTest, ScaleEntryRefusesOutOfRangeAndMissingValues) {
     EXPECT_EQ(commands->onXYScale(), CommandEnd::done);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft"));
-}
-
-TEST(ScaleEntryText, ReadsTwoNumbersLikeTheFormattedScan) {
-    auto f = PreferenceCommands::parseFactors("  +1.05\t.9 trailing");
-    EXPECT_FLOAT_EQ(f.x, 1.05f);
-    EXPECT_FLOAT_EQ(f.y, 0.9f);
-    f = PreferenceCommands::parseFactors("1.1");
-    EXPECT_FLOAT_EQ(f.x, 1.1f);
-    EXPECT_FLOAT_EQ(f.y, 0.0f);
 }
 
 TEST_F(PreferenceCommandsTest, RestoreDefaultsDeletesEveryPreferenceFileAndNothingElse) {
