@@ -31,27 +31,30 @@ double readBackAmount(const std::string& d) {
 }
 
 TEST(ServingAmount, WholeNumbersAndSimpleFractionsOnly) {
-    EXPECT_EQ(amountText(1).value_or("?"), "1");
-    EXPECT_EQ(amountText(3).value_or("?"), "3");
-    EXPECT_EQ(amountText(0.5).value_or("?"), "1/2");
-    EXPECT_EQ(amountText(0.333).value_or("?"), "1/3");
-    EXPECT_EQ(amountText(0.667).value_or("?"), "2/3");
-    EXPECT_EQ(amountText(1.5).value_or("?"), "1 1/2");
-    EXPECT_EQ(amountText(2.25).value_or("?"), "2 1/4");
-    EXPECT_EQ(amountText(0.125).value_or("?"), "1/8");
-    EXPECT_FALSE(amountText(0.6));
-    EXPECT_FALSE(amountText(0));
-    EXPECT_FALSE(amountText(-1));
+    const std::pair<double, const char*> cases[] = {
+        {1, "1"},     {3, "3"},         {0.5, "1/2"},     {0.333, "1/3"},  {0.667, "2/3"},
+        {1.5, "1 1/2"}, {2.25, "2 1/4"}, {0.125, "1/8"},  {0.6, nullptr},  {0, nullptr}, {-1, nullptr},
+    };
+    for (const auto& [amount, text] : cases) {
+        if (text)
+            EXPECT_EQ(amountText(amount).value_or("?"), text) << amount;
+        else
+            EXPECT_FALSE(amountText(amount)) << amount;
+    }
 }
 
 TEST(ServingUnit, KeepsTheShortPlainWord) {
-    EXPECT_EQ(unitWord("cup, chopped").value_or("?"), "cup");
-    EXPECT_EQ(unitWord("large (2-1/4\" dia)").value_or("?"), "large");
-    EXPECT_EQ(unitWord("pat (1\" sq, 1/3\" high)").value_or("?"), "pat");
-    EXPECT_EQ(unitWord("fl oz").value_or("?"), "fl oz");
-    EXPECT_EQ(unitWord("NLEA serving").value_or("?"), "serving");
-    EXPECT_FALSE(unitWord("3\" piece"));
-    EXPECT_FALSE(unitWord(""));
+    const std::pair<const char*, const char*> cases[] = {
+        {"cup, chopped", "cup"}, {"large (2-1/4\" dia)", "large"}, {"pat (1\" sq, 1/3\" high)", "pat"},
+        {"fl oz", "fl oz"},      {"NLEA serving", "serving"},      {"3\" piece", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& [measure, word] : cases) {
+        if (word)
+            EXPECT_EQ(unitWord(measure).value_or("?"), word) << measure;
+        else
+            EXPECT_FALSE(unitWord(measure)) << measure;
+    }
 }
 
 TEST(ServingChoice, FirstMeasureThatFitsWithItsWeight) {

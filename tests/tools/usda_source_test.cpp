@@ -22,27 +22,16 @@ std::string abbrev(const std::string& ndb, std::initializer_list<std::pair<int, 
 }
 
 TEST(UsdaSourceLine, SplitsFieldsAndDropsTheTextMarks) {
-    auto f = splitSourceLine("~01001~^~Butter, salted~^^0.5^~~");
-    ASSERT_EQ(f.size(), 5u);
-    EXPECT_EQ(f[0], "01001");
-    EXPECT_EQ(f[1], "Butter, salted");
-    EXPECT_EQ(f[2], "");
-    EXPECT_EQ(f[3], "0.5");
-    EXPECT_EQ(f[4], "");
+    EXPECT_EQ(splitSourceLine("~01001~^~Butter, salted~^^0.5^~~"),
+              (std::vector<std::string>{"01001", "Butter, salted", "", "0.5", ""}));
     // Latin-1 bytes pass through as they are.
     EXPECT_EQ(splitSourceLine("~Caf\xE9~")[0], "Caf\xE9");
 }
 
 TEST(UsdaSourceLine, NumbersAreEmptyZeroOrUnreadable) {
-    EXPECT_FALSE(parseSourceNumber(""));
-    ASSERT_TRUE(parseSourceNumber("0"));
-    EXPECT_EQ(*parseSourceNumber("0"), 0.0);
-    EXPECT_DOUBLE_EQ(*parseSourceNumber("247.90"), 247.9);
-    EXPECT_FALSE(parseSourceNumber("12x"));
-    EXPECT_FALSE(parseSourceNumber("~~"));
-    EXPECT_FALSE(parseSourceNumber("inf"));
-    EXPECT_FALSE(parseSourceNumber("nan"));
-    EXPECT_FALSE(parseSourceNumber("1e300"));
+    EXPECT_EQ(parseSourceNumber("0"), std::optional<double>(0.0));
+    EXPECT_DOUBLE_EQ(parseSourceNumber("247.90").value_or(-1), 247.9);
+    for (const char* bad : {"", "12x", "~~", "inf", "nan", "1e300"}) EXPECT_FALSE(parseSourceNumber(bad)) << bad;
 }
 
 TEST(UsdaSource, EmptyFieldIsMissingAndZeroIsAValue) {
