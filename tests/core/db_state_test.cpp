@@ -58,13 +58,11 @@ TEST(DataBaseState, ReadKeepsWhatWasWrittenAndNamesTheUser) {
     }
     FoodDataBase db(tree.paths());
     ASSERT_TRUE(db.readStateFile());
-    EXPECT_EQ(db.state().dateText, "11/05/98");
     EXPECT_EQ(db.state().userFileName, "user02.rda");
     EXPECT_EQ(db.state().lastUserFileNumber, 2);
     EXPECT_EQ(db.state().lastRecipeFileNumber, 6);
     EXPECT_EQ(db.state().edited, 3);
     EXPECT_FALSE(db.isSet(kNoEdits));
-    EXPECT_TRUE(db.isSet(kConsolidated));
     EXPECT_EQ(db.users().currentPath(), tree.paths().userDir() / "user02.rda");
 }
 

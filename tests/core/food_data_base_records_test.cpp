@@ -8,12 +8,8 @@
 namespace korva {
 namespace {
 
+using test::fileBytes;
 using test::StoreFixture;
-
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
-    auto b = readWholeFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
-}
 
 // ---- Single records -------------------------------------------------------
 

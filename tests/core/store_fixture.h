@@ -2,43 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
+#include "tests/core/db_tree.h"
 
 namespace korva::test {
 
-// A data root of its own for each test, with a `kvdata` folder, and helpers
-// that write an index and a records file with the program's own writers.
+// A data root of its own for each test, and helpers that write an index and
+// a records file with the program's own writers.
 class StoreFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = std::filesystem::temp_directory_path() /
-               ("korva-store-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root / "kvdata");
-        paths = DataPaths(root);
-        db.setPaths(paths);
-    }
-    void TearDown() override {
-        db.endCategoryScan();
-        std::filesystem::remove_all(root);
-    }
+    void TearDown() override { db.endCategoryScan(); }
 
-    static ShortFood food(int category, const std::string& name, std::uint16_t id, std::uint16_t recordNumber = 0) {
+    static ShortFood food(int category, const std::string& name, std::uint16_t id) {
         ShortFood e;
         e.setName(name);
         e.servingText = "1 cup";
-        e.gramsPerServing = 100.0f;
         e.id = id;
         e.category = static_cast<std::uint16_t>(category);
-        e.recordNumber = recordNumber;
         e.flags = ShortFood::kArchived;
         return e;
     }
@@ -59,16 +43,16 @@ protected:
     // index order, value 0 = its position) as foods.arc, the way a
     // consolidated data base lies on disk.
     void writeConsolidatedTree(std::vector<ShortFood> entries) {
-        std::vector<std::uint8_t> bytes(entries.size() * NutrientRecord::kBytes);
+        std::vector<NutrientRecord> records;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             entries[i].recordNumber = static_cast<std::uint16_t>(i);
             entries[i].flags = ShortFood::kArchived;
-            record(entries[i].id, entries[i].category, float(i)).toBytes(bytes.data() + i * NutrientRecord::kBytes);
+            records.push_back(record(entries[i].id, entries[i].category, float(i)));
         }
         FoodDataBase writer(paths);
         writer.mutableEntries() = std::move(entries);
         ASSERT_TRUE(writer.saveIndex());
-        ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), bytes));
+        ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), recordBytes(records)));
     }
 
     // Entries with the given number of foods per category (names "F<c>-<k>").
@@ -88,9 +72,9 @@ protected:
         return out;
     }
 
-    std::filesystem::path root;
-    DataPaths paths;
-    FoodDataBase db;
+    TempRoot tree;
+    DataPaths paths = tree.paths();
+    FoodDataBase db{paths};
 };
 
 } // namespace korva::test
