@@ -132,24 +132,6 @@ TEST(ArchiveCounts, ACountTheBytesLeftCannotHoldIsEndOfFile) {
     test::expectEveryCutIsEndOfFile(countBytes(70000), [](Archive& a) { a.readCount(0); });
 }
 
-TEST(ArchivePrimitives, EveryCutOfAMixedRecordIsEndOfFile) {
-    Archive a = Archive::inMemory();
-    a.writeWord(0x0DAF);
-    a.writeString("kvflist/fl0001.fls");
-    a.writeDword(7);
-    a.writeF32(2.5f);
-    a.writeString(std::string(300, 'z'));
-    a.writeByte(1);
-    test::expectEveryCutIsEndOfFile(a.bytes(), [](Archive& r) {
-        r.readWord();
-        r.readString();
-        r.readDword();
-        r.readF32();
-        r.readString();
-        r.readByte();
-    });
-}
-
 TEST(ArchivePrimitives, AFailedReadLeavesThePositionWhereItWas) {
     Archive r = Archive::forReading(Bytes{0x01, 0x02, 0x03});
     EXPECT_THROW(r.readDword(), ArchiveError);
