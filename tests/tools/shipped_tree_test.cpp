@@ -12,6 +12,7 @@
 #include "core/short_food.h"
 #include "core/state_file.h"
 #include "tools/shipped_tree.h"
+#include "tools/usda_source.h"
 
 namespace korva::importer {
 namespace {
@@ -138,24 +139,13 @@ TEST_F(ShippedTree, DefaultUserAndStateFile) {
 
 }
 
-// Reads the USDA lines with nothing but a split on '^'.
+// The fields of every line of a release file (CR LF or LF).
 std::vector<std::vector<std::string>> sourceLines(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::vector<std::vector<std::string>> out;
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        std::vector<std::string> f;
-        std::size_t start = 0;
-        for (std::size_t i = 0; i <= line.size(); ++i) {
-            if (i < line.size() && line[i] != '^') continue;
-            std::string s = line.substr(start, i - start);
-            if (s.size() >= 2 && s.front() == '~') s = s.substr(1, s.size() - 2);
-            f.push_back(s);
-            start = i + 1;
-        }
-        out.push_back(f);
+        if (!line.empty()) out.push_back(splitSourceLine(line));
     }
     return out;
 }
