@@ -25,6 +25,12 @@ protected:
         return doc;
     }
 
+    std::unique_ptr<CFListDoc> newRecipe() {
+        auto doc = std::make_unique<CFListDoc>(tree.db, platform, active, true);
+        doc->onNewDocument("Recipe 001");
+        return doc;
+    }
+
     std::filesystem::path savedList(const std::string& name, std::vector<std::uint16_t> ids) {
         FoodList l(&tree.db, "01/02/99");
         for (std::uint16_t id : ids) EXPECT_TRUE(l.addFood(tree.entry(id), kUnitServings));
@@ -33,27 +39,27 @@ protected:
         return p;
     }
 
-    std::filesystem::path savedRecipe(const std::string& name) {
-        FoodList r(&tree.db, "01/02/99");
+    std::filesystem::path savedRecipe(test::ListTree& t, const std::string& name) {
+        FoodList r(&t.db, "01/02/99");
         r.setListType(FoodList::kRecipe);
-        EXPECT_TRUE(r.addFood(tree.entry(102), kUnitServings));
+        EXPECT_TRUE(r.addFood(t.entry(102), kUnitServings));
         r.setRecipeName("Baked apple");
         r.setServingDescription("one apple");
         r.setInstructions({"Bake it."});
-        r.setPath((tree.paths().recipeDir() / name).string());
+        r.setPath((t.paths().recipeDir() / name).string());
         EXPECT_TRUE(r.writeRecipeFile(platform));
         return r.path();
     }
+
+    std::filesystem::path unwritable() const { return tree.paths().root / "missing" / "x.fls"; }
 };
 
-TEST_F(FListDocTest, NewFoodListTakesTheNextFileNameAndBecomesActive) {
+TEST_F(FListDocTest, NewDocumentsTakeTheNextNameAndBecomeActive) {
     test::writeBytes(tree.listFile("fl0006.fls"), {});
     auto doc = newFoodList();
-    EXPECT_EQ(doc->list().path(), "fl0007.fls");
     EXPECT_EQ(doc->title(), "FOODLIST  :  fl0007");
     EXPECT_EQ(doc->pathName(), tree.paths().foodListDir() / "fl0007.fls");
     EXPECT_FALSE(doc->isModified());
-    EXPECT_EQ(active.document(), doc.get());
     EXPECT_EQ(active.list(), &doc->list());
     EXPECT_EQ(doc->list().date(), "01/02/99"); // the platform's today
 
@@ -62,20 +68,14 @@ TEST_F(FListDocTest, NewFoodListTakesTheNextFileNameAndBecomesActive) {
     EXPECT_EQ(active.document(), second.get());
     second.reset();
     EXPECT_EQ(active.document(), nullptr); // a closed document is not left active
+
+    auto recipe = newRecipe();
+    EXPECT_TRUE(recipe->list().isRecipe());
+    EXPECT_EQ(recipe->list().recipeName(), "Recipe 001");
+    EXPECT_EQ(recipe->title(), "RECIPE  :  Recipe 001");
 }
 
-TEST_F(FListDocTest, NewRecipeIsNamedByTheDefaultRecipeTitle) {
-    CFListDoc doc(tree.db, platform, active, true);
-    doc.onNewDocument("Recipe 001");
-    EXPECT_TRUE(doc.isRecipe());
-    EXPECT_TRUE(doc.list().isRecipe());
-    EXPECT_EQ(doc.list().recipeName(), "Recipe 001");
-    EXPECT_EQ(doc.list().path(), "Recipe 001");
-    EXPECT_EQ(doc.title(), "RECIPE  :  Recipe 001");
-    EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(FListDocTest, EveryEditMarksTheDocumentModified) {
+TEST_F(FListDocTest, EveryEditButSelectionMarksTheDocumentModified) {
     auto doc = newFoodList();
     ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
     EXPECT_TRUE(doc->isModified());
@@ -86,9 +86,6 @@ TEST_F(FListDocTest, EveryEditMarksTheDocumentModified) {
     EXPECT_TRUE(doc->isModified());
     doc->setModified(false);
     doc->list().stepCurrentAmount(true);
-    EXPECT_TRUE(doc->isModified());
-    doc->setModified(false);
-    doc->setModified(true);
     EXPECT_TRUE(doc->isModified());
 }
 
@@ -108,21 +105,14 @@ TEST_F(FListDocTest, SaveRefusesInOrderThenWritesAndConfirms) {
     EXPECT_EQ(platform.messages[0].text, "Food List  file  has  been  saved . . .");
     EXPECT_EQ(platform.messages[0].caption, "FOOD  LIST  FILES");
     EXPECT_FALSE(doc->isModified());
-
     FoodList back(&tree.db);
     ASSERT_EQ(back.readFile(doc->pathName(), false, platform), kReadOk);
     EXPECT_EQ(back.itemCount(), 1u);
 
-    // Saved and unchanged: nothing more to write.
+    // A save that fails says so and stays modified, without the confirmation.
     platform.messages.clear();
-    EXPECT_FALSE(doc->onSaveFoodList());
-    EXPECT_EQ(platform.messageTexts(), Texts{"... no changes, can't save ..."});
-}
-
-TEST_F(FListDocTest, FailedSaveStaysModifiedWithoutConfirmation) {
-    auto doc = newFoodList();
-    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
-    doc->list().setPath((tree.paths().root / "missing" / "x.fls").string());
+    doc->list().stepCurrentAmount(true);
+    doc->list().setPath(unwritable().string());
     EXPECT_FALSE(doc->onSaveFoodList());
     EXPECT_EQ(platform.messageTexts(), Texts{" can't open file for writing ..."});
     EXPECT_TRUE(doc->isModified());
@@ -130,6 +120,11 @@ TEST_F(FListDocTest, FailedSaveStaysModifiedWithoutConfirmation) {
 
 TEST_F(FListDocTest, SaveAsWritesEvenWhenUnchangedAndTakesTheNewName) {
     auto doc = newFoodList();
+    EXPECT_FALSE(doc->onSaveFoodListAs());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... can't save, no FOOD ITEMS in FOOD LIST ..."});
+    EXPECT_TRUE(platform.fileRequests.empty()); // refused before asking
+
+    platform.messages.clear();
     ASSERT_TRUE(doc->list().addFood(tree.entry(102), kUnitServings));
     doc->setModified(false);
     const std::filesystem::path target = tree.listFile("lunch.fls");
@@ -153,39 +148,38 @@ TEST_F(FListDocTest, SaveAsWritesEvenWhenUnchangedAndTakesTheNewName) {
     EXPECT_EQ(doc->pathName(), target);
 }
 
-TEST_F(FListDocTest, SaveAsOfAnEmptyListIsRefusedBeforeAsking) {
-    auto doc = newFoodList();
-    EXPECT_FALSE(doc->onSaveFoodListAs());
-    EXPECT_EQ(platform.messageTexts(), Texts{"... can't save, no FOOD ITEMS in FOOD LIST ..."});
-    EXPECT_TRUE(platform.fileRequests.empty());
-}
-
-TEST_F(FListDocTest, FoodListCommandsAreRefusedOnARecipeAndTheOtherWayRound) {
-    CFListDoc recipe(tree.db, platform, active, true);
-    recipe.onNewDocument("Recipe 001");
-    ASSERT_TRUE(recipe.list().addFood(tree.entry(101), kUnitServings));
-    EXPECT_FALSE(recipe.onSaveFoodList());
-    EXPECT_FALSE(recipe.onSaveFoodListAs());
-    EXPECT_FALSE(recipe.onMergeFoodList());
-    EXPECT_FALSE(recipe.onMergeRecipe([] { return std::optional<std::filesystem::path>(); }));
-    EXPECT_FALSE(recipe.checkExportFoodList());
-    EXPECT_EQ(platform.messageTexts(), (Texts{"Use RECIPE MENU entries ...", "Use RECIPE MENU entries ...",
-                                              "Use RECIPE menu entries ...", "Use MERGE under RECIPE ...",
-                                              "Use RECIPE MENU entries ..."}));
-
-    platform.messages.clear();
+TEST_F(FListDocTest, CommandsOfTheOtherKindAndNutrientViewsOfAnEmptyListAreRefused) {
+    auto recipe = newRecipe();
+    ASSERT_TRUE(recipe->list().addFood(tree.entry(101), kUnitServings));
+    EXPECT_FALSE(recipe->onSaveFoodList());
+    EXPECT_FALSE(recipe->onSaveFoodListAs());
+    EXPECT_FALSE(recipe->onMergeFoodList());
+    EXPECT_FALSE(recipe->onMergeRecipe([] { return std::optional<std::filesystem::path>(); }));
+    EXPECT_FALSE(recipe->checkExportFoodList());
     auto list = newFoodList();
     EXPECT_FALSE(list->onRecipeMergeFoodList());
     EXPECT_FALSE(list->checkExportRecipe());
     EXPECT_FALSE(list->onRecipeClose());
-    EXPECT_EQ(platform.messageTexts(), Texts(3, "Use FOODLIST MENU entries ..."));
+    EXPECT_FALSE(list->checkViewAllNutrients());
+    EXPECT_FALSE(list->checkViewOneNutrient());
+    EXPECT_EQ(platform.messageTexts(),
+              (Texts{"Use RECIPE MENU entries ...", "Use RECIPE MENU entries ...", "Use RECIPE menu entries ...",
+                     "Use MERGE under RECIPE ...", "Use RECIPE MENU entries ...", "Use FOODLIST MENU entries ...",
+                     "Use FOODLIST MENU entries ...", "Use FOODLIST MENU entries ...",
+                     "... no FOOD ITEMS, can't display nutrients...", "... no FOOD ITEMS, can't display nutrient..."}));
     EXPECT_TRUE(platform.fileRequests.empty());
+
+    ASSERT_TRUE(list->list().addFood(tree.entry(101), kUnitServings));
+    EXPECT_TRUE(list->checkViewAllNutrients());
+    EXPECT_TRUE(list->checkExportFoodList());
+    active.clear();
+    EXPECT_FALSE(list->checkExportFoodList());
+    EXPECT_EQ(platform.messageTexts().back(), "no active Food List, can't export ..");
 }
 
-TEST_F(FListDocTest, OpenReadsTheListAndAFailedOpenLeavesNothing) {
-    const std::filesystem::path p = savedList("dinner.fls", {101, 102});
+TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
     CFListDoc doc(tree.db, platform, active, false);
-    ASSERT_TRUE(doc.onOpenDocument(p));
+    ASSERT_TRUE(doc.onOpenDocument(savedList("dinner.fls", {101, 102})));
     EXPECT_EQ(doc.title(), "FOODLIST  :  dinner");
     EXPECT_EQ(doc.list().itemCount(), 2u);
     EXPECT_FALSE(doc.isModified());
@@ -193,44 +187,35 @@ TEST_F(FListDocTest, OpenReadsTheListAndAFailedOpenLeavesNothing) {
 
     CFListDoc missing(tree.db, platform, active, false);
     EXPECT_FALSE(missing.onOpenDocument(tree.listFile("nothere.fls")));
-    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... FOOD LIST file not found ..."});
-    EXPECT_EQ(active.document(), &doc);
-
-    platform.messages.clear();
     CFListDoc wrongKind(tree.db, platform, active, false);
-    EXPECT_FALSE(wrongKind.onOpenDocument(savedRecipe("rcp001.rcp")));
-    EXPECT_EQ(platform.messageTexts(), Texts{"... input file is not in FOOD LIST format ..."});
+    EXPECT_FALSE(wrongKind.onOpenDocument(savedRecipe(tree, "rcp001.rcp")));
     EXPECT_EQ(wrongKind.list().itemCount(), 0u);
     EXPECT_EQ(active.document(), &doc);
-}
 
-TEST_F(FListDocTest, OpenRecipeReadsItUnderTheWaitCursor) {
-    const std::filesystem::path p = savedRecipe("rcp001.rcp");
-    CFListDoc doc(tree.db, platform, active, true);
-    ASSERT_TRUE(doc.onOpenRecipe(p));
-    EXPECT_EQ(doc.title(), "RECIPE  :  Baked apple");
-    EXPECT_EQ(doc.list().instructions(), Texts{"Bake it."});
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_GT(platform.waitCount, 0);
-
+    CFListDoc recipe(tree.db, platform, active, true);
+    ASSERT_TRUE(recipe.onOpenRecipe(tree.paths().recipeDir() / "rcp001.rcp"));
+    EXPECT_EQ(recipe.title(), "RECIPE  :  Baked apple");
+    EXPECT_EQ(recipe.list().instructions(), Texts{"Bake it."});
+    EXPECT_FALSE(recipe.isModified());
+    EXPECT_TRUE(recipe.recipeSavable());
     CFListDoc gone(tree.db, platform, active, true);
     EXPECT_FALSE(gone.onOpenRecipe(tree.paths().recipeDir() / "rcp009.rcp"));
-    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... RECIPE file not found ..."});
-    EXPECT_TRUE(doc.recipeSavable());
     EXPECT_FALSE(gone.recipeSavable());
+    EXPECT_EQ(platform.messageTexts(),
+              (Texts{"... ERROR ... FOOD LIST file not found ...", "... input file is not in FOOD LIST format ...",
+                     "... ERROR ... RECIPE file not found ..."}));
 }
 
-TEST_F(FListDocTest, RecipeNeedsAtLeastATenthOfAServing) {
-    CFListDoc doc(tree.db, platform, active, true);
-    doc.onNewDocument("Recipe 001");
-    doc.list().setInstructions({"Mix."});
-    doc.list().setServingDescription("a cup");
-    doc.list().setServingCount(0.05f);
-    EXPECT_FALSE(doc.recipeSavable());
-    doc.list().setServingCount(0.1f);
-    EXPECT_TRUE(doc.recipeSavable());
-    doc.list().setServingDescription("");
-    EXPECT_FALSE(doc.recipeSavable());
+TEST_F(FListDocTest, RecipeNeedsADescriptionAndAtLeastATenthOfAServing) {
+    auto doc = newRecipe();
+    doc->list().setInstructions({"Mix."});
+    doc->list().setServingDescription("a cup");
+    doc->list().setServingCount(0.05f);
+    EXPECT_FALSE(doc->recipeSavable());
+    doc->list().setServingCount(0.1f);
+    EXPECT_TRUE(doc->recipeSavable());
+    doc->list().setServingDescription("");
+    EXPECT_FALSE(doc->recipeSavable());
 }
 
 TEST_F(FListDocTest, MergeFoodListAppendsAndMarksModifiedForAnyChosenFile) {
@@ -255,9 +240,20 @@ TEST_F(FListDocTest, MergeFoodListAppendsAndMarksModifiedForAnyChosenFile) {
     platform.answerFile(std::nullopt);
     EXPECT_FALSE(doc->onMergeFoodList());
     EXPECT_FALSE(doc->isModified());
+
+    // A recipe merges a food list through its own command.
+    platform.messages.clear();
+    auto recipe = newRecipe();
+    platform.answerFile(p);
+    ASSERT_TRUE(recipe->onRecipeMergeFoodList());
+    EXPECT_EQ(recipe->list().itemCount(), 1u);
+    EXPECT_TRUE(recipe->isModified());
+    platform.answerFile(tree.listFile("gone.fls"));
+    EXPECT_FALSE(recipe->onRecipeMergeFoodList());
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... food list file not found ..."});
 }
 
-TEST_F(FListDocTest, MergeRecipeNeedsRecipesInTheDataBase) {
+TEST_F(FListDocTest, MergeRecipeAppendsItsIngredientsOnlyWhenTheDataBaseHasRecipes) {
     auto doc = newFoodList();
     bool asked = false;
     EXPECT_FALSE(doc->onMergeRecipe([&] {
@@ -266,64 +262,30 @@ TEST_F(FListDocTest, MergeRecipeNeedsRecipesInTheDataBase) {
     }));
     EXPECT_FALSE(asked);
     EXPECT_EQ(platform.messageTexts(), Texts{"... no recipes in data base, can't open .."});
-}
 
-TEST_F(FListDocTest, MergeRecipeAppendsTheRecipesIngredients) {
     test::ListTree withRecipe{{
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}),
         test::food(29000, 23, "Baked apple", 150, {60}),
     }};
-    FoodList r(&withRecipe.db, "01/02/99");
-    r.setListType(FoodList::kRecipe);
-    ASSERT_TRUE(r.addFood(withRecipe.entry(102), kUnitServings));
-    r.setPath((withRecipe.paths().recipeDir() / "rcp001.rcp").string());
-    ASSERT_TRUE(r.writeRecipeFile(platform));
+    const std::filesystem::path r = savedRecipe(withRecipe, "rcp001.rcp");
+    CFListDoc other(withRecipe.db, platform, active, false);
+    other.onNewDocument("fl0001.fls");
+    ASSERT_TRUE(other.onMergeRecipe([&] { return std::optional<std::filesystem::path>(r); }));
+    EXPECT_EQ(other.list().itemCount(), 1u);
+    EXPECT_TRUE(other.isModified());
 
-    CFListDoc doc(withRecipe.db, platform, active, false);
-    doc.onNewDocument("fl0001.fls");
-    ASSERT_TRUE(doc.onMergeRecipe([&] { return std::optional<std::filesystem::path>(r.path()); }));
-    EXPECT_EQ(doc.list().itemCount(), 1u);
-    EXPECT_TRUE(doc.isModified());
-
-    doc.setModified(false);
-    EXPECT_FALSE(doc.onMergeRecipe(
+    platform.messages.clear();
+    other.setModified(false);
+    EXPECT_FALSE(other.onMergeRecipe(
         [&] { return std::optional<std::filesystem::path>(withRecipe.paths().recipeDir() / "rcp002.rcp"); }));
     EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... recipe file not found ..."});
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(other.isModified());
 }
 
-TEST_F(FListDocTest, RecipeMergesAFoodList) {
-    const std::filesystem::path p = savedList("snack.fls", {101, 102});
-    CFListDoc doc(tree.db, platform, active, true);
-    doc.onNewDocument("Recipe 001");
-    platform.answerFile(p);
-    ASSERT_TRUE(doc.onRecipeMergeFoodList());
-    EXPECT_EQ(doc.list().itemCount(), 2u);
-    EXPECT_TRUE(doc.isModified());
-    platform.answerFile(tree.listFile("gone.fls"));
-    EXPECT_FALSE(doc.onRecipeMergeFoodList());
-    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... food list file not found ..."});
-}
-
-TEST_F(FListDocTest, NutrientViewsNeedItems) {
-    auto doc = newFoodList();
-    EXPECT_FALSE(doc->checkViewAllNutrients());
-    EXPECT_FALSE(doc->checkViewOneNutrient());
-    EXPECT_EQ(platform.messageTexts(), (Texts{"... no FOOD ITEMS, can't display nutrients...",
-                                              "... no FOOD ITEMS, can't display nutrient..."}));
-    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
-    EXPECT_TRUE(doc->checkViewAllNutrients());
-    EXPECT_TRUE(doc->checkExportFoodList());
-    active.clear();
-    EXPECT_FALSE(doc->checkExportFoodList());
-    EXPECT_EQ(platform.messageTexts().back(), "no active Food List, can't export ..");
-}
-
-TEST_F(FListDocTest, ClosingAModifiedListAsksToSave) {
+TEST_F(FListDocTest, ClosingAModifiedDocumentAsks) {
     auto doc = newFoodList();
     EXPECT_TRUE(doc->canClose()); // unchanged: no question
     ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
-
     platform.answer(MsgAnswer::cancel);
     EXPECT_FALSE(doc->canClose());
     platform.answer(MsgAnswer::no);
@@ -338,22 +300,20 @@ TEST_F(FListDocTest, ClosingAModifiedListAsksToSave) {
 
     // A save that fails keeps the window open.
     doc->list().stepCurrentAmount(true);
-    doc->list().setPath((tree.paths().root / "missing" / "x.fls").string());
+    doc->list().setPath(unwritable().string());
     platform.answer(MsgAnswer::yes);
     EXPECT_FALSE(doc->canClose());
     EXPECT_TRUE(doc->isModified());
-}
 
-TEST_F(FListDocTest, ClosingAModifiedRecipeConfirmsDroppingTheChanges) {
-    CFListDoc doc(tree.db, platform, active, true);
-    doc.onNewDocument("Recipe 001");
-    doc.activate();
-    ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
+    // A recipe only confirms dropping its changes.
+    auto recipe = newRecipe();
+    recipe->activate();
+    ASSERT_TRUE(recipe->list().addFood(tree.entry(101), kUnitServings));
     platform.answer(MsgAnswer::no);
-    EXPECT_FALSE(doc.onRecipeClose());
-    EXPECT_EQ(active.document(), &doc);
+    EXPECT_FALSE(recipe->onRecipeClose());
+    EXPECT_EQ(active.document(), recipe.get());
     platform.answer(MsgAnswer::yes);
-    EXPECT_TRUE(doc.onRecipeClose());
+    EXPECT_TRUE(recipe->onRecipeClose());
     EXPECT_EQ(active.document(), nullptr);
     EXPECT_TRUE(platform.allAnswersUsed());
 }
