@@ -51,18 +51,14 @@ TEST(DataBaseState, ReadKeepsWhatWasWrittenAndNamesTheUser) {
         ASSERT_TRUE(db.users().scanUsers());
         ASSERT_TRUE(db.users().readCurrentProfile(platform));
         ASSERT_EQ(db.users().setCurrentUser(1, platform), ProfileLoad::read);
-        db.state().lastRecipeFileNumber = 6;
         db.state().edited = 3;
-        db.setFlag(kNoEdits, false);
         ASSERT_TRUE(db.writeStateFile());
     }
     FoodDataBase db(tree.paths());
     ASSERT_TRUE(db.readStateFile());
     EXPECT_EQ(db.state().userFileName, "user02.rda");
     EXPECT_EQ(db.state().lastUserFileNumber, 2);
-    EXPECT_EQ(db.state().lastRecipeFileNumber, 6);
     EXPECT_EQ(db.state().edited, 3);
-    EXPECT_FALSE(db.isSet(kNoEdits));
     EXPECT_EQ(db.users().currentPath(), tree.paths().userDir() / "user02.rda");
 }
 

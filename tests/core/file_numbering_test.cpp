@@ -44,11 +44,7 @@ TEST(FileNumbering, HighestNumberInAFolder) {
 }
 
 TEST(FileNumbering, TemplatesAndTheirLimits) {
-    EXPECT_EQ(foodListFileName(999).name, "fl0999.fls");
-    EXPECT_EQ(shoppingListFileName(42).name, "shop042.sls");
-    EXPECT_EQ(recipeFileName(7).name, "rcp007.rcp");
     EXPECT_EQ(recipeTitle(45), "Recipe 045");
-    EXPECT_EQ(userFileName(12).name, "user12.rda");
     for (NewFileName refused : {foodListFileName(1000), shoppingListFileName(1000), recipeFileName(100),
                                 userFileName(100), userFileName(0)}) {
         EXPECT_FALSE(refused);

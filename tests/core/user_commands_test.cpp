@@ -101,14 +101,9 @@ TEST_F(UserCommands, DeleteRemovesTheUserAndMarksTheState) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST(USelDialogBehaviour, SelectionAndResult) {
-    USelDialog d({"default", "Ann"}, 1);
-    EXPECT_STREQ(USelDialog::kCaption, "SELECT  USER");
-    EXPECT_EQ(d.selectedName(), "Ann");
-    d.onRowSelected(0);
-    EXPECT_EQ(d.selectedName(), "default");
-    d.onRowSelected(5);  // no such row: no change
-    EXPECT_EQ(d.selectedRow(), 0);
+TEST(USelDialogBehaviour, RowsThatDoNotExistAreNeverTheResult) {
+    USelDialog d({"default", "Ann"}, 0);
+    d.onRowSelected(5);
     d.onOk();
     EXPECT_EQ(d.result(), 0);
 
