@@ -60,8 +60,14 @@ bool UserSet::scanUsers() {
     }
     if (found.empty())
         return false;
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+    // Directory order is arbitrary here; list users by file name, ignoring
+    // case as the data tree's original file system did, and by the exact
+    // bytes only to break ties.
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        const std::string x = a.filename().string(), y = b.filename().string();
+        const std::string lx = lowerAscii(x), ly = lowerAscii(y);
+        return lx != ly ? lx < ly : x < y;
+    });
 
     std::vector<std::string> names;
     std::optional<int> defaultAt;

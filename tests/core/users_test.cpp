@@ -37,7 +37,8 @@ protected:
 };
 
 TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
-    writeProfile(dir / "user05.rda", "Default", 1500.0f);
+    // Capitals neither hide a file nor move it ahead of the others.
+    writeProfile(dir / "USER05.RDA", "Default", 1500.0f);
     UserSet users(paths);
     // The state file's name is matched without regard to case.
     ASSERT_TRUE(scanAndRead(users, "User03.Rda"));
