@@ -75,20 +75,6 @@ TEST_F(FListDocTest, NewDocumentsTakeTheNextNameAndBecomeActive) {
     EXPECT_EQ(recipe->title(), "RECIPE  :  Recipe 001");
 }
 
-TEST_F(FListDocTest, EveryEditButSelectionMarksTheDocumentModified) {
-    auto doc = newFoodList();
-    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
-    EXPECT_TRUE(doc->isModified());
-    doc->setModified(false);
-    doc->list().select(0);
-    EXPECT_FALSE(doc->isModified());
-    doc->list().setCurrentDisplayUnit(kUnitGrams);
-    EXPECT_TRUE(doc->isModified());
-    doc->setModified(false);
-    doc->list().stepCurrentAmount(true);
-    EXPECT_TRUE(doc->isModified());
-}
-
 TEST_F(FListDocTest, SaveRefusesInOrderThenWritesAndConfirms) {
     auto doc = newFoodList();
     EXPECT_FALSE(doc->onSaveFoodList());

