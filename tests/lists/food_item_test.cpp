@@ -39,9 +39,8 @@ TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
     ASSERT_TRUE(item.setAmount(7, kUnitFoodUnits));
     EXPECT_FLOAT_EQ(item.servings(), 84.0f / 200.0f);
     EXPECT_EQ(item.entryUnit(), kUnitFoodUnits);
-}
 
-TEST(FoodItemAmounts, GramsOfAWeightlessServingAreRefusedUnchanged) {
+    // Grams of a serving that weighs nothing cannot be converted.
     FoodItem weightless = makeItem(100, 0);
     EXPECT_FALSE(weightless.setAmount(100, kUnitGrams));
     EXPECT_FLOAT_EQ(weightless.servings(), 1.0f);

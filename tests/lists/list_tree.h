@@ -32,12 +32,7 @@ struct ListFood {
 // A food whose first nutrients are given per 100 g, each available (level 1).
 inline ListFood food(std::uint16_t id, std::uint16_t category, std::string name, float gramsPerServing,
                      std::vector<float> values, std::string measure = "1 cup") {
-    ListFood f;
-    f.id = id;
-    f.category = category;
-    f.name = std::move(name);
-    f.measure = std::move(measure);
-    f.gramsPerServing = gramsPerServing;
+    ListFood f{id, category, std::move(name), std::move(measure), gramsPerServing, {}};
     for (std::size_t n = 0; n < values.size(); ++n) f.record.setValue(int(n), values[n]);
     for (int n = 0; n < kNutrientCount; ++n) f.record.setLevel(n, 1);
     return f;
