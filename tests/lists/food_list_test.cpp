@@ -30,6 +30,7 @@ TEST_F(FoodListTest, EmptyListShowsPlaceholdersAndEveryTotalAvailable) {
     EXPECT_EQ(list.currentLineText(kUnitGrams), "No  Food  Items");
     EXPECT_EQ(list.currentServingLine(), "1 serving = 000 calories = 000 grams");
     EXPECT_EQ(list.currentAmountText(kUnitGrams), "No Serving Chosen");
+    EXPECT_EQ(list.pctFat() + list.pctProtein() + list.pctCarbohydrate(), 0); // no calories: no division by zero
 }
 
 TEST_F(FoodListTest, AddingReadsTheRecordAndAnswersTheListingLine) {
