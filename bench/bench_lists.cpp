@@ -13,6 +13,7 @@
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
+#include "tests/support/quiet_platform.h"
 #include "core/short_food.h"
 #include "lists/food_list.h"
 
@@ -22,20 +23,7 @@ using namespace korva;
 
 constexpr int kItems = 50;
 
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const std::string&, const std::string&, MsgButtons) override { return MsgAnswer::ok; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> textEntry(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    LocalDateTime now() override { return {}; }
-    ScreenSize screenSize() override { return {}; }
-    void openHelp(int) override {}
-};
+using test::QuietPlatform;
 
 // A data base of 50 foods, one per item, in a folder of its own.
 struct Fixture {

@@ -14,6 +14,7 @@
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
+#include "tests/support/quiet_platform.h"
 #include "core/short_food.h"
 #include "lists/food_list.h"
 
@@ -21,20 +22,7 @@ namespace {
 
 using namespace korva;
 
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const std::string&, const std::string&, MsgButtons) override { return MsgAnswer::ok; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> textEntry(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    LocalDateTime now() override { return {}; }
-    ScreenSize screenSize() override { return {}; }
-    void openHelp(int) override {}
-};
+using test::QuietPlatform;
 
 struct World {
     DataPaths paths;
