@@ -1,39 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
-
+#include "lists/food_item.h"
 #include "tools/serving_measure.h"
 
 namespace korva::importer {
 namespace {
 
-// How the food-units display reads a household measure back: the number
-// before the first letter, a fraction as "whole num/den".
-double readBackAmount(const std::string& d) {
-    std::string number;
-    for (char c : d) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) break;
-        if ((c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '.' || c == '/') number.push_back(c);
-    }
-    const auto slash = number.find('/');
-    if (slash == std::string::npos) return std::atof(number.c_str());
-    const auto blank = number.find_first_of(" -");
-    int whole = 0, num = 0, den = 0;
-    std::size_t from = 0;
-    if (blank != std::string::npos && blank < slash) {
-        whole = std::atoi(number.substr(0, blank).c_str());
-        from = blank + 1;
-    }
-    num = std::atoi(number.substr(from, slash - from).c_str());
-    den = std::atoi(number.substr(slash + 1).c_str());
-    return den ? whole + double(num) / den : 0;
-}
-
-TEST(ServingAmount, WholeNumbersAndSimpleFractionsOnly) {
+TEST(ServingAmount, FractionsWhereShortElseDecimals) {
     const std::pair<double, const char*> cases[] = {
-        {1, "1"},     {3, "3"},         {0.5, "1/2"},     {0.333, "1/3"},  {0.667, "2/3"},
-        {1.5, "1 1/2"}, {2.25, "2 1/4"}, {0.125, "1/8"},  {0.6, nullptr},  {0, nullptr}, {-1, nullptr},
+        {1, "1"},       {3, "3"},          {0.5, "1/2"},  {0.333, "1/3"}, {0.67, "2/3"},   {0.167, "1/6"},
+        {1.5, "1 1/2"}, {2.25, "2 1/4"},   {0.125, "1/8"}, {0.6, "0.6"},  {3.527, "3.53"}, {0, nullptr},
+        {-1, nullptr},  {20000, nullptr},
     };
     for (const auto& [amount, text] : cases) {
         if (text)
@@ -43,47 +20,82 @@ TEST(ServingAmount, WholeNumbersAndSimpleFractionsOnly) {
     }
 }
 
-TEST(ServingUnit, KeepsTheShortPlainWord) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"cup, chopped", "cup"}, {"large (2-1/4\" dia)", "large"}, {"pat (1\" sq, 1/3\" high)", "pat"},
-        {"fl oz", "fl oz"},      {"NLEA serving", "serving"},      {"3\" piece", nullptr},
-        {"", nullptr},
+TEST(MeasureText, OneWayToSayEveryMeasureInTwelveCharacters) {
+    struct Case {
+        double amount;
+        const char* description;
+        const char* text;
     };
-    for (const auto& [measure, word] : cases) {
-        if (word)
-            EXPECT_EQ(unitWord(measure).value_or("?"), word) << measure;
-        else
-            EXPECT_FALSE(unitWord(measure)) << measure;
+    const Case cases[] = {
+        {1, "cup, chopped", "1 cup, chop."},
+        {1, "cup chopped", "1 cup, chop."},
+        {1, "cup, diced", "1 cup, diced"},
+        {2, "cup, slices", "2 cups, sl."},
+        {1, "cup, chopped or diced", "1 cup, chop."},
+        {1, "cup (1 NLEA serving)", "1 cup"},
+        {1, "tablespoon", "1 tbsp"},
+        {2, "patty", "2 patties"},
+        {3, "oz", "3 oz"},
+        {1, "NLEA serving", "1 serving"},
+        {1.5, "container (6 oz)", "1 1/2 cont."},
+        {1, "large (2-1/4\" dia)", "1 large"},
+        {1, "small bagel", "1 bagel, sm"},
+        {1, "slice, medium", "1 slice, med"},
+        {1, "breast, bone and skin removed", "1 breast"},
+        {1, "jar Gerber Second Food (4 oz)", "1 jar"},
+        {1, "piece, cooked, excluding refuse (yield from 1 lb raw meat with refuse)", "1 piece"},
+        {1, "3\" piece", "1 piece"},
+        {1, "6 oz container (6 oz)", "6 oz"},
+        {1, "6-8 shrimp", "6-8 shrimp"},
+        {1, "", nullptr},
+        {1, "(about 5\" long)", nullptr},
+        {1, "6-8-9 shrimp", nullptr},
+        {0, "cup", nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto text = measureText(c.amount, c.description);
+        if (!c.text) {
+            EXPECT_FALSE(text) << c.description;
+            continue;
+        }
+        EXPECT_EQ(text.value_or("?"), c.text) << c.description;
+        EXPECT_LE(text.value_or("").size(), kMaxServingText) << c.description;
     }
 }
 
-TEST(ServingChoice, FirstMeasureThatFitsWithItsWeight) {
-    std::vector<SourceMeasure> m = {
-        {1, 1, "package (10 oz), yields", 0},       // no weight
-        {2, 0.6, "cup", 120},                         // no short fraction
-        {3, 1, "extraordinarily long measure", 50},   // too long
-        {4, 1.5, "cup, sliced", 165},
-        {5, 1, "tbsp", 9},
+TEST(ServingChoice, APortionBeforeAWholeAndNothingHeavyWhenSomethingLighterExists) {
+    struct Case {
+        std::vector<SourceMeasure> measures;
+        const char* text;
+        float grams;
     };
-    Serving s = chooseServing(m);
-    EXPECT_EQ(s.text, "1 1/2 cups");
-    EXPECT_FLOAT_EQ(s.grams, 165.f);
+    const Case cases[] = {
+        {{{1, 1, "roast rump", 2874}, {2, 1, "serving (3 oz)", 85}}, "1 serving", 85},
+        {{{1, 1, "cup chopped", 91}, {2, 1, "bunch", 608}}, "1 cup, chop.", 91},
+        {{{1, 1, "head, medium", 908}, {2, 1, "leaf", 15}}, "1 leaf", 15},
+        {{{1, 1, "oz", 28.35}, {2, 3, "oz", 85}}, "3 oz", 85},
+        {{{1, 1, "unit (yield from 1 lb ready-to-cook chicken)", 146}, {2, 1, "oz", 28.35}}, "1 oz", 28.35f},
+        {{{1, 1, "unit (yield from 1 lb ready-to-cook chicken)", 146}, {2, 0.5, "chicken", 299}}, "1 unit", 146},
+        {{{1, 1, "can", 450}, {2, 1, "package", 300}}, "1 package", 300},
+        {{{1, 1, "cup", 500}}, "1 cup", 500},
+        {{{1, 1, "cup", 0}, {2, 1, "tbsp", 14.2}, {3, 1, "slice", 20}}, "1 tbsp", 14.2f},
+        {{{1, 1, "(about 5\" long)", 40}}, "100 g", 100},
+        {{}, "100 g", 100},
+    };
+    for (const Case& c : cases) {
+        const Serving s = chooseServing(c.measures);
+        EXPECT_EQ(s.text, c.text);
+        EXPECT_FLOAT_EQ(s.grams, c.grams) << c.text;
+    }
 }
 
-TEST(ServingChoice, NoUsableMeasureGivesOneHundredGrams) {
-    Serving s = chooseServing({});
-    EXPECT_EQ(s.text, "100 g");
-    EXPECT_FLOAT_EQ(s.grams, 100.f);
-    s = chooseServing({{1, 1, "3\" piece", 40}});
-    EXPECT_EQ(s.text, "100 g");
-}
-
-TEST(ServingChoice, TextsReadBackToTheirAmount) {
-    for (double amount : {1.0, 0.5, 0.25, 0.333, 1.5, 2.0, 4.0, 2.75}) {
-        Serving s = chooseServing({{1, amount, "cup", 100}});
-        ASSERT_LE(s.text.size(), kMaxServingText);
-        EXPECT_EQ(s.text.find('"'), std::string::npos);
-        EXPECT_NEAR(readBackAmount(s.text), amount, 0.002) << s.text;
+TEST(ServingChoice, TheFoodUnitsDisplayReadsBackTheAmount) {
+    for (double amount : {1.0, 0.5, 0.25, 0.333, 1.5, 2.0, 4.0, 2.75, 0.6, 3.527}) {
+        for (const char* description : {"cup", "cup, chopped", "container"}) {
+            const Serving s = chooseServing({{1, amount, description, 100}});
+            EXPECT_EQ(s.text.find('"'), std::string::npos);
+            EXPECT_NEAR(parseHouseholdMeasure(s.text).quantity, amount, 0.006) << s.text;
+        }
     }
 }
 
