@@ -114,6 +114,7 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
         }
     }
     for (std::size_t i = 0; i < named.size(); ++i) named[i].name = best[i];
+    tellApart(named, parts);
     makeNamesDistinct(named);
     std::vector<std::string> out;
     out.reserve(named.size());

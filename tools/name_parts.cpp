@@ -298,7 +298,22 @@ void shortenLeanToFat(std::string& s) {
     s = s.substr(0, mid) + "/" + s.substr(mid + 9, s.size() - mid - 9 - 5);
 }
 
+// Cooking words said briefly only where a name would otherwise need a number.
+constexpr std::pair<std::string_view, std::string_view> kShortestForms[] = {
+    {"braised", "brsd"}, {"broiled", "brld"}, {"roasted", "rstd"},   {"simmered", "smrd"},
+    {"unheated", "unhtd"}, {"heated", "htd"}, {"pan-broil", "pan-brld"}, {"grilled", "grld"},
+    {"strained", "strnd"}, {"toddler", "tddlr"}, {"junior", "jr"},   {"beverage", "bev"},
+    {"contains", "w/"},
+};
+
 } // namespace
+
+std::string shortestForm(std::string qualifier) {
+    for (const auto& [from, to] : kShorterWhenLong) replaceWords(qualifier, from, to);
+    shortenLeanToFat(qualifier);
+    for (const auto& [from, to] : kShortestForms) replaceWords(qualifier, from, to);
+    return qualifier;
+}
 
 bool abbreviateToFit(const std::string& head, Segments& tail) {
     auto fits = [&] { return joinHeadAndTail(head, join(tail)).size() <= kMaxFoodName; };

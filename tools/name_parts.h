@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/name_text.h"
 
@@ -20,5 +21,15 @@ NameParts prepare(std::string_view longDesc);
 
 // Shortens the qualifiers word by word until the name fits; true when it does.
 bool abbreviateToFit(const std::string& head, Segments& tail);
+
+// A qualifier as short as the rules can say it: every shortening applied,
+// then the few that are kept for foods that cannot be told apart otherwise.
+std::string shortestForm(std::string qualifier);
+
+// Names still shared by several foods of a category after the qualifiers
+// were chosen: each food takes the qualifiers that differ within its
+// group, with as many of the others as fit, when that gives a name no other
+// food of the category has.  The rest keep their shared name.
+void tellApart(std::vector<NamedFood>& named, const std::vector<NameParts>& parts);
 
 } // namespace korva::importer::naming

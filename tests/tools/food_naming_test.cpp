@@ -94,5 +94,35 @@ TEST(FoodNames, KinsfolkKeepWhatTellsThemApart) {
     EXPECT_EQ(nameFoods(foods), names);
 }
 
+TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
+    // Each group differs only in what the first choice of qualifiers left
+    // out; the names must say it in words.
+    const std::vector<std::vector<std::string>> groups = {
+        {"Pork, cured, ham and water product, slice, bone-in, separable lean only, unheated",
+         "Pork, cured, ham and water product, slice, bone-in, separable lean and fat, unheated"},
+        {"Beef, round, top round, separable lean and fat, trimmed to 0\" fat, choice, cooked, braised",
+         "Beef, round, top round, separable lean and fat, trimmed to 1/8\" fat, choice, cooked, braised"},
+        {"Babyfood, fruit, applesauce and apricots, strained", "Babyfood, fruit, applesauce and apricots, junior"},
+        {"Macaroni, protein-fortified, dry, enriched, (n x 5.70)", "Macaroni, protein-fortified, dry, enriched, (n x 6.25)"},
+        {"Pork, fresh, loin, center loin (chops), bone-in, separable lean and fat, cooked, braised",
+         "Pork, fresh, loin, center loin (roasts), bone-in, separable lean and fat, cooked, braised"},
+    };
+    for (const auto& group : groups) {
+        std::vector<FoodToName> foods;
+        for (const auto& d : group) foods.push_back({14, d});
+        const auto names = nameFoods(foods);
+        EXPECT_NE(names[0], names[1]);
+        for (const auto& n : names) {
+            EXPECT_LE(n.size(), kMaxFoodName) << n;
+            EXPECT_EQ(n.find('#'), std::string::npos) << n;
+            EXPECT_EQ(n.substr(0, 4), group[0].substr(0, 4)) << n; // the main food stays first
+        }
+    }
+    // The same description twice can only be numbered.
+    const auto twins = nameFoods({{18, "WORTHINGTON Dinner Roast, frozen, unprepared"},
+                                  {18, "WORTHINGTON Dinner Roast, frozen, unprepared"}});
+    EXPECT_EQ(twins[1], twins[0] + " #2");
+}
+
 } // namespace
 } // namespace korva::importer

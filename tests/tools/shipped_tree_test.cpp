@@ -96,7 +96,7 @@ TEST_F(ShippedTree, EveryOrdinaryCategoryHasFoodsAndNamesFit) {
         EXPECT_FALSE(e.servingText.empty()) << e.name;
         EXPECT_EQ(e.servingText.find('"'), std::string::npos) << e.servingText;
         EXPECT_GT(e.gramsPerServing, 0.f) << e.name;
-        EXPECT_TRUE(e.servingText[0] >= '1' && e.servingText[0] <= '9') << e.servingText;
+        EXPECT_TRUE(e.servingText[0] >= '0' && e.servingText[0] <= '9') << e.servingText;
     }
     for (int c = 0; c < 23; ++c) EXPECT_GT(perCategory[c], 0) << "category " << c;
     EXPECT_EQ(perCategory.count(23), 0u);
@@ -113,6 +113,29 @@ TEST_F(ShippedTree, NameSearchFindsTheEverydayFoods) {
     EXPECT_TRUE(has("chicken breast, meat only, raw", 19, "Chicken breast, meat only"));
     EXPECT_FALSE(search("cheddar").empty());
     EXPECT_FALSE(search("orange juice").empty());
+}
+
+// What a user meets first: the serving a per-serving search ranks by and
+// the name that tells a food from its kin.
+TEST_F(ShippedTree, ServingsArePortionsAndNamesAreToldApartInWords) {
+    if (!haveSource()) GTEST_SKIP() << "USDA source files not found at " << kSource;
+    const UsdaSource source = readUsdaSource(kSource);
+    ASSERT_EQ(source.foods.size(), index().size());
+    int namesEndingInANumber = 0;
+    for (const ShortFood& e : index()) {
+        const auto& measures = source.foods[std::size_t(e.id - 1)].measures; // ids rank the NDB numbers
+        double lightest = 0;
+        for (const SourceMeasure& m : measures)
+            if (m.grams > 0 && (lightest == 0 || m.grams < lightest)) lightest = m.grams;
+        if (lightest > 0) {
+            EXPECT_NE(e.servingText, "100 g") << e.name;
+        }
+        if (lightest > 0 && lightest <= 400) {
+            EXPECT_LE(e.gramsPerServing, 400.f) << e.name << ": " << e.servingText;
+        }
+        namesEndingInANumber += e.name.back() >= '0' && e.name.back() <= '9';
+    }
+    EXPECT_LE(namesEndingInANumber, 50);
 }
 
 TEST_F(ShippedTree, DefaultUserAndStateFile) {
