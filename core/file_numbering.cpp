@@ -8,6 +8,8 @@ namespace korva {
 
 namespace {
 
+constexpr int kLastFoodListNumber = 999;
+
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -54,6 +56,21 @@ int fileNumberOf(std::string_view fileName) {
     return static_cast<int>(n);
 }
 
+int foodListNumberOf(std::string_view fileName) {
+    const std::string_view base = fileName.substr(0, fileName.find('.'));
+    if (base.size() < 3 || !startsWithNoCase(base, "fl"))
+        return -1;
+    int n = 0;
+    for (char c : base.substr(2)) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
+        if (n > kLastFoodListNumber)
+            return -1;
+    }
+    return n >= 1 ? n : -1;
+}
+
 bool matchesPattern(std::string_view name, std::string_view pattern) {
     // Iterative match with one backtrack point for the last '*'.
     std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
@@ -93,7 +110,7 @@ int highestFileNumber(const std::filesystem::path& folder, std::string_view pref
 }
 
 NewFileName foodListFileName(int number) {
-    return numbered(number, 999, "fl0000.fls", 5, "... no more FoodList file names, fl0999.fls is taken, move or delete old FoodLists ...");
+    return numbered(number, kLastFoodListNumber, "fl0000.fls", 5, "... no more FoodList file names, fl0999.fls is taken, move or delete old FoodLists ...");
 }
 
 NewFileName shoppingListFileName(int number) {
@@ -113,15 +130,28 @@ NewFileName userFileName(int number) {
 }
 
 NewFileName FileNumbering::nextFoodListName() {
+    const std::filesystem::path dir = paths_->foodListDir();
     if (!scannedFoodLists_) {
-        int found = highestFileNumber(paths_->foodListDir(), "fl", "*.fls");
-        lastFoodList_ = std::max({lastFoodList_.value_or(0), found, 0});
+        int found = 0;
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (matchesPattern(name, "*.fls"))
+                found = std::max(found, foodListNumberOf(name));
+        }
+        lastFoodList_ = std::max(lastFoodList_.value_or(0), found);
         scannedFoodLists_ = true;
     }
-    NewFileName name = foodListFileName(*lastFoodList_ + 1);
-    if (name)
+    // Lists saved under numbered names since the scan hold the user's work.
+    for (;;) {
+        NewFileName name = foodListFileName(*lastFoodList_ + 1);
+        if (!name)
+            return name;
         ++*lastFoodList_;
-    return name;
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(dir / name.name, ec)))
+            return name;
+    }
 }
 
 NewFileName FileNumbering::nextShoppingListName() {
@@ -141,7 +171,7 @@ void FileNumbering::noteFoodListName(std::string_view fileName) {
     std::size_t slash = fileName.find_last_of("/\\");
     if (slash != std::string_view::npos)
         fileName.remove_prefix(slash + 1);
-    int n = fileNumberOf(fileName);
+    int n = foodListNumberOf(fileName);
     if (n > lastFoodList_.value_or(0))
         lastFoodList_ = n;
 }

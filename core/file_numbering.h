@@ -33,6 +33,12 @@ bool matchesPattern(std::string_view fileName, std::string_view pattern);
 // pattern, -1 when files match but none begins with the prefix.
 int highestFileNumber(const std::filesystem::path& folder, std::string_view prefix, std::string_view pattern);
 
+// The number of a name the FoodList numbering hands out: "fl" and nothing
+// but digits before the first dot, 1..999 ("fl0012.fls" is 12).  Any other
+// name gives -1, so "xmas2025.fls" or "fl2024-05.fls" never push the
+// numbering past its template.
+int foodListNumberOf(std::string_view fileName);
+
 // Template names for a number; refused when it does not fit.
 NewFileName foodListFileName(int number);      // "fl0000.fls", 1..999
 NewFileName shoppingListFileName(int number);  // "shop000.sls", 1..999
@@ -41,7 +47,8 @@ std::string recipeTitle(int number);           // "Recipe 001"
 NewFileName userFileName(int number);          // "user00.rda", 1..99
 
 // The per-run numbering of FoodList and shopping-list files.  Each counter is
-// found by a scan of its folder on first use, then counts up.
+// found by a scan of its folder on first use, then counts up; a FoodList
+// name whose file has appeared since the scan is stepped over.
 class FileNumbering {
 public:
     explicit FileNumbering(const DataPaths& paths) : paths_(&paths) {}
@@ -49,8 +56,8 @@ public:
     NewFileName nextFoodListName();
     // Creates the shopping-list folder when it is missing.
     NewFileName nextShoppingListName();
-    // A FoodList picked elsewhere raises the counter to its number so that no
-    // new name repeats it.
+    // A FoodList picked or saved elsewhere raises the counter to its number
+    // so that no new name repeats it; only numbered names count.
     void noteFoodListName(std::string_view fileName);
 
     std::optional<int> lastFoodListNumber() const { return lastFoodList_; }

@@ -65,6 +65,7 @@ void CFListDoc::onNewDocument(const std::string& name) {
         title_ = "RECIPE  :  " + name;
     } else {
         setFoodListTitle(withoutExtension(name));
+        freshName_ = true;
     }
     setModified(false);
     activate();
@@ -87,7 +88,9 @@ bool CFListDoc::onNewDocument() {
 bool CFListDoc::onOpenDocument(const std::filesystem::path& file) {
     if (!readFoodList(file, false)) return false;
     setFoodListTitle(withoutExtension(list_.fileName()));
-    setModified(false);
+    freshName_ = false;
+    // Dropped items leave a list that differs from its file and needs saving.
+    setModified(list_.droppedItems() != 0);
     activate();
     return true;
 }
@@ -95,7 +98,7 @@ bool CFListDoc::onOpenDocument(const std::filesystem::path& file) {
 bool CFListDoc::onOpenRecipe(const std::filesystem::path& file) {
     if (!openRecipe(file)) return false;
     title_ = "RECIPE  :  " + list_.recipeName();
-    setModified(false);
+    setModified(list_.droppedItems() != 0);
     activate();
     return true;
 }
@@ -124,10 +127,24 @@ bool CFListDoc::writeTo(const std::filesystem::path& file) {
         list_.setPath(previous);
         return false;
     }
+    freshName_ = false;
     return true;
 }
 
-bool CFListDoc::onSaveFoodList() {
+bool CFListDoc::claimFreshName() {
+    std::error_code ec;
+    if (!freshName_ || !std::filesystem::exists(std::filesystem::symlink_status(pathName(), ec))) return true;
+    const NewFileName name = db_.nextFoodListName();
+    if (!name) {
+        platform_.message(name.refusal);
+        return false;
+    }
+    list_.setPath(name.name);
+    setFoodListTitle(withoutExtension(name.name));
+    return true;
+}
+
+bool CFListDoc::saveFoodList() {
     if (isRecipe_) {
         platform_.message(docmsg::kUseRecipeMenu);
         return false;
@@ -140,8 +157,13 @@ bool CFListDoc::onSaveFoodList() {
         platform_.message(docmsg::kNoFoodItems);
         return false;
     }
-    if (!writeTo(pathName())) return false;
+    if (!claimFreshName() || !writeTo(pathName())) return false;
     setModified(false);
+    return true;
+}
+
+bool CFListDoc::onSaveFoodList() {
+    if (!saveFoodList()) return false;
     platform_.messageBox(docmsg::kSaved, docmsg::kSavedCaption, MsgButtons::ok);
     return true;
 }
@@ -164,6 +186,7 @@ bool CFListDoc::onSaveFoodListAs() {
     const std::optional<std::filesystem::path> chosen = platform_.chooseSaveFile(request);
     if (!chosen) return false;
     if (!writeTo(*chosen)) return false;
+    db_.numbering().noteFoodListName(list_.fileName());
     title_ = "FOOD  LIST  : " + list_.fileName();
     setModified(false);
     return true;
@@ -285,10 +308,7 @@ bool CFListDoc::canClose() {
                                     MsgButtons::yesNo) == MsgAnswer::yes;
     }
     switch (platform_.messageBox("Save changes to " + title_ + " ?", kAppTitle, MsgButtons::yesNoCancel)) {
-    case MsgAnswer::yes:
-        if (!writeTo(pathName())) return false;
-        setModified(false);
-        return true;
+    case MsgAnswer::yes: return saveFoodList();
     case MsgAnswer::no: return true;
     default: return false;
     }

@@ -78,14 +78,21 @@ public:
     bool checkViewOneNutrient() const;
     // Close of the Recipe menu: true when the document is to close.
     bool onRecipeClose();
-    // The prompt when a window closes: true when it may close.  A modified
-    // food list asks whether to save it first.
+    // The prompt when a window closes or the program ends: true when it may
+    // close.  A modified food list asks whether to save it first; Yes saves
+    // under the rules of Save, and a save they refuse keeps it open.
     bool canClose();
 
 private:
     void setFoodListTitle(const std::string& nameWithoutExtension);
     std::filesystem::path documentDirectory() const;
     bool writeTo(const std::filesystem::path& file);
+    // The rules and the write of Save, without its confirmation box.
+    bool saveFoodList();
+    // A list that was never written must not replace a file that took its
+    // name meanwhile: it moves on to the next free name.  False, with the
+    // reason shown, when there is none.
+    bool claimFreshName();
 
     FoodDataBase& db_;
     Platform& platform_;
@@ -95,6 +102,9 @@ private:
     std::string title_;
     std::uint64_t savedRevision_ = 0;
     bool forcedModified_ = false;
+    // The path is a name handed out for a new list, not a file this
+    // document has read or written.
+    bool freshName_ = false;
 };
 
 // The document's messages.

@@ -22,6 +22,8 @@ std::string_view unitLabel(int unit) {
     }
 }
 
+bool servingsInRange(float servings) { return servings > 0.0f && servings <= kMaxItemServings; }
+
 bool FoodItem::attach(const ShortFood& entry, const FoodDataBase& db) {
     NutrientRecord record;
     if (!db.readFoodRecord(entry, record)) return false;
@@ -45,25 +47,29 @@ float FoodItem::calories() const {
 }
 
 bool FoodItem::setAmount(float value, std::uint16_t unit) {
+    float servings = servings_;
     switch (unit) {
     case kUnitGrams:
         // A food without a weight per serving cannot take grams; dividing
         // would store an infinite amount in the list file.
         if (!(gramsPerServing_ > 0.0f)) return false;
-        servings_ = value / gramsPerServing_;
+        servings = value / gramsPerServing_;
         break;
     case kUnitCalories: {
         const float perServing = caloriesPer100g() * gramsPerServing_ / 100.0f;
         if (!(perServing > 0.0f)) return false; // water, tea: no calories to count
-        servings_ = value / perServing;
+        servings = value / perServing;
         break;
     }
     case kUnitServings:
-        servings_ = value;
+        servings = value;
         break;
     default:
         break;
     }
+    // The list file reader refuses what this would let in.
+    if (!servingsInRange(servings)) return false;
+    servings_ = servings;
     entryUnit_ = unit;
     return true;
 }
@@ -117,8 +123,13 @@ void FoodItem::Serialize(Archive& ar) {
     ar.io(entryUnit_);
     ar.io(displayUnit_);
     ar.io(servings_);
+    if (!ar.isLoading()) return;
+    // Amounts and units outside what the program can enter are damage, and
+    // would show as "nan serving(s)" or spoil the totals of a merge.
+    if (entryUnit_ >= kDisplayUnitCount || displayUnit_ >= kDisplayUnitCount || !servingsInRange(servings_))
+        throw ArchiveError(ArchiveError::badIndex);
     // A stored item is only an id until the reader finds its food.
-    if (ar.isLoading()) found_ = false;
+    found_ = false;
 }
 
 namespace {

@@ -33,6 +33,13 @@ inline constexpr float kServingStep = 0.1f;
 inline constexpr double kMinSteppedServings = 0.1;
 inline constexpr float kMaxSteppedServings = 200.0f;
 
+// Every amount an item holds, typed or read from a file, is a positive
+// number of servings up to this.  Typed amounts stay within it (10000 ounces
+// of the lightest shipped serving is 1.4 million); anything above is damage,
+// and would overflow the whole-calorie texts.
+inline constexpr float kMaxItemServings = 1.0e7f;
+bool servingsInRange(float servings);
+
 // One food of the data base with an amount, always held in servings.  The
 // item keeps copies of what it needs from the food's index entry (name,
 // household measure, grams per serving, category) and the food's full record,
@@ -71,7 +78,8 @@ public:
     // The unit becomes the entry unit.  Grams and calories are converted to
     // servings; units 3 and 4 change only the entry unit.  False, with the
     // amount unchanged, when the food gives no way to convert (no weight per
-    // serving, or no calories for an amount in calories).
+    // serving, or no calories for an amount in calories) or when the result
+    // lies outside servingsInRange.
     bool setAmount(float value, std::uint16_t unit);
     void setServings(float s) { servings_ = s; }
     // One step of 0.1 servings, kept within 0.1 .. 200.
@@ -92,6 +100,7 @@ public:
     std::string foodUnitsText() const;
 
     // Word food id, word entry unit, word display unit, f32 servings.
+    // Loading refuses (badIndex) units outside 0..4 and servings out of range.
     void Serialize(Archive& ar) override;
     std::string_view className() const override { return kClassName; }
 

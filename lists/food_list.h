@@ -151,7 +151,8 @@ public:
     // ---- Files ------------------------------------------------------------
     // Reads a file of the list's own kind.  On any damage the message is
     // shown, the list is left exactly as it was and the answer is -1.  A
-    // merge appends the file's items after the list's own.
+    // merge appends the file's items after the list's own.  The file's
+    // stored totals stand unless items were dropped (droppedItems).
     int readFile(const std::filesystem::path& file, bool merge, Platform& platform);
     // The same over the bytes of a file already in memory; `source` is the
     // path the list then records.
@@ -175,6 +176,9 @@ public:
     std::string_view className() const override { return kClassName; }
 
     bool merging() const { return merging_; }
+    // Items the last read dropped because the data base no longer knows
+    // their food.
+    std::size_t droppedItems() const { return droppedItems_; }
 
 private:
     void touch() { ++revision_; }
@@ -203,6 +207,7 @@ private:
     std::vector<std::string> instructions_;
     bool hasRecipeEntry_ = false;
     bool merging_ = false;
+    std::size_t droppedItems_ = 0;
     std::uint64_t revision_ = 0;
 };
 

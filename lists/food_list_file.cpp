@@ -109,6 +109,7 @@ void FoodList::adoptItems(const FoodList& loaded, Platform& platform) {
         const ShortFood* entry = db_ ? db_->findEntryById(stored.foodId()) : nullptr;
         if (!entry) {
             platform.message(listmsg::kItemNotFound);
+            ++droppedItems_;
             continue;
         }
         // An unreadable record leaves the item in the list (so saving keeps
@@ -138,6 +139,7 @@ int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::
     if (outcome != kReadOk) return outcome;
 
     merging_ = merge;
+    droppedItems_ = 0;
     std::string date = loaded.date_.empty() ? listDateText(platform.now()) : loaded.date_;
     if (merge) {
         date_ = std::move(date);
@@ -148,9 +150,14 @@ int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::
         resetTotals();
         adoptItems(loaded, platform);
         // The stored totals stand until the list next changes; the weight
-        // and the calorie split are those of the items found.
-        totals_.values = loaded.totals_.values;
-        totals_.levels = loaded.totals_.levels;
+        // and the calorie split are those of the items found.  Totals that
+        // still count a dropped food would disagree with both.
+        if (droppedItems_ == 0) {
+            totals_.values = loaded.totals_.values;
+            totals_.levels = loaded.totals_.levels;
+        } else {
+            recomputeTotals();
+        }
         totals_.id = isRecipe() ? loaded.totals_.id : 0;
         date_ = std::move(date);
         servingDescription_ = loaded.servingDescription_;

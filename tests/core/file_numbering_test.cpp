@@ -55,15 +55,20 @@ TEST(FileNumbering, TemplatesAndTheirLimits) {
 TEST(FileNumbering, FoodListNamesFollowTheFolderThenCountUp) {
     TempRoot tree;
     DataPaths paths = tree.paths();
-    touch(paths.foodListDir() / "fl0005.fls");
-    touch(paths.foodListDir() / "lunch.fls");
+    // Only names the numbering itself hands out count; dated or long numbers
+    // would otherwise push it past fl0999 and refuse every new list.
+    for (const char* name : {"fl0005.fls", "lunch.fls", "xmas2025.fls", "2024-05-12.fls", "flan2024.fls",
+                             "fl12a3.fls", "fl1000.fls", "fl0009.txt"})
+        touch(paths.foodListDir() / name);
     FileNumbering numbering(paths);
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0006.fls");
     touch(paths.foodListDir() / "fl0050.fls");  // scanned once per run only
-    EXPECT_EQ(numbering.nextFoodListName().name, "fl0007.fls");
+    touch(paths.foodListDir() / "fl0007.fls");  // but a taken name is stepped over
+    EXPECT_EQ(numbering.nextFoodListName().name, "fl0008.fls");
     numbering.noteFoodListName("C:\\old\\fl0020.fls");
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0021.fls");
-    numbering.noteFoodListName("fl0003.fls");  // lower: no change
+    for (const char* ignored : {"fl0003.fls", "xmas2025.fls", "/home/x/2024-05-12.fls", "fl2000.fls"})
+        numbering.noteFoodListName(ignored);
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0022.fls");
 }
 

@@ -131,6 +131,29 @@ TEST_F(FListDocTest, SaveAsWritesEvenWhenUnchangedAndTakesTheNewName) {
     EXPECT_EQ(doc->pathName(), target);
 }
 
+TEST_F(FListDocTest, ANeverSavedListNeverReplacesAFileItDidNotRead) {
+    auto first = newFoodList();
+    ASSERT_EQ(first->list().path(), "fl0001.fls");
+    ASSERT_TRUE(first->list().addFood(tree.entry(101), kUnitServings));
+    platform.answerFile(tree.listFile("fl0002.fls"));
+    ASSERT_TRUE(first->onSaveFoodListAs());
+    auto second = newFoodList();
+    EXPECT_EQ(second->list().path(), "fl0003.fls");
+
+    // The name was taken after it was given: Save moves on to a free one.
+    const std::filesystem::path taken = savedList("fl0003.fls", {102});
+    const std::vector<std::uint8_t> before = test::fileBytes(taken);
+    ASSERT_TRUE(second->list().addFood(tree.entry(101), kUnitServings));
+    ASSERT_TRUE(second->onSaveFoodList());
+    EXPECT_EQ(test::fileBytes(taken), before);
+    EXPECT_EQ(second->title(), "FOODLIST  :  fl0004");
+    EXPECT_TRUE(std::filesystem::exists(tree.listFile("fl0004.fls")));
+    // Once written, the list saves over its own file.
+    second->list().stepCurrentAmount(true);
+    ASSERT_TRUE(second->onSaveFoodList());
+    EXPECT_EQ(second->pathName(), tree.listFile("fl0004.fls"));
+}
+
 TEST_F(FListDocTest, CommandsOfTheOtherKindAndNutrientViewsOfAnEmptyListAreRefused) {
     auto recipe = newRecipe();
     ASSERT_TRUE(recipe->list().addFood(tree.entry(101), kUnitServings));
@@ -187,6 +210,16 @@ TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
     EXPECT_EQ(platform.messageTexts(),
               (Texts{"... ERROR ... FOOD LIST file not found ...", "... input file is not in FOOD LIST format ...",
                      "... ERROR ... RECIPE file not found ..."}));
+
+    // A list that lost a food on opening differs from its file: it can be saved.
+    FoodList old(&tree.db, "01/02/99");
+    ASSERT_TRUE(old.addFood(tree.entry(101), kUnitServings));
+    old.append(FoodItem(999));
+    ASSERT_TRUE(old.writeFile(tree.listFile("old.fls"), platform));
+    CFListDoc dropped(tree.db, platform, active, false);
+    ASSERT_TRUE(dropped.onOpenDocument(tree.listFile("old.fls")));
+    EXPECT_TRUE(dropped.isModified());
+    EXPECT_TRUE(dropped.onSaveFoodList());
 }
 
 TEST_F(FListDocTest, RecipeNeedsADescriptionAndAtLeastATenthOfAServing) {
@@ -280,6 +313,15 @@ TEST_F(FListDocTest, ClosingAModifiedDocumentAsks) {
     EXPECT_FALSE(doc->isModified());
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0].buttons, MsgButtons::yesNoCancel);
+
+    // Yes saves under the rules of Save: a cleared list is not written.
+    const std::vector<std::uint8_t> saved = test::fileBytes(doc->pathName());
+    doc->list().clear();
+    platform.answer(MsgAnswer::yes);
+    EXPECT_FALSE(doc->canClose());
+    EXPECT_EQ(platform.messageTexts().back(), "... can't save, no FOOD ITEMS in FOOD LIST ...");
+    EXPECT_EQ(test::fileBytes(doc->pathName()), saved);
+    ASSERT_TRUE(doc->list().addFood(tree.entry(101), kUnitServings));
 
     // A save that fails keeps the window open.
     doc->list().stepCurrentAmount(true);

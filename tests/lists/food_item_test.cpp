@@ -45,6 +45,10 @@ TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
     EXPECT_FALSE(weightless.setAmount(100, kUnitGrams));
     EXPECT_FLOAT_EQ(weightless.servings(), 1.0f);
     EXPECT_EQ(weightless.entryUnit(), kUnitServings);
+    // Nor can an amount become more servings than a list file may hold.
+    FoodItem feather = makeItem(100, 0.0002f);
+    EXPECT_FALSE(feather.setAmount(10000, kUnitGrams));
+    EXPECT_FLOAT_EQ(feather.servings(), 1.0f);
 }
 
 TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {

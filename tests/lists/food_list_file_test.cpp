@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "lists/food_list.h"
 #include "tests/lists/list_tree.h"
@@ -160,6 +161,7 @@ TEST_F(ListFileTest, DamagedFilesAreReportedAndChangeNothing) {
         std::vector<std::uint8_t> bytes;
         bool asRecipe;
         std::string message;
+        bool alsoMerged = false;
     };
     std::vector<Case> cases;
     for (std::size_t cut = 0; cut < fls.size(); ++cut)
@@ -179,6 +181,17 @@ TEST_F(ListFileTest, DamagedFilesAreReportedAndChangeNothing) {
     mixed[20] = 1;
     cases.push_back({"list mark, recipe type", mixed, false, notList});
     cases.push_back({"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, false, notList});
+    // Amounts and units no entry could make.
+    for (float servings : {-3.0f, 0.0f, std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
+        std::vector<std::uint8_t> b = fls;
+        std::memcpy(b.data() + 28, &servings, 4);
+        cases.push_back({"servings " + std::to_string(servings), b, false, notList, true});
+    }
+    for (std::size_t unitAt : {24, 36}) {
+        std::vector<std::uint8_t> b = fls;
+        b[unitAt] = 5;
+        cases.push_back({"unit 5 at " + std::to_string(unitAt), b, false, notList, true});
+    }
 
     const std::filesystem::path p = tree.listFile("bad.fls");
     for (const Case& c : cases) {
@@ -189,14 +202,17 @@ TEST_F(ListFileTest, DamagedFilesAreReportedAndChangeNothing) {
         ASSERT_TRUE(open.addFood(tree.entry(101), kUnitServings));
         const std::uint64_t rev = open.revision();
         const NutrientRecord totals = open.totals();
-        platform.messages.clear();
 
-        EXPECT_EQ(open.readFile(p, false, platform), kReadFormatError);
-        EXPECT_EQ(platform.messageTexts(), Texts{c.message});
-        EXPECT_EQ(open.revision(), rev);
-        EXPECT_EQ(open.itemCount(), 1u);
-        EXPECT_EQ(open.totals(), totals);
-        EXPECT_EQ(open.path(), "");
+        for (bool merge : {false, true}) {
+            if (merge && !c.alsoMerged) continue;
+            EXPECT_EQ(open.readFile(p, merge, platform), kReadFormatError);
+            EXPECT_EQ(platform.messageTexts(), Texts{c.message});
+            EXPECT_EQ(open.revision(), rev);
+            EXPECT_EQ(open.itemCount(), 1u);
+            EXPECT_EQ(open.totals(), totals);
+            EXPECT_EQ(open.path(), "");
+            platform.messages.clear();
+        }
     }
 
     FoodList l(&tree.db);
@@ -218,6 +234,19 @@ TEST_F(ListFileTest, UnknownFoodsAreDroppedOneMessageEach) {
     ASSERT_EQ(back.itemCount(), 2u);
     EXPECT_EQ(back.item(0).foodId(), 101);
     EXPECT_EQ(back.item(1).foodId(), 102);
+
+    // Stored totals that still count a dropped food give way to those of
+    // the foods found.
+    std::vector<std::uint8_t> b = test::fileBytes(saved(twoItems(), "two.fls"));
+    b[32] = 0xE7; // Apple's id becomes 999
+    b[33] = 0x03;
+    test::writeBytes(tree.listFile("apple-gone.fls"), b);
+    ASSERT_EQ(back.readFile(tree.listFile("apple-gone.fls"), false, platform), kReadOk);
+    FoodList milk(&tree.db);
+    ASSERT_TRUE(milk.addFood(tree.entry(101), kUnitServings));
+    ASSERT_TRUE(milk.setCurrentAmount(488, kUnitGrams));
+    EXPECT_EQ(back.totals(), milk.totals());
+    EXPECT_EQ(back.pctFat(), milk.pctFat());
 
     FoodList none(&tree.db, "01/02/99");
     none.append(FoodItem(999));
