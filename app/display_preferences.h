@@ -22,6 +22,15 @@ inline constexpr const char* kAdjustedScaleFile = "xyfile.bft";
 inline constexpr float kLowestFactor = 0.799f;
 inline constexpr float kHighestFactor = 1.201f;
 
+// The program's own dialogs are light grey with black text.
+struct RgbColor {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+inline constexpr RgbColor kDialogBackground{192, 192, 192};
+inline constexpr RgbColor kDialogText{0, 0, 0};
+
 struct DesignRect {
     int left = 0;
     int top = 0;

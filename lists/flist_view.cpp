@@ -200,6 +200,9 @@ void CFLView::enterTypedAmount() {
         return;
     }
     std::uint16_t unit = entryUnit_;
+    // Whether taken or refused, the amount shown is selected, so the next
+    // figure typed replaces it instead of running on after it.
+    focus_ = Focus::amount;
     if (!list().enterTypedAmount(amountText_, unit, platform())) {
         refreshAmountText();
         return;

@@ -15,6 +15,8 @@ class MatDialog {
 public:
     static constexpr const char* kCaption = "MATCHING  FOODS";
     static constexpr const char* kPrompt = "To add a food to your food list, select the food :";
+    static constexpr const char* kOk = "&OK";
+    static constexpr const char* kCancel = "Cancel";
 
     // `matches` are index positions; their names are taken from the data base.
     MatDialog(const FoodDataBase& db, std::vector<std::size_t> matches, std::string typedName);

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,10 +26,12 @@ constexpr std::array<const char*, CFLView::kTotalsLines> kTotalsNames = {
     "totalCalories", "totalProtein", "totalFat", "totalCarbohydrate", "totalFiber",
     "totalCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"};
 
+// A focused button takes Enter for itself, as buttons do in a dialog; from
+// every other control Enter goes to the form (keyPressEvent).
 QPushButton* makeButton(const char* caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(qtext(caption), parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -37,6 +40,17 @@ QComboBox* makeCombo(const std::vector<std::string>& labels, const char* name, Q
     c->setObjectName(name);
     for (const auto& l : labels) c->addItem(qtext(l));
     return c;
+}
+
+// Holding an arrow key repeats presses and releases; only the last release
+// ends the scrolling.
+bool endsScrolling(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusOut: return true;
+    case QEvent::KeyRelease: return !static_cast<const QKeyEvent*>(event)->isAutoRepeat();
+    default: return false;
+    }
 }
 
 } // namespace
@@ -67,6 +81,9 @@ void FListViewWidget::build() {
     scroll_->setValue(0);
     // Right steps up, left steps down, from the keyboard as from the arrows.
     scroll_->setInvertedControls(false);
+    // In the tab order, so the arrow keys can step; a click on an arrow
+    // leaves the focus where it was.
+    scroll_->setFocusPolicy(Qt::TabFocus);
     scroll_->setFixedWidth(fontMetrics().averageCharWidth() * 8);
     scroll_->installEventFilter(this);
     addFromCategories_ = makeButton(CFLView::kAddFromCategories, "addFromCategoriesButton", this);
@@ -131,12 +148,6 @@ void FListViewWidget::build() {
 void FListViewWidget::connectControls() {
     connect(foodName_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onFoodNameEdited(latin1(t)); });
     connect(amount_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onAmountEdited(latin1(t)); });
-    for (QLineEdit* edit : {foodName_, amount_}) {
-        connect(edit, &QLineEdit::returnPressed, this, [this] {
-            view_.onEnter(false);
-            after();
-        });
-    }
     connect(help_, &QPushButton::clicked, this, [this] {
         view_.onEnter(true);
         after();
@@ -161,8 +172,6 @@ void FListViewWidget::connectControls() {
         if (value == 0) return;
         const QSignalBlocker block(scroll_);
         scroll_->setValue(0);
-    // Right steps up, left steps down, from the keyboard as from the arrows.
-    scroll_->setInvertedControls(false);
     });
     connect(displayUnit_, &QComboBox::activated, this, [this](int unit) {
         view_.onDisplayUnitChosen(unit);
@@ -186,10 +195,20 @@ void FListViewWidget::connectControls() {
     });
 }
 
+// Enter that no control took for itself (the edits, the item list, the
+// drop-down lists and the scroll bar let it pass) is the form's default
+// button's: HELP, which searches or takes a typed amount first.
+void FListViewWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    view_.onEnter(help_->hasFocus());
+    after();
+}
+
 bool FListViewWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scroll_ && scrollPending_ &&
-        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease ||
-         event->type() == QEvent::FocusOut)) {
+    if (watched == scroll_ && scrollPending_ && endsScrolling(event)) {
         scrollPending_ = false;
         view_.onScrollEnd();
         after();

@@ -1,27 +1,26 @@
 #pragma once
 
-#include <QDialog>
-
-class QListWidget;
-class QPushButton;
+#include "ui/list_choice_dialog.h"
 
 namespace korva {
 
 class MatDialog;
 
 // The face of MatDialog: the matching foods in a list, OK and Cancel.
-class MatDialogWidget : public QDialog {
+class MatDialogWidget : public ListChoiceDialog {
     Q_OBJECT
 public:
     MatDialogWidget(MatDialog& dialog, QWidget* parent = nullptr);
 
-    void reject() override;
-
 private:
-    void finishIfDone();
+    void rowSelected(int row) override;
+    void rowDoubleClicked(int row) override;
+    void okPressed() override;
+    void cancelled() override;
+    bool finished() const override;
+    bool chosen() const override;
 
     MatDialog& dialog_;
-    QListWidget* list_;
 };
 
 } // namespace korva

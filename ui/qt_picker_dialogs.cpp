@@ -7,11 +7,7 @@
 
 namespace korva {
 
-void QtPickerDialogs::run(MatDialog& dialog) {
-    MatDialogWidget face(dialog, parent_);
-    face.exec();
-    if (!dialog.finished()) dialog.onCancel();
-}
+void QtPickerDialogs::run(MatDialog& dialog) { MatDialogWidget(dialog, parent_).run(); }
 
 void QtPickerDialogs::run(CategoryFoodPicker& picker) {
     CategoryPickerWidget face(picker, parent_);

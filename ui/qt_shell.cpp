@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "ui/dialog_scaling.h"
+#include "ui/dialog_look.h"
 #include "ui/font_conversion.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -29,7 +29,7 @@ bool QtShell::createMainWindow() {
     // exists, so every window and dialog is made with them.
     QApplication::setFont(toQFont(prefs.screenFont(), QApplication::font()));
     window_ = std::make_unique<MainWindow>(app_, platform_);
-    qApp->installEventFilter(new DialogScaler(prefs.factors(), window_.get()));
+    qApp->installEventFilter(new DialogLook(prefs.factors(), window_.get()));
     if (qtPlatform_) {
         qtPlatform_->setParentWidget(window_.get());
         qtPlatform_->setPrinter(&window_->printer());

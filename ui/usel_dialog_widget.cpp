@@ -1,76 +1,40 @@
 #include "ui/usel_dialog_widget.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/usel_dialog.h"
 #include "ui/latin1_text.h"
 
 namespace korva {
 
-USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
-    setObjectName("uselDialog");
-    setWindowTitle(qtext(USelDialog::kCaption));
-    auto* layout = new QVBoxLayout(this);
+namespace {
+constexpr int kListWidthChars = 32;
+}
 
+USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent)
+    : ListChoiceDialog({"uselDialog", USelDialog::kCaption, "userList", USelDialog::kOk, USelDialog::kCancel,
+                        kListWidthChars},
+                       dialog.rows(), dialog.selectedRow(), parent),
+      dialog_(dialog) {
     name_ = new QLineEdit(this);
-    name_->setObjectName("selectedName");
+    name_->setObjectName(QStringLiteral("selectedName"));
     name_->setReadOnly(true);
-    layout->addWidget(name_);
-
-    list_ = new QListWidget(this);
-    list_->setObjectName("userList");
-    for (const auto& row : dialog_.rows())
-        list_->addItem(qtext(row));
-    list_->setCurrentRow(dialog_.selectedRow());
-    list_->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
-    layout->addWidget(list_);
-
-    auto* ok = new QPushButton(qtext(USelDialog::kOk), this);
-    ok->setObjectName("okButton");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(qtext(USelDialog::kCancel), this);
-    cancel->setObjectName("cancelButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        dialog_.onRowSelected(row);
-        refresh();
-    });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        dialog_.onRowDoubleClicked(list_->row(item));
-        finishIfDone();
-    });
-    connect(ok, &QPushButton::clicked, this, [this] {
-        dialog_.onOk();
-        finishIfDone();
-    });
-    connect(cancel, &QPushButton::clicked, this, &USelDialogWidget::reject);
+    addAbove(name_);
     refresh();
 }
 
+void USelDialogWidget::rowSelected(int row) {
+    dialog_.onRowSelected(row);
+    refresh();
+}
+void USelDialogWidget::rowDoubleClicked(int row) { dialog_.onRowDoubleClicked(row); }
+void USelDialogWidget::okPressed() { dialog_.onOk(); }
+void USelDialogWidget::cancelled() { dialog_.onCancel(); }
+bool USelDialogWidget::finished() const { return dialog_.finished(); }
+bool USelDialogWidget::chosen() const { return dialog_.result().has_value(); }
+
 void USelDialogWidget::refresh() { name_->setText(qtext(dialog_.selectedName())); }
 
-void USelDialogWidget::reject() {
-    dialog_.onCancel();
-    QDialog::reject();
-}
-
-void USelDialogWidget::finishIfDone() {
-    if (dialog_.finished())
-        done(dialog_.result() ? QDialog::Accepted : QDialog::Rejected);
-}
-
-void QtUserDialogRunner::runUserSelection(USelDialog& dialog) {
-    USelDialogWidget widget(dialog, parent_);
-    widget.exec();
-}
+void QtUserDialogRunner::runUserSelection(USelDialog& dialog) { USelDialogWidget(dialog, parent_).run(); }
 
 } // namespace korva

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
 #include "core/user_commands.h"
+#include "ui/list_choice_dialog.h"
 
 class QLineEdit;
-class QListWidget;
 
 namespace korva {
 
@@ -13,20 +11,22 @@ class USelDialog;
 
 // The face of USelDialog: the chosen name above the list of users, OK and
 // Cancel.
-class USelDialogWidget : public QDialog {
+class USelDialogWidget : public ListChoiceDialog {
     Q_OBJECT
 public:
     USelDialogWidget(USelDialog& dialog, QWidget* parent = nullptr);
 
-    void reject() override;
-
 private:
+    void rowSelected(int row) override;
+    void rowDoubleClicked(int row) override;
+    void okPressed() override;
+    void cancelled() override;
+    bool finished() const override;
+    bool chosen() const override;
     void refresh();
-    void finishIfDone();
 
     USelDialog& dialog_;
     QLineEdit* name_;
-    QListWidget* list_;
 };
 
 // Runs the selection dialog modally over the main window.

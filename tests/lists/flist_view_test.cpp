@@ -150,8 +150,11 @@ TEST_F(FListViewTest, TypedAmountsSetTheEntryUnitOrAreRefusedAndRestored) {
 
     const std::string shown = view.amountText();
     for (const char* bad : {"0.05 serv", "20000 g", "lots"}) {
+        (void)view.takeFocusRequest();
         typeAmount(bad);
         EXPECT_EQ(view.amountText(), shown) << bad;
+        // Selected again, so the mended amount replaces it.
+        EXPECT_EQ(view.takeFocusRequest(), CFLView::Focus::amount) << bad;
     }
     EXPECT_EQ(platform.messages.size(), 3u);
     EXPECT_NEAR(servings(), 0.02f, 1e-6);

@@ -1,4 +1,4 @@
-#include "ui/dialog_scaling.h"
+#include "ui/dialog_look.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
@@ -13,20 +14,31 @@ namespace korva {
 
 namespace {
 
-const char* kScaledProperty = "korvaScaled";
+// Set once a dialog has its look, so showing it again changes nothing.
+const char* kDoneProperty = "korvaLookDone";
 
 bool isStandardDialog(QObject* o) {
     return qobject_cast<QMessageBox*>(o) || qobject_cast<QFileDialog*>(o) || qobject_cast<QFontDialog*>(o) ||
            qobject_cast<QInputDialog*>(o) || qobject_cast<QPrintDialog*>(o) || qobject_cast<QPageSetupDialog*>(o);
 }
 
+QColor toQColor(RgbColor c) { return QColor(c.red, c.green, c.blue); }
+
+void colour(QDialog* dialog) {
+    QPalette palette = dialog->palette();
+    palette.setColor(QPalette::Window, toQColor(kDialogBackground));
+    palette.setColor(QPalette::WindowText, toQColor(kDialogText));
+    dialog->setPalette(palette);
+}
+
 } // namespace
 
-bool DialogScaler::eventFilter(QObject* watched, QEvent* event) {
+bool DialogLook::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show) return false;
     auto* dialog = qobject_cast<QDialog*>(watched);
-    if (!dialog || isStandardDialog(dialog) || dialog->property(kScaledProperty).isValid()) return false;
-    dialog->setProperty(kScaledProperty, true);
+    if (!dialog || isStandardDialog(dialog) || dialog->property(kDoneProperty).isValid()) return false;
+    dialog->setProperty(kDoneProperty, true);
+    colour(dialog);
     if (factors_.x == 1.0f && factors_.y == 1.0f) return false;
 
     DisplayPreferences prefs;
