@@ -2,12 +2,12 @@
 // and 30 retired entries: the longest wait behind the "Consolidate" command.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "core/db_state.h"
 #include "core/food_data_base.h"
+#include "tests/support/temp_root.h"
 
 namespace {
 
@@ -44,12 +44,8 @@ void BM_ConsolidateShipped(benchmark::State& state) {
         state.SkipWithError("the shipped data base (data/kvdata) is not there yet");
         return;
     }
-    std::string pattern = (std::filesystem::temp_directory_path() / "korva-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::filesystem::path root = pattern;
+    const korva::test::TempRoot temp(korva::test::TempRoot::empty, "korva-bench-consolidate");
+    const std::filesystem::path root = temp.root();
     for (auto _ : state) {
         state.PauseTiming();
         korva::FoodDataBase db{korva::DataPaths(root)};
@@ -65,8 +61,6 @@ void BM_ConsolidateShipped(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(db.totalFoods());
     }
-    std::error_code ec;
-    std::filesystem::remove_all(root, ec);
 }
 BENCHMARK(BM_ConsolidateShipped)->Unit(benchmark::kMillisecond)->UseRealTime();
 

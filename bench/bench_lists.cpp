@@ -8,14 +8,12 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "tests/support/quiet_platform.h"
 #include "core/short_food.h"
 #include "lists/food_list.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/quiet_platform.h"
 
 namespace {
 
@@ -24,21 +22,20 @@ using namespace korva;
 constexpr int kItems = 50;
 
 using test::QuietPlatform;
+using test::TempRoot;
+using test::writeFoodFiles;
 
 // A data base of 50 foods, one per item, in a folder of its own.
 struct Fixture {
-    DataPaths paths;
+    TempRoot root{TempRoot::dataFolders, "korva-bench-lists"};
     FoodDataBase db;
     QuietPlatform platform;
     FoodList list{&db, "01/02/99"};
-    std::filesystem::path file;
+    std::filesystem::path file = root.paths().foodListDir() / "fifty.fls";
 
     Fixture() {
-        paths = DataPaths(std::filesystem::temp_directory_path() / ("korva-bench-lists-" + std::to_string(::getpid())));
-        std::filesystem::create_directories(paths.dataDir());
-        std::filesystem::create_directories(paths.foodListDir());
-        FoodDataBase writer(paths);
-        std::vector<std::uint8_t> records;
+        std::vector<ShortFood> entries;
+        std::vector<NutrientRecord> records;
         for (int i = 0; i < kItems; ++i) {
             ShortFood e;
             e.id = static_cast<std::uint16_t>(1000 + i);
@@ -46,29 +43,20 @@ struct Fixture {
             e.name = "Food " + std::to_string(100 + i);
             e.servingText = "1 1/2 cups";
             e.gramsPerServing = 40.0f + float(i);
-            e.recordNumber = static_cast<std::uint16_t>(i);
-            e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            entries.push_back(e);
             NutrientRecord r;
             for (int n = 0; n < kNutrientCount; ++n) {
                 r.setValue(n, float(n * 3 + i) / 7.0f);
                 r.setLevel(n, 1);
             }
-            std::uint8_t bytes[NutrientRecord::kBytes];
-            r.toBytes(bytes);
-            records.insert(records.end(), bytes, bytes + sizeof bytes);
+            records.push_back(r);
         }
-        if (!writer.saveIndex() || !writeFileAtomically(paths.foodsArc(), records)) std::abort();
-        db.setPaths(paths);
+        if (!writeFoodFiles(root.paths(), std::move(entries), std::move(records))) std::abort();
+        db.setPaths(root.paths());
         if (!db.loadIndex()) std::abort();
         for (const ShortFood& e : db.entries())
             if (!list.addFood(e, kUnitServings)) std::abort();
-        file = paths.foodListDir() / "fifty.fls";
         if (!list.writeFile(file, platform)) std::abort();
-    }
-    ~Fixture() {
-        std::error_code ec;
-        std::filesystem::remove_all(paths.root, ec);
     }
 };
 

@@ -8,33 +8,30 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "archive/archive.h"
-#include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "tests/support/quiet_platform.h"
 #include "core/short_food.h"
 #include "lists/food_list.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/quiet_platform.h"
 
 namespace {
 
 using namespace korva;
 
 using test::QuietPlatform;
+using test::TempRoot;
+using test::writeFoodFiles;
 
 struct World {
-    DataPaths paths;
+    TempRoot root{TempRoot::dataFolders, "korva-fuzz-lists"};
     FoodDataBase db;
     QuietPlatform platform;
 
     World() {
-        paths = DataPaths(std::filesystem::temp_directory_path() / ("korva-fuzz-lists-" + std::to_string(::getpid())));
-        std::filesystem::create_directories(paths.dataDir());
-        std::filesystem::create_directories(paths.foodListDir());
-        FoodDataBase writer(paths);
-        std::vector<std::uint8_t> records;
+        std::vector<ShortFood> entries;
+        std::vector<NutrientRecord> records;
         const char* measures[] = {"1 1/2 cups", "4\" piece", "1/0 oz"};
         for (std::uint16_t i = 0; i < 3; ++i) {
             ShortFood e;
@@ -43,25 +40,17 @@ struct World {
             e.name = "Food " + std::to_string(i);
             e.servingText = measures[i];
             e.gramsPerServing = i == 2 ? 0.0f : 50.0f * (i + 1);
-            e.recordNumber = i;
-            e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            entries.push_back(e);
             NutrientRecord r;
             for (int n = 0; n < kNutrientCount; ++n) {
                 r.setValue(n, float(n + i));
                 r.setLevel(n, (n + i) % 3);
             }
-            std::uint8_t bytes[NutrientRecord::kBytes];
-            r.toBytes(bytes);
-            records.insert(records.end(), bytes, bytes + sizeof bytes);
+            records.push_back(r);
         }
-        if (!writer.saveIndex() || !writeFileAtomically(paths.foodsArc(), records)) std::abort();
-        db.setPaths(paths);
+        if (!writeFoodFiles(root.paths(), std::move(entries), std::move(records))) std::abort();
+        db.setPaths(root.paths());
         if (!db.loadIndex()) std::abort();
-    }
-    ~World() {
-        std::error_code ec;
-        std::filesystem::remove_all(paths.root, ec);
     }
 };
 

@@ -43,7 +43,6 @@ protected:
         prefs.load(dir, platform);
         return prefs;
     }
-    ScriptedPlatform platform;
 };
 
 TEST_F(DisplayPreferencesTest, ScreenWidthDecidesFactorsAndDefaultFonts) {

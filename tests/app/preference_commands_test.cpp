@@ -36,7 +36,6 @@ protected:
         return c;
     }
 
-    ScriptedPlatform platform;
     DisplayPreferences prefs;
     std::unique_ptr<PreferenceCommands> commands;
 };

@@ -42,7 +42,7 @@ std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> snapshot(co
     return out;
 }
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         test::writeShippedDataBase(tree.paths(), 40);
@@ -80,7 +80,6 @@ protected:
     }
 
     test::TempRoot tree;
-    ScriptedPlatform platform;
     FoodDataBase db;
     KorvaApp app{db, platform};
     RecordingShell shell;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -14,32 +13,10 @@
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/temp_root.h"
 
 namespace korva::test {
-
-class TempRoot {
-public:
-    TempRoot() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "korva-state-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
-        for (const char* d : {"kvdata", "kvuser", "kvflist", "kvrecipe"})
-            std::filesystem::create_directories(root_ / d);
-    }
-    ~TempRoot() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    TempRoot(const TempRoot&) = delete;
-    TempRoot& operator=(const TempRoot&) = delete;
-
-    const std::filesystem::path& root() const { return root_; }
-    DataPaths paths() const { return DataPaths(root_); }
-
-private:
-    std::filesystem::path root_;
-};
 
 // A record that tells its food apart from every other.
 inline NutrientRecord recordFor(std::uint16_t id, std::uint16_t category) {
@@ -52,17 +29,10 @@ inline NutrientRecord recordFor(std::uint16_t id, std::uint16_t category) {
     return r;
 }
 
-inline std::vector<std::uint8_t> recordBytes(const std::vector<NutrientRecord>& records) {
-    std::vector<std::uint8_t> out(records.size() * NutrientRecord::kBytes);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].toBytes(out.data() + i * NutrientRecord::kBytes);
-    return out;
-}
-
 // A consolidated data base of `n` shipped foods spread over the categories,
 // written as index.ser, foods.arc and korva.ini.
 inline void writeShippedDataBase(const DataPaths& paths, int n) {
-    FoodDataBase db(paths);
+    std::vector<ShortFood> entries;
     std::vector<NutrientRecord> records;
     for (int k = 0; k < n; ++k) {
         ShortFood e;
@@ -71,13 +41,11 @@ inline void writeShippedDataBase(const DataPaths& paths, int n) {
         e.servingText = "cup";
         e.gramsPerServing = 50.0f + float(k);
         e.id = static_cast<std::uint16_t>(100 + k);
-        e.recordNumber = static_cast<std::uint16_t>(k);
-        e.flags = ShortFood::kArchived;
-        db.mutableEntries().push_back(e);
+        entries.push_back(e);
         records.push_back(recordFor(e.id, e.category));
     }
-    ASSERT_TRUE(db.saveIndex());
-    ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), recordBytes(records)));
+    ASSERT_TRUE(writeFoodFiles(paths, std::move(entries), std::move(records)));
+    FoodDataBase db(paths);
     db.state().versionText = "2.10";
     db.state().dateText = "11/05/98";
     db.state().flags = kAllStateFlags;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <set>
 #include <string>
 
 #include "core/nutrients.h"
@@ -19,28 +18,97 @@ NutrientRecord targetsWith(int i, int level, float value) {
 
 // ---- Catalogue ------------------------------------------------------------
 
-TEST(NutrientCatalogue, GroupsCoverDistinctNutrientsInFileOrder) {
-    const std::set<std::string_view> units = {"__cal", "__gm", "__mg", "__mcg", "__IU"};
-    std::set<std::string_view> names;
-    int next = 0;
-    for (NutrientGroup g : {NutrientGroup::overall, NutrientGroup::vitamins, NutrientGroup::minerals,
-                            NutrientGroup::aminoAcids}) {
-        EXPECT_EQ(firstNutrientOf(g), next);
-        for (int i = next; i < next + nutrientCountOf(g); ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(nutrientGroup(i), g);
-            EXPECT_FALSE(nutrientAbbreviation(i).empty());
-            EXPECT_TRUE(units.count(nutrientUnit(i)));
-            names.insert(nutrientName(i));
+// The whole vocabulary, as every data file and every screen uses it.
+TEST(NutrientCatalogue, TablesAreExactlyTheProgramsVocabulary) {
+    using enum NutrientGroup;
+    const struct {
+        const char *name, *abbreviation, *unit;
+        NutrientGroup group;
+    } nutrients[] = {
+        {"Calories", "Cal.", "__cal", overall},
+        {"Protein", "Pro.", "__gm", overall},
+        {"Total Fat", "T.Fat", "__gm", overall},
+        {"Sat. Fat", "S.Fat", "__gm", overall},
+        {"Mono. Fat", "M.Fat", "__gm", overall},
+        {"Poly. Fat", "P.Fat", "__gm", overall},
+        {"Carbohydrate", "Carb.", "__gm", overall},
+        {"Fiber", "Fiber", "__gm", overall},
+        {"Cholesterol", "Chol.", "__mg", overall},
+        {"Vit. A", "Vit.A", "__IU", vitamins},
+        {"Vit. B6", "Vit.B6", "__mg", vitamins},
+        {"Vit. B12", "Vit.B12", "__mcg", vitamins},
+        {"Vit. C", "Vit.C", "__mg", vitamins},
+        {"Vit. E", "Vit.E", "__mg", vitamins},
+        {"Thiamine", "Thia.", "__mg", vitamins},
+        {"Folacin", "Fola.", "__mcg", vitamins},
+        {"Riboflavin", "Ribo.", "__mg", vitamins},
+        {"Niacin", "Niac.", "__mg", vitamins},
+        {"Panto. Acid", "Panto.", "__mg", vitamins},
+        {"Calcium", "Calc.", "__mg", minerals},
+        {"Copper", "Copper", "__mg", minerals},
+        {"Iron", "Iron", "__mg", minerals},
+        {"Magnesium", "Magn.", "__mg", minerals},
+        {"Manganese", "Mang.", "__mg", minerals},
+        {"Phosphorus", "Phos.", "__mg", minerals},
+        {"Potassium", "Pota.", "__mg", minerals},
+        {"Selenium", "Sele.", "__mcg", minerals},
+        {"Sodium", "Sodi.", "__mg", minerals},
+        {"Zinc", "Zinc", "__mg", minerals},
+        {"Tyrosine", "Tyro.", "__gm", aminoAcids},
+        {"Lysine", "Lysi.", "__gm", aminoAcids},
+        {"Phenylalanine", "Phenyl.", "__gm", aminoAcids},
+        {"Leucine", "Leuc.", "__gm", aminoAcids},
+        {"Valine", "Val.", "__gm", aminoAcids},
+        {"Methionine", "Methi.", "__gm", aminoAcids},
+        {"Cystine", "Cyst.", "__gm", aminoAcids},
+        {"Tryptophan", "Tryp.", "__gm", aminoAcids},
+        {"Threonine", "Threo.", "__gm", aminoAcids},
+        {"Isoleucine", "Isol.", "__gm", aminoAcids},
+    };
+    static_assert(std::size(nutrients) == kNutrientCount);
+    for (int i = 0; i < kNutrientCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(nutrientName(i), nutrients[i].name);
+        EXPECT_EQ(nutrientAbbreviation(i), nutrients[i].abbreviation);
+        EXPECT_EQ(nutrientUnit(i), nutrients[i].unit);
+        EXPECT_EQ(nutrientGroup(i), nutrients[i].group);
+        EXPECT_GE(i, firstNutrientOf(nutrients[i].group));
+        EXPECT_LT(i, firstNutrientOf(nutrients[i].group) + nutrientCountOf(nutrients[i].group));
+        if (i >= kFirstAminoAcid) {
+            EXPECT_EQ(aminoAcidName(i - kFirstAminoAcid), nutrients[i].name);
+            EXPECT_EQ(aminoAcidAbbreviation(i - kFirstAminoAcid), nutrients[i].abbreviation);
+            EXPECT_EQ(aminoAcidUnit(i - kFirstAminoAcid), nutrients[i].unit);
         }
-        next += nutrientCountOf(g);
     }
-    EXPECT_EQ(next, kNutrientCount);
-    EXPECT_EQ(names.size(), std::size_t(kNutrientCount));
-    // The boundaries that the record layout depends on.
-    EXPECT_EQ(nutrientName(19), "Calcium");
-    EXPECT_EQ(aminoAcidName(0), "Tyrosine");
-    EXPECT_EQ(aminoAcidAbbreviation(2), nutrientAbbreviation(31));
+    const char* categories[] = {
+        "Beverages", "Bread and Crackers", "Candies and Snacks", "Cereals", "Cheese", "Dairy", "Desserts",
+        "Dressings and Spreads", "Eggs", "Fish", "Fruits", "Grains", "Herbs and Seaweed", "Legumes", "Meat",
+        "Meat Substitutes", "Nuts", "Oils", "Packaged Entrees", "Poultry", "Sauces and Condiments", "Soups",
+        "Vegetables", "Recipes"
+    };
+    static_assert(std::size(categories) == kCategoryCount);
+    for (int c = 0; c < kCategoryCount; ++c) EXPECT_EQ(categoryName(c), categories[c]) << c;
+    EXPECT_EQ(categoryName(kRecipeCategory), "Recipes");
+
+    const char* standardKey[] = {
+        "OVERALL  NUTRIENT  VALUES", "\tCal  \t:  Calories", "\tPro  \t:  Protein", "\tS.Fat  \t:  Saturated Fat",
+        "\tM.Fat  \t:  Monounsaturated Fat", "\tP.Fat  \t:  Polyunsaturated Fat", "\tFi   \t:  Fiber",
+        "\tCar  \t:  Carbohydrates", "\tCho  \t:  Cholesterol", "VITAMINS", "\tA    \t:  Vitamin A",
+        "\tB6   \t:  Vitamin B6", "\tB12  \t:  Vitamin B12", "\tC    \t:  Vitamin C", "\tE    \t:  Vitamin E",
+        "\tTh   \t:  Thiamine", "\tF    \t:  Folacin", "\tRi   \t:  Riboflavin", "\tNi   \t:  Niacin",
+        "\tPa   \t:  Pantothenic Acid", "MINERALS", "\tCa   \t:  Calcium", "\tCu   \t:  Copper",
+        "\tFe   \t:  Iron", "\tMg   \t:  Magnesium", "\tMn   \t:  Manganese", "\tPh   \t:  Phosphorous",
+        "\tK    \t:  Potassium", "\tSe   \t:  Selenium", "\tNa   \t:  Sodium", "\tZn   \t:  Zinc"
+    };
+    const char* aminoKey[] = {
+        "AMINO  ACIDS", "\tTy   \t:  Tyrosine", "\tLy   \t:  Lysine", "\tPh   \t:  Phenylalanine",
+        "\tLe   \t:  Leucine", "\tVa   \t:  Valine", "\tMe   \t:  Methionine", "\tCy   \t:  Cystine",
+        "\tTr   \t:  Tryptophan", "\tTh   \t:  Threonine", "\tIso  \t:  Isoleucine"
+    };
+    ASSERT_EQ(standardKeyLines().size(), std::size(standardKey));
+    for (std::size_t k = 0; k < std::size(standardKey); ++k) EXPECT_EQ(standardKeyLines()[k], standardKey[k]) << k;
+    ASSERT_EQ(aminoKeyLines().size(), std::size(aminoKey));
+    for (std::size_t k = 0; k < std::size(aminoKey); ++k) EXPECT_EQ(aminoKeyLines()[k], aminoKey[k]) << k;
 }
 
 TEST(NutrientCatalogue, OutOfRangeLookupsAnswerEmpty) {
@@ -49,22 +117,6 @@ TEST(NutrientCatalogue, OutOfRangeLookupsAnswerEmpty) {
     EXPECT_TRUE(aminoAcidName(kAminoAcidCount).empty());
     EXPECT_TRUE(categoryName(-1).empty());
     EXPECT_TRUE(categoryName(kCategoryCount).empty());
-    EXPECT_EQ(categoryName(kRecipeCategory), "Recipes");
-}
-
-TEST(NutrientKey, StandardKeySkipsTotalFatAndPutsFiberBeforeCarbohydrates) {
-    const auto& key = standardKeyLines();
-    ASSERT_EQ(key.size(), 31u);
-    EXPECT_EQ(key[6], "\tFi   \t:  Fiber");
-    EXPECT_EQ(key[7], "\tCar  \t:  Carbohydrates");
-    EXPECT_EQ(key[9], "VITAMINS");
-    EXPECT_EQ(key[30], "\tZn   \t:  Zinc");
-    for (std::string_view line : key) EXPECT_EQ(line.find("Total"), std::string_view::npos) << line;
-
-    const auto& amino = aminoKeyLines();
-    ASSERT_EQ(amino.size(), 11u);
-    EXPECT_EQ(amino[0], "AMINO  ACIDS");
-    EXPECT_EQ(amino[10], "\tIso  \t:  Isoleucine");
 }
 
 // ---- nearestInteger -------------------------------------------------------

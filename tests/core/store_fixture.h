@@ -44,15 +44,9 @@ protected:
     // consolidated data base lies on disk.
     void writeConsolidatedTree(std::vector<ShortFood> entries) {
         std::vector<NutrientRecord> records;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            entries[i].recordNumber = static_cast<std::uint16_t>(i);
-            entries[i].flags = ShortFood::kArchived;
+        for (std::size_t i = 0; i < entries.size(); ++i)
             records.push_back(record(entries[i].id, entries[i].category, float(i)));
-        }
-        FoodDataBase writer(paths);
-        writer.mutableEntries() = std::move(entries);
-        ASSERT_TRUE(writer.saveIndex());
-        ASSERT_TRUE(writeFileAtomically(paths.foodsArc(), recordBytes(records)));
+        ASSERT_TRUE(writeFoodFiles(paths, std::move(entries), std::move(records)));
     }
 
     // Entries with the given number of foods per category (names "F<c>-<k>").

@@ -36,7 +36,7 @@ public:
     }
 };
 
-class UserCommands : public ::testing::Test {
+class UserCommands : public test::ScriptedTest {
 protected:
     void SetUp() override {
         const auto dir = tree.paths().userDir();
@@ -50,7 +50,6 @@ protected:
 
     TempRoot tree;
     FoodDataBase db{tree.paths()};
-    test::ScriptedPlatform platform;
     ScriptedChooser chooser;
 };
 

@@ -14,7 +14,7 @@ using test::TempRoot;
 using test::writeProfile;
 
 // default (user00), Ann (user01), Bob (user03), plus files that are not users.
-class Users : public ::testing::Test {
+class Users : public test::ScriptedTest {
 protected:
     void SetUp() override {
         dir = paths.userDir();
@@ -33,7 +33,6 @@ protected:
     TempRoot tree;
     DataPaths paths = tree.paths();
     std::filesystem::path dir;
-    test::ScriptedPlatform platform;
 };
 
 TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {

@@ -10,13 +10,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class FListDocTest : public ::testing::Test {
+class FListDocTest : public test::ScriptedTest {
 protected:
     test::ListTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0, 0, 0, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
     }};
-    test::ScriptedPlatform platform;
     ActiveDocument active;
 
     std::unique_ptr<CFListDoc> newFoodList() {
@@ -340,7 +339,6 @@ TEST_F(FListDocTest, ClosingAModifiedDocumentAsks) {
     platform.answer(MsgAnswer::yes);
     EXPECT_TRUE(recipe->onRecipeClose());
     EXPECT_EQ(active.document(), nullptr);
-    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 } // namespace

@@ -29,7 +29,7 @@ std::vector<test::TreeFood> sampleFoods() {
     };
 }
 
-class FListViewTest : public ::testing::Test {
+class FListViewTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.load(db));
@@ -58,9 +58,8 @@ protected:
         EXPECT_EQ(totalCalories(), "0");
     }
 
-    test::FoodTree tree{sampleFoods(), "view"};
+    test::FoodTree tree{sampleFoods()};
     FoodDataBase db;
-    test::ScriptedPlatform platform;
     ActiveDocument active;
     CFListDoc doc{db, platform, active, false};
     test::ScriptedPickers dialogs;

@@ -23,14 +23,13 @@ float f32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return v;
 }
 
-class ListFileTest : public ::testing::Test {
+class ListFileTest : public test::ScriptedTest {
 protected:
     test::ListTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0.6f, 0.3f, 0.0f, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
         test::food(29001, 23, "Stew", 300, {90, 6, 3, 1, 1, 1, 8}, "1 bowl"),
     }};
-    test::ScriptedPlatform platform;
 
     FoodList twoItems() {
         FoodList l(&tree.db, "01/02/99");

@@ -5,18 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/short_food.h"
+#include "tests/support/food_tree.h"
 
 namespace korva::test {
 
@@ -42,43 +40,29 @@ inline ListFood food(std::uint16_t id, std::uint16_t category, std::string name,
 class ListTree {
 public:
     explicit ListTree(std::vector<ListFood> foods) : foods_(std::move(foods)) {
-        static std::atomic<int> counter{0};
-        paths_ = DataPaths(std::filesystem::temp_directory_path() /
-                           ("korva-lists-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)));
-        std::filesystem::remove_all(paths_.root);
-        for (const auto& dir : {paths_.dataDir(), paths_.userDir(), paths_.foodListDir(), paths_.recipeDir()})
-            std::filesystem::create_directories(dir);
-
-        FoodDataBase writer(paths_);
-        std::vector<std::uint8_t> records(foods_.size() * NutrientRecord::kBytes);
-        for (std::size_t pos = 0; pos < foods_.size(); ++pos) {
-            ListFood& f = foods_[pos];
+        std::vector<ShortFood> entries;
+        std::vector<NutrientRecord> records;
+        for (ListFood& f : foods_) {
+            f.record.id = f.id;
+            f.record.category = f.category;
             ShortFood e;
             e.setName(f.name);
             e.servingText = f.measure;
             e.gramsPerServing = f.gramsPerServing;
             e.id = f.id;
             e.category = f.category;
-            e.recordNumber = static_cast<std::uint16_t>(pos);
-            e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
-            f.record.id = f.id;
-            f.record.category = f.category;
-            f.record.toBytes(records.data() + pos * NutrientRecord::kBytes);
+            entries.push_back(e);
+            records.push_back(f.record);
         }
-        if (!writer.saveIndex() || !writeFileAtomically(paths_.foodsArc(), records))
+        if (!writeFoodFiles(paths(), std::move(entries), std::move(records)))
             throw std::runtime_error("cannot write the test tree");
-        db.setPaths(paths_);
+        db.setPaths(paths());
         if (!db.loadIndex()) throw std::runtime_error("cannot load the test tree");
-    }
-    ~ListTree() {
-        std::error_code ec;
-        std::filesystem::remove_all(paths_.root, ec);
     }
     ListTree(const ListTree&) = delete;
     ListTree& operator=(const ListTree&) = delete;
 
-    const DataPaths& paths() const { return paths_; }
+    DataPaths paths() const { return root_.paths(); }
     const ShortFood& entry(std::uint16_t id) const {
         const ShortFood* e = db.findEntryById(id);
         if (!e) throw std::runtime_error("no such test food");
@@ -89,13 +73,13 @@ public:
             if (f.id == id) return f;
         throw std::runtime_error("no such test food");
     }
-    std::filesystem::path listFile(const std::string& name) const { return paths_.foodListDir() / name; }
+    std::filesystem::path listFile(const std::string& name) const { return paths().foodListDir() / name; }
 
     FoodDataBase db;
 
 private:
+    TempRoot root_;
     std::vector<ListFood> foods_;
-    DataPaths paths_;
 };
 
 inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {

@@ -48,10 +48,9 @@ TEST(TypedAmount, OnlyNumbersWithinBoundsAsTypedAreTaken) {
         EXPECT_FALSE(parseTypedAmount(t, kUnitGrams)) << t;
 }
 
-class EnterTypedAmount : public ::testing::Test {
+class EnterTypedAmount : public test::ScriptedTest {
 protected:
     test::ListTree tree{{test::food(2001, 5, "Buttermilk", 200, {50}), test::food(2002, 6, "Water", 240, {0})}};
-    test::ScriptedPlatform platform;
     FoodList list{&tree.db};
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class PickerTest : public ::testing::Test {
+class PickerTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         test::fillIndex(db, {{0, "Apple juice"},
@@ -29,7 +29,6 @@ protected:
     const std::string& nameAt(std::optional<std::size_t> pos) { return db.entries().at(pos.value()).name; }
 
     FoodDataBase db;
-    test::ScriptedPlatform platform;
 };
 
 TEST_F(PickerTest, OpensOnTheCurrentCategoryAndFollowsRowAndCategoryChoices) {

@@ -1,17 +1,27 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/data_paths.h"
+#include "core/nutrient_record.h"
+#include "core/short_food.h"
+#include "tests/support/temp_root.h"
 
 namespace korva {
 class FoodDataBase;
 }
 
 namespace korva::test {
+
+// Writes index.ser and foods.arc of a consolidated data base with the
+// program's own writers: `entries` must be in index order (category, then
+// name), `records[k]` is the record of entries[k].  Record numbers, flags and
+// the records' ids and categories are filled in.
+bool writeFoodFiles(const DataPaths& paths, std::vector<ShortFood> entries, std::vector<NutrientRecord> records);
+
+// Records laid end to end, as foods.arc holds them.
+std::vector<std::uint8_t> recordBytes(const std::vector<NutrientRecord>& records);
 
 // A food for a test data base: values per 100 g of the nutrients the lists
 // show in their totals box.
@@ -28,26 +38,21 @@ struct TreeFood {
     float cholesterol = 0.0f;
 };
 
-// A data root of its own under the temporary folder with the data folders,
-// an index.ser and a foods.arc written by the program's own writers.  Ids are
-// 1000 + the food's place in the list given; the index is in index order
-// (category, then name without case).  Removed again on destruction.
+// A data root of its own holding the given foods.  Ids are 1000 + the food's
+// place in the list given; the index is sorted into index order.
 class FoodTree {
 public:
-    explicit FoodTree(std::vector<TreeFood> foods, const std::string& tag = "tree");
-    ~FoodTree();
-    FoodTree(const FoodTree&) = delete;
-    FoodTree& operator=(const FoodTree&) = delete;
+    explicit FoodTree(std::vector<TreeFood> foods);
 
-    const DataPaths& paths() const { return paths_; }
-    const std::filesystem::path& root() const { return paths_.root; }
+    DataPaths paths() const { return root_.paths(); }
+    const std::filesystem::path& root() const { return root_.root(); }
     // Points the data base at this tree and loads the index.
     bool load(FoodDataBase& db) const;
     // Id of the i-th food given to the constructor.
     static std::uint16_t idOf(std::size_t i) { return static_cast<std::uint16_t>(1000 + i); }
 
 private:
-    DataPaths paths_;
+    TempRoot root_;
 };
 
 } // namespace korva::test

@@ -6,13 +6,19 @@ MsgAnswer ScriptedPlatform::messageBox(const std::string& text, const std::strin
     messages.push_back({text, caption, buttons});
     if (buttons == MsgButtons::ok) {
         // An OK box needs no script, but a queued OK answer is taken if present.
-        if (!answers.empty() && answers.front() == MsgAnswer::ok) answers.pop_front();
+        if (!answers.empty() && answers.front().answer == MsgAnswer::ok) answers.pop_front();
         return MsgAnswer::ok;
     }
-    if (answers.empty()) throw std::logic_error("unscripted question: " + text);
-    MsgAnswer a = answers.front();
+    const MsgAnswer backOut = buttons == MsgButtons::yesNo ? MsgAnswer::no : MsgAnswer::cancel;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: \"" << text << "\"";
+        return backOut;
+    }
+    const ScriptedAnswer a = answers.front();
     answers.pop_front();
-    return a;
+    if (!a.expectedText.empty() && a.expectedText != text)
+        ADD_FAILURE() << "the answer meant for \"" << a.expectedText << "\" was asked by \"" << text << "\"";
+    return a.answer;
 }
 
 void ScriptedPlatform::beginWaitCursor() {
@@ -21,13 +27,19 @@ void ScriptedPlatform::beginWaitCursor() {
 }
 
 void ScriptedPlatform::endWaitCursor() {
-    if (waitDepth == 0) throw std::logic_error("wait cursor ended more often than begun");
+    if (waitDepth == 0) {
+        ADD_FAILURE() << "wait cursor ended more often than begun";
+        return;
+    }
     --waitDepth;
 }
 
 std::optional<std::filesystem::path> ScriptedPlatform::chooseOpenFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
-    if (files.empty()) throw std::logic_error("unscripted open-file chooser: " + request.caption);
+    if (files.empty()) {
+        ADD_FAILURE() << "unscripted open-file chooser: " << request.caption;
+        return std::nullopt;
+    }
     auto f = files.front();
     files.pop_front();
     return f;
@@ -35,7 +47,10 @@ std::optional<std::filesystem::path> ScriptedPlatform::chooseOpenFile(const File
 
 std::optional<std::filesystem::path> ScriptedPlatform::chooseSaveFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
-    if (files.empty()) throw std::logic_error("unscripted save-file chooser: " + request.caption);
+    if (files.empty()) {
+        ADD_FAILURE() << "unscripted save-file chooser: " << request.caption;
+        return std::nullopt;
+    }
     auto f = files.front();
     files.pop_front();
     return f;
@@ -44,15 +59,23 @@ std::optional<std::filesystem::path> ScriptedPlatform::chooseSaveFile(const File
 std::optional<std::string> ScriptedPlatform::textEntry(const std::string& prompt, const std::string&,
                                                        const std::string&) {
     prompts.push_back(prompt);
-    if (texts.empty()) throw std::logic_error("unscripted text entry: " + prompt);
-    auto t = texts.front();
+    if (texts.empty()) {
+        ADD_FAILURE() << "unscripted text entry: " << prompt;
+        return std::nullopt;
+    }
+    const ScriptedText t = texts.front();
     texts.pop_front();
-    return t;
+    if (!t.expectedPrompt.empty() && t.expectedPrompt != prompt)
+        ADD_FAILURE() << "the text meant for \"" << t.expectedPrompt << "\" was asked by \"" << prompt << "\"";
+    return t.text;
 }
 
 std::optional<FontChoice> ScriptedPlatform::chooseFont(const FontDescription& initial, FontUse use) {
     fontRequests.push_back({initial, use});
-    if (fonts.empty()) throw std::logic_error("unscripted font chooser");
+    if (fonts.empty()) {
+        ADD_FAILURE() << "unscripted font chooser";
+        return std::nullopt;
+    }
     auto f = fonts.front();
     fonts.pop_front();
     return f;
@@ -62,6 +85,16 @@ std::vector<std::string> ScriptedPlatform::messageTexts() const {
     std::vector<std::string> out;
     for (const auto& m : messages) out.push_back(m.text);
     return out;
+}
+
+void ScriptedPlatform::expectAllAnswersUsed() const {
+    for (const auto& a : answers)
+        ADD_FAILURE() << "an answer was never asked for" << (a.expectedText.empty() ? "" : ": ") << a.expectedText;
+    for (const auto& t : texts)
+        ADD_FAILURE() << "a text answer was never asked for" << (t.expectedPrompt.empty() ? "" : ": ")
+                      << t.expectedPrompt;
+    if (!files.empty()) ADD_FAILURE() << files.size() << " file answer(s) never asked for";
+    if (!fonts.empty()) ADD_FAILURE() << fonts.size() << " font answer(s) never asked for";
 }
 
 } // namespace korva::test

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@
 namespace korva::test {
 
 // A Platform that answers from queues and records every question.  A
-// question nobody scripted is a test failure (it throws).
+// question nobody scripted fails the test and is answered as a user who
+// backs out would (No, Cancel, no file, no text), so the run goes on to
+// report everything else instead of dying inside a modal loop.
 class ScriptedPlatform : public Platform {
 public:
     struct Message {
@@ -21,10 +24,13 @@ public:
         MsgButtons buttons;
     };
 
-    // Scripting.
-    void answer(MsgAnswer a) { answers.push_back(a); }
+    // Scripting.  An answer that names the text it expects fails the test
+    // when a different question takes it.
+    void answer(MsgAnswer a, std::string expectedText = {}) { answers.push_back({a, std::move(expectedText)}); }
     void answerFile(std::optional<std::filesystem::path> p) { files.push_back(std::move(p)); }
-    void answerText(std::optional<std::string> t) { texts.push_back(std::move(t)); }
+    void answerText(std::optional<std::string> t, std::string expectedPrompt = {}) {
+        texts.push_back({std::move(t), std::move(expectedPrompt)});
+    }
     void answerFont(std::optional<FontChoice> f) { fonts.push_back(std::move(f)); }
 
     // Platform.
@@ -55,12 +61,6 @@ public:
     int waitDepth = 0;
     int waitCount = 0;
 
-    // Answers still queued.
-    std::deque<MsgAnswer> answers;
-    std::deque<std::optional<std::filesystem::path>> files;
-    std::deque<std::optional<std::string>> texts;
-    std::deque<std::optional<FontChoice>> fonts;
-
     LocalDateTime clock{1999, 1, 2, 12, 0, 0};
     ScreenSize screen{1280, 1024};
     std::optional<DotsPerInch> printerDpi = DotsPerInch{600, 600};
@@ -69,6 +69,30 @@ public:
     // Texts of all messages, in order.
     std::vector<std::string> messageTexts() const;
     bool allAnswersUsed() const { return answers.empty() && files.empty() && texts.empty() && fonts.empty(); }
+    // Fails the test for every answer still queued.
+    void expectAllAnswersUsed() const;
+
+private:
+    struct ScriptedAnswer {
+        MsgAnswer answer;
+        std::string expectedText;
+    };
+    struct ScriptedText {
+        std::optional<std::string> text;
+        std::string expectedPrompt;
+    };
+    std::deque<ScriptedAnswer> answers;
+    std::deque<std::optional<std::filesystem::path>> files;
+    std::deque<ScriptedText> texts;
+    std::deque<std::optional<FontChoice>> fonts;
+};
+
+// A test with a scripted platform whose every scripted answer must have been
+// asked for by the end of the test.
+class ScriptedTest : public ::testing::Test {
+protected:
+    void TearDown() override { platform.expectAllAnswersUsed(); }
+    ScriptedPlatform platform;
 };
 
 } // namespace korva::test

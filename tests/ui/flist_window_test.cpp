@@ -8,10 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "app/command_line.h"
 #include "app/korva_app.h"
@@ -26,30 +23,10 @@
 #include "ui/main_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
+#include "tests/ui/dialog_answer.h"
 
 namespace korva {
 namespace {
-
-// Plays the user in the next modal dialog: waits for a modal widget named
-// `name`, lets `act` click in it, and tells whether it ever appeared.
-class ModalPlayer {
-public:
-    ModalPlayer(const char* name, std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, [this, name, act] {
-            QWidget* dialog = nullptr;
-            (void)QTest::qWaitFor(
-                [&] {
-                    dialog = QApplication::activeModalWidget();
-                    return dialog && dialog->objectName() == QLatin1String(name) && dialog->isVisible();
-                },
-                5000);
-            if (!dialog || dialog->objectName() != QLatin1String(name)) return;
-            appeared = true;
-            act(dialog);
-        });
-    }
-    bool appeared = false;
-};
 
 template <typename T>
 T* child(QWidget* parent, const char* name) {
@@ -68,7 +45,7 @@ QStringList rows(QListWidget* list) {
     return out;
 }
 
-class FListWindowTest : public ::testing::Test {
+class FListWindowTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.load(db));
@@ -84,6 +61,7 @@ protected:
             w->close();
         }
         settle();
+        ScriptedTest::TearDown();
     }
 
     // Lets closed windows go, as the event loop would.
@@ -103,10 +81,8 @@ protected:
 
     test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
                          {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f},
-                         {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f}},
-                        "uiview"};
+                         {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f}}};
     FoodDataBase db;
-    test::ScriptedPlatform platform;
     ActiveDocument active;
     RecentFiles recent;
     QMdiArea area;
@@ -125,7 +101,7 @@ TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
     ASSERT_TRUE(items && calories);
     EXPECT_EQ(calories->text(), QStringLiteral("0"));
 
-    ModalPlayer pick("matDialog", [](QWidget* dialog) {
+    test::DialogAnswer pick(QStringLiteral("matDialog"), [](QWidget* dialog) {
         auto* list = dialog->findChild<QListWidget*>(QStringLiteral("matchList"));
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(rows(list), (QStringList{"Apple juice", "Apples, raw"}));
@@ -133,7 +109,7 @@ TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
         click(dialog, "okButton");
     });
     typeInto(window, "foodNameEdit", QStringLiteral("APPLE"));
-    ASSERT_TRUE(pick.appeared) << "no MATCHING  FOODS dialog";
+    ASSERT_TRUE(pick.appeared());
     ASSERT_EQ(items->count(), 2);
     EXPECT_TRUE(items->item(1)->text().startsWith(QStringLiteral("Apples, raw\t1 medium\t")));
     EXPECT_EQ(child<QLineEdit>(window, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
@@ -201,12 +177,11 @@ TEST_F(FListWindowTest, ClosingAModifiedListAsksAndCancelKeepsIt) {
     EXPECT_TRUE(windows.windows().empty());
     EXPECT_TRUE(std::filesystem::exists(tree.paths().foodListDir() / "fl0001.fls"));
     EXPECT_EQ(active.document(), nullptr);
-    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
     FListChildWindow* window = windows.newFoodList();
-    ModalPlayer add("categoryPicker", [](QWidget* dialog) {
+    test::DialogAnswer add(QStringLiteral("categoryPicker"), [](QWidget* dialog) {
         auto* foods = dialog->findChild<QListWidget*>(QStringLiteral("foodList"));
         ASSERT_NE(foods, nullptr);
         EXPECT_EQ(rows(foods), (QStringList{"Apple juice"}));
@@ -216,16 +191,16 @@ TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
     QTest::keyClick(name, Qt::Key_X);
     QTest::keyClick(name, Qt::Key_Backspace);
     QTest::keyClick(name, Qt::Key_Return);
-    ASSERT_TRUE(add.appeared);
+    ASSERT_TRUE(add.appeared());
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
 
-    ModalPlayer browse("categoryPicker", [](QWidget* dialog) {
+    test::DialogAnswer browse(QStringLiteral("categoryPicker"), [](QWidget* dialog) {
         click(dialog, "addButton"); // refused: browse-only
         EXPECT_TRUE(dialog->isVisible());
         click(dialog, "closeButton");
     });
-    windows.categoriesAction()->trigger();
-    ASSERT_TRUE(browse.appeared);
+    ASSERT_TRUE(test::triggerAction(windows.categoriesAction()));
+    ASSERT_TRUE(browse.appeared());
     EXPECT_EQ(platform.messageTexts().back(), "... use Add From Categories button ");
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
 }
@@ -238,7 +213,7 @@ TEST_F(FListWindowTest, MergingAListIntoItselfDoublesItsItems) {
     window->document().setModified(false);
 
     platform.answerFile(file);
-    windows.mergeAction()->trigger();
+    ASSERT_TRUE(test::triggerAction(windows.mergeAction()));
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
     EXPECT_EQ(child<QLabel>(window, "totalCalories")->text(), QStringLiteral("200"));
     EXPECT_TRUE(window->isWindowModified());
@@ -246,7 +221,7 @@ TEST_F(FListWindowTest, MergingAListIntoItselfDoublesItsItems) {
     EXPECT_EQ(platform.fileRequests[0].startFolder, tree.paths().foodListDir());
 
     platform.answerFile(std::nullopt); // cancelled: nothing changes
-    windows.mergeAction()->trigger();
+    ASSERT_TRUE(test::triggerAction(windows.mergeAction()));
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
 }
 
@@ -267,7 +242,7 @@ TEST_F(FListWindowTest, OpeningADamagedFileMakesNoWindow) {
 }
 
 TEST(FoodListFeature, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists) {
-    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "uifeature");
+    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}});
     FoodDataBase db;
     ASSERT_TRUE(tree.load(db));
     test::ScriptedPlatform platform;
@@ -285,7 +260,7 @@ TEST(FoodListFeature, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists)
     EXPECT_EQ(file.back(), QStringLiteral("E&xit"));
     EXPECT_EQ(window.action(kCmdNewFoodList)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 
-    window.action(kCmdNewFoodList)->trigger();
+    ASSERT_TRUE(test::triggerAction(window.action(kCmdNewFoodList)));
     ASSERT_EQ(feature.windows().windows().size(), 1u);
     FListChildWindow* first = feature.windows().windows().front();
     auto* name = first->findChild<QLineEdit*>(QStringLiteral("foodNameEdit"));
@@ -300,7 +275,7 @@ TEST(FoodListFeature, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists)
 
     platform.answer(MsgAnswer::no); // the first list is not to be saved
     EXPECT_TRUE(feature.closeAll());
-    EXPECT_TRUE(platform.allAnswersUsed());
+    platform.expectAllAnswersUsed();
 }
 
 } // namespace

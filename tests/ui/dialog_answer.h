@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace korva::test {
+
+// Plays the user in the next modal dialog, the one a call opens with exec().
+// Made before that call, it looks every few milliseconds, for a bounded time,
+// for a visible modal widget with the given object name (any name when the
+// name is empty) and lets `act` work in it.  Whatever is still open after
+// `act`, or when the time is up, is closed and fails the test, so a failed
+// check can never leave exec() waiting.  A dialog that never appeared fails
+// the test when the answer goes out of scope.  The timer belongs to the
+// answer, so nothing fires after it is gone.
+class DialogAnswer {
+public:
+    using Act = std::function<void(QWidget*)>;
+
+    DialogAnswer(QString name, Act act, int timeoutMs = 5000)
+        : name_(std::move(name)), act_(std::move(act)), triesLeft_(timeoutMs / kStepMs) {
+        timer_.setInterval(kStepMs);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { look(); });
+        timer_.start();
+    }
+    ~DialogAnswer() {
+        if (!appeared_)
+            ADD_FAILURE() << "no dialog " << (name_.isEmpty() ? QStringLiteral("at all") : name_).toStdString()
+                          << " appeared";
+    }
+    DialogAnswer(const DialogAnswer&) = delete;
+    DialogAnswer& operator=(const DialogAnswer&) = delete;
+
+    bool appeared() const { return appeared_; }
+
+private:
+    static constexpr int kStepMs = 10;
+
+    void look() {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && (name_.isEmpty() || modal->objectName() == name_)) {
+            timer_.stop();
+            appeared_ = true;
+            act_(modal);
+            if (modal && modal->isVisible()) {
+                ADD_FAILURE() << "dialog " << modal->objectName().toStdString() << " was left open";
+                close(modal);
+            }
+        } else if (--triesLeft_ <= 0) {
+            timer_.stop();
+            if (modal) {
+                ADD_FAILURE() << "waiting for " << name_.toStdString() << ", closed "
+                              << modal->objectName().toStdString() << " instead";
+                close(modal);
+            }
+        }
+    }
+    static void close(QWidget* w) {
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+        else
+            w->close();
+    }
+
+    QString name_;
+    Act act_;
+    int triesLeft_;
+    bool appeared_ = false;
+    QTimer timer_;
+};
+
+// Triggers an action the way a user can: only one that exists and is enabled.
+inline ::testing::AssertionResult triggerAction(QAction* action) {
+    if (!action) return ::testing::AssertionFailure() << "no such action";
+    if (!action->isEnabled())
+        return ::testing::AssertionFailure() << "\"" << action->text().toStdString() << "\" is disabled";
+    action->trigger();
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace korva::test
