@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/usel_dialog.h"
+#include "app/usel_dialog.h"
 #include "ui/latin1_text.h"
 
 namespace korva {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 
 class QLineEdit;
 class QListWidget;
