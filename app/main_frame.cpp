@@ -1,8 +1,8 @@
 #include "app/main_frame.h"
 
+#include "app/user_commands.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "core/user_commands.h"
 
 namespace korva {
 

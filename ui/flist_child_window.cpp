@@ -42,8 +42,13 @@ void FListChildWindow::updateTitle() {
     emit titleChanged();
 }
 
+void FListChildWindow::closeWithoutAsking() {
+    closeApproved_ = true;
+    close();
+}
+
 void FListChildWindow::closeEvent(QCloseEvent* event) {
-    if (!doc_->canClose()) {
+    if (!closeApproved_ && !doc_->canClose()) {
         updateTitle();
         event->ignore();
         return;

@@ -12,9 +12,10 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QThread>
+#include <QStyle>
 
 #include "app/korva_app.h"
+#include "app/window_arrangement.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
@@ -35,6 +36,19 @@ int tableOrder(int id) {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].id == id) return static_cast<int>(i);
     return static_cast<int>(table.size());
+}
+
+// The document windows the arrange commands move: shown and not minimised.
+QList<QMdiSubWindow*> arrangedWindows(QMdiArea* area) {
+    QList<QMdiSubWindow*> out;
+    for (QMdiSubWindow* w : area->subWindowList())
+        if (w->isVisible() && !w->isMinimized()) out << w;
+    return out;
+}
+
+void place(QMdiSubWindow* w, const PixelRect& r) {
+    if (w->isMaximized()) w->showNormal();
+    w->setGeometry(r.x, r.y, r.width, r.height);
 }
 
 } // namespace
@@ -68,7 +82,11 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The document windows go with the area after this window's own members:
+    // the area must not report their going to anyone who would call back.
+    area_->blockSignals(true);
+}
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
@@ -157,38 +175,24 @@ void MainWindow::addOwnCommands() {
     addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(frame.onPrinterFont()); });
     addCommand(kCmdXYScale, [this, &frame] { afterPreference(frame.onXYScale()); });
     addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(frame.onRestoreDefaults()); });
-    addCommand(kCmdCascade, [this] { area_->cascadeSubWindows(); });
-    addCommand(kCmdTile, [this] { area_->tileSubWindows(); });
+    addCommand(kCmdCascade, [this] { cascade(); });
+    addCommand(kCmdTile, [this] { tile(); });
     addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
     addCommand(kCmdAbout, [this] { onAbout(); });
-
-    QMenu* windows = menu(MenuId::window);
-    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
 }
 
 void MainWindow::afterPreference(CommandEnd end) {
-    if (end == CommandEnd::endProgram) endAtOnce();
-}
-
-void MainWindow::endAtOnce() {
-    app_.endAtOnce();
-    hide();
-    // Only a running loop is told to stop: telling none would make every
-    // later loop of this process return at once.
-    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+    // The program ends as File > Exit ends it: the lists are offered for
+    // saving first (Cancel keeps it running), then the exit saves follow.
+    if (end == CommandEnd::endProgram) close();
 }
 
 void MainWindow::sizeForScreen() {
-    if (auto size = app_.frame().windowSize()) {
-        resize(size->width, size->height);
-        return;
-    }
-    // A screen the table does not know: most of its free space, with the
-    // user's factors on top.
     const DisplayPreferences& prefs = app_.frame().preferences();
     QRect free(0, 0, prefs.screen().width, prefs.screen().height);
     if (QScreen* s = QGuiApplication::primaryScreen()) free = s->availableGeometry();
-    resize(qRound(free.width() * 0.8 * prefs.factors().x), qRound(free.height() * 0.8 * prefs.factors().y));
+    const PixelSize size = app_.frame().windowSize({free.width(), free.height()});
+    resize(size.width, size.height);
 }
 
 void MainWindow::refresh() {
@@ -206,6 +210,26 @@ void MainWindow::onAbout() {
     dialog.exec();
 }
 
+// Tile and Cascade arrange the documents inside the area as it is: the main
+// window never grows for them.
+void MainWindow::tile() {
+    const QList<QMdiSubWindow*> windows = arrangedWindows(area_);
+    const QSize area = area_->viewport()->size();
+    const auto rects = tileWindows({area.width(), area.height()}, static_cast<int>(windows.size()));
+    for (qsizetype i = 0; i < windows.size(); ++i) place(windows[i], rects[static_cast<std::size_t>(i)]);
+}
+
+void MainWindow::cascade() {
+    const QList<QMdiSubWindow*> windows = arrangedWindows(area_);
+    std::vector<PixelSize> sizes;
+    for (QMdiSubWindow* w : windows) sizes.push_back({w->sizeHint().width(), w->sizeHint().height()});
+    const QSize area = area_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const auto rects = cascadeWindows({area.width(), area.height()}, sizes, step);
+    for (qsizetype i = 0; i < windows.size(); ++i) place(windows[i], rects[static_cast<std::size_t>(i)]);
+    for (QMdiSubWindow* w : windows) w->raise();
+}
+
 void MainWindow::arrangeIcons() {
     // Minimised windows line up along the bottom edge, left to right.
     int x = 0;
@@ -215,28 +239,6 @@ void MainWindow::arrangeIcons() {
         if (x > 0 && x + s.width() > area_->viewport()->width()) x = 0;
         w->move(x, area_->viewport()->height() - s.height());
         x += s.width();
-    }
-}
-
-void MainWindow::listWindows(QMenu* m) {
-    // The open documents follow the arrange commands, the active one checked.
-    if (windowListStart_) {
-        const auto all = m->actions();
-        for (qsizetype i = all.indexOf(windowListStart_); i >= 0 && i < all.size(); ++i) {
-            m->removeAction(all[i]);
-            all[i]->deleteLater();
-        }
-        windowListStart_ = nullptr;
-    }
-    const auto subs = area_->subWindowList();
-    if (subs.isEmpty()) return;
-    windowListStart_ = m->addSeparator();
-    int n = 1;
-    for (QMdiSubWindow* w : subs) {
-        QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
-        a->setCheckable(true);
-        a->setChecked(w == area_->currentSubWindow());
-        connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
     }
 }
 

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/quest_dialog.h"
+#include "app/quest_dialog.h"
 #include "ui/latin1_text.h"
 
 namespace korva {

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "core/usel_dialog.h"
+#include "app/usel_dialog.h"
 #include "ui/latin1_text.h"
 
 namespace korva {

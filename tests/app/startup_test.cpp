@@ -3,8 +3,8 @@
 #include <map>
 
 #include "app/korva_app.h"
-#include "core/usel_dialog.h"
-#include "core/user_commands.h"
+#include "app/usel_dialog.h"
+#include "app/user_commands.h"
 #include "core/food_data_base.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
@@ -271,6 +271,7 @@ TEST_F(StartupTest, UserSetAndDeletedThroughTheMenuAreKeptAtExit) {
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
 
     PickingRunner deleteBert(2);
+    platform.answer(MsgAnswer::yes);
     app.frame().onUserDelete(deleteBert);
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02.rda"));
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02"));

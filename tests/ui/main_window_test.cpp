@@ -146,11 +146,12 @@ TEST_F(MainWindowTest, SizeFollowsTheScreenWidthAndFactors) {
     EXPECT_EQ(w.size(), QSize(968, 732));
 }
 
-TEST_F(MainWindowTest, ScaleCommandEndsTheProgramWithoutExitSaves) {
+TEST_F(MainWindowTest, ScaleCommandEndsTheProgramAsExitDoes) {
     MainWindow& w = start();
     platform.answerText("0.9 1.1");
     ASSERT_TRUE(test::triggerAction(w.action(kCmdXYScale)));
-    EXPECT_TRUE(app.endedAtOnce());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(app.endedAtOnce()) << "the exit saves are still to come";
     EXPECT_EQ(platform.messageTexts().back(), "... restart KORVA for scale changes; exiting ...");
     EXPECT_TRUE(fs::exists(tree.paths().userDir() / "xyscale.bft"));
 }

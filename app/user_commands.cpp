@@ -1,10 +1,10 @@
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 
 #include <optional>
 
+#include "app/usel_dialog.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "core/usel_dialog.h"
 
 namespace korva {
 
@@ -29,6 +29,10 @@ UserCommandOutcome userChangedOutcome(FoodDataBase& db) {
 } // namespace
 
 std::string userTitle(const std::string& name) { return "Korvana    USER  :  " + name; }
+
+std::string deleteUserQuestion(const std::string& name) {
+    return "Delete the user " + name + " with its targets and daily logs ?";
+}
 
 UserCommandOutcome userSet(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs) {
     UserSet& users = db.users();
@@ -55,6 +59,9 @@ UserCommandOutcome userDelete(FoodDataBase& db, Platform& platform, UserDialogRu
         platform.message(kCannotDeleteDefault);
         return {};
     }
+    if (platform.messageBox(deleteUserQuestion(users.userName(*chosen)), kAppTitle, MsgButtons::yesNo) !=
+        MsgAnswer::yes)
+        return {};
     if (!users.deleteUser(*chosen, platform)) {
         platform.message(kUserNotDeleted);
         return {};

@@ -1,10 +1,10 @@
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 
 #include <gtest/gtest.h>
 
+#include "app/quest_dialog.h"
+#include "app/usel_dialog.h"
 #include "core/new_user_targets.h"
-#include "core/quest_dialog.h"
-#include "core/usel_dialog.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 
@@ -88,8 +88,19 @@ TEST_F(UserCommands, DeleteRefusesTheDefaultUser) {
     EXPECT_FALSE(db.stateDirty());
 }
 
-TEST_F(UserCommands, DeleteRemovesTheUserAndMarksTheState) {
+TEST_F(UserCommands, DeleteAsksNamingTheUserAndNoKeepsIt) {
     chooser.pick = 2;
+    platform.answer(MsgAnswer::no);
+    EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, deleteUserQuestion("Bob"));
+    EXPECT_NE(platform.messages[0].text.find("Bob"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::yesNo);
+    EXPECT_EQ(db.users().count(), 3);
+    EXPECT_TRUE(std::filesystem::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_FALSE(db.stateDirty());
+
+    platform.answer(MsgAnswer::yes);
     UserCommandOutcome out = userDelete(db, platform, chooser);
     EXPECT_TRUE(out.titleChanged);
     EXPECT_EQ(out.title, "Korvana    USER  :  Ann");
@@ -97,7 +108,7 @@ TEST_F(UserCommands, DeleteRemovesTheUserAndMarksTheState) {
     EXPECT_FALSE(std::filesystem::exists(tree.paths().userDir() / "user02.rda"));
     EXPECT_TRUE(db.stateDirty());
     EXPECT_TRUE(db.indexModified());
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 TEST(USelDialogBehaviour, RowsThatDoNotExistAreNeverTheResult) {
