@@ -48,7 +48,7 @@ struct Fixture {
             e.gramsPerServing = 40.0f + float(i);
             e.recordNumber = static_cast<std::uint16_t>(i);
             e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            writer.index().mutableEntries().push_back(e);
             NutrientRecord r;
             for (int n = 0; n < kNutrientCount; ++n) {
                 r.setValue(n, float(n * 3 + i) / 7.0f);
@@ -61,7 +61,7 @@ struct Fixture {
         if (!writer.saveIndex() || !writeFileAtomically(paths.foodsArc(), records)) std::abort();
         db.setPaths(paths);
         if (!db.loadIndex()) std::abort();
-        for (const ShortFood& e : db.entries())
+        for (const ShortFood& e : db.index().entries())
             if (!list.addFood(e, kUnitServings)) std::abort();
         file = paths.foodListDir() / "fifty.fls";
         if (!list.writeFile(file, platform)) std::abort();

@@ -45,7 +45,7 @@ struct World {
             e.gramsPerServing = i == 2 ? 0.0f : 50.0f * (i + 1);
             e.recordNumber = i;
             e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            writer.index().mutableEntries().push_back(e);
             NutrientRecord r;
             for (int n = 0; n < kNutrientCount; ++n) {
                 r.setValue(n, float(n + i));

@@ -75,7 +75,7 @@ bool CFListDoc::onNewDocument() {
         onNewDocument(db_.nextRecipeTitle());
         return true;
     }
-    const NewFileName name = db_.nextFoodListName();
+    const NewFileName name = db_.numbering().nextFoodListName();
     if (!name) {
         platform_.message(name.refusal);
         return false;
@@ -201,7 +201,7 @@ bool CFListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem:
         platform_.message(docmsg::kUseMergeUnderRecipe);
         return false;
     }
-    if (db_.foodCount(kRecipeCategory) == 0) {
+    if (db_.index().foodCount(kRecipeCategory) == 0) {
         platform_.message(docmsg::kNoRecipes);
         return false;
     }

@@ -159,7 +159,7 @@ void CFLView::onInitialUpdate() {
     selectCurrentLine();
     deleteEnabled_ = !list().empty();
     nameModified_ = amountModified_ = false;
-    category_ = db().currentCategory();
+    category_ = db().selection().currentCategory();
     applyEntryUnitRule();
     focus_ = Focus::foodName;
 }
@@ -230,8 +230,8 @@ void CFLView::addFromSearch(std::size_t position, std::uint16_t unit) {
 }
 
 bool CFLView::addFood(std::size_t position) {
-    if (position >= db().entries().size()) return false;
-    const ShortFood entry = db().entries()[position];
+    if (position >= db().index().entries().size()) return false;
+    const ShortFood entry = db().index().entries()[position];
     if (!list().addFood(entry, entryUnit_)) {
         platform().message(listmsg::kItemNotFound);
         return false;
@@ -247,7 +247,7 @@ bool CFLView::addFood(std::size_t position) {
     refreshTotals();
     deleteEnabled_ = true;
     category_ = entry.category;
-    db().setCurrentCategory(category_);
+    db().selection().setCurrentCategory(category_);
     return true;
 }
 

@@ -24,7 +24,7 @@ std::string_view unitLabel(int unit) {
 
 bool FoodItem::attach(const ShortFood& entry, const FoodDataBase& db) {
     NutrientRecord record;
-    if (!db.readFoodRecord(entry, record)) return false;
+    if (!db.records().readFoodRecord(entry, record)) return false;
     attach(entry, record);
     return true;
 }

@@ -101,14 +101,14 @@ void FoodList::publishCurrentFood() {
     if (!db_) return;
     const FoodItem* item = current();
     if (!item) {
-        db_->setCurrentEntry(std::nullopt);
-        db_->setCurrentCategory(0);
+        db_->selection().setCurrentEntry(std::nullopt);
+        db_->selection().setCurrentCategory(0);
         return;
     }
-    const std::optional<std::size_t> pos = db_->findPositionById(item->foodId());
-    db_->setCurrentEntry(pos);
-    const int category = pos ? db_->entries()[*pos].category : item->category();
-    if (category >= 0 && category < kCategoryCount) db_->setCurrentCategory(category);
+    const std::optional<std::size_t> pos = db_->index().findPositionById(item->foodId());
+    db_->selection().setCurrentEntry(pos);
+    const int category = pos ? db_->index().entries()[*pos].category : item->category();
+    if (category >= 0 && category < kCategoryCount) db_->selection().setCurrentCategory(category);
 }
 
 // ---- Totals ------------------------------------------------------------------

@@ -26,7 +26,7 @@ std::vector<std::size_t> findFoodsByName(const FoodDataBase& db, const std::stri
     std::vector<std::size_t> matches;
     const std::string key = asciiLower(typed.substr(0, std::min(typed.size(), kMaxTypedNameLength)));
     if (key.empty()) return matches;
-    const auto& entries = db.entries();
+    const auto& entries = db.index().entries();
     for (std::size_t i = 0; i < entries.size() && matches.size() < kMaxNameMatches; ++i) {
         if (nameContains(entries[i].name, key)) matches.push_back(i);
     }

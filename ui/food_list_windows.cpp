@@ -101,7 +101,7 @@ FListChildWindow* FoodListWindows::show(FListChildWindow* window) {
 }
 
 FListChildWindow* FoodListWindows::newFoodList() {
-    const NewFileName name = db_.nextFoodListName();
+    const NewFileName name = db_.numbering().nextFoodListName();
     if (!name) {
         platform_.message(name.refusal);
         return nullptr;

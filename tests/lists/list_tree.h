@@ -61,7 +61,7 @@ public:
             e.category = f.category;
             e.recordNumber = static_cast<std::uint16_t>(pos);
             e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            writer.index().mutableEntries().push_back(e);
             f.record.id = f.id;
             f.record.category = f.category;
             f.record.toBytes(records.data() + pos * NutrientRecord::kBytes);
@@ -80,7 +80,7 @@ public:
 
     const DataPaths& paths() const { return paths_; }
     const ShortFood& entry(std::uint16_t id) const {
-        const ShortFood* e = db.findEntryById(id);
+        const ShortFood* e = db.index().findEntryById(id);
         if (!e) throw std::runtime_error("no such test food");
         return *e;
     }

@@ -71,8 +71,8 @@ TEST(NameMatching, ShippedDataBaseFindsEveryAppleUpToTheLimit) {
     FoodDataBase db(shipped);
     ASSERT_TRUE(db.loadIndex());
     std::vector<std::size_t> expected;
-    for (std::size_t p = 0; p < db.entries().size() && expected.size() < kMaxNameMatches; ++p)
-        if (asciiLower(db.entries()[p].name).find("apple") != std::string::npos) expected.push_back(p);
+    for (std::size_t p = 0; p < db.index().entries().size() && expected.size() < kMaxNameMatches; ++p)
+        if (asciiLower(db.index().entries()[p].name).find("apple") != std::string::npos) expected.push_back(p);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(findFoodsByName(db, "Apple"), expected);
 }

@@ -42,7 +42,7 @@ FoodTree::FoodTree(std::vector<TreeFood> foods, const std::string& tag) {
         e.category = static_cast<std::uint16_t>(f.category);
         e.recordNumber = static_cast<std::uint16_t>(pos);
         e.flags = ShortFood::kArchived;
-        writer.mutableEntries().push_back(e);
+        writer.index().mutableEntries().push_back(e);
 
         NutrientRecord r;
         r.id = e.id;

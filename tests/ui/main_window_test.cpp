@@ -69,7 +69,7 @@ protected:
     void addUnconsolidatedFood() {
         FoodDataBase d(tree.paths());
         ASSERT_TRUE(test::openDataBase(d));
-        auto id = d.nextUserFoodId(2);
+        auto id = d.state().nextUserFoodId(2);
         ASSERT_EQ(d.addFood(test::newFood(*id, 2, "fresh"), test::recordFor(*id, 2)), FoodDataBase::AddOutcome::added);
         ASSERT_TRUE(d.saveIndex());
         ASSERT_TRUE(d.writeStateFile());
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ConsolidateMenuItemGreysAfterItRuns) {
     ASSERT_TRUE(consolidate->isEnabled());
     consolidate->trigger();
     EXPECT_FALSE(consolidate->isEnabled());
-    EXPECT_TRUE(db.isSet(kConsolidated));
+    EXPECT_TRUE(db.state().isSet(kConsolidated));
     EXPECT_EQ(platform.waitDepth, 0);
 }
 
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, UserSetThroughTheMenuRenamesTheWindow) {
     w.action(kCmdUserSet)->trigger();
     EXPECT_TRUE(seen);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  default"));
-    EXPECT_TRUE(db.stateDirty());
+    EXPECT_TRUE(db.state().stateDirty());
 }
 
 TEST_F(MainWindowTest, ExitRightAfterStartWritesNothing) {
