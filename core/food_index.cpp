@@ -9,15 +9,13 @@ namespace korva {
 
 namespace {
 
-bool validCategory(int c) { return c >= 0 && c < kCategoryCount; }
-
 // The index is relied on to be grouped by category; a file that is not would
 // map entries to the wrong records, so it counts as damaged.
 bool wellFormedIndex(const CSFList& list) {
     if (list.entries.size() > kMaxRecords) return false;
     int previous = 0;
     for (const ShortFood& e : list.entries) {
-        if (!validCategory(e.category) || e.category < previous) return false;
+        if (!isCategory(e.category) || e.category < previous) return false;
         previous = e.category;
     }
     return true;
@@ -49,7 +47,7 @@ void FoodIndex::rebuildTables() {
     for (ShortFood& e : list_.entries) {
         // Entries put in by hand may carry any category; they are counted
         // nowhere rather than written out of bounds.
-        if (!validCategory(e.category)) continue;
+        if (!isCategory(e.category)) continue;
         int& n = count_[e.category];
         e.indexInCategory = static_cast<std::uint16_t>(n);
         ++n;
@@ -64,12 +62,12 @@ void FoodIndex::rebuildTables() {
 }
 
 std::optional<std::size_t> FoodIndex::firstEntry(int category) const {
-    if (!validCategory(category)) return std::nullopt;
+    if (!isCategory(category)) return std::nullopt;
     return firstEntry_[static_cast<std::size_t>(category)];
 }
 
 std::optional<std::size_t> FoodIndex::positionInCategory(int category, int k) const {
-    if (!validCategory(category)) return std::nullopt;
+    if (!isCategory(category)) return std::nullopt;
     const auto c = static_cast<std::size_t>(category);
     if (k < 0 || k >= count_[c]) return std::nullopt;
     const std::size_t pos = static_cast<std::size_t>(firstRecord_[c]) + static_cast<std::size_t>(k);

@@ -13,7 +13,7 @@ const ShortFood* FoodSelection::entryInCurrentCategory(int k) const {
 
 std::vector<std::string> FoodSelection::categoryNames() const {
     std::vector<std::string> names;
-    if (currentCategory_ < 0 || currentCategory_ >= kCategoryCount) return names;
+    if (!isCategory(currentCategory_)) return names;
     const int n = index_->foodCount(currentCategory_);
     names.reserve(static_cast<std::size_t>(n));
     for (int k = 0; k < n; ++k)
@@ -22,7 +22,7 @@ std::vector<std::string> FoodSelection::categoryNames() const {
 }
 
 void FoodSelection::followTables() {
-    if (currentCategory_ < 0 || currentCategory_ >= kCategoryCount) currentCategory_ = 0;
+    if (!isCategory(currentCategory_)) currentCategory_ = 0;
     // One step only: the pickers show the next category, empty or not.
     if (index_->foodCount(currentCategory_) == 0) currentCategory_ = (currentCategory_ + 1) % kCategoryCount;
     currentEntry_ = positionInCurrentCategory(0);

@@ -88,7 +88,7 @@ bool RecordStore::writeFoodRecord(const ShortFood& entry, const NutrientRecord& 
 // ---- Block scan ---------------------------------------------------------------
 
 bool RecordStore::startCategoryScan(int category) {
-    if (category < 0 || category >= kCategoryCount) return false;
+    if (!isCategory(category)) return false;
     if (!scanFile_) {
         scanFile_.reset(std::fopen(paths_->foodsArc().c_str(), "rb"));
         if (!scanFile_) return false;

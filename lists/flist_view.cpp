@@ -1,10 +1,9 @@
 #include "lists/flist_view.h"
 
-#include <cstdio>
-
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
+#include "core/printf_text.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
 #include "lists/food_picker.h"
@@ -19,17 +18,9 @@ constexpr int kCarbohydrate = 6;
 constexpr int kFiber = 7;
 constexpr int kCholesterol = 8;
 
-std::string format1(float v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%6.1f", static_cast<double>(v));
-    return buf;
-}
+std::string format1(float v) { return printfText("%6.1f", static_cast<double>(v)); }
 
-std::string formatInt(long v, const char* suffix = "") {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%ld%s", v, suffix);
-    return buf;
-}
+std::string formatInt(long v, const char* suffix = "") { return printfText("%ld%s", v, suffix); }
 
 std::array<TotalsLine, CFLView::kTotalsLines> emptyTotals() {
     return {{{"Calories", "0", "_cal"},

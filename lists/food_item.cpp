@@ -5,9 +5,9 @@
 #include "archive/archive.h"
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
+#include "core/printf_text.h"
 #include "core/short_food.h"
 #include "lists/number_scan.h"
-#include "lists/printf_text.h"
 
 namespace korva {
 

@@ -7,7 +7,7 @@
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 #include "lists/typed_amount.h"
 
 namespace korva {
@@ -160,7 +160,7 @@ void FoodList::computePercentages() {
 }
 
 float FoodList::shortfallPercent(int n, const NutrientRecord& targets) const {
-    if (n < 0 || n >= kNutrientCount) return 0.0f;
+    if (!isNutrient(n)) return 0.0f;
     const float target = targets.value(n);
     if (target == 0.0f) return 0.0f;
     return (target - totals_.value(n)) / target * 100.0f;
