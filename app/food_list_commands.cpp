@@ -27,7 +27,7 @@ FoodListCommands::FoodListCommands(FoodDataBase& db, Platform& platform, ActiveD
     : db_(db), platform_(platform), active_(active), recent_(recent), windows_(windows) {}
 
 CFListDoc* FoodListCommands::onNewFoodList() {
-    const NewFileName name = db_.nextFoodListName();
+    const NewFileName name = db_.numbering().nextFoodListName();
     if (!name) {
         platform_.message(name.refusal);
         return nullptr;

@@ -53,7 +53,7 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     db_.setPaths(DataPaths(dataRoot));
     db_.state().flags = kAllStateFlags;
     db_.users().setLastFileNumber(0);
-    db_.setIndexModified(false);
+    db_.state().setIndexModified(false);
 
     // A consolidation cut short by a crash is settled before its state file
     // is trusted.
@@ -62,25 +62,25 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     if (!db_.users().scanUsers()) return false;
     // A missing profile falls back to the default user with its own message.
     db_.users().readCurrentProfile(platform_);
-    if (!db_.isSet(kConsolidated) && !db_.isSet(kNoInsertions) && !db_.readUnconsolidatedFile()) return false;
+    if (!db_.state().isSet(kConsolidated) && !db_.state().isSet(kNoInsertions) && !db_.records().readUnconsolidatedFile()) return false;
     return true;
 }
 
 void KorvaApp::exitInstance() {
-    bool writeState = db_.stateDirty();
-    if (db_.indexModified()) {
-        const bool pending = !db_.isSet(kNoDeletions) || !db_.isSet(kNoInsertions) || !db_.isSet(kNoEdits);
+    bool writeState = db_.state().stateDirty();
+    if (db_.state().indexModified()) {
+        const bool pending = !db_.state().isSet(kNoDeletions) || !db_.state().isSet(kNoInsertions) || !db_.state().isSet(kNoEdits);
         if (pending) {
             WaitCursor wait(platform_);
             // Edits written in place are in the saved index too; only a
             // saved index may say so.
-            if (db_.saveIndex()) db_.setFlag(kNoEdits, true);
+            if (db_.saveIndex()) db_.state().setFlag(kNoEdits, true);
         }
         writeState = true;
     }
     if (writeState) db_.writeStateFile();
-    db_.setStateDirty(false);
-    db_.setIndexModified(false);
+    db_.state().setStateDirty(false);
+    db_.state().setIndexModified(false);
 }
 
 } // namespace korva

@@ -11,7 +11,7 @@ CMainFrame::CMainFrame(FoodDataBase& db, DisplayPreferences& prefs, Platform& pl
 
 void CMainFrame::showUserInTitle() { title_ = userTitle(db_.users().currentUserName()); }
 
-bool CMainFrame::consolidateEnabled() const { return !db_.isSet(kConsolidated); }
+bool CMainFrame::consolidateEnabled() const { return !db_.state().isSet(kConsolidated); }
 
 void CMainFrame::onConsolidate() {
     if (!consolidateEnabled()) return;

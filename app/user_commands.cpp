@@ -22,7 +22,7 @@ std::optional<int> chooseUser(const UserSet& users, UserDialogRunner& dialogs) {
 // must record it at exit.
 UserCommandOutcome userChangedOutcome(FoodDataBase& db) {
     db.users().setUserChanged(false);
-    db.setStateDirty(true);
+    db.state().setStateDirty(true);
     return {true, userTitle(db.users().currentUserName())};
 }
 
@@ -67,7 +67,7 @@ UserCommandOutcome userDelete(FoodDataBase& db, Platform& platform, UserDialogRu
         return {};
     }
     // The state file must be written at exit even when nothing else changed.
-    db.setIndexModified(true);
+    db.state().setIndexModified(true);
     return userChangedOutcome(db);
 }
 

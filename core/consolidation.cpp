@@ -198,7 +198,7 @@ RecoveryAction recoverInterruptedConsolidation(const DataPaths& paths) {
 }
 
 bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interrupt) {
-    if (db.isSet(kConsolidated) && inIndexOrder(db.entries()))
+    if (db.state().isSet(kConsolidated) && inIndexOrder(db.index().entries()))
         return true;
     const DataPaths& paths = db.paths();
     const ConsolidationFiles files(paths);
@@ -207,7 +207,7 @@ bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interru
     if (fileExists(files.marker))
         return false;
 
-    std::vector<ShortFood> entries = db.entries();
+    std::vector<ShortFood> entries = db.index().entries();
     std::vector<std::uint8_t> records;
     if (!buildNewRecords(db, entries, records))
         return false;
@@ -244,9 +244,9 @@ bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interru
     // Committed: the data base on disk is the new one, even if a rename below
     // fails and start-up has to finish it, so memory follows it now.
     const bool finished = rollForward(paths, files, interrupt);
-    db.endCategoryScan();
-    db.mutableEntries() = std::move(entries);
-    db.state() = state;
+    db.records().endCategoryScan();
+    db.index().mutableEntries() = std::move(entries);
+    db.state().assign(state);
     return finished;
 }
 

@@ -5,19 +5,13 @@
 #include <system_error>
 
 #include "archive/atomic_file.h"
+#include "core/ascii_text.h"
 #include "core/platform.h"
 #include "core/profile_file.h"
 
 namespace korva {
 
 namespace {
-
-std::string lowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return s;
-}
 
 bool samePathNoCase(const std::filesystem::path& a, const std::filesystem::path& b) {
     return lowerAscii(a.lexically_normal().string()) == lowerAscii(b.lexically_normal().string());

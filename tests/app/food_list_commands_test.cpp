@@ -44,7 +44,7 @@ protected:
     // A saved list of one food under `name` in the lists' folder.
     std::filesystem::path savedList(const std::string& name) {
         FoodList list(&db);
-        const ShortFood* lentils = db.findEntryById(test::FoodTree::idOf(0));
+        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(0));
         EXPECT_NE(lentils, nullptr);
         if (lentils) {
             EXPECT_TRUE(list.addFood(*lentils, kUnitServings));

@@ -23,7 +23,7 @@ bool writeFoodFiles(const DataPaths& paths, std::vector<ShortFood> entries, std:
         records[k].category = entries[k].category;
     }
     FoodDataBase writer(paths);
-    writer.mutableEntries() = std::move(entries);
+    writer.index().mutableEntries() = std::move(entries);
     return writer.saveIndex() && writeFileAtomically(paths.foodsArc(), recordBytes(records));
 }
 

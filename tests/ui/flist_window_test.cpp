@@ -82,7 +82,7 @@ protected:
     // A list of one lentil serving saved under `name`, not open.
     std::filesystem::path savedListNamed(const std::string& name) {
         FoodList list(&db);
-        const ShortFood* lentils = db.findEntryById(test::FoodTree::idOf(2));
+        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(2));
         EXPECT_NE(lentils, nullptr);
         if (lentils) {
             EXPECT_TRUE(list.addFood(*lentils, kUnitServings));
