@@ -44,9 +44,8 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
 FoodListFeature::~FoodListFeature() = default;
 
 bool FoodListFeature::openDocument(const DocumentRequest& request) {
-    // Recipes come with their own view; until then a recipe named at start
-    // is left for the recipe windows to open.
-    if (request.kind != DocumentKind::foodList) return true;
+    // Recipes come with their own view; the application refuses them before.
+    if (request.kind != DocumentKind::foodList) return false;
     // A bare name the shell cannot find is looked for among the FoodLists,
     // where the program keeps them.
     std::filesystem::path file = request.path;

@@ -221,10 +221,10 @@ void FoodListWindows::rebuildRecentMenu() {
     }
     recentActions_.clear();
     for (std::size_t i = 0; i < recent_.entries().size(); ++i) {
-        auto* a = new QAction(qtext(recent_.menuText(i)), this);
+        auto* a = new QAction(pathToQt(recent_.menuText(i)), this);
         a->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
         a->setStatusTip(QStringLiteral("Open this document"));
-        a->setToolTip(qtext(recent_.entries()[i].string()));
+        a->setToolTip(pathToQt(recent_.entries()[i]));
         connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
         recentActions_.push_back(a);
     }

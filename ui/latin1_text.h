@@ -1,17 +1,11 @@
 #pragma once
 
-#include <QString>
-
-#include <string>
+#include "ui/qt_text.h"
 
 namespace korva {
 
-// Texts of the program are 8-bit Latin-1; Qt speaks Unicode.
-inline QString qtext(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-inline QString qtext(const char* s) { return QString::fromLatin1(s); }
-inline std::string latin1(const QString& s) {
-    const QByteArray b = s.toLatin1();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
+// Earlier names of toQt and fromQt, for faces not yet moved to them.
+inline QString qtext(std::string_view s) { return toQt(s); }
+inline std::string latin1(const QString& s) { return fromQt(s); }
 
 } // namespace korva

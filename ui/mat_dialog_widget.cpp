@@ -7,19 +7,19 @@
 #include <QVBoxLayout>
 
 #include "search/mat_dialog.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 MatDialogWidget::MatDialogWidget(MatDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setObjectName("matDialog");
-    setWindowTitle(qtext(MatDialog::kCaption));
+    setWindowTitle(toQt(MatDialog::kCaption));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(qtext(MatDialog::kPrompt), this));
+    layout->addWidget(new QLabel(toQt(MatDialog::kPrompt), this));
 
     list_ = new QListWidget(this);
     list_->setObjectName("matchList");
-    for (const auto& row : dialog_.rows()) list_->addItem(qtext(row));
+    for (const auto& row : dialog_.rows()) list_->addItem(toQt(row));
     list_->setCurrentRow(dialog_.selectedRow());
     list_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     layout->addWidget(list_);

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 #include "ui/dialog_scaling.h"
 #include "ui/font_conversion.h"
 #include "ui/main_window.h"
@@ -39,17 +37,19 @@ bool QtShell::createMainWindow() {
 }
 
 bool QtShell::openDocument(const DocumentRequest& request) {
-    if (!opener_) {
-        std::fprintf(stderr, "korva: %s not opened: documents cannot be opened at start yet\n",
-                     request.path.string().c_str());
-        return true;
-    }
-    return opener_(request);
+    return opener_ && opener_(request);
 }
 
 void QtShell::showMainWindow() {
     window_->show();
     window_->refresh();
+}
+
+void QtShell::bringToFront() {
+    if (!window_) return;
+    if (window_->isMinimized()) window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
 }
 
 void QtShell::showSplash() {

@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 
 #include "core/usel_dialog.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setObjectName("uselDialog");
-    setWindowTitle(qtext(USelDialog::kCaption));
+    setWindowTitle(toQt(USelDialog::kCaption));
     auto* layout = new QVBoxLayout(this);
 
     name_ = new QLineEdit(this);
@@ -24,15 +24,15 @@ USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent) : QDialo
     list_ = new QListWidget(this);
     list_->setObjectName("userList");
     for (const auto& row : dialog_.rows())
-        list_->addItem(qtext(row));
+        list_->addItem(toQt(row));
     list_->setCurrentRow(dialog_.selectedRow());
     list_->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
     layout->addWidget(list_);
 
-    auto* ok = new QPushButton(qtext(USelDialog::kOk), this);
+    auto* ok = new QPushButton(toQt(USelDialog::kOk), this);
     ok->setObjectName("okButton");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(qtext(USelDialog::kCancel), this);
+    auto* cancel = new QPushButton(toQt(USelDialog::kCancel), this);
     cancel->setObjectName("cancelButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -56,7 +56,7 @@ USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent) : QDialo
     refresh();
 }
 
-void USelDialogWidget::refresh() { name_->setText(qtext(dialog_.selectedName())); }
+void USelDialogWidget::refresh() { name_->setText(toQt(dialog_.selectedName())); }
 
 void USelDialogWidget::reject() {
     dialog_.onCancel();
