@@ -5,7 +5,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 
 #include "ui/qt_text.h"
 
@@ -35,9 +34,7 @@ InstanceGuard::InstanceGuard(const std::filesystem::path& dataRoot)
     lock_.setStaleLockTime(0);
 }
 
-InstanceGuard::~InstanceGuard() {
-    if (server_) server_->close();
-}
+InstanceGuard::~InstanceGuard() { stopListening(); }
 
 bool InstanceGuard::tryLock() { return lock_.tryLock(0); }
 
@@ -60,29 +57,55 @@ void InstanceGuard::pause() { QThread::msleep(kPauseMs); }
 
 bool InstanceGuard::listen(Receiver receiver) {
     receiver_ = std::move(receiver);
-    // A socket a crashed holder left behind; the lock says it is ours now.
-    QLocalServer::removeServer(socketName_);
-    server_ = std::make_unique<QLocalServer>();
+    // The listener has a thread of its own, so later starts get their answer
+    // while this one is still loading its data base or waits in a dialog.
+    thread_ = std::make_unique<QThread>();
+    server_ = new QLocalServer;
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_.get(), &QLocalServer::newConnection, this, &InstanceGuard::accept);
-    return server_->listen(socketName_);
+    server_->moveToThread(thread_.get());
+    QObject::connect(server_, &QLocalServer::newConnection, server_, [this] { accept(); });
+    thread_->start();
+    bool listening = false;
+    QMetaObject::invokeMethod(
+        server_,
+        [this, &listening] {
+            // A socket a crashed holder left behind; the lock says it is ours.
+            QLocalServer::removeServer(socketName_);
+            listening = server_->listen(socketName_);
+        },
+        Qt::BlockingQueuedConnection);
+    return listening;
 }
 
+void InstanceGuard::stopListening() {
+    if (!thread_) return;
+    QMetaObject::invokeMethod(server_, [this] { server_->close(); }, Qt::BlockingQueuedConnection);
+    thread_->quit();
+    thread_->wait();
+    delete server_; // its thread has ended; the sockets go with it
+    server_ = nullptr;
+    thread_.reset();
+}
+
+// Runs in the listener's thread; the files go to the main thread.
 void InstanceGuard::accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto received = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received] {
             *received += socket->readAll();
-            const Handoff h = decodeHandoff(std::string_view(received->constData(), static_cast<std::size_t>(received->size())));
+            const Handoff h =
+                decodeHandoff(std::string_view(received->constData(), static_cast<std::size_t>(received->size())));
             if (h.state == Handoff::State::incomplete && received->size() < kLongestRequest) return;
             if (h.state == Handoff::State::complete) {
                 socket->write(bytesOf(std::string(kHandoffAccepted)));
                 socket->flush();
-                // Opening may ask questions; the socket is done with first.
-                QTimer::singleShot(0, this, [this, files = h.files] {
-                    if (receiver_) receiver_(files);
-                });
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, files = h.files] {
+                        if (receiver_) receiver_(files);
+                    },
+                    Qt::QueuedConnection);
             }
             socket->disconnectFromServer();
         });

@@ -12,6 +12,7 @@
 #include "app/single_instance.h"
 
 class QLocalServer;
+class QThread;
 
 namespace korva {
 
@@ -26,17 +27,19 @@ public:
     Delivery handOver(const std::string& request) override;
     void pause() override;
 
-    // Once the lock is held: takes the files later starts hand over and
-    // passes them to `receiver`.
+    // Once the lock is held: answers later starts at once and passes the
+    // files they hand over to `receiver` in this thread's event loop.
     using Receiver = std::function<void(const std::vector<std::string>&)>;
     bool listen(Receiver receiver);
 
 private:
     void accept();
+    void stopListening();
 
     QString socketName_;
     QLockFile lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<QThread> thread_;
+    QLocalServer* server_ = nullptr; // lives in thread_
     Receiver receiver_;
 };
 

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -82,6 +83,22 @@ protected:
             60000);
     }
 
+    // Waits until one of `starts` holds the data folder's lock.
+    bool holds(const std::vector<QProcess*>& starts) const {
+        return QTest::qWaitFor(
+            [&] {
+                std::error_code ec;
+                for (const auto& e : fs::directory_iterator(dir / "run", ec))
+                    if (e.path().extension() == ".lock")
+                        if (auto bytes = readWholeFile(e.path()))
+                            for (QProcess* p : starts)
+                                if (std::atoll(std::string(bytes->begin(), bytes->end()).c_str()) == p->processId())
+                                    return true;
+                return false;
+            },
+            60000);
+    }
+
     static QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
     fs::path dir;
@@ -98,6 +115,7 @@ TEST_F(RunningProgramTest, LaterStartHandsItsFileToTheRunningOne) {
     const fs::path second = writeList(root, "second.fls");
 
     QProcess* holder = start(QStringLiteral(KORVA_EXE), {QStringLiteral("--home"), q(root)});
+    ASSERT_TRUE(holds({holder}));
     EXPECT_EQ(finished(start(QStringLiteral(KORVA_EXE), {QStringLiteral("--home"), q(root), q(first)})), 0);
     EXPECT_TRUE(opened(root, first));
     EXPECT_EQ(holder->state(), QProcess::Running);
@@ -105,6 +123,7 @@ TEST_F(RunningProgramTest, LaterStartHandsItsFileToTheRunningOne) {
     holder->kill(); // a crash: the lock file and the socket stay behind
     holder->waitForFinished(10000);
     QProcess* next = start(QStringLiteral(KORVA_EXE), {QStringLiteral("--home"), q(root)});
+    ASSERT_TRUE(holds({next}));
     EXPECT_EQ(finished(start(QStringLiteral(KORVA_EXE), {QStringLiteral("--home"), q(root), q(second)})), 0);
     EXPECT_TRUE(opened(root, second));
     EXPECT_EQ(next->state(), QProcess::Running);
@@ -132,6 +151,7 @@ TEST_F(RunningProgramTest, InstalledInTheUsersOwnDataFolder) {
         std::vector<QProcess*> starts;
         for (int i = 0; i < (round == 0 ? 4 : 1); ++i) starts.push_back(start(korva, {}));
         // Whichever holds the folder takes a list from one more start.
+        ASSERT_TRUE(holds(starts));
         EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(root / "kvdata/korva.ini"); }, 60000));
         const fs::path list = writeList(root, "round" + std::to_string(round) + ".fls");
         EXPECT_EQ(finished(start(korva, {q(list)})), 0);
