@@ -29,13 +29,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
         // Any other option is left alone: it opens nothing.
     }
-    if (firstName) {
-        if (firstName->find(".fls") != std::string::npos)
-            cl.document = DocumentRequest{*firstName, DocumentKind::foodList};
-        else if (firstName->find(".rcp") != std::string::npos)
-            cl.document = DocumentRequest{*firstName, DocumentKind::recipe};
-    }
+    if (firstName) cl.document = documentRequestFor(*firstName);
     return cl;
+}
+
+std::optional<DocumentRequest> documentRequestFor(const std::string& name) {
+    if (name.find(".fls") != std::string::npos) return DocumentRequest{name, DocumentKind::foodList};
+    if (name.find(".rcp") != std::string::npos) return DocumentRequest{name, DocumentKind::recipe};
+    return std::nullopt;
 }
 
 std::string usageText(const std::string& programName) {
@@ -49,7 +50,9 @@ std::string usageText(const std::string& programName) {
            "\n"
            "Without --home the data folder is named by the environment variable\n"
            "KORVA_HOME, else it is the folder that holds the program, or, for an\n"
-           "installed program, $XDG_DATA_HOME/korva (~/.local/share/korva).\n";
+           "installed program, $XDG_DATA_HOME/korva (~/.local/share/korva; korva-user\n"
+           "when the program is installed there).  A later start on a data folder\n"
+           "that a running Korvana holds hands it the file and ends.\n";
 }
 
 } // namespace korva

@@ -29,6 +29,9 @@ struct CommandLine {
 // nothing is opened.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
 
+// What a file name asks to open, by the same rule.
+std::optional<DocumentRequest> documentRequestFor(const std::string& name);
+
 std::string usageText(const std::string& programName);
 
 } // namespace korva

@@ -1,5 +1,6 @@
 #include "app/korva_app.h"
 
+#include "app/shell_texts.h"
 #include "core/consolidation.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
@@ -19,14 +20,14 @@ KorvaApp::KorvaApp(FoodDataBase& db, Platform& platform)
 bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::optional<DocumentRequest>& document,
                             AppShell& shell) {
     if (platform_.screenSize().width < kNarrowestScreen) {
-        platform_.message("KORVA 2.0 for WINDOWS can't run at EGA/CGA; use MSDOS version ..");
+        platform_.message(shell_texts::kNarrowScreen);
         return false;
     }
 
     prefs_.load(DataPaths(dataRoot).userDir(), platform_);
 
     if (!openDataBase(dataRoot)) {
-        platform_.message("... data files corrupted or missing ... exiting ..");
+        platform_.message(shell_texts::kDataFilesBroken);
         return false;
     }
     bool indexLoaded;
@@ -35,18 +36,28 @@ bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::op
         indexLoaded = db_.loadIndex();
     }
     if (!indexLoaded) {
-        platform_.message("... something went wrong in read of index file .. exiting ..");
+        platform_.message(shell_texts::kIndexUnreadable);
         return false;
     }
     if (db_.state().unconsolidated == kWarnAtUnconsolidated || db_.state().deleted == kWarnAtDeleted)
-        platform_.message("WARNING! you must CONSOLIDATE before editing FOODS ...");
+        platform_.message(shell_texts::kConsolidateFirst);
 
     if (!shell.createMainWindow()) return false;
-    if (document && !shell.openDocument(*document)) return false;
+    // A document that cannot be opened has said why; the program goes on
+    // without it.
+    if (document) openDocument(*document, shell);
     shell.showMainWindow();
     frame_.showUserInTitle();
     shell.showSplash();
     return true;
+}
+
+bool KorvaApp::openDocument(const DocumentRequest& request, AppShell& shell) {
+    if (request.kind == DocumentKind::recipe) {
+        platform_.message(shell_texts::recipeNotOpened(request.path.filename().string()));
+        return false;
+    }
+    return shell.openDocument(request);
 }
 
 bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {

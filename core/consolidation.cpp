@@ -41,9 +41,7 @@ void removeQuietly(const std::filesystem::path& p) {
 // The leftovers of an atomic write cut short.
 void removeWithScratch(const std::filesystem::path& p) {
     removeQuietly(p);
-    std::filesystem::path scratch = p;
-    scratch += ".tmp~";
-    removeQuietly(scratch);
+    removeUnfinishedWrites(p);
 }
 
 // A replacement whose source is gone was renamed before the interruption.
@@ -188,10 +186,9 @@ RecoveryAction recoverInterruptedConsolidation(const DataPaths& paths) {
         return rollForward(paths, files, {}) ? RecoveryAction::rolledForward : RecoveryAction::failed;
     bool found = false;
     for (const auto* p : {&files.records, &files.index, &files.state}) {
-        std::filesystem::path scratch = *p;
-        scratch += ".tmp~";
-        found = found || fileExists(*p) || fileExists(scratch);
-        removeWithScratch(*p);
+        found = fileExists(*p) || found;
+        removeQuietly(*p);
+        found = removeUnfinishedWrites(*p) || found;
     }
     removeWithScratch(files.marker);
     return found ? RecoveryAction::rolledBack : RecoveryAction::nothing;

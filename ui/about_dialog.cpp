@@ -7,13 +7,13 @@
 
 #include "app/about_text.h"
 #include "ui/artwork.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(qtext(AboutText::kCaption));
+    setWindowTitle(toQt(AboutText::kCaption));
 
     auto* mark = new QLabel(this);
     mark->setPixmap(programIcon().pixmap(64, 64));
@@ -22,10 +22,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setTextFormat(Qt::RichText);
-    QString html = QStringLiteral("<b>%1</b> %2").arg(qtext(AboutText::kProgramName).toHtmlEscaped(),
-                                                       qtext(AboutText::versionLine()).toHtmlEscaped());
+    QString html = QStringLiteral("<b>%1</b> %2").arg(toQt(AboutText::kProgramName).toHtmlEscaped(),
+                                                       toQt(AboutText::versionLine()).toHtmlEscaped());
     for (std::string_view line : AboutText::credits())
-        html += QStringLiteral("<br>") + qtext(std::string(line)).toHtmlEscaped();
+        html += QStringLiteral("<br>") + toQt(std::string(line)).toHtmlEscaped();
     text->setText(html);
 
     auto* row = new QHBoxLayout;

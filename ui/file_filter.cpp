@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -25,7 +25,7 @@ QString patternsOf(const QString& patterns) {
 } // namespace
 
 QString qtFileFilter(const std::string& filter) {
-    const QString text = qtext(filter);
+    const QString text = toQt(filter);
     if (!text.contains(QLatin1Char('|'))) return text;
     QStringList parts = text.split(QLatin1Char('|'));
     QStringList filters;

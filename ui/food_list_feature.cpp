@@ -10,7 +10,7 @@
 #include "core/food_data_base.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 #include "ui/main_window.h"
 #include "ui/qt_picker_dialogs.h"
 
@@ -60,9 +60,8 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
 FoodListFeature::~FoodListFeature() = default;
 
 bool FoodListFeature::openDocument(const DocumentRequest& request) {
-    // Recipes come with their own view; until then a recipe named at start
-    // is left for the recipe windows to open.
-    if (request.kind != DocumentKind::foodList) return true;
+    // Recipes come with their own view; the application refuses them before.
+    if (request.kind != DocumentKind::foodList) return false;
     // A bare name the shell cannot find is looked for among the FoodLists,
     // where the program keeps them.
     std::filesystem::path file = request.path;
@@ -90,10 +89,11 @@ void FoodListFeature::listRecentFiles() {
     removeAll(file, recentActions_);
     const std::vector<std::string> texts = commands_->recentFileTexts();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto* a = new QAction(qtext(texts[i]), this);
+        // The texts are file names: bytes in the file system's encoding.
+        auto* a = new QAction(pathToQt(texts[i]), this);
         a->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
-        a->setStatusTip(qtext(commandPrompt(kCmdRecentFile)));
-        a->setToolTip(qtext(recent_.entries()[i].string()));
+        a->setStatusTip(toQt(commandPrompt(kCmdRecentFile)));
+        a->setToolTip(pathToQt(recent_.entries()[i]));
         connect(a, &QAction::triggered, this, [this, i] { commands_->onRecentFile(i); });
         recentActions_.push_back(a);
     }
@@ -113,7 +113,7 @@ void FoodListFeature::listWindows() {
     if (open.empty() || texts.size() != open.size()) return;
     windowActions_.push_back(menu->addSeparator());
     for (std::size_t i = 0; i < open.size(); ++i) {
-        QAction* a = menu->addAction(qtext(texts[i]));
+        QAction* a = menu->addAction(toQt(texts[i]));
         a->setObjectName(QStringLiteral("windowListAction%1").arg(i + 1));
         a->setCheckable(true);
         a->setChecked(open[i] == windows_->activeWindow());

@@ -19,6 +19,7 @@
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
+#include "ui/qt_text.h"
 #include "ui/usel_dialog_widget.h"
 
 namespace korva {
@@ -27,8 +28,6 @@ namespace {
 
 const char* kOrderProperty = "korvaOrder";
 constexpr int kPrinterDpi = 300;
-
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Position of a command in the table, which is the menu order.
 int tableOrder(int id) {
@@ -55,7 +54,7 @@ void place(QMdiSubWindow* w, const PixelRect& r) {
 
 MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
-      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
+      prompt_(new QLabel(toQt(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
     setObjectName(QStringLiteral("mainWindow"));
     // Printer fonts are stored in device units laid out for a 300 dpi
     // printer (the default printer font is 44 units high, about 10 points).
@@ -90,7 +89,7 @@ MainWindow::~MainWindow() {
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
-    auto* m = new QMenu(latin1(menuCaption(id)), this);
+    auto* m = new QMenu(toQt(menuCaption(id)), this);
     m->setObjectName(QStringLiteral("menu%1").arg(static_cast<int>(id)));
     // Before the first menu made so far that comes later on the bar.
     QAction* before = nullptr;
@@ -112,8 +111,8 @@ QMenu* MainWindow::menu(MenuId id) {
 QMenu* MainWindow::submenu(MenuId id, std::string_view caption, int order) {
     QMenu* parent = menu(id);
     for (QAction* a : parent->actions())
-        if (a->menu() && a->text() == latin1(caption)) return a->menu();
-    auto* m = new QMenu(latin1(caption), parent);
+        if (a->menu() && a->text() == toQt(caption)) return a->menu();
+    auto* m = new QMenu(toQt(caption), parent);
     placeInOrder(parent, m->menuAction(), order);
     return m;
 }
@@ -137,10 +136,10 @@ QAction* MainWindow::addCommand(int id, std::function<void()> handler) {
     const int order = tableOrder(id);
     QMenu* target = info->submenu.empty() ? menu(info->menu) : submenu(info->menu, info->submenu, order);
 
-    auto* action = new QAction(latin1(menuCaptionOf(info->menuText)), this);
+    auto* action = new QAction(toQt(menuCaptionOf(info->menuText)), this);
     action->setObjectName(QStringLiteral("command%1").arg(id));
-    if (auto keys = acceleratorOf(info->menuText); !keys.empty()) action->setShortcut(QKeySequence(latin1(keys)));
-    action->setStatusTip(latin1(commandPrompt(id)));
+    if (auto keys = acceleratorOf(info->menuText); !keys.empty()) action->setShortcut(QKeySequence(toQt(keys)));
+    action->setStatusTip(toQt(commandPrompt(id)));
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     placeInOrder(target, action, order);
     actions_[id] = action;

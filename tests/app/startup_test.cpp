@@ -185,12 +185,21 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     ASSERT_TRUE(start(request));
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
 
+    // A document that cannot be opened has given its message; the program
+    // goes on without it.  A recipe cannot be opened yet, and says so.
     RecordingShell failing;
     failing.openSucceeds = false;
     FoodDataBase d;
     KorvaApp a(d, platform);
-    EXPECT_FALSE(a.initInstance(tree.root(), request, failing));
-    EXPECT_EQ(failing.calls.size(), 2u);
+    EXPECT_TRUE(a.initInstance(tree.root(), request, failing));
+    EXPECT_EQ(failing.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
+
+    RecordingShell recipe;
+    FoodDataBase r;
+    KorvaApp b(r, platform);
+    EXPECT_TRUE(b.initInstance(tree.root(), DocumentRequest{"soup.rcp", DocumentKind::recipe}, recipe));
+    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "show", "splash"}));
+    EXPECT_EQ(platform.messageTexts().back(), "... soup.rcp : recipes can't be opened in this version ...");
 }
 
 TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {

@@ -24,7 +24,7 @@
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 #include "ui/main_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
@@ -166,7 +166,7 @@ TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
     EXPECT_EQ(rows(child<QListWidget>(reopened, "itemList")), before);
     EXPECT_EQ(child<QLabel>(reopened, "totalCalories")->text(), QStringLiteral("189"));
     EXPECT_EQ(child<QLineEdit>(reopened, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
-    EXPECT_TRUE(menuAsShown(MenuId::file).contains(QStringLiteral("&1 ") + qtext(saved.filename().string())));
+    EXPECT_TRUE(menuAsShown(MenuId::file).contains(QStringLiteral("&1 ") + toQt(saved.filename().string())));
 }
 
 TEST_F(FListWindowTest, ScrollArrowStepsAndTotalsFollowWhenReleased) {
