@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/platform.h"
+#include "lists/printf_text.h"
+
 namespace korva {
 
 std::vector<TextCell> expandTabs(int x, std::string_view text, std::span<const int> tabStops,
@@ -94,6 +97,24 @@ void ReportWriter::useStandardTabStops() {
 
 void ReportWriter::useNutrientTabStops() {
     stops_ = nutrientTabStops();
+}
+
+bool runPrintJob(Platform& platform, ReportPrinter& printer, const std::string& jobName,
+                 const std::function<void(ReportWriter&)>& layout) {
+    if (!printer.choosePrinter()) return false;
+    int error = 0;
+    std::unique_ptr<ReportSurface> job = printer.startJob(jobName, error);
+    if (!job) {
+        platform.message(printfText(kJobRefusedFormat, error));
+        return false;
+    }
+    WaitCursor wait(platform);
+    ReportWriter out(*job);
+    out.begin();
+    layout(out);
+    out.end();
+    job.reset(); // the job ends here, while the wait cursor still shows
+    return true;
 }
 
 } // namespace korva

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "lists/report_surface.h"
 
 namespace korva {
+
+class Platform;
 
 // Lays a report out line by line in units of the printer font's "M" (w wide,
 // h high), the same way for every report the program prints:
@@ -69,5 +73,14 @@ private:
 // The ten tab stops of a report, in w.
 std::vector<int> standardTabStops();
 std::vector<int> nutrientTabStops();
+
+inline constexpr const char* kJobRefusedFormat = "Unable to Begin printing - Error[%d]";
+
+// One print job from the print dialog to the last page: the dialog (false
+// when cancelled), the job under `jobName` ("Unable to Begin printing -
+// Error[%d]" and false when the printer refuses it), then `layout` draws
+// the report under the wait cursor between begin() and end().
+bool runPrintJob(Platform& platform, ReportPrinter& printer, const std::string& jobName,
+                 const std::function<void(ReportWriter&)>& layout);
 
 } // namespace korva
