@@ -23,7 +23,7 @@ public:
     };
 
     explicit RecordingSurface(CharMetrics m = {10, 20}, int height = 2000, int width = 1600)
-        : metrics_(m), height_(height), width_(width) {}
+        : glyphWidth(m.w), metrics_(m), height_(height), width_(width) {}
 
     CharMetrics charMetrics() override { return metrics_; }
     int printableHeight() override { return height_; }
@@ -31,12 +31,15 @@ public:
     void startPage() override;
     void endPage() override;
     void selectFont() override { ++fontSelections; }
-    int textWidth(std::string_view text) override { return static_cast<int>(text.size()) * metrics_.w; }
+    int textWidth(std::string_view text) override { return static_cast<int>(text.size()) * glyphWidth; }
     int drawText(int x, int y, std::string_view text, std::span<const int> tabStops) override;
     void drawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
 
     // The texts alone, in drawing order.
     std::vector<std::string> textLines() const;
+
+    // Width of every character as drawn; w unless a test narrows it.
+    int glyphWidth;
 
     std::vector<Text> texts;
     std::vector<Line> lines;
