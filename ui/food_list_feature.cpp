@@ -7,7 +7,9 @@
 #include "app/command_table.h"
 #include "core/food_data_base.h"
 #include "ui/food_list_windows.h"
+#include "ui/list_print_commands.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 
 namespace korva {
 
@@ -36,6 +38,7 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
     // files above Exit.
     QMenu* file = window.menu(MenuId::file);
     w->addDocumentItems(file, actionAfter(file, open));
+    addPrintFoodListCommand(file, actionAfter(file, w->mergeAction()), *w, active, QtReportPrinter::shared());
     w->addRecentFiles(file, window.action(kCmdExit));
 
     QObject::connect(w, &FoodListWindows::documentsChanged, &window, &MainWindow::refresh);
