@@ -10,9 +10,11 @@
 #include "core/food_data_base.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
-#include "ui/qt_text.h"
+#include "lists/list_report.h"
 #include "ui/main_window.h"
 #include "ui/qt_picker_dialogs.h"
+#include "ui/qt_report_printer.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -39,7 +41,11 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
     window.addCommand(kCmdOpenFoodList, [c] { c->onOpenFoodList(); });
     documentActions_ = {window.addCommand(kCmdSaveFoodList, [c] { c->onSaveFoodList(); }),
                         window.addCommand(kCmdSaveFoodListAs, [c] { c->onSaveFoodListAs(); }),
-                        window.addCommand(kCmdMergeFoodList, [c] { c->onMergeFoodList(); })};
+                        window.addCommand(kCmdMergeFoodList, [c] { c->onMergeFoodList(); }),
+                        window.addCommand(kCmdPrintFoodList, [&active] {
+                            if (const CFListDoc* doc = active.document())
+                                printFoodList(*doc, QtReportPrinter::shared());
+                        })};
     window.addCommand(kCmdCategories, [this, c] {
         QtPickerDialogs dialogs(&window_);
         c->onCategories(dialogs);

@@ -20,6 +20,7 @@
 #include "ui/instance_guard.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 
 namespace {
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
     const korva::CommandLine commandLine = readArguments(argc, argv);
 
     korva::QtPlatform platform;
+    if (commandLine.printTo) korva::QtReportPrinter::shared().sendJobsTo(*commandLine.printTo);
     const auto choice = korva::chooseDataRoot(commandLine.home, korva::RootEnvironment::fromProcess(),
                                               korva::executableDirectory(argv[0]));
 

@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
@@ -19,6 +18,7 @@
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 #include "ui/usel_dialog_widget.h"
 
@@ -76,12 +76,16 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
         statusBar()->addPermanentWidget(label);
     }
 
+    // Reports print in the printer font of the preferences, which can
+    // change during the run.
+    QtReportPrinter::shared().setFontSource([&app] { return app.frame().preferences().printerFont(); });
     addOwnCommands();
     sizeForScreen();
     refresh();
 }
 
 MainWindow::~MainWindow() {
+    QtReportPrinter::shared().setFontSource({});
     // The document windows go with the area after this window's own members:
     // the area must not report their going to anyone who would call back.
     area_->blockSignals(true);
@@ -200,8 +204,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::onPrintSetup() {
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+    QtReportPrinter::shared().setup(this);
 }
 
 void MainWindow::onAbout() {
