@@ -54,7 +54,7 @@ protected:
         return file;
     }
 
-    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "appflist"};
+    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
     FoodDataBase db;
     test::ScriptedPlatform platform;
     ActiveDocument active;

@@ -27,7 +27,7 @@ bool writeFoodFiles(const DataPaths& paths, std::vector<ShortFood> entries, std:
     return writer.saveIndex() && writeFileAtomically(paths.foodsArc(), recordBytes(records));
 }
 
-FoodTree::FoodTree(std::vector<TreeFood> foods) {
+FoodTree::FoodTree(std::vector<TreeFood> foods, const std::string& tag) : root_(TempRoot::dataFolders, tag) {
     std::vector<std::size_t> order(foods.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
