@@ -123,7 +123,8 @@ bool isAminoPosition(int k) { return k >= 0 && k < kAminoAcidCount; }
 // The views have room for seven characters of a value.
 constexpr std::size_t kValueWidth = 7;
 
-std::string formatCut(const char* format, float v) {
+// Called with literal formats only; the attribute lets the compiler check them there.
+[[gnu::format(printf, 1, 0)]] std::string formatCut(const char* format, float v) {
     // Wide enough for the largest float printed in full; snprintf would cut
     // safely anyway.
     char buf[64];
