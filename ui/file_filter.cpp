@@ -32,7 +32,7 @@ QString qtFileFilter(const std::string& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
         if (description.isEmpty()) break;
-        const int paren = description.indexOf(QLatin1Char('('));
+        const qsizetype paren = description.indexOf(QLatin1Char('('));
         if (paren >= 0) description = description.left(paren).trimmed();
         filters << description + QStringLiteral(" (") + patternsOf(parts[i + 1]) + QLatin1Char(')');
     }
