@@ -14,7 +14,7 @@
 #include "app/display_preferences.h"
 #include "core/printf_text.h"
 #include "ui/font_conversion.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -142,7 +142,7 @@ std::unique_ptr<ReportSurface> QtReportPrinter::startJob(const std::string& jobN
     error = 0;
     if (pdfFolder_) return startPdfJob(jobName, error);
     QPrinter& p = printer();
-    p.setDocName(qtext(jobName));
+    p.setDocName(toQt(jobName));
     return started(std::make_unique<PainterSurface>(p, nullptr, reportFont(printerFont())), error);
 }
 
@@ -159,7 +159,7 @@ std::unique_ptr<ReportSurface> QtReportPrinter::startPdfJob(const std::string& j
     pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setResolution(kPrinterDpi);
     pdf->setOutputFileName(QString::fromStdString(file.string()));
-    pdf->setDocName(qtext(jobName));
+    pdf->setDocName(toQt(jobName));
     pdf->setCreator(QStringLiteral("Korvana"));
     QPrinter& target = *pdf;
     auto job = started(
