@@ -13,6 +13,7 @@
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
+#include "ui/first_show_report.h"
 #include "ui/food_list_feature.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication qtApp(argc, argv);
+    korva::reportFirstShownMainWindow(std::getenv("KORVA_SHOWN_FD"));
     // Qt adopts the user's locale for the C library; our texts and files are
     // written with printf-style formats and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
