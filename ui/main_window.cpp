@@ -41,11 +41,8 @@ int tableOrder(int id) {
 
 MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
-      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
+      prompt_(new QLabel(latin1(kIdlePrompt), this)) {
     setObjectName(QStringLiteral("mainWindow"));
-    // Printer fonts are stored in device units laid out for a 300 dpi
-    // printer (the default printer font is 44 units high, about 10 points).
-    printer_->setResolution(kPrinterDpi);
     setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("documentArea"));
     area_->setBackground(QBrush(backgroundTile()));
@@ -69,6 +66,16 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+QPrinter& MainWindow::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+        // Printer fonts are stored in device units laid out for a 300 dpi
+        // printer (the default printer font is 44 units high, about 10 points).
+        printer_->setResolution(kPrinterDpi);
+    }
+    return *printer_;
+}
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
@@ -197,7 +204,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::onPrintSetup() {
-    QPageSetupDialog dialog(printer_.get(), this);
+    QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
 }
 
