@@ -59,13 +59,13 @@ FoodDataBase::~FoodDataBase() { endCategoryScan(); }
 bool FoodDataBase::loadIndex() {
     auto bytes = readWholeFile(paths_.indexSer());
     if (!bytes) return false;
-    return loadIndexFromBytes(*bytes);
+    return loadIndexFromBytes(std::move(*bytes));
 }
 
-bool FoodDataBase::loadIndexFromBytes(const std::vector<std::uint8_t>& bytes) {
+bool FoodDataBase::loadIndexFromBytes(std::vector<std::uint8_t> bytes) {
     std::shared_ptr<CSFList> list;
     try {
-        Archive ar = Archive::forReading(bytes);
+        Archive ar = Archive::forReading(std::move(bytes));
         list = ar.readObject<CSFList>();
     } catch (const ArchiveError&) {
         return false;
