@@ -41,6 +41,7 @@ constexpr int kReportTimeoutMs = 30000;
 struct Run {
     double millis = 0;
     double peakMiB = 0;
+    std::string report; // "shown WIDTHxHEIGHT"
 };
 
 [[noreturn]] void fail(const std::string& what) {
@@ -83,9 +84,10 @@ Run startOnce(const std::vector<std::string>& argv, int settleMs) {
     int ready;
     do ready = ::poll(&p, 1, kReportTimeoutMs);
     while (ready < 0 && errno == EINTR);
-    char byte = 0;
-    const bool shown = ready == 1 && ::read(pipeFds[0], &byte, 1) == 1;
+    char line[64];
+    const ssize_t got = ready == 1 ? ::read(pipeFds[0], line, sizeof line - 1) : -1;
     const auto end = Clock::now();
+    const bool shown = got > 0;
     ::close(pipeFds[0]);
 
     if (shown && settleMs > 0) ::usleep(static_cast<useconds_t>(settleMs) * 1000);
@@ -99,6 +101,7 @@ Run startOnce(const std::vector<std::string>& argv, int settleMs) {
     Run run;
     run.millis = std::chrono::duration<double, std::milli>(end - begin).count();
     run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // KiB on Linux
+    run.report.assign(line, static_cast<std::size_t>(got));
     return run;
 }
 
@@ -155,10 +158,17 @@ int main(int argc, char** argv) {
     if (ec) fail("cannot copy the shipped data to " + home.string() + ": " + ec.message());
 
     const std::vector<std::string> program{programPath, "--home", home.string()};
-    const std::vector<std::string> bare{KORVA_BARE_WINDOW};
-
-    // One unmeasured start of each fills the file cache for both.
-    startOnce(program, 0);
+    // One unmeasured start of each fills the file cache for both; the
+    // program's tells the size of its main window, which the bare window
+    // takes, so both paint as many pixels.
+    std::string size;
+    {
+        const std::string report = startOnce(program, 0).report;
+        const auto at = report.find(' ');
+        if (at == std::string::npos) fail("the program reported no window size: " + report);
+        size = report.substr(at + 1, report.find_first_of("\n", at) - at - 1);
+    }
+    const std::vector<std::string> bare{KORVA_BARE_WINDOW, "--size", size};
     startOnce(bare, 0);
     std::vector<Run> programRuns, bareRuns;
     for (int i = 0; i < runs; ++i) {
@@ -169,8 +179,8 @@ int main(int argc, char** argv) {
 
     const Summary p = summarise(programRuns), b = summarise(bareRuns);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("start-up from spawn to the first shown main window, %d runs each, platform %s\n", runs,
-                platform && *platform ? platform : "(default)");
+    std::printf("start-up from spawn to the first shown main window (%s), %d runs each, platform %s\n",
+                size.c_str(), runs, platform && *platform ? platform : "(default)");
     std::printf("%-16s %10s %8s %8s %14s\n", "", "median ms", "min ms", "max ms", "peak RSS MiB");
     std::printf("%-16s %10.1f %8.1f %8.1f %14.1f\n", "korva", p.millis, p.fastest, p.slowest, p.peakMiB);
     std::printf("%-16s %10.1f %8.1f %8.1f %14.1f\n", "bare Qt window", b.millis, b.fastest, b.slowest, b.peakMiB);

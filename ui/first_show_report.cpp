@@ -21,9 +21,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Expose || !isExposedMainWindow(watched)) return false;
         qApp->removeEventFilter(this);
-        // Queued, so the report follows the paint the expose event starts.
-        QMetaObject::invokeMethod(this, &FirstShowWatcher::report, Qt::QueuedConnection);
-        return false;
+        // The window paints and flushes while it handles the expose event;
+        // it handles it here, so the report follows the first paint at once.
+        auto* window = static_cast<QWindow*>(watched);
+        static_cast<QObject*>(window)->event(event);
+        report(window->size());
+        return true;
     }
 
 private:
@@ -35,10 +38,11 @@ private:
         return false;
     }
 
-    void report() {
-        static const char line[] = "shown\n";
+    void report(QSize size) {
+        const QByteArray line = "shown " + QByteArray::number(size.width()) + 'x' +
+                                QByteArray::number(size.height()) + '\n';
         ssize_t n;
-        do n = ::write(fd_, line, sizeof line - 1);
+        do n = ::write(fd_, line.constData(), static_cast<std::size_t>(line.size()));
         while (n < 0 && errno == EINTR);
         ::close(fd_);
         deleteLater();
