@@ -44,6 +44,8 @@ bench: deps
 	@set -e; for b in build-bench/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; \
 	  QT_QPA_PLATFORM=offscreen "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@if [ -x build-bench/bench/startup_compare ]; then echo "== build-bench/bench/startup_compare"; \
+	  QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} build-bench/bench/startup_compare; fi
 
 # libFuzzer targets, built with clang; run one with
 #   build-fuzz/fuzz/fuzz_archive -max_total_time=600 /tmp/corpus fuzz/corpus/archive

@@ -211,7 +211,10 @@ void Archive::writeObject(const Serializable* obj) {
     const_cast<Serializable*>(obj)->Serialize(*this);
 }
 
-std::shared_ptr<Serializable> Archive::readObjectOf(std::string_view expected) {
+// The class of a new object, or none for a reference: the null reference or
+// one back to an object already read, which lands in `reference`.
+const ClassRegistry::Entry* Archive::readObjectTag(std::string_view expected,
+                                                   std::shared_ptr<Serializable>& reference) {
     std::uint32_t tag = readWord();
     bool isClass = false;
     std::uint32_t index = 0;
@@ -237,7 +240,7 @@ std::shared_ptr<Serializable> Archive::readObjectOf(std::string_view expected) {
     }
 
     if (cls == nullptr) {
-        if (!isClass && index == 0) return nullptr;
+        if (!isClass && index == 0) return nullptr; // the null reference
         if (index >= table_.size()) throw ArchiveError(ArchiveError::badIndex);
         const Slot& slot = table_[index];
         if (isClass) {
@@ -246,10 +249,18 @@ std::shared_ptr<Serializable> Archive::readObjectOf(std::string_view expected) {
             cls = slot.cls;
         } else {
             if (!slot.obj) throw ArchiveError(ArchiveError::badIndex);
-            return slot.obj;
+            reference = slot.obj;
+            return nullptr;
         }
     }
 
+    return cls;
+}
+
+std::shared_ptr<Serializable> Archive::readObjectOf(std::string_view expected) {
+    std::shared_ptr<Serializable> reference;
+    const ClassRegistry::Entry* cls = readObjectTag(expected, reference);
+    if (!cls) return reference;
     std::shared_ptr<Serializable> obj = cls->create();
     // The object is registered before its fields are read; a reference back to
     // it from inside its own fields would find a half-read object, which is
@@ -257,6 +268,19 @@ std::shared_ptr<Serializable> Archive::readObjectOf(std::string_view expected) {
     table_.push_back(Slot{nullptr, obj});
     obj->Serialize(*this);
     return obj;
+}
+
+bool Archive::readObjectInto(std::string_view expected, Serializable& into) {
+    std::shared_ptr<Serializable> reference;
+    if (!readObjectTag(expected, reference)) {
+        if (reference) throw ArchiveError(ArchiveError::badIndex);
+        return false;
+    }
+    // The slot keeps the numbering of later objects; it holds nothing, so a
+    // reference back to it is refused.
+    table_.push_back(Slot{});
+    into.Serialize(*this);
+    return true;
 }
 
 } // namespace korva

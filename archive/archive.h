@@ -93,6 +93,19 @@ public:
         if (!typed) throw ArchiveError(ArchiveError::badClass);
         return typed;
     }
+    // Reads a reference to a new object of class T into `into`, which should
+    // be freshly made; false for the null reference.  The object is not kept
+    // for references back: a reference back to it, or to any object read so,
+    // is refused (badIndex), as is a reference back in place of a new object.
+    // Long lists of objects that are never shared read so without an
+    // allocation each.
+    template <class T>
+    bool readObjectInto(T& into) {
+        if (ClassRegistry::instance().find(T::kClassName) == nullptr) {
+            registerSerializable<T>(T::kClassName, T::kSchema);
+        }
+        return readObjectInto(T::kClassName, into);
+    }
 
     std::size_t position() const { return pos_; }
     std::size_t bytesLeft() const { return data_.size() - pos_; }
@@ -106,6 +119,8 @@ private:
     Archive(Mode m, std::filesystem::path path, std::vector<std::uint8_t> data);
     void need(std::size_t n) const;
     std::shared_ptr<Serializable> readObjectOf(std::string_view expected);
+    bool readObjectInto(std::string_view expected, Serializable& into);
+    const ClassRegistry::Entry* readObjectTag(std::string_view expected, std::shared_ptr<Serializable>& reference);
     void writeClassTag(std::uint32_t classIndex);
 
     Mode mode_;

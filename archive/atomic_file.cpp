@@ -1,10 +1,12 @@
 #include "archive/atomic_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -90,6 +92,11 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::pa
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::vector<std::uint8_t> out;
+    // Room for the whole file at once: growing the vector as it fills copies
+    // it again and again and leaves the early copies as dead weight.
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        out.reserve(std::min(static_cast<std::size_t>(st.st_size), maxBytes));
     unsigned char buf[65536];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);

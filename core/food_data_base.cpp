@@ -14,11 +14,11 @@ constexpr std::uint16_t kProgramMadeSet = 0x2;
 bool FoodDataBase::loadIndex() {
     auto bytes = readWholeFile(paths_.indexSer());
     if (!bytes) return false;
-    return loadIndexFromBytes(*bytes);
+    return loadIndexFromBytes(std::move(*bytes));
 }
 
-bool FoodDataBase::loadIndexFromBytes(const std::vector<std::uint8_t>& bytes) {
-    if (!index_.loadFromBytes(bytes)) return false;
+bool FoodDataBase::loadIndexFromBytes(std::vector<std::uint8_t> bytes) {
+    if (!index_.loadFromBytes(std::move(bytes))) return false;
     state_.lastUserFoodId = index_.highestUserFoodId();
     rebuildCategoryTables();
     return true;

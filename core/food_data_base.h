@@ -45,7 +45,7 @@ public:
     bool loadIndex();
     // The body of loadIndex over the bytes of an index file; false (and the
     // old index kept) when they are not a well-formed index.
-    bool loadIndexFromBytes(const std::vector<std::uint8_t>& bytes);
+    bool loadIndexFromBytes(std::vector<std::uint8_t> bytes);
     bool saveIndex() { return index_.save(paths_.indexSer()); }
     // Recomputes the category tables after the entries changed and moves the
     // shared selection with them.

@@ -23,10 +23,10 @@ bool wellFormedIndex(const CSFList& list) {
 
 } // namespace
 
-bool FoodIndex::loadFromBytes(const std::vector<std::uint8_t>& bytes) {
+bool FoodIndex::loadFromBytes(std::vector<std::uint8_t> bytes) {
     std::shared_ptr<CSFList> list;
     try {
-        Archive ar = Archive::forReading(bytes);
+        Archive ar = Archive::forReading(std::move(bytes));
         list = ar.readObject<CSFList>();
     } catch (const ArchiveError&) {
         return false;

@@ -25,7 +25,7 @@ class FoodIndex {
 public:
     // Replaces the entries by those of an index file's bytes; false (and the
     // old entries kept) when they are not a well-formed index.
-    bool loadFromBytes(const std::vector<std::uint8_t>& bytes);
+    bool loadFromBytes(std::vector<std::uint8_t> bytes);
     bool save(const std::filesystem::path& path);
 
     const std::vector<ShortFood>& entries() const { return list_.entries; }

@@ -1,6 +1,6 @@
 #include "core/short_food.h"
 
-#include <set>
+#include <algorithm>
 
 #include "archive/archive.h"
 
@@ -28,18 +28,15 @@ void CSFList::Serialize(Archive& ar) {
     // Each element takes at least a two-byte tag.
     const std::uint32_t n = ar.readCount(2);
     entries.clear();
-    // Entries are copied out of the archive, so a two-byte reference back to
-    // an entry with long texts would cost its whole size again; a file of
-    // such references could exhaust memory.  The index never lists one entry
-    // twice, so a reference back is damage.
-    std::set<const ShortFood*> seen;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        auto e = ar.readObject<ShortFood>();
-        if (!e) throw ArchiveError(ArchiveError::badIndex, "null entry in the food index");
-        if (!seen.insert(e.get()).second)
-            throw ArchiveError(ArchiveError::badIndex, "entry listed twice in the food index");
-        entries.push_back(*e);
-    }
+    // Entries are read in place, none kept by the archive: a reference back
+    // to an entry is refused, since the index never lists one entry twice
+    // (and a file of two-byte references to entries with long texts could
+    // otherwise exhaust memory).  A new entry takes at least its tag, six
+    // numbers and two text lengths.
+    entries.reserve(std::min<std::size_t>(n, ar.bytesLeft() / 18));
+    for (std::uint32_t i = 0; i < n; ++i)
+        if (!ar.readObjectInto(entries.emplace_back()))
+            throw ArchiveError(ArchiveError::badIndex, "null entry in the food index");
 }
 
 } // namespace korva

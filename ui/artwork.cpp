@@ -60,17 +60,19 @@ void drawMark(QPainter& p, const QRectF& box) {
 
 } // namespace
 
-QPixmap splashPicture() {
-    QPixmap pix(480, 300);
-    QPainter p(&pix);
+QSize splashPictureSize() { return {480, 300}; }
+
+void drawSplashPicture(QPainter& p) {
+    const QRect all(QPoint(0, 0), splashPictureSize());
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QLinearGradient bg(0, 0, 0, pix.height());
+    QLinearGradient bg(0, 0, 0, all.height());
     bg.setColorAt(0.0, QColor(0xfb, 0xf8, 0xef));
     bg.setColorAt(1.0, QColor(0xe4, 0xee, 0xd8));
-    p.fillRect(pix.rect(), bg);
+    p.fillRect(all, bg);
     p.setPen(QPen(kLeafDark, 3));
-    p.drawRect(pix.rect().adjusted(1, 1, -2, -2));
+    p.drawRect(all.adjusted(1, 1, -2, -2));
 
     drawMark(p, QRectF(28, 60, 180, 180));
 
@@ -89,7 +91,7 @@ QPixmap splashPicture() {
     p.setPen(QColor(0x55, 0x55, 0x55));
     p.drawText(QRectF(222, 150, 250, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("your daily diet planner"));
     p.drawText(QRectF(222, 180, 250, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version 2.0"));
-    return pix;
+    p.restore();
 }
 
 QIcon programIcon() {

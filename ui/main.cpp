@@ -16,6 +16,7 @@
 #include "app/single_instance.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
+#include "ui/first_show_report.h"
 #include "ui/food_list_feature.h"
 #include "ui/instance_guard.h"
 #include "ui/main_window.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication qtApp(argc, argv);
+    korva::reportFirstShownMainWindow(std::getenv("KORVA_SHOWN_FD"));
     // Qt adopts the user's locale for the C library; our texts and files are
     // written with printf-style formats and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");

@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -27,7 +26,6 @@ namespace korva {
 namespace {
 
 const char* kOrderProperty = "korvaOrder";
-constexpr int kPrinterDpi = 300;
 
 // Position of a command in the table, which is the menu order.
 int tableOrder(int id) {
@@ -54,11 +52,8 @@ void place(QMdiSubWindow* w, const PixelRect& r) {
 
 MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
-      prompt_(new QLabel(toQt(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
+      prompt_(new QLabel(toQt(kIdlePrompt), this)) {
     setObjectName(QStringLiteral("mainWindow"));
-    // Printer fonts are stored in device units laid out for a 300 dpi
-    // printer (the default printer font is 44 units high, about 10 points).
-    printer_->setResolution(kPrinterDpi);
     setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("documentArea"));
     area_->setBackground(QBrush(backgroundTile()));
@@ -90,6 +85,8 @@ MainWindow::~MainWindow() {
     // the area must not report their going to anyone who would call back.
     area_->blockSignals(true);
 }
+
+QPrinter& MainWindow::printer() { return QtReportPrinter::shared().printer(); }
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;

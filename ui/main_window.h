@@ -38,7 +38,10 @@ public:
     QAction* addCommand(int id, std::function<void()> handler);
     QAction* action(int id) const;
 
-    QPrinter& printer() { return *printer_; }
+    // The printer the program prints on, made on first use: making one
+    // loads the print system's client and asks it for printers, which no
+    // start-up needs.
+    QPrinter& printer();
 
     // Title and greyed items afresh from the frame.
     void refresh();
@@ -65,7 +68,6 @@ private:
     Platform& platform_;
     QMdiArea* area_;
     QLabel* prompt_;
-    std::unique_ptr<QPrinter> printer_;
     std::map<MenuId, QMenu*> menus_;
     std::map<int, QAction*> actions_;
     std::function<bool()> closeGuard_;

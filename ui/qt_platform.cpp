@@ -99,7 +99,7 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDescription& initial,
 
 std::optional<DotsPerInch> QtPlatform::printerResolution() {
     if (!printer_) return std::nullopt;
-    const int dpi = printer_->resolution();
+    const int dpi = printer_().resolution();
     return DotsPerInch{dpi, dpi};
 }
 

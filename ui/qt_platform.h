@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/platform.h"
 
 class QPrinter;
@@ -29,12 +31,14 @@ public:
     std::optional<DotsPerInch> printerResolution() override;
     DotsPerInch screenResolution() override;
 
-    // The printer the program prints on (kept by the main window).
-    void setPrinter(QPrinter* printer) { printer_ = printer; }
+    // The printer the program prints on (kept by the main window, which
+    // makes it when first asked).
+    using PrinterSource = std::function<QPrinter&()>;
+    void setPrinter(PrinterSource printer) { printer_ = std::move(printer); }
 
 private:
     QWidget* parent_;
-    QPrinter* printer_ = nullptr;
+    PrinterSource printer_;
 };
 
 } // namespace korva

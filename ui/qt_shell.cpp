@@ -19,7 +19,7 @@ QtShell::~QtShell() {
     if (splash_) delete splash_.data();
     if (qtPlatform_) {
         qtPlatform_->setParentWidget(nullptr);
-        qtPlatform_->setPrinter(nullptr);
+        qtPlatform_->setPrinter({});
     }
 }
 
@@ -32,7 +32,7 @@ bool QtShell::createMainWindow() {
     qApp->installEventFilter(new DialogLook(prefs.factors(), window_.get()));
     if (qtPlatform_) {
         qtPlatform_->setParentWidget(window_.get());
-        qtPlatform_->setPrinter(&window_->printer());
+        qtPlatform_->setPrinter([window = window_.get()]() -> QPrinter& { return window->printer(); });
     }
     for (const auto& extend : extensions_) extend(*window_);
     return true;

@@ -11,13 +11,12 @@
 namespace korva {
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      picture_(splashPicture()) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("splashWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the main window ends the program even while the picture shows.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(picture_.size());
+    setFixedSize(splashPictureSize());
 }
 
 SplashWindow::~SplashWindow() { qApp->removeEventFilter(this); }
@@ -67,7 +66,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, picture_);
+    drawSplashPicture(p);
 }
 
 } // namespace korva

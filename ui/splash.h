@@ -26,7 +26,6 @@ private:
     void closeIfDue();
     bool isPartOfMe(QObject* o) const;
 
-    QPixmap picture_;
     SplashTimer timer_;
     QElapsedTimer clock_;
 };

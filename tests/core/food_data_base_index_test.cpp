@@ -61,11 +61,17 @@ TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
     far.category = 24;
     std::vector<std::uint8_t> wrongTop = indexBytes({});
     wrongTop[8] = 'X'; // "CSFList" becomes "CSXList"
+    // Two entries, the second a reference back to the first (object 4, after
+    // the list's class and object and the entry's class).
+    std::vector<std::uint8_t> twice = indexBytes({food(0, "a", 1)});
+    twice[13] = 2;
+    twice.insert(twice.end(), {0x04, 0x00});
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases{
         {"category past 23", indexBytes({food(0, "a", 1), far})},
         {"categories out of order", indexBytes({food(3, "a", 1), food(2, "b", 2)})},
         {"null top object", {0x00, 0x00}},
         {"unknown top class", wrongTop},
+        {"entry listed twice", twice},
     };
     for (std::size_t cut = 0; cut < bytes->size(); ++cut)
         cases.emplace_back("cut at " + std::to_string(cut),
