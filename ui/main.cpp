@@ -23,6 +23,7 @@
 #include "ui/qt_platform.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
+#include "ui/search_feature.h"
 
 namespace {
 
@@ -105,10 +106,12 @@ int main(int argc, char** argv) {
     // outlive the shell and its main window.
     korva::ActiveDocument activeDocument;
     std::unique_ptr<korva::FoodListFeature> foodLists;
+    std::unique_ptr<korva::SearchFeature> search;
     korva::QtShell shell(app, platform, &platform);
     shell.addWindowExtension([&](korva::MainWindow& window) {
         foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
         window.setCloseGuard([&] { return foodLists->closeAll(); });
+        search = std::make_unique<korva::SearchFeature>(window, db, platform, activeDocument, foodLists->windows());
     });
     shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
         return foodLists && foodLists->openDocument(request);

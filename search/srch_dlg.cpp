@@ -1,0 +1,219 @@
+#include "search/srch_dlg.h"
+
+#include <algorithm>
+
+#include "core/food_data_base.h"
+#include "core/nutrients.h"
+#include "core/platform.h"
+#include "lists/food_list.h"
+#include "search/food_finder.h"
+#include "search/result_rows.h"
+#include "search/search_choosers.h"
+#include "search/search_engine.h"
+#include "search/search_validation.h"
+
+namespace korva {
+
+namespace {
+
+// The chosen lists sort their entries by name, as a sorted list box does.
+void sortByName(std::vector<ChosenRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ChosenRow& a, const ChosenRow& b) { return asciiLower(a.name) < asciiLower(b.name); });
+}
+
+bool usesAmounts(SearchType t) { return t == SearchType::MinOne || t == SearchType::MaxOne; }
+
+} // namespace
+
+SrchDlg::SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings,
+                 SearchType type, const FoodList* activeList)
+    : db_(db), platform_(platform), choosers_(choosers), settings_(settings), activeList_(activeList), type_(type),
+      previousType_(type), basis_(settings.basis), savedCategory_(db.currentCategory()),
+      savedEntry_(db.currentEntry()) {
+    setCaptionAndButtons(type);
+    settings_.currentType = type;
+    const auto n = static_cast<std::size_t>(std::clamp(settings.size, kMinSearchSize, kMaxSearchSize));
+    entries_.assign(n, std::nullopt);
+    records_.assign(n, NutrientRecord{});
+}
+
+void SrchDlg::setCaptionAndButtons(SearchType type) {
+    if (type == SearchType::Optimize) {
+        minimizeCaption_ = kOptimize;
+    } else if (previousType_ == SearchType::Optimize) {
+        minimizeCaption_ = kMinimizeAgain;
+    }
+    switch (type) {
+    case SearchType::Optimize:
+    case SearchType::MinOne:
+    case SearchType::MinSeveral:
+        minimizeEnabled_ = true;
+        maximizeEnabled_ = false;
+        break;
+    case SearchType::MaxOne:
+    case SearchType::MaxSeveral:
+        minimizeEnabled_ = false;
+        maximizeEnabled_ = true;
+        break;
+    case SearchType::MinMaxSeveral:
+        minimizeEnabled_ = maximizeEnabled_ = true;
+        break;
+    }
+    resultsCaption_ = usesAmounts(type) ? kAmountCaption : kPercentCaption;
+}
+
+void SrchDlg::onTypeChosen(SearchType type) {
+    if (type == SearchType::Optimize && !optimizeEnabled()) return;
+    setCaptionAndButtons(type);
+    type_ = type;
+    previousType_ = type;
+    settings_.currentType = type;
+}
+
+void SrchDlg::onBasisChosen(ComparisonBasis basis) { basis_ = basis; }
+
+std::vector<ChosenRow> SrchDlg::nutrientRows(const NutrientSet& set) const {
+    std::vector<ChosenRow> rows;
+    for (int n : membersOf(set)) rows.push_back({std::string(nutrientName(n)), n});
+    sortByName(rows);
+    return rows;
+}
+
+void SrchDlg::rebuildCategoryRows() {
+    categoryRows_.clear();
+    for (int c : membersOf(categories_)) categoryRows_.push_back({std::string(categoryName(c)), c});
+    sortByName(categoryRows_);
+}
+
+bool SrchDlg::chooseNutrients(NutrientSet& set) {
+    NtrDialog chooser(set);
+    choosers_.run(chooser);
+    // Cancel keeps the set as it was, whatever was clicked meanwhile.
+    if (!chooser.ok() || chooser.result() == 0) return false;
+    set = chooser.set();
+    return true;
+}
+
+void SrchDlg::onMinimize() {
+    if (minimizeEnabled_ && chooseNutrients(minimize_)) minimizeRows_ = nutrientRows(minimize_);
+}
+
+void SrchDlg::onMaximize() {
+    if (maximizeEnabled_ && chooseNutrients(maximize_)) maximizeRows_ = nutrientRows(maximize_);
+}
+
+void SrchDlg::onCategories() {
+    CtlDialog chooser(categories_);
+    choosers_.run(chooser);
+    if (!chooser.ok()) return;
+    categories_ = chooser.set();
+    rebuildCategoryRows();
+}
+
+void SrchDlg::onRemoveMinimize(int row) {
+    if (row < 0 || row >= static_cast<int>(minimizeRows_.size())) return;
+    minimize_.reset(static_cast<std::size_t>(minimizeRows_[static_cast<std::size_t>(row)].number));
+    minimizeRows_ = nutrientRows(minimize_);
+}
+
+void SrchDlg::onRemoveMaximize(int row) {
+    if (row < 0 || row >= static_cast<int>(maximizeRows_.size())) return;
+    maximize_.reset(static_cast<std::size_t>(maximizeRows_[static_cast<std::size_t>(row)].number));
+    maximizeRows_ = nutrientRows(maximize_);
+}
+
+void SrchDlg::onRemoveCategory(int row) {
+    if (row < 0 || row >= static_cast<int>(categoryRows_.size())) return;
+    categories_.reset(static_cast<std::size_t>(categoryRows_[static_cast<std::size_t>(row)].number));
+    rebuildCategoryRows();
+}
+
+void SrchDlg::onSearch() {
+    SearchRequest request;
+    request.type = type_;
+    request.basis = basis_;
+    request.size = static_cast<int>(entries_.size());
+    request.categories = categories_;
+    request.minimize = minimize_;
+    request.maximize = maximize_;
+    const NutrientRecord& targets = db_.users().currentProfile();
+    if (auto refusal = validateSearchRequest(request, targets, activeList_)) {
+        platform_.message(*refusal);
+        return;
+    }
+    SearchOutcome found;
+    {
+        WaitCursor wait(platform_);
+        GapTable gaps{};
+        if (type_ == SearchType::Optimize) gaps = computeGaps(activeList_->totals(), minimize_, targets);
+        found = runSearch(db_, request, targets, &gaps);
+    }
+    if (!found.complete) {
+        platform_.message(searchmsg::kRecordsUnreadable);
+        return;
+    }
+    if (!found.positions.empty()) {
+        const std::vector<int> shown = displayedNutrients(type_, minimize_, maximize_);
+        resultRows_.assign(1, resultHeader(shown));
+        servingLine_ = " ";
+        std::fill(entries_.begin(), entries_.end(), std::nullopt);
+        for (std::size_t i = 0; i < found.positions.size() && i < entries_.size(); ++i) {
+            const ShortFood& food = db_.entries()[found.positions[i]];
+            entries_[i] = found.positions[i];
+            if (!db_.readFoodRecord(food, records_[i])) records_[i] = NutrientRecord{};
+            resultRows_.push_back(resultRow(type_, basis_, food, records_[i], shown, targets));
+        }
+    }
+    selectedRow_ = resultRows_.size() > 1 ? 1 : -1;
+    updateServingLine();
+}
+
+std::optional<std::size_t> SrchDlg::selectedFood() const {
+    const auto i = static_cast<std::size_t>(selectedResult());
+    if (i >= entries_.size() || !entries_[i] || *entries_[i] >= db_.entries().size()) return std::nullopt;
+    return entries_[i];
+}
+
+const NutrientRecord* SrchDlg::selectedRecord() const {
+    return selectedFood() ? &records_[static_cast<std::size_t>(selectedResult())] : nullptr;
+}
+
+void SrchDlg::updateServingLine() {
+    if (auto food = selectedFood())
+        servingLine_ = korva::servingLine(basis_, db_.entries()[*food].gramsPerServing, *selectedRecord());
+}
+
+void SrchDlg::onResultSelected(int row) {
+    if (row < 0 || row >= static_cast<int>(resultRows_.size())) return;
+    selectedRow_ = row;
+    updateServingLine();
+}
+
+void SrchDlg::onAdd() {
+    if (!addEnabled()) return;
+    const auto food = selectedFood();
+    if (!food) return;
+    settings_.basis = basis_;
+    db_.setCurrentCategory(db_.entries()[*food].category);
+    db_.setCurrentEntry(*food);
+    addRequested_ = true;
+    finished_ = true;
+}
+
+void SrchDlg::onClear() {
+    std::fill(entries_.begin(), entries_.end(), std::nullopt);
+    resultRows_.clear();
+    selectedRow_ = -1;
+}
+
+void SrchDlg::onClose() {
+    db_.setCurrentCategory(savedCategory_);
+    db_.setCurrentEntry(savedEntry_);
+    addRequested_ = false;
+    finished_ = true;
+}
+
+void SrchDlg::onHelp() { platform_.openHelp(kHelpContext); }
+
+} // namespace korva

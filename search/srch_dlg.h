@@ -1,0 +1,148 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/nutrient_record.h"
+#include "search/search_request.h"
+
+namespace korva {
+
+class CtlDialog;
+class FoodDataBase;
+class FoodList;
+class NtrDialog;
+class Platform;
+
+// What lives for the whole run: the result size, the basis handed back by
+// the last addition, the type the dialog is on now (the printout reads it)
+// and the type of the last opened search (for Repeat).
+struct SearchSettings {
+    int size = kDefaultSearchSize;
+    ComparisonBasis basis = ComparisonBasis::OneServing;
+    SearchType currentType = SearchType::Optimize;
+    SearchType lastOpened = SearchType::Optimize;
+};
+
+// Runs the two choosers modally.  The Qt face shows dialogs; tests play the
+// user's part on the behaviour objects.
+class SearchChoosers {
+public:
+    virtual ~SearchChoosers() = default;
+    virtual void run(NtrDialog& dialog) = 0;
+    virtual void run(CtlDialog& dialog) = 0;
+};
+
+// A nutrient or category in one of the dialog's chosen lists.
+struct ChosenRow {
+    std::string name;
+    int number = 0;
+};
+
+// The "NUTRIENT  SEARCH" dialog: the request, the search and its results.
+class SrchDlg {
+public:
+    static constexpr const char* kCaption = "NUTRIENT  SEARCH";
+    static constexpr const char* kMinimize = "MINIMIZE (&F)";
+    static constexpr const char* kMinimizeAgain = "MINIMIZE";
+    static constexpr const char* kOptimize = "OPTIMIZE";
+    static constexpr const char* kAmountCaption = "Search Results (Amount)";
+    static constexpr const char* kPercentCaption = "Search Results (%AA/RDA)";
+    static constexpr const char* kNoServingLine = "1 Serving = 0.00gms : 00 Calories";
+    static constexpr int kHelpContext = 53248;
+
+    // `activeList` is the list of the active document window, if any.
+    SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings,
+            SearchType type, const FoodList* activeList);
+
+    // ---- What the face shows -----------------------------------------------
+    SearchType type() const { return type_; }
+    ComparisonBasis basis() const { return basis_; }
+    bool optimizeEnabled() const { return activeList_ != nullptr; }
+    bool addEnabled() const { return activeList_ != nullptr; }
+    const std::string& minimizeCaption() const { return minimizeCaption_; }
+    bool minimizeEnabled() const { return minimizeEnabled_; }
+    bool maximizeEnabled() const { return maximizeEnabled_; }
+    const std::string& resultsCaption() const { return resultsCaption_; }
+    const std::vector<ChosenRow>& minimizeRows() const { return minimizeRows_; }
+    const std::vector<ChosenRow>& maximizeRows() const { return maximizeRows_; }
+    const std::vector<ChosenRow>& categoryRows() const { return categoryRows_; }
+    // Row 0 is the header once a search found something.
+    const std::vector<std::string>& resultRows() const { return resultRows_; }
+    // The selected results row, or -1.
+    int selectedRow() const { return selectedRow_; }
+    const std::string& servingLine() const { return servingLine_; }
+    const NutrientSet& minimizeSet() const { return minimize_; }
+    const NutrientSet& maximizeSet() const { return maximize_; }
+    const CategorySet& categorySet() const { return categories_; }
+
+    // ---- Controls -------------------------------------------------------------
+    void onTypeChosen(SearchType type);
+    void onBasisChosen(ComparisonBasis basis);
+    void onMinimize();
+    void onMaximize();
+    void onCategories();
+    // A double click on a chosen row takes it out of its set.
+    void onRemoveMinimize(int row);
+    void onRemoveMaximize(int row);
+    void onRemoveCategory(int row);
+    void onSearch();
+    void onResultSelected(int row);
+    void onAdd();
+    void onClear();
+    void onClose();
+    void onHelp();
+
+    // The food of the selected result (the first when the header is
+    // selected): its index position and record; none without results.
+    std::optional<std::size_t> selectedFood() const;
+    const NutrientRecord* selectedRecord() const;
+
+    // ---- How it ended -------------------------------------------------------
+    bool finished() const { return finished_; }
+    bool addRequested() const { return addRequested_; }
+    // The food to add, when an addition was requested.
+    std::optional<std::size_t> foodToAdd() const { return addRequested_ ? selectedFood() : std::nullopt; }
+
+private:
+    std::vector<ChosenRow> nutrientRows(const NutrientSet& set) const;
+    void rebuildCategoryRows();
+    void setCaptionAndButtons(SearchType type);
+    void updateServingLine();
+    int selectedResult() const { return selectedRow_ > 1 ? selectedRow_ - 1 : 0; }
+    bool chooseNutrients(NutrientSet& set);
+
+    FoodDataBase& db_;
+    Platform& platform_;
+    SearchChoosers& choosers_;
+    SearchSettings& settings_;
+    const FoodList* activeList_;
+    SearchType type_;
+    SearchType previousType_;
+    ComparisonBasis basis_;
+    NutrientSet minimize_;
+    NutrientSet maximize_;
+    CategorySet categories_;
+    std::vector<ChosenRow> minimizeRows_;
+    std::vector<ChosenRow> maximizeRows_;
+    std::vector<ChosenRow> categoryRows_;
+    std::string minimizeCaption_ = kMinimize;
+    bool minimizeEnabled_ = true;
+    bool maximizeEnabled_ = true;
+    std::string resultsCaption_;
+
+    std::vector<std::optional<std::size_t>> entries_;
+    std::vector<NutrientRecord> records_;
+    std::vector<std::string> resultRows_;
+    int selectedRow_ = -1;
+    std::string servingLine_ = kNoServingLine;
+
+    int savedCategory_;
+    std::optional<std::size_t> savedEntry_;
+    bool finished_ = false;
+    bool addRequested_ = false;
+};
+
+} // namespace korva

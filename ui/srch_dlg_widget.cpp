@@ -1,0 +1,286 @@
+#include "ui/srch_dlg_widget.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "search/result_rows.h"
+#include "search/search_choosers.h"
+#include "ui/flist_child_window.h"
+#include "ui/flist_view_widget.h"
+#include "ui/food_list_windows.h"
+#include "ui/latin1_text.h"
+#include "ui/tab_stop_delegate.h"
+#include "lists/flist_view.h"
+
+namespace korva {
+
+namespace {
+
+QRadioButton* radio(QGroupBox* box, QButtonGroup* group, const char* text, int id, const QString& name) {
+    auto* r = new QRadioButton(qtext(text), box);
+    r->setObjectName(name);
+    group->addButton(r, id);
+    box->layout()->addWidget(r);
+    return r;
+}
+
+void showRows(QListWidget* list, const std::vector<std::string>& rows) {
+    QStringList texts;
+    for (const auto& r : rows) texts << qtext(r);
+    QStringList now;
+    for (int i = 0; i < list->count(); ++i) now << list->item(i)->text();
+    if (now == texts) return;
+    list->clear();
+    list->addItems(texts);
+}
+
+void showChosen(QListWidget* list, const std::vector<ChosenRow>& rows) {
+    std::vector<std::string> names;
+    for (const auto& r : rows) names.push_back(r.name);
+    showRows(list, names);
+}
+
+} // namespace
+
+SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+    setObjectName(QStringLiteral("searchDialog"));
+    setWindowTitle(qtext(SrchDlg::kCaption));
+    auto* grid = new QGridLayout(this);
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Search  T&ype"), this);
+    typeBox->setLayout(new QVBoxLayout);
+    types_ = new QButtonGroup(this);
+    const std::pair<const char*, SearchType> typeButtons[] = {
+        {"Mi&nimize One", SearchType::MinOne},        {"Ma&ximize One", SearchType::MaxOne},
+        {"&Min Several", SearchType::MinSeveral},     {"Max Several (&B)", SearchType::MaxSeveral},
+        {"M&in/Max Sev.", SearchType::MinMaxSeveral}, {"&Optimize", SearchType::Optimize}};
+    for (const auto& [text, type] : typeButtons)
+        radio(typeBox, types_, text, int(type), QStringLiteral("type%1").arg(int(type)));
+    auto* basisBox = new QGroupBox(QStringLiteral("Com&parison"), this);
+    basisBox->setLayout(new QVBoxLayout);
+    bases_ = new QButtonGroup(this);
+    radio(basisBox, bases_, "1  S&erving", 2, QStringLiteral("basis2"));
+    radio(basisBox, bases_, "100  Ca&l.", 1, QStringLiteral("basis1"));
+    radio(basisBox, bases_, "100  &Gm", 0, QStringLiteral("basis0"));
+    grid->addWidget(typeBox, 0, 0, 2, 1);
+    grid->addWidget(basisBox, 2, 0);
+
+    minimize_ = button(SrchDlg::kMinimize, "minimizeButton");
+    maximize_ = button("MAXIMIZE (&D)", "maximizeButton");
+    QPushButton* categories = button("CATEGORIES (&J)", "categoriesButton");
+    minimizeList_ = chosenList("minimizeList", &SrchDlg::onRemoveMinimize);
+    maximizeList_ = chosenList("maximizeList", &SrchDlg::onRemoveMaximize);
+    categoryList_ = chosenList("categoryList", &SrchDlg::onRemoveCategory);
+    grid->addWidget(minimize_, 0, 1);
+    grid->addWidget(maximize_, 0, 2);
+    grid->addWidget(categories, 0, 3);
+    grid->addWidget(minimizeList_, 1, 1);
+    grid->addWidget(maximizeList_, 1, 2);
+    grid->addWidget(categoryList_, 1, 3);
+    connect(minimize_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onMinimize); });
+    connect(maximize_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onMaximize); });
+    connect(categories, &QPushButton::clicked, this, [this] { act(&SrchDlg::onCategories); });
+
+    // The size is set from the main menu; the button only says where.
+    QPushButton* size = button("Search Si&ze", "searchSizeButton");
+    size->setEnabled(false);
+    QPushButton* search = button("&SEARCH", "searchButton");
+    connect(search, &QPushButton::clicked, this, [this] { act(&SrchDlg::onSearch); });
+    auto* side = new QVBoxLayout;
+    side->addWidget(size);
+    side->addWidget(search);
+    grid->addLayout(side, 2, 1);
+
+    resultsCaption_ = new QLabel(this);
+    resultsCaption_->setObjectName(QStringLiteral("resultsCaption"));
+    results_ = new QListWidget(this);
+    results_->setObjectName(QStringLiteral("resultsList"));
+    results_->setItemDelegate(new TabStopDelegate({kResultTabStops.begin(), kResultTabStops.end()}, results_));
+    results_->setMinimumWidth(fontMetrics().averageCharWidth() * 90);
+    servingLine_ = new QLabel(this);
+    servingLine_->setObjectName(QStringLiteral("servingLine"));
+    grid->addWidget(resultsCaption_, 3, 0, 1, 4);
+    grid->addWidget(results_, 4, 0, 1, 4);
+    grid->addWidget(servingLine_, 5, 0, 1, 4);
+    connect(results_, &QListWidget::currentRowChanged, this, [this](int row) {
+        dialog_.onResultSelected(row);
+        refresh();
+    });
+
+    add_ = button("&Add  to  FoodList", "addButton");
+    QPushButton* help = button("&HELP", "helpButton");
+    QPushButton* clear = button("Clea&r", "clearButton");
+    QPushButton* close = button("&Close", "closeButton");
+    auto* bottom = new QHBoxLayout;
+    for (QPushButton* b : {add_, help, clear, close}) bottom->addWidget(b);
+    grid->addLayout(bottom, 6, 0, 1, 4);
+    connect(add_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onAdd); });
+    connect(help, &QPushButton::clicked, this, [this] { act(&SrchDlg::onHelp); });
+    connect(clear, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClear); });
+    connect(close, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClose); });
+
+    connect(types_, &QButtonGroup::idClicked, this, [this](int id) {
+        dialog_.onTypeChosen(static_cast<SearchType>(id));
+        refresh();
+    });
+    connect(bases_, &QButtonGroup::idClicked, this, [this](int id) {
+        dialog_.onBasisChosen(static_cast<ComparisonBasis>(id));
+        refresh();
+    });
+    refresh();
+}
+
+QPushButton* SrchDlgWidget::button(const char* text, const char* name) {
+    auto* b = new QPushButton(qtext(text), this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QListWidget* SrchDlgWidget::chosenList(const char* name, void (SrchDlg::*remove)(int)) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(QLatin1String(name));
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, list, remove](QListWidgetItem* item) {
+        (dialog_.*remove)(list->row(item));
+        refresh();
+    });
+    return list;
+}
+
+void SrchDlgWidget::act(void (SrchDlg::*control)()) {
+    (dialog_.*control)();
+    if (dialog_.finished()) {
+        done(dialog_.addRequested() ? QDialog::Accepted : QDialog::Rejected);
+        return;
+    }
+    refresh();
+}
+
+void SrchDlgWidget::reject() {
+    if (!dialog_.finished()) dialog_.onClose();
+    QDialog::reject();
+}
+
+void SrchDlgWidget::refresh() {
+    types_->button(int(dialog_.type()))->setChecked(true);
+    types_->button(int(SearchType::Optimize))->setEnabled(dialog_.optimizeEnabled());
+    bases_->button(int(dialog_.basis()))->setChecked(true);
+    minimize_->setText(qtext(dialog_.minimizeCaption()));
+    minimize_->setEnabled(dialog_.minimizeEnabled());
+    maximize_->setEnabled(dialog_.maximizeEnabled());
+    add_->setEnabled(dialog_.addEnabled());
+    showChosen(minimizeList_, dialog_.minimizeRows());
+    showChosen(maximizeList_, dialog_.maximizeRows());
+    showChosen(categoryList_, dialog_.categoryRows());
+    resultsCaption_->setText(qtext(dialog_.resultsCaption()));
+    const QSignalBlocker quiet(results_);
+    showRows(results_, dialog_.resultRows());
+    results_->setCurrentRow(dialog_.selectedRow());
+    servingLine_->setText(qtext(dialog_.servingLine()));
+}
+
+// ---- The choosers -------------------------------------------------------------
+
+namespace {
+
+// A multiple-selection list with OK and Cancel (and, for categories, Clear);
+// every click goes to the behaviour, whose selection the list then shows.
+template <class Behaviour>
+void runChooser(Behaviour& behaviour, QWidget* parent, const char* name, bool withClear) {
+    QDialog face(parent);
+    face.setObjectName(QLatin1String(name));
+    face.setWindowTitle(qtext(Behaviour::kCaption));
+    auto* layout = new QVBoxLayout(&face);
+    auto* list = new QListWidget(&face);
+    list->setObjectName(QStringLiteral("chooserList"));
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (const auto& r : behaviour.rows()) list->addItem(qtext(r));
+    layout->addWidget(list);
+    auto show = [&] {
+        const QSignalBlocker quiet(list);
+        for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(behaviour.isSelected(i));
+    };
+    show();
+    QObject::connect(list, &QListWidget::itemClicked, &face, [&](QListWidgetItem* item) {
+        behaviour.onRowClicked(list->row(item), item->isSelected());
+        show();
+    });
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("&OK"), &face);
+    ok->setObjectName(QStringLiteral("okButton"));
+    buttons->addWidget(ok);
+    QObject::connect(ok, &QPushButton::clicked, &face, [&] {
+        behaviour.onOk();
+        face.accept();
+    });
+    if constexpr (requires { behaviour.onClear(); }) {
+        if (withClear) {
+            auto* clear = new QPushButton(QStringLiteral("C&lear"), &face);
+            clear->setObjectName(QStringLiteral("clearButton"));
+            buttons->addWidget(clear);
+            QObject::connect(clear, &QPushButton::clicked, &face, [&] {
+                behaviour.onClear();
+                show();
+            });
+        }
+    }
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), &face);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addWidget(cancel);
+    QObject::connect(cancel, &QPushButton::clicked, &face, &QDialog::reject);
+    layout->addLayout(buttons);
+    face.exec();
+    if (!behaviour.finished()) behaviour.onCancel();
+}
+
+} // namespace
+
+void QtSearchWindows::run(NtrDialog& dialog) { runChooser(dialog, parent_, "nutrientChooser", false); }
+void QtSearchWindows::run(CtlDialog& dialog) { runChooser(dialog, parent_, "categoryChooser", true); }
+
+void QtSearchWindows::run(SrchDlg& dialog) {
+    SrchDlgWidget face(dialog, parent_);
+    face.exec();
+    if (!dialog.finished()) dialog.onClose();
+}
+
+std::optional<int> QtSearchWindows::askSearchSize(int current) {
+    QDialog face(parent_);
+    face.setObjectName(QStringLiteral("searchSizeDialog"));
+    face.setWindowTitle(qtext(searchmsg::kSizeCaption));
+    auto* layout = new QVBoxLayout(&face);
+    auto* text = new QLabel(qtext(searchmsg::kSizeText), &face);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* size = new QSpinBox(&face);
+    size->setObjectName(QStringLiteral("searchSize"));
+    size->setRange(kMinSearchSize, kMaxSearchSize);
+    size->setValue(current);
+    layout->addWidget(size);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &face);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &face, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &face, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (face.exec() != QDialog::Accepted) return std::nullopt;
+    return size->value();
+}
+
+bool QtSearchWindows::addToActiveView(std::size_t position, std::uint16_t unit) {
+    FListChildWindow* window = lists_.activeWindow();
+    if (!window) return false;
+    window->view().addFromSearch(position, unit);
+    window->face().refresh();
+    window->updateTitle();
+    return true;
+}
+
+} // namespace korva
