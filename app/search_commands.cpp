@@ -25,7 +25,7 @@ void SearchCommands::onOptimize(SearchWindows& windows) {
 void SearchCommands::onRepeat(SearchWindows& windows) { onSearch(settings_.lastOpened, windows); }
 
 void SearchCommands::onSearch(SearchType type, SearchWindows& windows) {
-    if (!db_.isSet(kConsolidated)) {
+    if (!db_.state().isSet(kConsolidated)) {
         platform_.message(searchmsg::kConsolidateFirst);
         return;
     }

@@ -13,7 +13,7 @@ namespace korva {
 class FoodScan {
 public:
     explicit FoodScan(FoodDataBase& db) : db_(db) {}
-    ~FoodScan() { db_.endCategoryScan(); }
+    ~FoodScan() { db_.records().endCategoryScan(); }
     FoodScan(const FoodScan&) = delete;
     FoodScan& operator=(const FoodScan&) = delete;
 
@@ -30,25 +30,25 @@ private:
 
 template <class Visit>
 bool FoodScan::category(int category, Visit&& visit) {
-    const int count = db_.foodCount(category);
+    const int count = db_.index().foodCount(category);
     if (count == 0) return true;
-    const auto first = db_.firstEntry(category);
-    if (!first || !db_.startCategoryScan(category)) return false;
-    const auto& entries = db_.entries();
-    const auto& unconsolidated = db_.unconsolidatedBuffer();
+    const auto first = db_.index().firstEntry(category);
+    if (!first || !db_.records().startCategoryScan(category)) return false;
+    const auto& entries = db_.index().entries();
+    const auto& unconsolidated = db_.records().unconsolidatedBuffer();
     bool complete = true;
     int inBlock = 0;
     for (int j = 0; j < count; ++j) {
         const int slot = j % kBlockRecords;
         if (slot == 0) {
-            inBlock = db_.readNextBlock();
+            inBlock = db_.records().readNextBlock();
             if (inBlock < std::min(kBlockRecords, count - j)) complete = false;
         }
         const std::size_t position = *first + static_cast<std::size_t>(j);
         if (position >= entries.size()) return false;
         const ShortFood& entry = entries[position];
         if (entry.isArchived()) {
-            if (slot < inBlock) visit(position, entry, db_.blockRecord(slot));
+            if (slot < inBlock) visit(position, entry, db_.records().blockRecord(slot));
         } else if (entry.recordNumber < kUnconsolidatedSlots) {
             visit(position, entry, unconsolidated[entry.recordNumber]);
         }

@@ -1,7 +1,7 @@
 #include "search/result_rows.h"
 
 #include "core/nutrients.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 #include "search/search_engine.h"
 
 namespace korva {

@@ -29,8 +29,8 @@ bool usesAmounts(SearchType t) { return t == SearchType::MinOne || t == SearchTy
 SrchDlg::SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings,
                  SearchType type, const FoodList* activeList)
     : db_(db), platform_(platform), choosers_(choosers), settings_(settings), activeList_(activeList), type_(type),
-      previousType_(type), basis_(settings.basis), savedCategory_(db.currentCategory()),
-      savedEntry_(db.currentEntry()) {
+      previousType_(type), basis_(settings.basis), savedCategory_(db.selection().currentCategory()),
+      savedEntry_(db.selection().currentEntry()) {
     setCaptionAndButtons(type);
     settings_.currentType = type;
     const auto n = static_cast<std::size_t>(std::clamp(settings.size, kMinSearchSize, kMaxSearchSize));
@@ -159,9 +159,9 @@ void SrchDlg::onSearch() {
         servingLine_ = " ";
         std::fill(entries_.begin(), entries_.end(), std::nullopt);
         for (std::size_t i = 0; i < found.positions.size() && i < entries_.size(); ++i) {
-            const ShortFood& food = db_.entries()[found.positions[i]];
+            const ShortFood& food = db_.index().entries()[found.positions[i]];
             entries_[i] = found.positions[i];
-            if (!db_.readFoodRecord(food, records_[i])) records_[i] = NutrientRecord{};
+            if (!db_.records().readFoodRecord(food, records_[i])) records_[i] = NutrientRecord{};
             resultRows_.push_back(resultRow(type_, basis_, food, records_[i], shown, targets));
         }
     }
@@ -171,7 +171,7 @@ void SrchDlg::onSearch() {
 
 std::optional<std::size_t> SrchDlg::selectedFood() const {
     const auto i = static_cast<std::size_t>(selectedResult());
-    if (i >= entries_.size() || !entries_[i] || *entries_[i] >= db_.entries().size()) return std::nullopt;
+    if (i >= entries_.size() || !entries_[i] || *entries_[i] >= db_.index().entries().size()) return std::nullopt;
     return entries_[i];
 }
 
@@ -181,7 +181,7 @@ const NutrientRecord* SrchDlg::selectedRecord() const {
 
 void SrchDlg::updateServingLine() {
     if (auto food = selectedFood())
-        servingLine_ = korva::servingLine(basis_, db_.entries()[*food].gramsPerServing, *selectedRecord());
+        servingLine_ = korva::servingLine(basis_, db_.index().entries()[*food].gramsPerServing, *selectedRecord());
 }
 
 void SrchDlg::onResultSelected(int row) {
@@ -195,8 +195,8 @@ void SrchDlg::onAdd() {
     const auto food = selectedFood();
     if (!food) return;
     settings_.basis = basis_;
-    db_.setCurrentCategory(db_.entries()[*food].category);
-    db_.setCurrentEntry(*food);
+    db_.selection().setCurrentCategory(db_.index().entries()[*food].category);
+    db_.selection().setCurrentEntry(*food);
     addRequested_ = true;
     finished_ = true;
 }
@@ -208,8 +208,8 @@ void SrchDlg::onClear() {
 }
 
 void SrchDlg::onClose() {
-    db_.setCurrentCategory(savedCategory_);
-    db_.setCurrentEntry(savedEntry_);
+    db_.selection().setCurrentCategory(savedCategory_);
+    db_.selection().setCurrentEntry(savedEntry_);
     addRequested_ = false;
     finished_ = true;
 }

@@ -17,7 +17,7 @@
 #include "ui/flist_child_window.h"
 #include "ui/flist_view_widget.h"
 #include "ui/food_list_windows.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 #include "lists/flist_view.h"
 
@@ -26,7 +26,7 @@ namespace korva {
 namespace {
 
 QRadioButton* radio(QGroupBox* box, QButtonGroup* group, const char* text, int id, const QString& name) {
-    auto* r = new QRadioButton(qtext(text), box);
+    auto* r = new QRadioButton(toQt(text), box);
     r->setObjectName(name);
     group->addButton(r, id);
     box->layout()->addWidget(r);
@@ -35,7 +35,7 @@ QRadioButton* radio(QGroupBox* box, QButtonGroup* group, const char* text, int i
 
 void showRows(QListWidget* list, const std::vector<std::string>& rows) {
     QStringList texts;
-    for (const auto& r : rows) texts << qtext(r);
+    for (const auto& r : rows) texts << toQt(r);
     QStringList now;
     for (int i = 0; i < list->count(); ++i) now << list->item(i)->text();
     if (now == texts) return;
@@ -53,7 +53,7 @@ void showChosen(QListWidget* list, const std::vector<ChosenRow>& rows) {
 
 SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setObjectName(QStringLiteral("searchDialog"));
-    setWindowTitle(qtext(SrchDlg::kCaption));
+    setWindowTitle(toQt(SrchDlg::kCaption));
     auto* grid = new QGridLayout(this);
 
     auto* typeBox = new QGroupBox(QStringLiteral("Search  T&ype"), this);
@@ -140,7 +140,7 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
 }
 
 QPushButton* SrchDlgWidget::button(const char* text, const char* name) {
-    auto* b = new QPushButton(qtext(text), this);
+    auto* b = new QPushButton(toQt(text), this);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     return b;
@@ -174,18 +174,18 @@ void SrchDlgWidget::refresh() {
     types_->button(int(dialog_.type()))->setChecked(true);
     types_->button(int(SearchType::Optimize))->setEnabled(dialog_.optimizeEnabled());
     bases_->button(int(dialog_.basis()))->setChecked(true);
-    minimize_->setText(qtext(dialog_.minimizeCaption()));
+    minimize_->setText(toQt(dialog_.minimizeCaption()));
     minimize_->setEnabled(dialog_.minimizeEnabled());
     maximize_->setEnabled(dialog_.maximizeEnabled());
     add_->setEnabled(dialog_.addEnabled());
     showChosen(minimizeList_, dialog_.minimizeRows());
     showChosen(maximizeList_, dialog_.maximizeRows());
     showChosen(categoryList_, dialog_.categoryRows());
-    resultsCaption_->setText(qtext(dialog_.resultsCaption()));
+    resultsCaption_->setText(toQt(dialog_.resultsCaption()));
     const QSignalBlocker quiet(results_);
     showRows(results_, dialog_.resultRows());
     results_->setCurrentRow(dialog_.selectedRow());
-    servingLine_->setText(qtext(dialog_.servingLine()));
+    servingLine_->setText(toQt(dialog_.servingLine()));
 }
 
 // ---- The choosers -------------------------------------------------------------
@@ -198,12 +198,12 @@ template <class Behaviour>
 void runChooser(Behaviour& behaviour, QWidget* parent, const char* name, bool withClear) {
     QDialog face(parent);
     face.setObjectName(QLatin1String(name));
-    face.setWindowTitle(qtext(Behaviour::kCaption));
+    face.setWindowTitle(toQt(Behaviour::kCaption));
     auto* layout = new QVBoxLayout(&face);
     auto* list = new QListWidget(&face);
     list->setObjectName(QStringLiteral("chooserList"));
     list->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (const auto& r : behaviour.rows()) list->addItem(qtext(r));
+    for (const auto& r : behaviour.rows()) list->addItem(toQt(r));
     layout->addWidget(list);
     auto show = [&] {
         const QSignalBlocker quiet(list);
@@ -256,9 +256,9 @@ void QtSearchWindows::run(SrchDlg& dialog) {
 std::optional<int> QtSearchWindows::askSearchSize(int current) {
     QDialog face(parent_);
     face.setObjectName(QStringLiteral("searchSizeDialog"));
-    face.setWindowTitle(qtext(searchmsg::kSizeCaption));
+    face.setWindowTitle(toQt(searchmsg::kSizeCaption));
     auto* layout = new QVBoxLayout(&face);
-    auto* text = new QLabel(qtext(searchmsg::kSizeText), &face);
+    auto* text = new QLabel(toQt(searchmsg::kSizeText), &face);
     text->setWordWrap(true);
     layout->addWidget(text);
     auto* size = new QSpinBox(&face);

@@ -42,10 +42,10 @@ struct CommandWorld {
 
 TEST(SearchCommands, EntryRulesInOrder) {
     CommandWorld w;
-    w.tree.db.setFlag(kConsolidated, false);
+    w.tree.db.state().setFlag(kConsolidated, false);
     w.commands.onOptimize(w.windows);
     w.commands.onSearch(MinOne, w.windows);
-    w.tree.db.setFlag(kConsolidated, true);
+    w.tree.db.state().setFlag(kConsolidated, true);
     w.commands.onRepeat(w.windows); // before any search Repeat is an optimization
     CFListDoc doc(w.tree.db, w.platform, w.active, false);
     doc.activate();

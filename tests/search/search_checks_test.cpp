@@ -27,7 +27,7 @@ SearchRequest request(SearchType type, ComparisonBasis basis, NutrientSet minimi
 struct OneFoodList {
     SearchTree tree{{{0, "bread", 100, {{1, 30}, {12, 40}}}}};
     FoodList list{&tree.db};
-    OneFoodList() { EXPECT_TRUE(list.addFood(tree.db.entries()[0], 2)); }
+    OneFoodList() { EXPECT_TRUE(list.addFood(tree.db.index().entries()[0], 2)); }
 };
 
 TEST(SearchValidation, FirstFailingCheckInOrder) {

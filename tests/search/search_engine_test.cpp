@@ -116,7 +116,7 @@ TEST(SearchEngines, ScanReadsEveryBlockOfEachChosenCategory) {
     ASSERT_EQ(out.positions.size(), 10u);
     for (std::size_t i = 0; i < 10; ++i) {
         NutrientRecord rec;
-        ASSERT_TRUE(tree.db.readFoodRecord(tree.db.entries()[out.positions[i]], rec));
+        ASSERT_TRUE(tree.db.records().readFoodRecord(tree.db.index().entries()[out.positions[i]], rec));
         EXPECT_EQ(rec.value(1), float(75 - i));
     }
 }

@@ -42,7 +42,7 @@ public:
             e.category = static_cast<std::uint16_t>(f.category);
             e.recordNumber = static_cast<std::uint16_t>(records.size());
             e.flags = ShortFood::kArchived;
-            writer.mutableEntries().push_back(e);
+            writer.index().mutableEntries().push_back(e);
             NutrientRecord r;
             for (const auto& [n, v] : f.values) {
                 r.setValue(n, v);
@@ -62,7 +62,7 @@ public:
     // Names of the found foods, best first.
     std::vector<std::string> names(const SearchOutcome& out) const {
         std::vector<std::string> v;
-        for (std::size_t p : out.positions) v.push_back(db.entries()[p].name);
+        for (std::size_t p : out.positions) v.push_back(db.index().entries()[p].name);
         return v;
     }
 

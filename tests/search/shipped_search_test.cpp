@@ -41,7 +41,7 @@ protected:
     // The engine's result against the plain ranking.
     void check(const SearchRequest& r, bool higher, const Scorer& score, const GapTable* gaps = nullptr) {
         std::vector<float> all;
-        for (const ShortFood& e : db.entries()) {
+        for (const ShortFood& e : db.index().entries()) {
             if (!r.categories.test(e.category)) continue;
             const NutrientRecord& rec = records.at(e.recordNumber);
             if (r.basis == ComparisonBasis::Per100Calories && rec.value(0) < 0.000001) continue;
@@ -55,7 +55,7 @@ protected:
         ASSERT_TRUE(out.complete);
         std::vector<float> kept;
         for (std::size_t p : out.positions) {
-            kept.push_back(*score(db.entries()[p], records.at(db.entries()[p].recordNumber)));
+            kept.push_back(*score(db.index().entries()[p], records.at(db.index().entries()[p].recordNumber)));
         }
         EXPECT_EQ(kept, all) << "type " << int(r.type) << " size " << r.size;
         EXPECT_EQ(std::set<std::size_t>(out.positions.begin(), out.positions.end()).size(), out.positions.size());

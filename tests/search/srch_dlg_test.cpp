@@ -99,14 +99,14 @@ TEST(SrchDlg, SearchShowsRowsAndKeepsThemWhenNothingIsFound) {
     d.onSearch();
     EXPECT_EQ(d.resultRows().size(), 4u);
     EXPECT_EQ(d.selectedRow(), 1);
-    EXPECT_EQ(w.tree.db.entries()[*d.selectedFood()].name, "apple");
+    EXPECT_EQ(w.tree.db.index().entries()[*d.selectedFood()].name, "apple");
 }
 
 TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
     DialogWorld w;
     FoodList list(&w.tree.db);
-    w.tree.db.setCurrentCategory(2);
-    w.tree.db.setCurrentEntry(2);
+    w.tree.db.selection().setCurrentCategory(2);
+    w.tree.db.selection().setCurrentEntry(2);
     {
         SrchDlg d = w.open(MaxOne, &list);
         w.choosers.nutrientMoves = {pickNutrients({27})};
@@ -117,7 +117,7 @@ TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
         d.onSearch();
         d.onClose();
         EXPECT_FALSE(d.foodToAdd());
-        EXPECT_EQ(w.tree.db.currentEntry(), std::optional<std::size_t>(2));
+        EXPECT_EQ(w.tree.db.selection().currentEntry(), std::optional<std::size_t>(2));
         EXPECT_EQ(w.settings.basis, ComparisonBasis::OneServing);
     }
     SrchDlg d = w.open(MaxOne, &list);
@@ -132,9 +132,9 @@ TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
     d.onResultSelected(0);
     d.onAdd();
     ASSERT_TRUE(d.foodToAdd());
-    EXPECT_EQ(w.tree.db.entries()[*d.foodToAdd()].name, "milk");
-    EXPECT_EQ(w.tree.db.currentEntry(), d.foodToAdd());
-    EXPECT_EQ(w.tree.db.currentCategory(), 0);
+    EXPECT_EQ(w.tree.db.index().entries()[*d.foodToAdd()].name, "milk");
+    EXPECT_EQ(w.tree.db.selection().currentEntry(), d.foodToAdd());
+    EXPECT_EQ(w.tree.db.selection().currentCategory(), 0);
     EXPECT_EQ(w.settings.basis, ComparisonBasis::Per100Calories);
 }
 
