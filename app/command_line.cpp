@@ -41,7 +41,8 @@ std::optional<DocumentRequest> documentRequestFor(const std::string& name) {
 }
 
 std::string usageText(const std::string& programName) {
-    return "Usage: " + programName + " [--home DIR] [--print-to DIR] [FILE.fls | FILE.rcp]\n"
+    return "Usage: " + programName +
+           " [--home DIR] [--print-to DIR] [FILE.fls | FILE.rcp]\n"
            "\n"
            "Korvana, a diet planner.\n"
            "\n"

@@ -18,10 +18,10 @@ struct DocumentRequest {
 // What the user asked for when starting the program.
 struct CommandLine {
     bool help = false;
-    std::optional<std::filesystem::path> home; // --home DIR
+    std::optional<std::filesystem::path> home;    // --home DIR
     std::optional<std::filesystem::path> printTo; // --print-to DIR
-    std::optional<DocumentRequest> document;   // a FoodList or recipe to open
-    std::string error;                         // set when the line cannot be obeyed
+    std::optional<DocumentRequest> document;      // a FoodList or recipe to open
+    std::string error;                            // set when the line cannot be obeyed
 };
 
 // Reads the arguments after the program name.  The first argument that is

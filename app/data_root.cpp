@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <vector>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace korva {
 
@@ -24,9 +24,7 @@ bool hasDataDir(const fs::path& tree) {
     return fs::is_directory(tree / "kvdata", ec);
 }
 
-fs::path installedTreeOf(const fs::path& programDir) {
-    return programDir.parent_path() / "share" / "korva" / "data";
-}
+fs::path installedTreeOf(const fs::path& programDir) { return programDir.parent_path() / "share" / "korva" / "data"; }
 
 // The folders of a data tree; nothing else of a shipped tree is data.
 constexpr const char* kDataFolders[] = {"kvdata", "kvuser", "kvflist", "kvrecipe", "kvshop"};
@@ -108,8 +106,7 @@ bool moveMissing(const fs::path& scratch, const fs::path& root, std::string* err
 // Holds an exclusive lock on a folder for as long as it lives.
 class FolderLock {
 public:
-    explicit FolderLock(const fs::path& folder)
-        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    explicit FolderLock(const fs::path& folder) : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
             ::close(fd_);
             fd_ = -1;

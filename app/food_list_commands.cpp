@@ -22,8 +22,8 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 } // namespace
 
-FoodListCommands::FoodListCommands(FoodDataBase& db, Platform& platform, ActiveDocument& active,
-                                   RecentFiles& recent, DocumentWindows& windows)
+FoodListCommands::FoodListCommands(FoodDataBase& db, Platform& platform, ActiveDocument& active, RecentFiles& recent,
+                                   DocumentWindows& windows)
     : db_(db), platform_(platform), active_(active), recent_(recent), windows_(windows) {}
 
 CFListDoc* FoodListCommands::onNewFoodList() {

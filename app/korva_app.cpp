@@ -14,8 +14,7 @@ constexpr int kWarnAtDeleted = 30;
 
 } // namespace
 
-KorvaApp::KorvaApp(FoodDataBase& db, Platform& platform)
-    : db_(db), platform_(platform), frame_(db, prefs_, platform) {}
+KorvaApp::KorvaApp(FoodDataBase& db, Platform& platform) : db_(db), platform_(platform), frame_(db, prefs_, platform) {}
 
 bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::optional<DocumentRequest>& document,
                             AppShell& shell) {
@@ -73,14 +72,17 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     if (!db_.users().scanUsers()) return false;
     // A missing profile falls back to the default user with its own message.
     db_.users().readCurrentProfile(platform_);
-    if (!db_.state().isSet(kConsolidated) && !db_.state().isSet(kNoInsertions) && !db_.records().readUnconsolidatedFile()) return false;
+    if (!db_.state().isSet(kConsolidated) && !db_.state().isSet(kNoInsertions) &&
+        !db_.records().readUnconsolidatedFile())
+        return false;
     return true;
 }
 
 void KorvaApp::exitInstance() {
     bool writeState = db_.state().stateDirty();
     if (db_.state().indexModified()) {
-        const bool pending = !db_.state().isSet(kNoDeletions) || !db_.state().isSet(kNoInsertions) || !db_.state().isSet(kNoEdits);
+        const bool pending =
+            !db_.state().isSet(kNoDeletions) || !db_.state().isSet(kNoInsertions) || !db_.state().isSet(kNoEdits);
         if (pending) {
             WaitCursor wait(platform_);
             // Edits written in place are in the saved index too; only a

@@ -37,9 +37,7 @@ std::optional<float> readNumber(const std::string& text, std::size_t& pos) {
     return negative ? -v : v;
 }
 
-bool endsWithBft(const std::filesystem::path& p) {
-    return lowerAscii(p.extension().string()) == ".bft";
-}
+bool endsWithBft(const std::filesystem::path& p) { return lowerAscii(p.extension().string()) == ".bft"; }
 
 } // namespace
 

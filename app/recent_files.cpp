@@ -51,8 +51,10 @@ void RecentFiles::loadFrom(const std::vector<std::uint8_t>& bytes) {
         line.clear();
     };
     for (std::uint8_t b : bytes) {
-        if (b == '\n') take();
-        else line.push_back(static_cast<char>(b));
+        if (b == '\n')
+            take();
+        else
+            line.push_back(static_cast<char>(b));
     }
     take();
 }

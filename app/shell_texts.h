@@ -11,8 +11,7 @@ inline constexpr const char* kDataFilesBroken = "... data files corrupted or mis
 inline constexpr const char* kIndexUnreadable = "... something went wrong in read of index file .. exiting ..";
 inline constexpr const char* kConsolidateFirst = "WARNING! you must CONSOLIDATE before editing FOODS ...";
 
-inline constexpr const char* kNoDisplay =
-    "korva: no display found; set DISPLAY (or run under Xvfb) and start again.\n";
+inline constexpr const char* kNoDisplay = "korva: no display found; set DISPLAY (or run under Xvfb) and start again.\n";
 
 inline constexpr const char* kScreenFontCaption = "Screen Font";
 inline constexpr const char* kPrinterFontCaption = "Printer Font";

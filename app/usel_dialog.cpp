@@ -7,15 +7,13 @@ USelDialog::USelDialog(std::vector<std::string> names, int currentIndex) : rows_
 }
 
 void USelDialog::onRowSelected(int row) {
-    if (!validRow(row))
-        return;
+    if (!validRow(row)) return;
     selected_ = row;
     selectedName_ = rows_[static_cast<std::size_t>(row)];
 }
 
 void USelDialog::onRowDoubleClicked(int row) {
-    if (!validRow(row))
-        return;
+    if (!validRow(row)) return;
     onRowSelected(row);
     onOk();
 }

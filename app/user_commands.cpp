@@ -13,8 +13,7 @@ namespace {
 std::optional<int> chooseUser(const UserSet& users, UserDialogRunner& dialogs) {
     USelDialog dialog(users.names(), users.currentIndex());
     dialogs.runUserSelection(dialog);
-    if (!dialog.finished())
-        return std::nullopt;
+    if (!dialog.finished()) return std::nullopt;
     return dialog.result();
 }
 
@@ -37,14 +36,11 @@ std::string deleteUserQuestion(const std::string& name) {
 UserCommandOutcome userSet(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs) {
     UserSet& users = db.users();
     std::optional<int> chosen = chooseUser(users, dialogs);
-    if (!chosen || *chosen == users.currentIndex())
-        return {};
+    if (!chosen || *chosen == users.currentIndex()) return {};
     switch (users.setCurrentUser(*chosen, platform)) {
-    case ProfileLoad::damaged:
-        platform.message(kDamagedUserFile);
-        return {};
+    case ProfileLoad::damaged: platform.message(kDamagedUserFile); return {};
     case ProfileLoad::read:
-    case ProfileLoad::missingUsedDefault:  // the default user is current now
+    case ProfileLoad::missingUsedDefault: // the default user is current now
         break;
     }
     return userChangedOutcome(db);
@@ -53,8 +49,7 @@ UserCommandOutcome userSet(FoodDataBase& db, Platform& platform, UserDialogRunne
 UserCommandOutcome userDelete(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs) {
     UserSet& users = db.users();
     std::optional<int> chosen = chooseUser(users, dialogs);
-    if (!chosen)
-        return {};
+    if (!chosen) return {};
     if (*chosen == users.defaultIndex()) {
         platform.message(kCannotDeleteDefault);
         return {};

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 

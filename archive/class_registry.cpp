@@ -7,8 +7,7 @@ ClassRegistry& ClassRegistry::instance() {
     return registry;
 }
 
-void ClassRegistry::add(std::string name, unsigned schema,
-                        std::function<std::unique_ptr<Serializable>()> create) {
+void ClassRegistry::add(std::string name, unsigned schema, std::function<std::unique_ptr<Serializable>()> create) {
     Entry e{name, schema, std::move(create)};
     entries_[std::move(name)] = std::move(e);
 }

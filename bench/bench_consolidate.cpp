@@ -20,8 +20,7 @@ bool preparePending(const std::filesystem::path& root, korva::FoodDataBase& db) 
     std::filesystem::remove_all(root, ec);
     std::filesystem::create_directories(root / "kvdata");
     std::filesystem::copy(kShippedData, root / "kvdata", std::filesystem::copy_options::recursive, ec);
-    if (ec || !db.readStateFile() || !db.loadIndex())
-        return false;
+    if (ec || !db.readStateFile() || !db.loadIndex()) return false;
     for (int i = 0; i < 30 && db.index().totalFoods() > 0; ++i)
         korva::retireFood(db, (static_cast<std::size_t>(i) * 211) % db.index().totalFoods());
     for (int i = 0; i < korva::kUnconsolidatedSlots; ++i) {
@@ -33,8 +32,7 @@ bool preparePending(const std::filesystem::path& root, korva::FoodDataBase& db) 
         e.id = static_cast<std::uint16_t>(korva::kFirstUserFoodId + 1 + i);
         korva::NutrientRecord r;
         r.setValue(0, float(i));
-        if (db.addFood(e, r) != korva::FoodDataBase::AddOutcome::added)
-            return false;
+        if (db.addFood(e, r) != korva::FoodDataBase::AddOutcome::added) return false;
     }
     return true;
 }

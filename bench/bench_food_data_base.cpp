@@ -36,8 +36,8 @@ void BM_ScanEveryCategory(benchmark::State& state) {
         state.SkipWithError("the shipped index.ser does not load");
         return;
     }
-    db.state().archived = static_cast<std::int32_t>(std::filesystem::file_size(kShipped.foodsArc()) /
-                                                    korva::NutrientRecord::kBytes);
+    db.state().archived =
+        static_cast<std::int32_t>(std::filesystem::file_size(kShipped.foodsArc()) / korva::NutrientRecord::kBytes);
     std::int64_t records = 0;
     for (auto _ : state) {
         float sum = 0;

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <vector>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "core/food_data_base.h"
 #include "search/food_finder.h"
@@ -29,8 +29,8 @@ std::unique_ptr<korva::FoodDataBase> shippedIndex(benchmark::State& state) {
         state.SkipWithError("the shipped index.ser does not load");
         return nullptr;
     }
-    db->state().archived = static_cast<std::int32_t>(std::filesystem::file_size(kShipped.foodsArc()) /
-                                                     korva::NutrientRecord::kBytes);
+    db->state().archived =
+        static_cast<std::int32_t>(std::filesystem::file_size(kShipped.foodsArc()) / korva::NutrientRecord::kBytes);
     return db;
 }
 
@@ -60,7 +60,8 @@ void scanAll(korva::FoodDataBase& db) {
     float sink = 0.0f;
     korva::FoodScan scan(db);
     for (int c = 0; c < korva::kCategoryCount; ++c)
-        scan.category(c, [&](std::size_t, const korva::ShortFood&, const korva::NutrientRecord& r) { sink += r.value(0); });
+        scan.category(
+            c, [&](std::size_t, const korva::ShortFood&, const korva::NutrientRecord& r) { sink += r.value(0); });
     benchmark::DoNotOptimize(sink);
 }
 

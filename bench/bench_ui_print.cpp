@@ -63,7 +63,9 @@ public:
     int textWidth(std::string_view text) override { return int(text.size()) * 18; }
     int drawText(int x, int, std::string_view text, std::span<const int> stops) override {
         int right = x;
-        cells += korva::expandTabs(x, text, stops, [this](std::string_view s) { return textWidth(s); }, right).size();
+        cells += korva::expandTabs(
+                     x, text, stops, [this](std::string_view s) { return textWidth(s); }, right)
+                     .size();
         return right - x;
     }
     void drawLine(int, int, int, int) override { ++lines; }

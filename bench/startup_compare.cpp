@@ -94,8 +94,7 @@ Run startOnce(const std::vector<std::string>& argv, int settleMs) {
     ::kill(pid, SIGTERM);
     int status = 0;
     rusage usage{};
-    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     if (!shown) fail(argv[0] + " ended or stalled before showing its main window; start it by hand to see why");
 
     Run run;
@@ -179,8 +178,8 @@ int main(int argc, char** argv) {
 
     const Summary p = summarise(programRuns), b = summarise(bareRuns);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("start-up from spawn to the first shown main window (%s), %d runs each, platform %s\n",
-                size.c_str(), runs, platform && *platform ? platform : "(default)");
+    std::printf("start-up from spawn to the first shown main window (%s), %d runs each, platform %s\n", size.c_str(),
+                runs, platform && *platform ? platform : "(default)");
     std::printf("%-16s %10s %8s %8s %14s\n", "", "median ms", "min ms", "max ms", "peak RSS MiB");
     std::printf("%-16s %10.1f %8.1f %8.1f %14.1f\n", "korva", p.millis, p.fastest, p.slowest, p.peakMiB);
     std::printf("%-16s %10.1f %8.1f %8.1f %14.1f\n", "bare Qt window", b.millis, b.fastest, b.slowest, b.peakMiB);

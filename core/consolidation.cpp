@@ -46,35 +46,25 @@ void removeWithScratch(const std::filesystem::path& p) {
 
 // A replacement whose source is gone was renamed before the interruption.
 bool renameIfPresent(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (!fileExists(from))
-        return true;
+    if (!fileExists(from)) return true;
     std::error_code ec;
     std::filesystem::rename(from, to, ec);
     return !ec;
 }
 
-bool stopAt(const ConsolidationInterrupt& interrupt, ConsolidationStep step) {
-    return interrupt && interrupt(step);
-}
+bool stopAt(const ConsolidationInterrupt& interrupt, ConsolidationStep step) { return interrupt && interrupt(step); }
 
 // Finishes a committed consolidation.  False when it was interrupted or a
 // rename failed; the marker then stays for start-up to finish.
 bool rollForward(const DataPaths& paths, const ConsolidationFiles& files, const ConsolidationInterrupt& interrupt) {
-    if (!renameIfPresent(files.records, paths.foodsArc()))
-        return false;
-    if (stopAt(interrupt, ConsolidationStep::recordsReplaced))
-        return false;
-    if (!renameIfPresent(files.index, paths.indexSer()))
-        return false;
-    if (stopAt(interrupt, ConsolidationStep::indexReplaced))
-        return false;
-    if (!renameIfPresent(files.state, paths.stateFile()))
-        return false;
-    if (stopAt(interrupt, ConsolidationStep::stateReplaced))
-        return false;
+    if (!renameIfPresent(files.records, paths.foodsArc())) return false;
+    if (stopAt(interrupt, ConsolidationStep::recordsReplaced)) return false;
+    if (!renameIfPresent(files.index, paths.indexSer())) return false;
+    if (stopAt(interrupt, ConsolidationStep::indexReplaced)) return false;
+    if (!renameIfPresent(files.state, paths.stateFile())) return false;
+    if (stopAt(interrupt, ConsolidationStep::stateReplaced)) return false;
     removeQuietly(paths.unconsArc());
-    if (stopAt(interrupt, ConsolidationStep::slotsRemoved))
-        return false;
+    if (stopAt(interrupt, ConsolidationStep::slotsRemoved)) return false;
     syncFolder(paths.dataDir());
     removeQuietly(files.marker);
     syncFolder(paths.dataDir());
@@ -88,8 +78,7 @@ class BlockReader {
 public:
     explicit BlockReader(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "rb")) {}
     ~BlockReader() {
-        if (file_)
-            std::fclose(file_);
+        if (file_) std::fclose(file_);
     }
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
@@ -99,11 +88,9 @@ public:
     // The bytes of record `n`, or null when the file does not hold it.
     const std::uint8_t* record(std::size_t n) {
         const std::size_t block = n / kBlockRecords;
-        if (block != block_ && !load(block))
-            return nullptr;
+        if (block != block_ && !load(block)) return nullptr;
         const std::size_t slot = n % kBlockRecords;
-        if (slot >= recordsInBlock_)
-            return nullptr;
+        if (slot >= recordsInBlock_) return nullptr;
         return buffer_.data() + slot * kRecordBytes;
     }
 
@@ -112,8 +99,7 @@ private:
         block_ = block;
         recordsInBlock_ = 0;
         const long offset = static_cast<long>(block * kBlockRecords * kRecordBytes);
-        if (std::fseek(file_, offset, SEEK_SET) != 0)
-            return false;
+        if (std::fseek(file_, offset, SEEK_SET) != 0) return false;
         const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
         recordsInBlock_ = got / kRecordBytes;
         return true;
@@ -128,8 +114,7 @@ private:
 // Already in the form a consolidation would give: nothing to do.
 bool inIndexOrder(const std::vector<ShortFood>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (!entries[i].isArchived() || entries[i].recordNumber != i)
-            return false;
+        if (!entries[i].isArchived() || entries[i].recordNumber != i) return false;
     return true;
 }
 
@@ -144,20 +129,17 @@ bool buildNewRecords(const FoodDataBase& db, std::vector<ShortFood>& entries, st
         ShortFood& e = entries[k];
         const std::uint8_t* bytes = nullptr;
         if (e.isArchived()) {
-            if (!archived.isOpen())
-                return false;
+            if (!archived.isOpen()) return false;
             bytes = archived.record(e.recordNumber);
         } else {
-            if (!slots)
-                slots = readWholeFile(db.paths().unconsArc(), kUnconsolidatedSlots * kRecordBytes);
+            if (!slots) slots = readWholeFile(db.paths().unconsArc(), kUnconsolidatedSlots * kRecordBytes);
             if (!slots || e.recordNumber >= kUnconsolidatedSlots ||
                 (std::size_t(e.recordNumber) + 1) * kRecordBytes > slots->size())
                 return false;
             bytes = slots->data() + std::size_t(e.recordNumber) * kRecordBytes;
             e.flags = static_cast<std::uint16_t>(e.flags | ShortFood::kArchived);
         }
-        if (!bytes)
-            return false;
+        if (!bytes) return false;
         out.insert(out.end(), bytes, bytes + kRecordBytes);
         e.recordNumber = static_cast<std::uint16_t>(k);
     }
@@ -175,9 +157,7 @@ bool writeIndexFile(const std::filesystem::path& path, const std::vector<ShortFo
 } // namespace
 
 ConsolidationFiles::ConsolidationFiles(const DataPaths& paths)
-    : records(paths.tempArc()),
-      index(paths.dataDir() / "index.new"),
-      state(paths.dataDir() / "korva.new"),
+    : records(paths.tempArc()), index(paths.dataDir() / "index.new"), state(paths.dataDir() / "korva.new"),
       marker(paths.dataDir() / "consol.cmt") {}
 
 RecoveryAction recoverInterruptedConsolidation(const DataPaths& paths) {
@@ -195,19 +175,16 @@ RecoveryAction recoverInterruptedConsolidation(const DataPaths& paths) {
 }
 
 bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interrupt) {
-    if (db.state().isSet(kConsolidated) && inIndexOrder(db.index().entries()))
-        return true;
+    if (db.state().isSet(kConsolidated) && inIndexOrder(db.index().entries())) return true;
     const DataPaths& paths = db.paths();
     const ConsolidationFiles files(paths);
     // A marker at this point belongs to an earlier run that start-up could
     // not finish; writing over its files would mix two consolidations.
-    if (fileExists(files.marker))
-        return false;
+    if (fileExists(files.marker)) return false;
 
     std::vector<ShortFood> entries = db.index().entries();
     std::vector<std::uint8_t> records;
-    if (!buildNewRecords(db, entries, records))
-        return false;
+    if (!buildNewRecords(db, entries, records)) return false;
 
     StateFileData state = stateForWriting(db);
     state.flags = static_cast<std::uint16_t>(state.flags | kConsolidated | kNoDeletions | kNoInsertions);
@@ -221,22 +198,14 @@ bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interru
         removeWithScratch(files.state);
         return false;
     };
-    if (!writeFileAtomically(files.records, records))
-        return abandon();
-    if (stopAt(interrupt, ConsolidationStep::recordsWritten))
-        return false;
-    if (!writeIndexFile(files.index, entries))
-        return abandon();
-    if (stopAt(interrupt, ConsolidationStep::indexWritten))
-        return false;
-    if (!writeFileAtomically(files.state, formatStateFile(state)))
-        return abandon();
-    if (stopAt(interrupt, ConsolidationStep::stateWritten))
-        return false;
-    if (!writeFileAtomically(files.marker, std::string_view("consolidation committed\r\n")))
-        return abandon();
-    if (stopAt(interrupt, ConsolidationStep::committed))
-        return false;
+    if (!writeFileAtomically(files.records, records)) return abandon();
+    if (stopAt(interrupt, ConsolidationStep::recordsWritten)) return false;
+    if (!writeIndexFile(files.index, entries)) return abandon();
+    if (stopAt(interrupt, ConsolidationStep::indexWritten)) return false;
+    if (!writeFileAtomically(files.state, formatStateFile(state))) return abandon();
+    if (stopAt(interrupt, ConsolidationStep::stateWritten)) return false;
+    if (!writeFileAtomically(files.marker, std::string_view("consolidation committed\r\n"))) return abandon();
+    if (stopAt(interrupt, ConsolidationStep::committed)) return false;
 
     // Committed: the data base on disk is the new one, even if a rename below
     // fails and start-up has to finish it, so memory follows it now.

@@ -22,10 +22,10 @@ class FoodDataBase;
 // still missing are done).  Nothing is ever deleted before its replacement
 // is safely on disk.
 struct ConsolidationFiles {
-    std::filesystem::path records;  // temp.arc
-    std::filesystem::path index;    // index.new
-    std::filesystem::path state;    // korva.new
-    std::filesystem::path marker;   // consol.cmt
+    std::filesystem::path records; // temp.arc
+    std::filesystem::path index;   // index.new
+    std::filesystem::path state;   // korva.new
+    std::filesystem::path marker;  // consol.cmt
 
     explicit ConsolidationFiles(const DataPaths& paths);
 };

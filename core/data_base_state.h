@@ -16,9 +16,7 @@ public:
     void assign(StateFileData data) { static_cast<StateFileData&>(*this) = std::move(data); }
 
     bool isSet(StateFlag flag) const { return (flags & flag) != 0; }
-    void setFlag(StateFlag flag, bool on) {
-        flags = on ? std::uint16_t(flags | flag) : std::uint16_t(flags & ~flag);
-    }
+    void setFlag(StateFlag flag, bool on) { flags = on ? std::uint16_t(flags | flag) : std::uint16_t(flags & ~flag); }
 
     // Next id for a new food of `category`; none when the user-food range is
     // used up (or, for recipes, the recipe range).

@@ -15,8 +15,7 @@ namespace {
 std::int32_t recordsIn(const std::filesystem::path& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec)
-        return 0;
+    if (ec) return 0;
     return static_cast<std::int32_t>(std::min<std::uintmax_t>(size / NutrientRecord::kBytes, kMaxRecords));
 }
 
@@ -38,8 +37,7 @@ int nextFreeRecipeNumber(const FoodDataBase& db) {
     for (; n <= 99; ++n) {
         NewFileName name = recipeFileName(n);
         std::error_code ec;
-        if (!std::filesystem::exists(db.paths().recipeDir() / name.name, ec))
-            break;
+        if (!std::filesystem::exists(db.paths().recipeDir() / name.name, ec)) break;
     }
     return n;
 }
@@ -51,8 +49,7 @@ bool FoodDataBase::readStateFile() {
     // that the state read matches the files beside it.
     recoverInterruptedConsolidation(paths_);
     auto bytes = readWholeFile(paths_.stateFile(), 1u << 20);
-    if (!bytes)
-        return false;
+    if (!bytes) return false;
     std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     StateFileData d = parseStateFile(text);
     holdCountsToFiles(d, paths_);
@@ -80,8 +77,7 @@ StateFileData stateForWriting(const FoodDataBase& db) {
 }
 
 void retireFood(FoodDataBase& db, std::size_t position) {
-    if (position >= db.index().totalFoods())
-        return;
+    if (position >= db.index().totalFoods()) return;
     db.index().retireEntry(position);
     db.rebuildCategoryTables();
     db.state().deleted += 1;

@@ -101,10 +101,9 @@ std::int32_t FoodIndex::highestUserFoodId() const {
 
 std::size_t FoodIndex::insertInOrder(ShortFood entry) {
     auto& entries = list_.entries;
-    auto at = std::find_if(entries.begin(), entries.end(),
-                           [&](const ShortFood& e) { return e.category >= entry.category; });
-    while (at != entries.end() && at->category == entry.category && compareNamesNoCase(at->name, entry.name) <= 0)
-        ++at;
+    auto at =
+        std::find_if(entries.begin(), entries.end(), [&](const ShortFood& e) { return e.category >= entry.category; });
+    while (at != entries.end() && at->category == entry.category && compareNamesNoCase(at->name, entry.name) <= 0) ++at;
     const std::size_t pos = static_cast<std::size_t>(at - entries.begin());
     entries.insert(at, std::move(entry));
     return pos;

@@ -20,8 +20,7 @@ constexpr float kCalories[2][2][3][3] = {
 constexpr float kFrameFactor[3] = {0.91f, 1.0f, 1.07f};
 
 // Tyrosine to Isoleucine, whatever the answers.
-constexpr float kAminoAcids[kAminoAcidCount] = {0.96f, 0.72f, 0.96f, 0.96f, 0.84f,
-                                                0.30f, 0.30f, 0.18f, 0.48f, 0.72f};
+constexpr float kAminoAcids[kAminoAcidCount] = {0.96f, 0.72f, 0.96f, 0.96f, 0.84f, 0.30f, 0.30f, 0.18f, 0.48f, 0.72f};
 
 NewUserAnswers clamped(NewUserAnswers a) {
     a.height = std::clamp(a.height, 0, 2);
@@ -51,8 +50,7 @@ float newUserCalories(const NewUserAnswers& answers) {
 NutrientRecord newUserTargets(const NewUserAnswers& answers, const NutrientRecord& defaultProfile) {
     NutrientRecord r = defaultProfile;
     const NewUserAnswers a = clamped(answers);
-    if (a.type == NewUserAnswers::foodLabel)
-        return r;
+    if (a.type == NewUserAnswers::foodLabel) return r;
 
     const int s = a.sex;
     const int g = a.age;
@@ -96,8 +94,7 @@ NutrientRecord newUserTargets(const NewUserAnswers& answers, const NutrientRecor
     set(26, bySex(s, 70.0f, 55.0f) * f, kRda);
     set(27, 500.0f * f, kRda);
     set(28, bySex(s, 15.0f, 12.0f) * f, kRda);
-    for (int i = 0; i < kAminoAcidCount; ++i)
-        set(kFirstAminoAcid + i, kAminoAcids[i], kOda);
+    for (int i = 0; i < kAminoAcidCount; ++i) set(kFirstAminoAcid + i, kAminoAcids[i], kOda);
     return r;
 }
 

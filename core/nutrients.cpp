@@ -20,6 +20,7 @@ using G = NutrientGroup;
 
 // The order is the order of every value block on disk.
 constexpr std::array<NutrientInfo, kNutrientCount> kNutrients = {{
+    // clang-format off
     {"Calories", "Cal.", "__cal", G::overall},
     {"Protein", "Pro.", "__gm", G::overall},
     {"Total Fat", "T.Fat", "__gm", G::overall},
@@ -58,16 +59,35 @@ constexpr std::array<NutrientInfo, kNutrientCount> kNutrients = {{
     {"Cystine", "Cyst.", "__gm", G::aminoAcids},
     {"Tryptophan", "Tryp.", "__gm", G::aminoAcids},
     {"Threonine", "Threo.", "__gm", G::aminoAcids},
+    // clang-format on
     {"Isoleucine", "Isol.", "__gm", G::aminoAcids},
 }};
 
 constexpr std::array<std::string_view, kCategoryCount> kCategories = {
-    "Beverages",         "Bread and Crackers", "Candies and Snacks",    "Cereals",
-    "Cheese",            "Dairy",              "Desserts",              "Dressings and Spreads",
-    "Eggs",              "Fish",               "Fruits",                "Grains",
-    "Herbs and Seaweed", "Legumes",            "Meat",                  "Meat Substitutes",
-    "Nuts",              "Oils",               "Packaged Entrees",      "Poultry",
-    "Sauces and Condiments", "Soups",          "Vegetables",            "Recipes",
+    "Beverages",
+    "Bread and Crackers",
+    "Candies and Snacks",
+    "Cereals",
+    "Cheese",
+    "Dairy",
+    "Desserts",
+    "Dressings and Spreads",
+    "Eggs",
+    "Fish",
+    "Fruits",
+    "Grains",
+    "Herbs and Seaweed",
+    "Legumes",
+    "Meat",
+    "Meat Substitutes",
+    "Nuts",
+    "Oils",
+    "Packaged Entrees",
+    "Poultry",
+    "Sauces and Condiments",
+    "Soups",
+    "Vegetables",
+    "Recipes",
 };
 
 constexpr std::array<std::string_view, kStandardKeyLines> kStandardKey = {
@@ -105,17 +125,9 @@ constexpr std::array<std::string_view, kStandardKeyLines> kStandardKey = {
 };
 
 constexpr std::array<std::string_view, kAminoKeyLines> kAminoKey = {
-    "AMINO  ACIDS",
-    "\tTy   \t:  Tyrosine",
-    "\tLy   \t:  Lysine",
-    "\tPh   \t:  Phenylalanine",
-    "\tLe   \t:  Leucine",
-    "\tVa   \t:  Valine",
-    "\tMe   \t:  Methionine",
-    "\tCy   \t:  Cystine",
-    "\tTr   \t:  Tryptophan",
-    "\tTh   \t:  Threonine",
-    "\tIso  \t:  Isoleucine",
+    "AMINO  ACIDS",           "\tTy   \t:  Tyrosine",  "\tLy   \t:  Lysine",     "\tPh   \t:  Phenylalanine",
+    "\tLe   \t:  Leucine",    "\tVa   \t:  Valine",    "\tMe   \t:  Methionine", "\tCy   \t:  Cystine",
+    "\tTr   \t:  Tryptophan", "\tTh   \t:  Threonine", "\tIso  \t:  Isoleucine",
 };
 
 bool isAminoPosition(int k) { return k >= 0 && k < kAminoAcidCount; }
@@ -196,9 +208,7 @@ std::string_view groupEditorLabel(NutrientGroup g) {
     return {};
 }
 
-std::string_view categoryName(int c) {
-    return isCategory(c) ? kCategories[std::size_t(c)] : std::string_view{};
-}
+std::string_view categoryName(int c) { return isCategory(c) ? kCategories[std::size_t(c)] : std::string_view{}; }
 
 const std::array<std::string_view, kStandardKeyLines>& standardKeyLines() { return kStandardKey; }
 const std::array<std::string_view, kAminoKeyLines>& aminoKeyLines() { return kAminoKey; }
@@ -280,8 +290,7 @@ std::optional<std::string> percentText(float value, const NutrientRecord& target
 
 void formatPercentTexts(std::span<const float, kNutrientCount> values, const NutrientRecord& targets,
                         NutrientTexts& into) {
-    fillRange(0, kStandardNutrientCount, into,
-              [&](int i) { return percentText(values[std::size_t(i)], targets, i); });
+    fillRange(0, kStandardNutrientCount, into, [&](int i) { return percentText(values[std::size_t(i)], targets, i); });
 }
 
 void formatAminoPercentTexts(std::span<const float, kNutrientCount> values, const NutrientRecord& targets,

@@ -18,9 +18,7 @@ void addLine(std::string& out, std::string_view text) {
     out.append(kEol);
 }
 
-std::string numberLine(const char* label, std::int32_t value) {
-    return std::string(label) + std::to_string(value);
-}
+std::string numberLine(const char* label, std::int32_t value) { return std::string(label) + std::to_string(value); }
 
 // Splits into lines, dropping the line ends (LF or CR LF).  A last line
 // without a line end still counts: a file cut short keeps what it has.
@@ -29,13 +27,10 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     while (!text.empty()) {
         std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.size() > kMaxLineLength)
-            line = line.substr(0, kMaxLineLength);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() > kMaxLineLength) line = line.substr(0, kMaxLineLength);
         lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
+        if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
     return lines;
@@ -45,8 +40,7 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 // colon is its own value.
 std::string_view valueOf(std::string_view line) {
     std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos)
-        return line;
+    if (colon == std::string_view::npos) return line;
     std::size_t start = colon + 2;
     return start >= line.size() ? std::string_view{} : line.substr(start);
 }
@@ -56,23 +50,19 @@ std::string_view valueOf(std::string_view line) {
 // that the caller keeps its default instead of a made-up zero.
 std::optional<std::int32_t> takeInt(std::string_view& text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     text.remove_prefix(i);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     std::int32_t value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{})
-        return std::nullopt;
+    if (ec != std::errc{}) return std::nullopt;
     text.remove_prefix(static_cast<std::size_t>(ptr - text.data()));
     return value;
 }
 
 void readInt(std::string_view line, std::int32_t& target) {
     std::string_view v = valueOf(line);
-    if (auto n = takeInt(v))
-        target = *n;
+    if (auto n = takeInt(v)) target = *n;
 }
 
 void setFlag(std::uint16_t& flags, std::uint16_t flag, bool on) {
@@ -109,18 +99,14 @@ std::string formatStateFile(const StateFileData& d) {
 StateFileData parseStateFile(std::string_view text, int* linesRead) {
     StateFileData d;
     std::vector<std::string_view> lines = splitLines(text);
-    if (linesRead)
-        *linesRead = static_cast<int>(lines.size());
+    if (linesRead) *linesRead = static_cast<int>(lines.size());
     auto line = [&](int n) -> std::optional<std::string_view> {
-        if (n > static_cast<int>(lines.size()))
-            return std::nullopt;
+        if (n > static_cast<int>(lines.size())) return std::nullopt;
         return lines[static_cast<std::size_t>(n - 1)];
     };
 
-    if (auto l = line(1))
-        d.versionText = std::string(valueOf(*l));
-    if (auto l = line(3))
-        d.dateText = std::string(valueOf(*l));
+    if (auto l = line(1)) d.versionText = std::string(valueOf(*l));
+    if (auto l = line(3)) d.dateText = std::string(valueOf(*l));
 
     // A flag line that is missing says nothing about the data base, so the
     // pending work is assumed: a needless consolidation costs time, a skipped
@@ -142,23 +128,20 @@ StateFileData parseStateFile(std::string_view text, int* linesRead) {
 
     std::int32_t* counters[] = {&d.archived, &d.unconsolidated, &d.deleted, &d.edited, &d.shippedRecords};
     for (int i = 0; i < 5; ++i)
-        if (auto l = line(11 + i))
-            readInt(*l, *counters[i]);
+        if (auto l = line(11 + i)) readInt(*l, *counters[i]);
 
     if (auto l = line(16)) {
         std::string_view v = valueOf(*l);
         if (auto uid = takeInt(v)) {
             d.lastUserFoodId = *uid;
-            if (auto rcid = takeInt(v))
-                d.lastRecipeId = *rcid;
+            if (auto rcid = takeInt(v)) d.lastRecipeId = *rcid;
         }
     }
     if (auto l = line(17)) {
         std::string_view v = valueOf(*l);
         if (auto rcp = takeInt(v)) {
             d.lastRecipeFileNumber = *rcp;
-            if (auto rda = takeInt(v))
-                d.lastUserFileNumber = *rda;
+            if (auto rda = takeInt(v)) d.lastUserFileNumber = *rda;
         }
     }
     if (auto l = line(19)) {
@@ -167,10 +150,9 @@ StateFileData parseStateFile(std::string_view text, int* linesRead) {
             name.remove_suffix(1);
         // Only a plain file name: the value is joined to the user folder, and
         // a hand-edited path must not lead the program out of it.
-        bool plain = !name.empty() && name != "." && name != ".." &&
-                     name.find_first_of("/\\") == std::string_view::npos;
-        if (plain)
-            d.userFileName = std::string(name);
+        bool plain =
+            !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string_view::npos;
+        if (plain) d.userFileName = std::string(name);
     }
     return d;
 }

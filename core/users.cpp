@@ -21,8 +21,7 @@ bool samePathNoCase(const std::filesystem::path& a, const std::filesystem::path&
 // to hold one is shown by its file name so that it can still be chosen and
 // deleted.
 std::string storedName(const std::vector<std::uint8_t>& bytes, const std::filesystem::path& path) {
-    if (bytes.size() <= ProfileFile::kNameOffset)
-        return path.stem().string();
+    if (bytes.size() <= ProfileFile::kNameOffset) return path.stem().string();
     const char* p = reinterpret_cast<const char*>(bytes.data() + ProfileFile::kNameOffset);
     std::size_t room = std::min(bytes.size() - ProfileFile::kNameOffset, ProfileFile::kNameBytes - 1);
     return std::string(p, strnlen(p, room));
@@ -43,17 +42,13 @@ bool UserSet::scanUsers() {
     std::vector<std::filesystem::path> found;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();
-        if (!matchesPattern(file, "*.rda"))
-            continue;
-        if (lowerAscii(it->path().stem().string()).find("user") == std::string::npos)
-            continue;
+        if (!matchesPattern(file, "*.rda")) continue;
+        if (lowerAscii(it->path().stem().string()).find("user") == std::string::npos) continue;
         std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
+        if (!it->is_regular_file(typeError)) continue;
         found.push_back(it->path());
     }
-    if (found.empty())
-        return false;
+    if (found.empty()) return false;
     // Directory order is arbitrary here; list users by file name, ignoring
     // case as the data tree's original file system did, and by the exact
     // bytes only to break ties.
@@ -67,26 +62,21 @@ bool UserSet::scanUsers() {
     std::optional<int> defaultAt;
     for (std::size_t i = 0; i < found.size(); ++i) {
         auto bytes = readWholeFile(found[i], 1u << 20);
-        if (!bytes)
-            return false;
+        if (!bytes) return false;
         names.push_back(storedName(*bytes, found[i]));
-        if (names.back() == kDefaultName && !defaultAt)
-            defaultAt = static_cast<int>(i);
-        if (samePathNoCase(found[i], currentPath_))
-            currentIndex_ = static_cast<int>(i);
+        if (names.back() == kDefaultName && !defaultAt) defaultAt = static_cast<int>(i);
+        if (samePathNoCase(found[i], currentPath_)) currentIndex_ = static_cast<int>(i);
     }
     names_ = std::move(names);
     userPaths_ = std::move(found);
-    if (defaultAt)
-        defaultIndex_ = *defaultAt;
+    if (defaultAt) defaultIndex_ = *defaultAt;
     if (!validIndex(currentIndex_))
         currentIndex_ = 0;
     else if (samePathNoCase(userPaths_[std::size_t(currentIndex_)], currentPath_))
         // The name in the state file may differ in case from the file itself;
         // on a case-sensitive disk only the listed spelling opens.
         currentPath_ = userPaths_[std::size_t(currentIndex_)];
-    if (!validIndex(defaultIndex_))
-        defaultIndex_ = 0;
+    if (!validIndex(defaultIndex_)) defaultIndex_ = 0;
 
     // Only the targets are wanted here; the markers are checked when a
     // profile becomes the current one.
@@ -105,21 +95,18 @@ ProfileLoad UserSet::loadCurrentProfile(Platform& platform) {
         currentIndex_ = defaultIndex_;
         // Later saves and the state file must name the default's own file,
         // not the one that went missing.
-        if (validIndex(defaultIndex_))
-            currentPath_ = userPaths_[std::size_t(defaultIndex_)];
+        if (validIndex(defaultIndex_)) currentPath_ = userPaths_[std::size_t(defaultIndex_)];
         platform.message(kNotFoundMessage);
         return ProfileLoad::missingUsedDefault;
     }
-    if (r.outcome != ProfileReadOutcome::ok)
-        return ProfileLoad::damaged;
+    if (r.outcome != ProfileReadOutcome::ok) return ProfileLoad::damaged;
     currentProfile_ = r.file.profile;
     currentName_ = r.file.name;
     return ProfileLoad::read;
 }
 
 bool UserSet::writeCurrentProfile() const {
-    if (currentPath_.empty())
-        return false;
+    if (currentPath_.empty()) return false;
     ProfileFile file;
     file.profile = currentProfile_;
     file.name = currentName_;
@@ -128,8 +115,7 @@ bool UserSet::writeCurrentProfile() const {
 
 NewFileName UserSet::nextUserFileName() {
     NewFileName name = userFileName(lastFileNumber_ + 1);
-    if (name)
-        ++lastFileNumber_;
+    if (name) ++lastFileNumber_;
     return name;
 }
 
@@ -138,12 +124,10 @@ UserSet::Allocation UserSet::allocateUserFileName() {
     // there by hand) is stepped over rather than overwritten.
     for (;;) {
         NewFileName name = nextUserFileName();
-        if (!name)
-            return {{}, name.refusal};
+        if (!name) return {{}, name.refusal};
         std::filesystem::path path = paths_->userDir() / name.name;
         std::error_code ec;
-        if (!std::filesystem::exists(path, ec))
-            return {path, {}};
+        if (!std::filesystem::exists(path, ec)) return {path, {}};
     }
 }
 
@@ -159,8 +143,7 @@ void UserSet::addUser(const std::string& name, const std::filesystem::path& path
 }
 
 ProfileLoad UserSet::setCurrentUser(int index, Platform& platform) {
-    if (!validIndex(index))
-        return ProfileLoad::damaged;
+    if (!validIndex(index)) return ProfileLoad::damaged;
     const int oldIndex = currentIndex_;
     const std::filesystem::path oldPath = currentPath_;
     const std::string oldName = currentName_;
@@ -168,8 +151,7 @@ ProfileLoad UserSet::setCurrentUser(int index, Platform& platform) {
     currentPath_ = userPaths_[std::size_t(index)];
     currentName_ = names_[std::size_t(index)];
     ProfileLoad load = loadCurrentProfile(platform);
-    if (load == ProfileLoad::read)
-        userChanged_ = true;
+    if (load == ProfileLoad::read) userChanged_ = true;
     if (load == ProfileLoad::damaged) {
         currentIndex_ = oldIndex;
         currentPath_ = oldPath;
@@ -179,42 +161,34 @@ ProfileLoad UserSet::setCurrentUser(int index, Platform& platform) {
 }
 
 bool UserSet::deleteUser(int index, Platform& platform) {
-    if (!validIndex(index) || index == defaultIndex_)
-        return false;
+    if (!validIndex(index) || index == defaultIndex_) return false;
     const std::filesystem::path deleted = userPaths_[std::size_t(index)];
     const bool deletingCurrent = index == currentIndex_;
     // A file that is already gone counts as deleted: a user who cannot be
     // removed from the list would stay there for good.
     std::error_code ec;
     std::filesystem::remove(deleted, ec);
-    if (ec)
-        return false;
+    if (ec) return false;
 
     names_.erase(names_.begin() + index);
     userPaths_.erase(userPaths_.begin() + index);
     // Positions after the removed one move up; the default and the current
     // user must follow their own entries rather than the numbers.
-    if (defaultIndex_ > index)
-        --defaultIndex_;
-    if (currentIndex_ > index)
-        --currentIndex_;
-    if (currentIndex_ > count() - 1)
-        currentIndex_ = 0;
+    if (defaultIndex_ > index) --defaultIndex_;
+    if (currentIndex_ > index) --currentIndex_;
+    if (currentIndex_ > count() - 1) currentIndex_ = 0;
     // A damaged profile in the place of the deleted user would leave the
     // deleted user current, and a later save would bring its file back: the
     // default user takes over instead.
-    if (setCurrentUser(currentIndex_, platform) == ProfileLoad::damaged && deletingCurrent)
-        useDefaultUser();
+    if (setCurrentUser(currentIndex_, platform) == ProfileLoad::damaged && deletingCurrent) useDefaultUser();
     userChanged_ = true;
 
     const std::filesystem::path logs = logFolderOf(deleted);
     if (std::filesystem::is_directory(logs, ec)) {
         std::vector<std::filesystem::path> logFiles;
         for (std::filesystem::directory_iterator it(logs, ec), end; !ec && it != end; it.increment(ec))
-            if (matchesPattern(it->path().filename().string(), "*.log"))
-                logFiles.push_back(it->path());
-        for (const auto& f : logFiles)
-            std::filesystem::remove(f, ec);
+            if (matchesPattern(it->path().filename().string(), "*.log")) logFiles.push_back(it->path());
+        for (const auto& f : logFiles) std::filesystem::remove(f, ec);
         // Anything else the user put there stays, and so does the folder.
         std::filesystem::remove(logs, ec);
     }
@@ -237,8 +211,7 @@ std::filesystem::path UserSet::userPath(int index) const {
 }
 
 std::string UserSet::currentUserFileName() const {
-    if (validIndex(currentIndex_))
-        return userPaths_[std::size_t(currentIndex_)].filename().string();
+    if (validIndex(currentIndex_)) return userPaths_[std::size_t(currentIndex_)].filename().string();
     return currentPath_.filename().string();
 }
 

@@ -76,9 +76,7 @@ void fuzzPrimitives(const Bytes& bytes) {
                     check(s.size() < left);
                     break;
                 }
-                case 1:
-                    a.readCount(0);
-                    break;
+                case 1: a.readCount(0); break;
                 default: {
                     const std::size_t left = a.bytesLeft();
                     const std::uint32_t n = a.readCount(1);

@@ -19,8 +19,7 @@ std::string withoutExtension(const std::string& name) {
 FoodList* ActiveDocument::list() const { return doc_ ? &doc_->list() : nullptr; }
 
 CFListDoc::CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, bool isRecipe)
-    : db_(db), platform_(platform), active_(active), isRecipe_(isRecipe),
-      list_(&db, listDateText(platform.now())) {
+    : db_(db), platform_(platform), active_(active), isRecipe_(isRecipe), list_(&db, listDateText(platform.now())) {
     if (isRecipe_) list_.setListType(FoodList::kRecipe);
     setModified(false);
 }

@@ -61,11 +61,8 @@ bool FoodItem::setAmount(float value, std::uint16_t unit) {
         servings = value / perServing;
         break;
     }
-    case kUnitServings:
-        servings = value;
-        break;
-    default:
-        break;
+    case kUnitServings: servings = value; break;
+    default: break;
     }
     // The list file reader refuses what this would let in.
     if (!servingsInRange(servings)) return false;
@@ -88,16 +85,13 @@ std::string FoodItem::amountText(std::uint16_t unit) const {
     case kUnitGrams: return printfText("%6.1f grams", static_cast<double>(grams()));
     case kUnitCalories: return printfText("%ld calories", nearestInteger(calories()));
     case kUnitServings: return printfText("%5.2f serving(s)", static_cast<double>(servings_));
-    case kUnitEntryUnits:
-        return entryUnit_ <= kUnitServings ? amountText(entryUnit_) : std::string();
+    case kUnitEntryUnits: return entryUnit_ <= kUnitServings ? amountText(entryUnit_) : std::string();
     case kUnitFoodUnits: return foodUnitsText();
     default: return {};
     }
 }
 
-std::string FoodItem::lineText(std::uint16_t unit) const {
-    return name_ + '\t' + measure_ + '\t' + amountText(unit);
-}
+std::string FoodItem::lineText(std::uint16_t unit) const { return name_ + '\t' + measure_ + '\t' + amountText(unit); }
 
 std::string FoodItem::servingLine() const {
     const float cal = caloriesPer100g() * servings_ * gramsPerServing_ / 100.0f;
@@ -148,8 +142,7 @@ float fractionQuantity(std::string_view number) {
         whole = scanInt(number.substr(0, sep)).value_or(0);
         numStart = sep + 1;
     }
-    const long numerator =
-        numStart <= slash ? scanInt(number.substr(numStart, slash - numStart)).value_or(0) : 0;
+    const long numerator = numStart <= slash ? scanInt(number.substr(numStart, slash - numStart)).value_or(0) : 0;
     const long denominator = scanInt(number.substr(slash + 1)).value_or(0);
     // "1/0 cup" would otherwise show an infinite amount.
     if (denominator == 0) return static_cast<float>(whole);

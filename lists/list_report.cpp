@@ -3,9 +3,9 @@
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
+#include "core/printf_text.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
-#include "core/printf_text.h"
 #include "lists/report_writer.h"
 
 namespace korva {
@@ -32,8 +32,8 @@ void writeNutrients(ReportWriter& out, const NutrientRecord& values, const Nutri
     out.useNutrientTabStops();
     for (int n = 0; n < kNutrientCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        out.detail(1, std::string(nutrientName(n)) + '\t' + valueTexts[i] + '\t' + std::string(nutrientUnit(n)) +
-                          '\t' + percentTexts[i]);
+        out.detail(1, std::string(nutrientName(n)) + '\t' + valueTexts[i] + '\t' + std::string(nutrientUnit(n)) + '\t' +
+                          percentTexts[i]);
     }
     out.useStandardTabStops();
 }
@@ -92,7 +92,7 @@ bool printFoodList(const CFListDoc& active, ReportPrinter& printer) {
 bool printRecipe(const CFListDoc& active, ReportPrinter& printer) {
     Platform& platform = active.platform();
     const FoodList& list = active.list();
-    const char* refusal = list.empty()      ? printmsg::kNoIngredients
+    const char* refusal = list.empty()       ? printmsg::kNoIngredients
                           : !list.isRecipe() ? printmsg::kFoodListAsRecipe
                                              : nullptr;
     if (refusal) {
@@ -100,8 +100,7 @@ bool printRecipe(const CFListDoc& active, ReportPrinter& printer) {
         return false;
     }
     const ReportUser user = currentUser(active);
-    return runPrintJob(platform, printer, kListJobName,
-                       [&](ReportWriter& out) { writeRecipeReport(out, list, user); });
+    return runPrintJob(platform, printer, kListJobName, [&](ReportWriter& out) { writeRecipeReport(out, list, user); });
 }
 
 } // namespace korva

@@ -41,9 +41,7 @@ std::vector<int> nutrientTabStops() {
     return stops;
 }
 
-ReportWriter::ReportWriter(ReportSurface& surface) : surface_(surface) {
-    useStandardTabStops();
-}
+ReportWriter::ReportWriter(ReportSurface& surface) : surface_(surface) { useStandardTabStops(); }
 
 void ReportWriter::begin() {
     surface_.startPage();
@@ -87,17 +85,11 @@ void ReportWriter::line(int n, int x, std::string_view text, bool underline) {
     if (underline) surface_.drawLine(left, top + metrics_.h, left + width, top + metrics_.h);
 }
 
-void ReportWriter::setTabStops(std::span<const int> stopsInW) {
-    stops_.assign(stopsInW.begin(), stopsInW.end());
-}
+void ReportWriter::setTabStops(std::span<const int> stopsInW) { stops_.assign(stopsInW.begin(), stopsInW.end()); }
 
-void ReportWriter::useStandardTabStops() {
-    stops_ = standardTabStops();
-}
+void ReportWriter::useStandardTabStops() { stops_ = standardTabStops(); }
 
-void ReportWriter::useNutrientTabStops() {
-    stops_ = nutrientTabStops();
-}
+void ReportWriter::useNutrientTabStops() { stops_ = nutrientTabStops(); }
 
 bool runPrintJob(Platform& platform, ReportPrinter& printer, const std::string& jobName,
                  const std::function<void(ReportWriter&)>& layout) {

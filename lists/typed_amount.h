@@ -12,9 +12,9 @@ inline constexpr double kMaxTypedAmount = 10000.0;
 inline constexpr float kGramsPerOunce = 28.0f;
 
 struct TypedAmount {
-    float value = 0.0f;       // in `unit` (ounces already turned into grams)
-    std::uint16_t unit = 0;   // 0 Grams, 1 Calories, 2 Servings
-    bool unitNamed = false;   // the text named the unit (else the view's was taken)
+    float value = 0.0f;     // in `unit` (ounces already turned into grams)
+    std::uint16_t unit = 0; // 0 Grams, 1 Calories, 2 Servings
+    bool unitNamed = false; // the text named the unit (else the view's was taken)
 };
 
 // Reads an amount as the user types it: a number first, then optionally a

@@ -34,8 +34,8 @@ public:
 
     // `documentActive` only chooses the message shown for ADD in browse-only
     // mode.
-    CategoryFoodPicker(FoodDataBase& db, Platform& platform, std::vector<std::string> categoryNames,
-                       bool addAllowed, bool documentActive);
+    CategoryFoodPicker(FoodDataBase& db, Platform& platform, std::vector<std::string> categoryNames, bool addAllowed,
+                       bool documentActive);
 
     const std::vector<std::string>& categoryNames() const { return categoryNames_; }
     int currentCategory() const { return category_; }

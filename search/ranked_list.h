@@ -14,17 +14,23 @@ namespace korva {
 template <bool HigherIsBetter, bool AdmitEqual, bool HeadEqual>
 struct RankOrder {
     static bool admitted(float s, float tail) {
-        if constexpr (HigherIsBetter) return AdmitEqual ? s >= tail : s > tail;
-        else return AdmitEqual ? s <= tail : s < tail;
+        if constexpr (HigherIsBetter)
+            return AdmitEqual ? s >= tail : s > tail;
+        else
+            return AdmitEqual ? s <= tail : s < tail;
     }
     static bool toHead(float s, float head) {
-        if constexpr (HigherIsBetter) return HeadEqual ? s >= head : s > head;
-        else return HeadEqual ? s <= head : s < head;
+        if constexpr (HigherIsBetter)
+            return HeadEqual ? s >= head : s > head;
+        else
+            return HeadEqual ? s <= head : s < head;
     }
     // The walk stops in front of the first kept score not better than s.
     static bool between(float a, float s, float b) {
-        if constexpr (HigherIsBetter) return a >= s && s >= b;
-        else return a <= s && s <= b;
+        if constexpr (HigherIsBetter)
+            return a >= s && s >= b;
+        else
+            return a <= s && s <= b;
     }
 };
 

@@ -28,7 +28,8 @@ CtlDialog::CtlDialog(CategorySet set) : set_(set) {
     for (int c = 0; c < kCategoryCount; ++c) rows_.emplace_back(categoryName(c));
     rows_.emplace_back("ALL  CATEGORIES");
     rows_.emplace_back("ALL  but  RECIPES");
-    for (int c = 0; c < kCategoryCount; ++c) selected_[static_cast<std::size_t>(c)] = set_.test(static_cast<std::size_t>(c));
+    for (int c = 0; c < kCategoryCount; ++c)
+        selected_[static_cast<std::size_t>(c)] = set_.test(static_cast<std::size_t>(c));
 }
 
 void CtlDialog::selectAllCategories() {

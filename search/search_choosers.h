@@ -43,7 +43,7 @@ private:
 class CtlDialog {
 public:
     static constexpr const char* kCaption = "Select  a  Category";
-    static constexpr int kAllRow = kCategoryCount;          // "ALL  CATEGORIES"
+    static constexpr int kAllRow = kCategoryCount;               // "ALL  CATEGORIES"
     static constexpr int kAllButRecipesRow = kCategoryCount + 1; // "ALL  but  RECIPES"
     static constexpr int kRows = kCategoryCount + 2;
 

@@ -115,19 +115,21 @@ SearchOutcome searchMinSeveral(FoodDataBase& db, const SearchRequest& request, c
 SearchOutcome searchMaxSeveral(FoodDataBase& db, const SearchRequest& request, const NutrientRecord& targets) {
     const Chosen chosen(request.maximize, targets);
     const ComparisonBasis basis = request.basis;
-    return rankFoods<RankOrder<true, true, true>>(
-        db, request, -100.0f, [&](const ShortFood& e, const NutrientRecord& r, float& s) {
-            if (!chosen.presentIn(r)) return false;
-            float product = 1.0f;
-            for (int k = 0; k < chosen.count; ++k) {
-                float q = chosen.percent(r, e.gramsPerServing, k, basis);
-                if (q > 100.0f) q = 100.0f;
-                else if (static_cast<double>(q) < kTiny) q = 0.0001f;
-                product = product * q;
-            }
-            s = product;
-            return true;
-        });
+    return rankFoods<RankOrder<true, true, true>>(db, request, -100.0f,
+                                                  [&](const ShortFood& e, const NutrientRecord& r, float& s) {
+                                                      if (!chosen.presentIn(r)) return false;
+                                                      float product = 1.0f;
+                                                      for (int k = 0; k < chosen.count; ++k) {
+                                                          float q = chosen.percent(r, e.gramsPerServing, k, basis);
+                                                          if (q > 100.0f)
+                                                              q = 100.0f;
+                                                          else if (static_cast<double>(q) < kTiny)
+                                                              q = 0.0001f;
+                                                          product = product * q;
+                                                      }
+                                                      s = product;
+                                                      return true;
+                                                  });
 }
 
 SearchOutcome searchMinMaxSeveral(FoodDataBase& db, const SearchRequest& request, const NutrientRecord& targets) {

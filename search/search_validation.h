@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/nutrient_record.h"
-#include "search/search_request.h"
 #include "search/search_engine.h"
+#include "search/search_request.h"
 
 namespace korva {
 

@@ -56,9 +56,7 @@ void SrchDlg::setCaptionAndButtons(SearchType type) {
         minimizeEnabled_ = false;
         maximizeEnabled_ = true;
         break;
-    case SearchType::MinMaxSeveral:
-        minimizeEnabled_ = maximizeEnabled_ = true;
-        break;
+    case SearchType::MinMaxSeveral: minimizeEnabled_ = maximizeEnabled_ = true; break;
     }
     resultsCaption_ = usesAmounts(type) ? kAmountCaption : kPercentCaption;
 }

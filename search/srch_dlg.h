@@ -54,8 +54,8 @@ public:
     static constexpr int kHelpContext = 53248;
 
     // `activeList` is the list of the active document window, if any.
-    SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings,
-            SearchType type, const FoodList* activeList);
+    SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings, SearchType type,
+            const FoodList* activeList);
 
     // ---- What the face shows -----------------------------------------------
     SearchType type() const { return type_; }

@@ -7,9 +7,29 @@ namespace korva::importer {
 namespace {
 
 enum Category : int {
-    Beverages = 0, BreadAndCrackers, CandiesAndSnacks, Cereals, Cheese, Dairy, Desserts,
-    DressingsAndSpreads, Eggs, Fish, Fruits, Grains, HerbsAndSeaweed, Legumes, Meat,
-    MeatSubstitutes, Nuts, Oils, PackagedEntrees, Poultry, SaucesAndCondiments, Soups, Vegetables,
+    Beverages = 0,
+    BreadAndCrackers,
+    CandiesAndSnacks,
+    Cereals,
+    Cheese,
+    Dairy,
+    Desserts,
+    DressingsAndSpreads,
+    Eggs,
+    Fish,
+    Fruits,
+    Grains,
+    HerbsAndSeaweed,
+    Legumes,
+    Meat,
+    MeatSubstitutes,
+    Nuts,
+    Oils,
+    PackagedEntrees,
+    Poultry,
+    SaucesAndCondiments,
+    Soups,
+    Vegetables,
 };
 
 enum class Match { starts, contains, any };
@@ -17,7 +37,7 @@ enum class Match { starts, contains, any };
 struct Rule {
     std::string_view group; // FdGrp_Cd; empty for every group
     Match match;
-    std::string_view text;  // lower case
+    std::string_view text; // lower case
     Category category;
 };
 

@@ -103,7 +103,8 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
             if (members.size() < 2 || round == 3) continue;
             QualifierCounts local;
             for (std::size_t i : members)
-                for (const auto& q : parts[i].shortTail) local[qualifierKey(foods[i].category, parts[i].head, q)] += 100000;
+                for (const auto& q : parts[i].shortTail)
+                    local[qualifierKey(foods[i].category, parts[i].head, q)] += 100000;
             for (auto& [q, n] : local) {
                 auto it = counts.find(q);
                 n += it == counts.end() ? 0 : it->second;

@@ -47,8 +47,8 @@ std::string firstSharedQualifier(const std::string& sharedName, const std::strin
 // qualifier that differs within the group and as many of the shared ones as
 // fit, preferring the later ones (they say how the food was cooked).
 std::optional<std::string> distinctName(const std::string& head, const Segments& own,
-                                        const std::vector<Segments>& group, const std::string& mustKeep,
-                                        int category, const std::set<NameKey>& taken) {
+                                        const std::vector<Segments>& group, const std::string& mustKeep, int category,
+                                        const std::set<NameKey>& taken) {
     std::vector<bool> differs(own.size());
     Segments shared;
     for (std::size_t k = 0; k < own.size(); ++k) {
@@ -91,7 +91,8 @@ std::optional<std::string> distinctName(const std::string& head, const Segments&
 constexpr std::string_view kJoiners[] = {"and", "&", "with", "w/", "w", "or", "of", "in", "--", "-", "+"};
 
 bool isJoiner(std::string_view w) {
-    return std::any_of(std::begin(kJoiners), std::end(kJoiners), [&](std::string_view j) { return equalsNoCase(w, j); });
+    return std::any_of(std::begin(kJoiners), std::end(kJoiners),
+                       [&](std::string_view j) { return equalsNoCase(w, j); });
 }
 
 // `text` without joining words at its end: "Campbell's Red and" ends at "Red".
@@ -99,8 +100,8 @@ std::string withoutTrailingJoiners(std::string text) {
     for (;;) {
         text = tidy(text);
         const std::size_t blank = text.find_last_of(" ,");
-        const std::string_view last = blank == std::string::npos ? std::string_view(text)
-                                                                  : std::string_view(text).substr(blank + 1);
+        const std::string_view last =
+            blank == std::string::npos ? std::string_view(text) : std::string_view(text).substr(blank + 1);
         if (blank == std::string::npos || !isJoiner(last)) return text;
         text.resize(blank);
     }

@@ -7,10 +7,24 @@ namespace {
 // ---- Rules that always apply --------------------------------------------
 
 // Group words that say nothing once the food is in its category.
-constexpr std::string_view kDroppedHeads[] = {
-    "spices", "fish", "crustaceans", "mollusks", "nuts", "seeds", "cereals ready-to-eat", "cereals",
-    "fast foods", "fast food", "beverages", "game meat", "candies", "snacks", "alcoholic beverage",
-    "usda commodity", "usda commodity food", "usda commodity food"};
+constexpr std::string_view kDroppedHeads[] = {"spices",
+                                              "fish",
+                                              "crustaceans",
+                                              "mollusks",
+                                              "nuts",
+                                              "seeds",
+                                              "cereals ready-to-eat",
+                                              "cereals",
+                                              "fast foods",
+                                              "fast food",
+                                              "beverages",
+                                              "game meat",
+                                              "candies",
+                                              "snacks",
+                                              "alcoholic beverage",
+                                              "usda commodity",
+                                              "usda commodity food",
+                                              "usda commodity food"};
 
 constexpr std::string_view kMakerSuffixes[] = {" company", " co.", " inc.", " inc", " corp", " corp."};
 
@@ -24,26 +38,28 @@ struct Turn {
     std::string_view head;
     std::string_view noun;
 };
+// clang-format off
 constexpr Turn kTurns[] = {{"soup", "soup"}, {"sauce", "sauce"}, {"gravy", "gravy"},
                            {"salad dressing", "dressing"}};
+// clang-format on
 
 // Animals whose cuts are named "animal, cut": merged into "Chicken breast".
 constexpr std::string_view kAnimals[] = {"chicken", "turkey", "beef", "pork", "lamb", "veal", "duck", "goose"};
 constexpr std::string_view kAnimalFillers[] = {"fresh", "domestic"};
 // Kinds of bird; the cut after them joins the animal and the kind follows.
-constexpr std::string_view kAnimalKinds[] = {"young tom", "young hen", "fryer-roasters", "roasting", "stewing",
-                                             "capons", "cornish game hens"};
-constexpr std::string_view kCuts[] = {
-    "breast",  "leg",      "thigh",     "wing",          "drumstick", "back",       "neck",      "giblets",
-    "liver",   "heart",    "gizzard",   "skin",          "light meat", "dark meat", "brisket",   "chuck",
-    "rib",     "loin",     "tenderloin", "shoulder",     "round",     "flank",      "shank",     "sirloin",
-    "short loin", "top sirloin", "bottom sirloin", "top loin", "spareribs", "plate", "leg (ham)", "foreshank",
-    "backribs", "cured",   "ham"};
+constexpr std::string_view kAnimalKinds[] = {"young tom", "young hen", "fryer-roasters",   "roasting",
+                                             "stewing",   "capons",    "cornish game hens"};
+constexpr std::string_view kCuts[] = {"breast",     "leg",         "thigh",          "wing",     "drumstick", "back",
+                                      "neck",       "giblets",     "liver",          "heart",    "gizzard",   "skin",
+                                      "light meat", "dark meat",   "brisket",        "chuck",    "rib",       "loin",
+                                      "tenderloin", "shoulder",    "round",          "flank",    "shank",     "sirloin",
+                                      "short loin", "top sirloin", "bottom sirloin", "top loin", "spareribs", "plate",
+                                      "leg (ham)",  "foreshank",   "backribs",       "cured",    "ham"};
 
 constexpr std::string_view kCookingMethods[] = {
-    "roasted", "broiled", "braised", "boiled", "fried", "baked", "stewed", "simmered", "grilled",
-    "pan-fried", "microwaved", "steamed", "pan-broiled", "dry heat", "moist heat", "stir-fried",
-    "poached", "scrambled", "hard-boiled", "smoked", "batter-dipped", "breaded"};
+    "roasted", "broiled",   "braised",     "boiled",  "fried",         "baked",    "stewed",     "simmered",
+    "grilled", "pan-fried", "microwaved",  "steamed", "pan-broiled",   "dry heat", "moist heat", "stir-fried",
+    "poached", "scrambled", "hard-boiled", "smoked",  "batter-dipped", "breaded"};
 
 // Phrases said more briefly wherever they appear.
 constexpr std::pair<std::string_view, std::string_view> kAlwaysShorter[] = {
@@ -57,7 +73,6 @@ constexpr std::pair<std::string_view, std::string_view> kAlwaysShorter[] = {
     {"babyfood", "Baby food"},
     {"lean meat /", "lean /"},
 };
-
 
 void dropHead(Segments& segs) {
     if (segs.size() < 2) return;
@@ -300,10 +315,12 @@ void shortenLeanToFat(std::string& s) {
 
 // Cooking words said briefly only where a name would otherwise need a number.
 constexpr std::pair<std::string_view, std::string_view> kShortestForms[] = {
+    // clang-format off
     {"braised", "brsd"}, {"broiled", "brld"}, {"roasted", "rstd"},   {"simmered", "smrd"},
     {"unheated", "unhtd"}, {"heated", "htd"}, {"pan-broil", "pan-brld"}, {"grilled", "grld"},
     {"strained", "strnd"}, {"toddler", "tddlr"}, {"junior", "jr"},   {"beverage", "bev"},
     {"contains", "w/"},
+    // clang-format on
 };
 
 } // namespace

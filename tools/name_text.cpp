@@ -86,7 +86,7 @@ std::string join(const Segments& segs) {
 namespace {
 
 constexpr std::string_view kAcronymList[] = {"USDA", "BBQ", "DHA", "FOS", "NFS", "USA", "KFC", "UHT", "RTE",
-                                             "NLEA", "TV", "PB", "II", "III", "CLA", "XL", "MSG", "US"};
+                                             "NLEA", "TV",  "PB",  "II",  "III", "CLA", "XL",  "MSG", "US"};
 
 // Brand names arrive in capitals ("KELLOGG'S FROSTED MINI-WHEATS"); in a
 // short list they read better in mixed case.
@@ -201,11 +201,9 @@ std::string dropRemarks(std::string_view s, bool onlyExplanations) {
         std::string inner = lower(s.substr(i + 1, close - i - 1));
         bool explanation = inner.starts_with("includes") || inner.starts_with("formerly") ||
                            inner.starts_with("excludes") || inner.starts_with("made with") ||
-                           inner.find("navajo") != std::string::npos ||
-                           inner.find("apache") != std::string::npos || inner.find("hopi") != std::string::npos ||
-                           inner.find("shoshone") != std::string::npos;
-        if (onlyExplanations && !explanation)
-            out.append(s.substr(i, close + 1 - i));
+                           inner.find("navajo") != std::string::npos || inner.find("apache") != std::string::npos ||
+                           inner.find("hopi") != std::string::npos || inner.find("shoshone") != std::string::npos;
+        if (onlyExplanations && !explanation) out.append(s.substr(i, close + 1 - i));
         i = close + 1;
     }
     return tidy(out);

@@ -18,31 +18,52 @@ struct Word {
 // Units as the source spells them, and how we say them.  Two-word units
 // come first so that "fl oz" is not read as "fl".
 constexpr Word kUnits[] = {
-    {"fl oz", "fl oz"},       {"fluid ounce", "fl oz"}, {"fluid ounces", "fl oz"}, {"nlea serving", "serving"},
-    {"cubic inch", "cu in"},  {"serving size", "serving"}, {"tablespoon", "tbsp"},  {"tablespoons", "tbsp"},
-    {"teaspoon", "tsp"},      {"teaspoons", "tsp"},     {"ounce", "oz"},           {"ounces", "oz"},
-    {"pound", "lb"},          {"grams", "g"},           {"cream puff", "cream puff"}, {"pie crust", "pie crust"},
-    {"pie shell", "pie shell"}, {"tart shell", "tart shell"}, {"hush puppy", "hush puppy"}, {"ice cube", "ice cube"},
-    {"doughnut hole", "donut hole"}, {"snack cake", "snack cake"}, {"pop tart", "pop tart"},
-    {"extra large", "x-large"}, {"extra small", "x-small"},
+    {"fl oz", "fl oz"},
+    {"fluid ounce", "fl oz"},
+    {"fluid ounces", "fl oz"},
+    {"nlea serving", "serving"},
+    {"cubic inch", "cu in"},
+    {"serving size", "serving"},
+    {"tablespoon", "tbsp"},
+    {"tablespoons", "tbsp"},
+    {"teaspoon", "tsp"},
+    {"teaspoons", "tsp"},
+    {"ounce", "oz"},
+    {"ounces", "oz"},
+    {"pound", "lb"},
+    {"grams", "g"},
+    {"cream puff", "cream puff"},
+    {"pie crust", "pie crust"},
+    {"pie shell", "pie shell"},
+    {"tart shell", "tart shell"},
+    {"hush puppy", "hush puppy"},
+    {"ice cube", "ice cube"},
+    {"doughnut hole", "donut hole"},
+    {"snack cake", "snack cake"},
+    {"pop tart", "pop tart"},
+    {"extra large", "x-large"},
+    {"extra small", "x-small"},
 };
 
 // "small bagel" is a bagel, small.
-constexpr std::string_view kSizesBefore[] = {"small", "medium", "large", "jumbo", "mini", "miniature",
-                                             "baby", "thick", "thin", "individual", "king", "child"};
+constexpr std::string_view kSizesBefore[] = {"small", "medium", "large", "jumbo",      "mini", "miniature",
+                                             "baby",  "thick",  "thin",  "individual", "king", "child"};
 
 // A unit too long beside its amount gives way to its short form.
 constexpr Word kLongUnits[] = {
+    // clang-format off
     {"container", "cont."}, {"package", "pkg."}, {"serving", "svg."},   {"servings", "svg."},
     {"medium", "med"},      {"large", "lg"},     {"small", "sm"},      {"individual", "indiv."},
     {"tablespoon", "tbsp"}, {"frankfurter", "frank"}, {"drumstick", "drum."}, {"envelope", "env."},
     {"croissant", "crois."}, {"doughnut", "donut"}, {"chimichanga", "chimi."},
+    // clang-format on
 };
 
 // The qualifiers worth saying after the unit: how the food was cut or how
 // big the piece is.  Anything else ("cooked", "bone removed", a brand) is
 // left to the weight.
 constexpr Word kQualifiers[] = {
+    // clang-format off
     {"chopped", "chop."},   {"diced", "diced"},     {"shredded", "shred."}, {"sliced", "sl."},
     {"slices", "sl."},      {"whole", "whole"},     {"halves", "halv."},    {"pieces", "pcs."},
     {"cubes", "cubes"},     {"mashed", "mash."},    {"crushed", "crush."},  {"crumbled", "crumb."},
@@ -53,12 +74,14 @@ constexpr Word kQualifiers[] = {
     {"miniature", "mini"},  {"thin", "thin"},       {"thick", "thick"},     {"boneless", "bnls."},
     {"drained", "drn."},    {"thawed", "thawed"},   {"unthawed", "frozen"}, {"dry", "dry"},
     {"jumbo", "jumbo"},     {"baby", "baby"},       {"king", "king"},       {"child", "child"},
+    // clang-format on
     {"individual", "indiv."},
 };
 
 // Abbreviated units read the same for one or many.
-constexpr std::string_view kUncountedUnits[] = {"oz", "fl oz", "tbsp", "tsp", "lb", "g", "ml", "cu in", "dash", "pinch",
-                                               "small", "medium", "large", "x-large", "jumbo", "mini", "ckd", "raw"};
+constexpr std::string_view kUncountedUnits[] = {"oz",    "fl oz",   "tbsp",  "tsp",   "lb",    "g",
+                                                "ml",    "cu in",   "dash",  "pinch", "small", "medium",
+                                                "large", "x-large", "jumbo", "mini",  "ckd",   "raw"};
 
 char toLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -210,6 +233,7 @@ struct PortionRule {
 // bare ounce is not.
 constexpr PortionRule kPortionRules[] = {
     {"unit (yield", 0, Portion::whole}, // the meat of a whole bird
+    // clang-format off
     {"roast", 0, Portion::whole},     {"chicken", 0, Portion::whole},  {"turkey", 0, Portion::whole},
     {"duck", 0, Portion::whole},      {"goose", 0, Portion::whole},    {"capon", 0, Portion::whole},
     {"bird", 0, Portion::whole},      {"head", 0, Portion::whole},     {"bunch", 0, Portion::whole},
@@ -221,6 +245,7 @@ constexpr PortionRule kPortionRules[] = {
     {"oz", 2, Portion::eaten},        {"oz", 0, Portion::weighed},     {"ounce", 0, Portion::weighed},
     {"fl oz", 2, Portion::eaten},     {"fl oz", 0, Portion::weighed},  {"g", 0, Portion::weighed},
     {"grams", 0, Portion::weighed},   {"ml", 0, Portion::weighed},     {"cubic inch", 0, Portion::weighed},
+    // clang-format on
 };
 
 bool startsWithWords(std::string_view text, std::string_view words) {

@@ -15,8 +15,8 @@ constexpr std::size_t kMaxServingText = 12;
 constexpr double kMaxServingGrams = 400;
 
 struct Serving {
-    std::string text;   // "1 cup", "1/2 cup", "1 1/2 cups", "1 cup, chop.", "100 g"
-    float grams = 100;  // weight of that measure
+    std::string text;  // "1 cup", "1/2 cup", "1 1/2 cups", "1 cup, chop.", "100 g"
+    float grams = 100; // weight of that measure
 };
 
 // An amount as the food-units display reads it back: a whole number, a

@@ -24,14 +24,46 @@ struct Target {
 
 // Food-label values, in catalogue order.
 constexpr Target kDefaultTargets[kNutrientCount] = {
-    {2000, kOda}, {50, kRda},   {65, kOda},  {20, kOda},   {0, kNone},   {0, kNone},    {300, kRda},
-    {25, kOda},   {300, kOda},  {5000, kRda}, {2, kRda},   {6, kRda},    {60, kRda},    {20, kRda},
-    {1.5f, kRda}, {400, kRda},  {1.7f, kRda}, {20, kRda},  {10, kRda},   {1000, kRda},  {2, kRda},
-    {18, kRda},   {400, kRda},  {2, kRda},    {1000, kRda}, {3500, kRda}, {70, kRda},   {2400, kRda},
+    {2000, kOda},
+    {50, kRda},
+    {65, kOda},
+    {20, kOda},
+    {0, kNone},
+    {0, kNone},
+    {300, kRda},
+    {25, kOda},
+    {300, kOda},
+    {5000, kRda},
+    {2, kRda},
+    {6, kRda},
+    {60, kRda},
+    {20, kRda},
+    {1.5f, kRda},
+    {400, kRda},
+    {1.7f, kRda},
+    {20, kRda},
+    {10, kRda},
+    {1000, kRda},
+    {2, kRda},
+    {18, kRda},
+    {400, kRda},
+    {2, kRda},
+    {1000, kRda},
+    {3500, kRda},
+    {70, kRda},
+    {2400, kRda},
     {15, kRda},
     // Tyrosine .. Isoleucine
-    {0.96f, kOda}, {0.72f, kOda}, {0.96f, kOda}, {0.96f, kOda}, {0.84f, kOda}, {0.30f, kOda},
-    {0.30f, kOda}, {0.18f, kOda}, {0.48f, kOda}, {0.72f, kOda},
+    {0.96f, kOda},
+    {0.72f, kOda},
+    {0.96f, kOda},
+    {0.96f, kOda},
+    {0.84f, kOda},
+    {0.30f, kOda},
+    {0.30f, kOda},
+    {0.18f, kOda},
+    {0.48f, kOda},
+    {0.72f, kOda},
 };
 
 NutrientRecord recordOf(const SourceFood& food, std::uint16_t id, std::uint16_t category) {
@@ -149,8 +181,7 @@ std::vector<TreeFile> shippedTreeFiles(const std::vector<ShippedFood>& foods) {
     return files;
 }
 
-bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods,
-                      std::string& error) {
+bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods, std::string& error) {
     // Record numbers and ids are 16-bit.
     if (foods.size() > std::size_t(kFirstUserFoodId - 1)) {
         error = "too many foods: shipped ids must stay below 25000";

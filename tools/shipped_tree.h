@@ -46,7 +46,6 @@ std::vector<TreeFile> shippedTreeFiles(const std::vector<ShippedFood>& foods);
 // kvuser/user00.rda and the empty kvflist and kvrecipe folders under
 // `root`.  Each file is replaced whole.  False with `error` set when a file
 // cannot be written.
-bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods,
-                      std::string& error);
+bool writeShippedTree(const std::filesystem::path& root, const std::vector<ShippedFood>& foods, std::string& error);
 
 } // namespace korva::importer

@@ -13,28 +13,26 @@ namespace {
 
 // ABBREV.txt columns in file order.
 constexpr std::array<std::string_view, 51> kAbbrevColumns = {
-    "NDB_No",     "Shrt_Desc",   "Water",       "Energ_Kcal",  "Protein",    "Lipid_Tot",  "Ash",
-    "Carbohydrt", "Fiber_TD",    "Sugar_Tot",   "Calcium",     "Iron",       "Magnesium",  "Phosphorus",
-    "Potassium",  "Sodium",      "Zinc",        "Copper",      "Manganese",  "Selenium",   "Vit_C",
-    "Thiamin",    "Riboflavin",  "Niacin",      "Panto_Acid",  "Vit_B6",     "Folate_Tot", "Folic_Acid",
-    "Food_Folate", "Folate_DFE", "Choline_Tot", "Vit_B12",     "Vit_A_IU",   "Vit_A_RAE",  "Retinol",
-    "Alpha_Carot", "Beta_Carot", "Beta_Crypt",  "Lycopene",    "Lut+Zea",    "Vit_E",      "Vit_K",
-    "FA_Sat",     "FA_Mono",     "FA_Poly",     "Cholestrl",   "GmWt_1",     "GmWt_Desc1", "GmWt_2",
-    "GmWt_Desc2", "Refuse_Pct"};
+    "NDB_No",     "Shrt_Desc",  "Water",      "Energ_Kcal",  "Protein",     "Lipid_Tot",  "Ash",         "Carbohydrt",
+    "Fiber_TD",   "Sugar_Tot",  "Calcium",    "Iron",        "Magnesium",   "Phosphorus", "Potassium",   "Sodium",
+    "Zinc",       "Copper",     "Manganese",  "Selenium",    "Vit_C",       "Thiamin",    "Riboflavin",  "Niacin",
+    "Panto_Acid", "Vit_B6",     "Folate_Tot", "Folic_Acid",  "Food_Folate", "Folate_DFE", "Choline_Tot", "Vit_B12",
+    "Vit_A_IU",   "Vit_A_RAE",  "Retinol",    "Alpha_Carot", "Beta_Carot",  "Beta_Crypt", "Lycopene",    "Lut+Zea",
+    "Vit_E",      "Vit_K",      "FA_Sat",     "FA_Mono",     "FA_Poly",     "Cholestrl",  "GmWt_1",      "GmWt_Desc1",
+    "GmWt_2",     "GmWt_Desc2", "Refuse_Pct"};
 
 // The standard nutrients in catalogue order, by their ABBREV column.
 constexpr std::array<std::string_view, kStandardNutrientCount> kStandardSources = {
-    "Energ_Kcal", "Protein", "Lipid_Tot",  "FA_Sat",     "FA_Mono", "FA_Poly",    "Carbohydrt",
-    "Fiber_TD",   "Cholestrl", "Vit_A_IU", "Vit_B6",     "Vit_B12", "Vit_C",      "Vit_E",
-    "Thiamin",    "Folate_Tot", "Riboflavin", "Niacin",  "Panto_Acid", "Calcium", "Copper",
-    "Iron",       "Magnesium", "Manganese", "Phosphorus", "Potassium", "Selenium", "Sodium",
-    "Zinc"};
+    "Energ_Kcal", "Protein",   "Lipid_Tot",  "FA_Sat",  "FA_Mono", "FA_Poly", "Carbohydrt", "Fiber_TD",
+    "Cholestrl",  "Vit_A_IU",  "Vit_B6",     "Vit_B12", "Vit_C",   "Vit_E",   "Thiamin",    "Folate_Tot",
+    "Riboflavin", "Niacin",    "Panto_Acid", "Calcium", "Copper",  "Iron",    "Magnesium",  "Manganese",
+    "Phosphorus", "Potassium", "Selenium",   "Sodium",  "Zinc"};
 
 // AMINO.txt columns in file order; they are matched to the catalogue by name,
 // so a file with another column order only needs this table changed.
-constexpr std::array<std::string_view, 11> kAminoColumns = {
-    "NDB_No", "Tyrosine", "Lysine", "Phenylalanine", "Leucine", "Valine",
-    "Methionine", "Cystine", "Tryptophan", "Threonine", "Isoleucine"};
+constexpr std::array<std::string_view, 11> kAminoColumns = {"NDB_No",     "Tyrosine",  "Lysine",     "Phenylalanine",
+                                                            "Leucine",    "Valine",    "Methionine", "Cystine",
+                                                            "Tryptophan", "Threonine", "Isoleucine"};
 
 constexpr double kLargestSourceNumber = 1e9;
 constexpr std::size_t kFoodDesFields = 14;
@@ -102,7 +100,8 @@ public:
 
     void nutrients(std::string_view text) {
         std::array<int, kStandardNutrientCount> columns{};
-        for (int i = 0; i < kStandardNutrientCount; ++i) columns[std::size_t(i)] = abbrevColumn(kStandardSources[std::size_t(i)]);
+        for (int i = 0; i < kStandardNutrientCount; ++i)
+            columns[std::size_t(i)] = abbrevColumn(kStandardSources[std::size_t(i)]);
         forEachLine(text, [&](std::string_view line, int n) {
             auto f = splitSourceLine(line);
             if (f.size() != kAbbrevColumns.size()) return problem("ABBREV.txt", n, "wrong number of fields");
@@ -141,7 +140,8 @@ public:
             auto seq = parseSourceNumber(f[1]);
             auto amount = parseSourceNumber(f[2]);
             auto grams = parseSourceNumber(f[4]);
-            if (!seq || !amount || !grams) return problem("WEIGHT.txt", n, "measure without sequence, amount or weight");
+            if (!seq || !amount || !grams)
+                return problem("WEIGHT.txt", n, "measure without sequence, amount or weight");
             food->measures.push_back({int(*seq), *amount, f[3], *grams});
         });
         for (SourceFood& food : result.foods)

@@ -22,8 +22,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setTextFormat(Qt::RichText);
-    QString html = QStringLiteral("<b>%1</b> %2").arg(toQt(AboutText::kProgramName).toHtmlEscaped(),
-                                                       toQt(AboutText::versionLine()).toHtmlEscaped());
+    QString html =
+        QStringLiteral("<b>%1</b> %2")
+            .arg(toQt(AboutText::kProgramName).toHtmlEscaped(), toQt(AboutText::versionLine()).toHtmlEscaped());
     for (std::string_view line : AboutText::credits())
         html += QStringLiteral("<br>") + toQt(std::string(line)).toHtmlEscaped();
     text->setText(html);

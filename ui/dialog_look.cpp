@@ -6,8 +6,8 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPageSetupDialog>
+#include <QPalette>
 #include <QPrintDialog>
 
 namespace korva {

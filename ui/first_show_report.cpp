@@ -39,8 +39,8 @@ private:
     }
 
     void report(QSize size) {
-        const QByteArray line = "shown " + QByteArray::number(size.width()) + 'x' +
-                                QByteArray::number(size.height()) + '\n';
+        const QByteArray line =
+            "shown " + QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()) + '\n';
         ssize_t n;
         do n = ::write(fd_, line.constData(), static_cast<std::size_t>(line.size()));
         while (n < 0 && errno == EINTR);

@@ -6,8 +6,8 @@
 #include "lists/flist_view.h"
 #include "search/dialog_food_picker.h"
 #include "ui/flist_view_widget.h"
-#include "ui/qt_text.h"
 #include "ui/qt_picker_dialogs.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -26,9 +26,7 @@ FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* pare
 }
 
 // The face refers to the view: it goes first, with the window's widgets.
-FListChildWindow::~FListChildWindow() {
-    delete widget();
-}
+FListChildWindow::~FListChildWindow() { delete widget(); }
 
 void FListChildWindow::documentChanged() {
     view_->refreshAll();

@@ -23,8 +23,8 @@ namespace korva {
 namespace {
 
 constexpr std::array<const char*, CFLView::kTotalsLines> kTotalsNames = {
-    "totalCalories", "totalProtein", "totalFat", "totalCarbohydrate", "totalFiber",
-    "totalCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"};
+    "totalCalories",    "totalProtein", "totalFat",   "totalCarbohydrate", "totalFiber",
+    "totalCholesterol", "pctFat",       "pctProtein", "pctCarbohydrate"};
 
 // A focused button takes Enter for itself, as buttons do in a dialog; from
 // every other control Enter goes to the form (keyPressEvent).
@@ -243,8 +243,10 @@ void FListViewWidget::refresh() {
             for (const auto& l : lines) items_->addItem(toQt(l));
         }
         // The header is never a selection; with no items nothing is selected.
-        if (view_.selectedLine() > 0) items_->setCurrentRow(view_.selectedLine());
-        else items_->setCurrentRow(-1);
+        if (view_.selectedLine() > 0)
+            items_->setCurrentRow(view_.selectedLine());
+        else
+            items_->setCurrentRow(-1);
     }
     servingLine_->setText(toQt(view_.servingLine()));
 

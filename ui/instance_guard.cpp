@@ -50,7 +50,7 @@ InstanceChannel::Delivery InstanceGuard::handOver(const std::string& request) {
     if (answer.startsWith(bytesOf(std::string(kHandoffAccepted)))) return Delivery::accepted;
     // The holder closed without answering: it is ending, try again.
     return socket.state() == QLocalSocket::UnconnectedState && answer.isEmpty() ? Delivery::unreachable
-                                                                                 : Delivery::silent;
+                                                                                : Delivery::silent;
 }
 
 void InstanceGuard::pause() { QThread::msleep(kPauseMs); }
@@ -79,7 +79,8 @@ bool InstanceGuard::listen(Receiver receiver) {
 
 void InstanceGuard::stopListening() {
     if (!thread_) return;
-    QMetaObject::invokeMethod(server_, [this] { server_->close(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        server_, [this] { server_->close(); }, Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     delete server_; // its thread has ended; the sockets go with it

@@ -39,8 +39,8 @@ bool displayAvailable() {
     if (!d || !*d) return false;
     std::string display(d);
     if (display[0] == ':') {
-        std::string number = display.substr(1, display.find('.') == std::string::npos ? std::string::npos
-                                                                                    : display.find('.') - 1);
+        std::string number =
+            display.substr(1, display.find('.') == std::string::npos ? std::string::npos : display.find('.') - 1);
         struct stat st;
         std::string socket = "/tmp/.X11-unix/X" + number;
         return ::stat(socket.c_str(), &st) == 0;
@@ -113,9 +113,8 @@ int main(int argc, char** argv) {
         window.setCloseGuard([&] { return foodLists->closeAll(); });
         search = std::make_unique<korva::SearchFeature>(window, db, platform, activeDocument, foodLists->windows());
     });
-    shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
-        return foodLists && foodLists->openDocument(request);
-    });
+    shell.setDocumentOpener(
+        [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });
 
     // Files handed over while this start is still on its way wait for the
     // main window.

@@ -170,8 +170,7 @@ void MainWindow::addOwnCommands() {
         frame.onUserDelete(dialogs);
         refresh();
     });
-    addCommand(kCmdScreenFont,
-               [this, &frame] { afterPreference(frame.onScreenFont(describeFont(font()))); });
+    addCommand(kCmdScreenFont, [this, &frame] { afterPreference(frame.onScreenFont(describeFont(font()))); });
     addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(frame.onPrinterFont()); });
     addCommand(kCmdXYScale, [this, &frame] { afterPreference(frame.onXYScale()); });
     addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(frame.onRestoreDefaults()); });
@@ -200,9 +199,7 @@ void MainWindow::refresh() {
     if (QAction* a = action(kCmdConsolidate)) a->setEnabled(app_.frame().consolidateEnabled());
 }
 
-void MainWindow::onPrintSetup() {
-    QtReportPrinter::shared().setup(this);
-}
+void MainWindow::onPrintSetup() { QtReportPrinter::shared().setup(this); }
 
 void MainWindow::onAbout() {
     AboutDialog dialog(this);

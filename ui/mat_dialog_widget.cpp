@@ -12,9 +12,9 @@ constexpr int kListWidthChars = 48;
 }
 
 MatDialogWidget::MatDialogWidget(MatDialog& dialog, QWidget* parent)
-    : ListChoiceDialog({"matDialog", MatDialog::kCaption, "matchList", MatDialog::kOk, MatDialog::kCancel,
-                        kListWidthChars},
-                       dialog.rows(), dialog.selectedRow(), parent),
+    : ListChoiceDialog(
+          {"matDialog", MatDialog::kCaption, "matchList", MatDialog::kOk, MatDialog::kCancel, kListWidthChars},
+          dialog.rows(), dialog.selectedRow(), parent),
       dialog_(dialog) {
     addAbove(new QLabel(toQt(MatDialog::kPrompt), this));
 }

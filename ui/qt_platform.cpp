@@ -91,7 +91,8 @@ void QtPlatform::openHelp(int context) {
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontDescription& initial, FontUse use) {
     bool ok = false;
-    const QString title = toQt(use == FontUse::printer ? shell_texts::kPrinterFontCaption : shell_texts::kScreenFontCaption);
+    const QString title =
+        toQt(use == FontUse::printer ? shell_texts::kPrinterFontCaption : shell_texts::kScreenFontCaption);
     QFont chosen = QFontDialog::getFont(&ok, toQFont(initial, QApplication::font()), parent_, title);
     if (!ok) return std::nullopt;
     return describeFont(chosen);

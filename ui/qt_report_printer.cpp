@@ -57,7 +57,8 @@ public:
     }
     int drawText(int x, int y, std::string_view text, std::span<const int> tabStops) override {
         int right = x;
-        const auto cells = expandTabs(x, text, tabStops, [this](std::string_view s) { return textWidth(s); }, right);
+        const auto cells = expandTabs(
+            x, text, tabStops, [this](std::string_view s) { return textWidth(s); }, right);
         const int baseline = y + painter_.fontMetrics().ascent();
         // Each cell is its own run of text, so a PDF reader sees the columns.
         for (const TextCell& c : cells)
@@ -107,13 +108,12 @@ QPrinter& QtReportPrinter::printer() {
     return *printer_;
 }
 
-FontDescription QtReportPrinter::printerFont() const {
-    return fontSource_ ? fontSource_() : defaultPrinterFont(1280);
-}
+FontDescription QtReportPrinter::printerFont() const { return fontSource_ ? fontSource_() : defaultPrinterFont(1280); }
 
 std::string QtReportPrinter::fileStem(const std::string& jobName) {
     std::string stem = jobName;
-    std::replace_if(stem.begin(), stem.end(), [](char c) { return c == ' ' || c == '/' || c == '\\'; }, '_');
+    std::replace_if(
+        stem.begin(), stem.end(), [](char c) { return c == ' ' || c == '/' || c == '\\'; }, '_');
     return stem;
 }
 
@@ -162,8 +162,7 @@ std::unique_ptr<ReportSurface> QtReportPrinter::startPdfJob(const std::string& j
     pdf->setDocName(toQt(jobName));
     pdf->setCreator(QStringLiteral("Korvana"));
     QPrinter& target = *pdf;
-    auto job = started(
-        std::make_unique<PainterSurface>(target, std::move(pdf), reportFont(printerFont())), error);
+    auto job = started(std::make_unique<PainterSurface>(target, std::move(pdf), reportFont(printerFont())), error);
     if (job) lastFile_ = file;
     return job;
 }

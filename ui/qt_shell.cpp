@@ -38,9 +38,7 @@ bool QtShell::createMainWindow() {
     return true;
 }
 
-bool QtShell::openDocument(const DocumentRequest& request) {
-    return opener_ && opener_(request);
-}
+bool QtShell::openDocument(const DocumentRequest& request) { return opener_ && opener_(request); }
 
 void QtShell::showMainWindow() {
     window_->show();

@@ -19,7 +19,11 @@ inline std::string fromQt(const QString& s) {
 
 // File names are not Latin-1 texts: they are bytes in the file system's own
 // encoding, which Qt decodes and encodes itself.
-inline QString pathToQt(const std::filesystem::path& p) { return QFile::decodeName(QByteArray::fromStdString(p.native())); }
-inline std::filesystem::path pathFromQt(const QString& s) { return std::filesystem::path(QFile::encodeName(s).toStdString()); }
+inline QString pathToQt(const std::filesystem::path& p) {
+    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+}
+inline std::filesystem::path pathFromQt(const QString& s) {
+    return std::filesystem::path(QFile::encodeName(s).toStdString());
+}
 
 } // namespace korva

@@ -43,12 +43,12 @@ QuestDialogWidget::QuestDialogWidget(QuestDialog& dialog, QWidget* parent) : QDi
     grid->addWidget(radioGroup(QuestDialog::kHeightGroup, "height", QuestDialog::kHeightLabels, a.height,
                                [this](int i) { dialog_.onHeight(i); }),
                     0, 0);
-    grid->addWidget(radioGroup(QuestDialog::kAgeGroup, "age", QuestDialog::kAgeLabels, a.age,
-                               [this](int i) { dialog_.onAge(i); }),
-                    0, 1);
-    grid->addWidget(radioGroup(QuestDialog::kSexGroup, "sex", QuestDialog::kSexLabels, a.sex,
-                               [this](int i) { dialog_.onSex(i); }),
-                    1, 0);
+    grid->addWidget(
+        radioGroup(QuestDialog::kAgeGroup, "age", QuestDialog::kAgeLabels, a.age, [this](int i) { dialog_.onAge(i); }),
+        0, 1);
+    grid->addWidget(
+        radioGroup(QuestDialog::kSexGroup, "sex", QuestDialog::kSexLabels, a.sex, [this](int i) { dialog_.onSex(i); }),
+        1, 0);
     grid->addWidget(radioGroup(QuestDialog::kFrameGroup, "frame", QuestDialog::kFrameLabels, a.frame,
                                [this](int i) { dialog_.onFrame(i); }),
                     1, 1);

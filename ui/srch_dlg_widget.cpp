@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "lists/flist_view.h"
 #include "search/result_rows.h"
 #include "search/search_choosers.h"
 #include "ui/flist_child_window.h"
@@ -19,7 +20,6 @@
 #include "ui/food_list_windows.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
-#include "lists/flist_view.h"
 
 namespace korva {
 

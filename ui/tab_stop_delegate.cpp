@@ -27,7 +27,7 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
     painter->save();
     painter->setPen(opt.palette.color(QPalette::Normal, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                                           : QPalette::Text));
+                                                                                             : QPalette::Text));
     int x = area.left();
     for (int i = 0; i < columns.size(); ++i) {
         if (i > 0) x = nextStop(area.left(), x, unit);

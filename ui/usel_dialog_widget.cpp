@@ -12,9 +12,9 @@ constexpr int kListWidthChars = 32;
 }
 
 USelDialogWidget::USelDialogWidget(USelDialog& dialog, QWidget* parent)
-    : ListChoiceDialog({"uselDialog", USelDialog::kCaption, "userList", USelDialog::kOk, USelDialog::kCancel,
-                        kListWidthChars},
-                       dialog.rows(), dialog.selectedRow(), parent),
+    : ListChoiceDialog(
+          {"uselDialog", USelDialog::kCaption, "userList", USelDialog::kOk, USelDialog::kCancel, kListWidthChars},
+          dialog.rows(), dialog.selectedRow(), parent),
       dialog_(dialog) {
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("selectedName"));

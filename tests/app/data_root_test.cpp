@@ -110,7 +110,8 @@ TEST_F(DataRootTest, FirstStartsAtOnceEachFindACompleteTree) {
             char c;
             (void)!::read(go[0], &c, 1); // all begin together
             const SetupOutcome outcome = provideUserData(root, shipped);
-            const bool whole = fs::file_size(root / "kvflist/fl149.fls") == 20000 && fs::exists(root / "kvdata/index.ser");
+            const bool whole =
+                fs::file_size(root / "kvflist/fl149.fls") == 20000 && fs::exists(root / "kvdata/index.ser");
             ::_exit(whole ? static_cast<int>(outcome) : 99);
         }
         starts.push_back(pid);

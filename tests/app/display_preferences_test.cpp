@@ -100,8 +100,10 @@ TEST_F(DisplayPreferencesTest, ScaleFileIsUsedInRangeElseReportedAndDeleted) {
         std::vector<std::uint8_t> bytes;
         bool good;
     } cases[] = {
+        // clang-format off
         {floats(0.8f, 1.2f), true},     {floats(1.21f, 1.0f), false}, {floats(1.0f, 0.79f), false},
         {floats(nan, 1.0f), false},     {{0x00, 0x00, 0x80}, false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.bytes));
@@ -120,13 +122,13 @@ TEST_F(DisplayPreferencesTest, ScaleFileIsUsedInRangeElseReportedAndDeleted) {
 }
 
 TEST_F(DisplayPreferencesTest, MainWindowSizeByScreenWidthWithTheFactors) {
-    const PixelSize free{1900, 1000};  // a wider screen's free area is used only off the table
+    const PixelSize free{1900, 1000}; // a wider screen's free area is used only off the table
     EXPECT_EQ(mainFrameSize(loadOn(1280, 1024), free), (PixelSize{1040, 850}));
-    EXPECT_EQ(mainFrameSize(loadOn(640, 480), free), (PixelSize{600, 441}));     // 1200 x 940 design units
-    EXPECT_EQ(mainFrameSize(loadOn(1152, 864), free), (PixelSize{990, 818}));    // 1100 x 970
+    EXPECT_EQ(mainFrameSize(loadOn(640, 480), free), (PixelSize{600, 441}));  // 1200 x 940 design units
+    EXPECT_EQ(mainFrameSize(loadOn(1152, 864), free), (PixelSize{990, 818})); // 1100 x 970
     writeBytes(dir / "xyscale.bft", floats(0.8f, 1.2f));
-    EXPECT_EQ(mainFrameSize(loadOn(800, 600), free), (PixelSize{600, 682}));     // 1200 x 970
-    EXPECT_EQ(mainFrameSize(loadOn(1920, 1080), free), (PixelSize{1216, 960}));  // 4/5 of 1900 x 1000, factors on top
+    EXPECT_EQ(mainFrameSize(loadOn(800, 600), free), (PixelSize{600, 682}));    // 1200 x 970
+    EXPECT_EQ(mainFrameSize(loadOn(1920, 1080), free), (PixelSize{1216, 960})); // 4/5 of 1900 x 1000, factors on top
 }
 
 TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {
@@ -137,7 +139,7 @@ TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {
     f.pitchAndFamily = 0x22;
     auto bytes = f.encode();
     ASSERT_EQ(bytes.size(), 60u);
-    EXPECT_EQ(bytes[59], 0); // the face keeps its terminator
+    EXPECT_EQ(bytes[59], 0);   // the face keeps its terminator
     EXPECT_EQ(bytes[3], 0xFF); // heights are signed little-endian
     auto back = FontDescription::decode({bytes.begin(), bytes.end()});
     ASSERT_TRUE(back);

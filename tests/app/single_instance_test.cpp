@@ -37,9 +37,9 @@ TEST_F(SingleInstanceTest, HandoffSurvivesAnyBytes) {
     for (std::size_t cut = 0; cut < whole.size(); ++cut)
         EXPECT_EQ(decodeHandoff(std::string_view(whole).substr(0, cut)).state, Handoff::State::incomplete) << cut;
 
-    for (const std::string& bad : {std::string("GET / HTTP/1.0\n"), std::string("KORVA-OPEN\n17\n"),
-                                  std::string("KORVA-OPEN\n1\n9999999\n"), std::string("KORVA-OPEN\n1\n-1\n"),
-                                  std::string("KORVA-OPEN\n\n"), whole + "x"}) {
+    for (const std::string& bad :
+         {std::string("GET / HTTP/1.0\n"), std::string("KORVA-OPEN\n17\n"), std::string("KORVA-OPEN\n1\n9999999\n"),
+          std::string("KORVA-OPEN\n1\n-1\n"), std::string("KORVA-OPEN\n\n"), whole + "x"}) {
         const Handoff b = decodeHandoff(bad);
         EXPECT_EQ(b.state, Handoff::State::malformed) << bad;
         EXPECT_TRUE(b.files.empty());

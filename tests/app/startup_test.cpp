@@ -51,7 +51,9 @@ protected:
         setCurrentUser("user01.rda");
     }
 
-    void setCurrentUser(const std::string& fileName) { editState([&](StateFileData& s) { s.userFileName = fileName; }); }
+    void setCurrentUser(const std::string& fileName) {
+        editState([&](StateFileData& s) { s.userFileName = fileName; });
+    }
 
     template <class F>
     void editState(F change) {
@@ -120,7 +122,11 @@ TEST_F(StartupTest, MissingOrBrokenFilesEndTheStartWithTheirMessage) {
     const char* indexMsg = "... something went wrong in read of index file .. exiting ..";
     const std::vector<Case> cases = {
         {"no state file", [](const DataPaths& p) { fs::remove(p.stateFile()); }, dataMsg},
-        {"no profiles", [](const DataPaths& p) { fs::remove_all(p.userDir()); fs::create_directories(p.userDir()); },
+        {"no profiles",
+         [](const DataPaths& p) {
+             fs::remove_all(p.userDir());
+             fs::create_directories(p.userDir());
+         },
          dataMsg},
         {"no index", [](const DataPaths& p) { fs::remove(p.indexSer()); }, indexMsg},
         {"damaged index",
@@ -163,14 +169,16 @@ TEST_F(StartupTest, ThirtyTwoPendingFoodsWarnThirtyOneDoNot) {
     FoodDataBase d;
     KorvaApp again(d, platform);
     ASSERT_TRUE(again.initInstance(tree.root(), std::nullopt, shell));
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
     EXPECT_EQ(d.index().totalFoods(), 72u);
 }
 
 TEST_F(StartupTest, ThirtyDeletionsWarn) {
     editState([](StateFileData& s) { s.deleted = 30; });
     ASSERT_TRUE(start());
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
 }
 
 TEST_F(StartupTest, PendingInsertionsNeedTheirRecordsFile) {

@@ -23,7 +23,8 @@ TEST(WindowArrangement, TilesCoverTheAreaAsItIsWithoutOverlapping) {
         for (std::size_t i = 0; i < tiles.size(); ++i) {
             EXPECT_TRUE(inside(tiles[i], area)) << n << " windows, tile " << i;
             covered += static_cast<long long>(tiles[i].width) * tiles[i].height;
-            for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(overlap(tiles[i], tiles[j])) << n << ": " << i << ", " << j;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(overlap(tiles[i], tiles[j])) << n << ": " << i << ", " << j;
         }
         EXPECT_EQ(covered, 1001LL * 707) << n;
     }

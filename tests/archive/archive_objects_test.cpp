@@ -42,11 +42,17 @@ TEST_F(ArchiveObjects, ListLayoutRegistersClassesAndObjectsInWritingOrderAndRead
                      .newClass("TList")
                      .word(3)
                      .newClass("TItem")
-                     .text("kvrecipe/rcp001.rcp").text("Lentil soup").dword(29000)
+                     .text("kvrecipe/rcp001.rcp")
+                     .text("Lentil soup")
+                     .dword(29000)
                      .word(0x8003)
-                     .text("kvrecipe/rcp002.rcp").text("Bread").dword(29001)
+                     .text("kvrecipe/rcp002.rcp")
+                     .text("Bread")
+                     .dword(29001)
                      .word(0x8003)
-                     .text("").text("").dword(0xFFFFFFFF)
+                     .text("")
+                     .text("")
+                     .dword(0xFFFFFFFF)
                      .bytes());
     auto l = readList(b);
     ASSERT_TRUE(l);
@@ -74,8 +80,14 @@ TEST_F(ArchiveObjects, NullIsWordZeroWithoutAnIndexAndARepeatIsItsIndex) {
                      .newClass("TList")
                      .word(4)
                      .word(0)
-                     .newClass("TItem").text("p").text("n").dword(5)
-                     .word(0x8003).text("q").text("m").dword(6)
+                     .newClass("TItem")
+                     .text("p")
+                     .text("n")
+                     .dword(5)
+                     .word(0x8003)
+                     .text("q")
+                     .text("m")
+                     .dword(6)
                      .word(4)
                      .bytes());
     auto back = readList(b);
@@ -105,8 +117,8 @@ TEST_F(ArchiveObjects, DamagedTagsAreRefusedWithTheirCause) {
         {"unknown class", ByteBuilder().newClass("NoSuchClass").word(0).bytes(), ArchiveError::badClass},
         {"name in another case", ByteBuilder().newClass("tlist").word(0).bytes(), ArchiveError::badClass},
         {"long unknown name", ByteBuilder().newClass(std::string(64, 'A')).word(0).bytes(), ArchiveError::badClass},
-        {"element of another class",
-         ByteBuilder().newClass("TList").word(1).newClass("TOther").word(9).bytes(), ArchiveError::badClass},
+        {"element of another class", ByteBuilder().newClass("TList").word(1).newClass("TOther").word(9).bytes(),
+         ArchiveError::badClass},
         {"element tagged with the list's class", ByteBuilder().newClass("TList").word(1).word(0x8001).word(0).bytes(),
          ArchiveError::badClass},
         {"element referring to the list", ByteBuilder().newClass("TList").word(1).word(2).bytes(),
@@ -191,10 +203,14 @@ TEST_F(ArchiveObjects, IndexesFrom0x7FFFUseTheWideTag) {
     const std::size_t tail = ByteBuilder().newClass("TBigHolder").bytes().size() + 2 +
                              ByteBuilder().newClass("TItem").bytes().size() + 6 + (TBigHolder::kItems - 1) * itemBytes;
     const Bytes expectedTail = ByteBuilder()
-                                   .newClass("TOther").word(0x1111)         // class 0x8000, object 0x8001
-                                   .word(0x7FFF).dword(0x80008000).word(0x2222) // object 0x8002
-                                   .word(0x7FFF).dword(0x7FFF)              // back to the last item
-                                   .word(0x7FFE)                            // and to the one before it
+                                   .newClass("TOther")
+                                   .word(0x1111) // class 0x8000, object 0x8001
+                                   .word(0x7FFF)
+                                   .dword(0x80008000)
+                                   .word(0x2222) // object 0x8002
+                                   .word(0x7FFF)
+                                   .dword(0x7FFF) // back to the last item
+                                   .word(0x7FFE)  // and to the one before it
                                    .bytes();
     ASSERT_EQ(b.size(), tail + expectedTail.size());
     EXPECT_EQ(Bytes(b.begin() + static_cast<std::ptrdiff_t>(tail), b.end()), expectedTail);

@@ -88,10 +88,12 @@ TEST(ArchiveStrings, PrefixWidthFollowsTheLengthAndRoundTrips) {
 }
 
 TEST(ArchiveStrings, ReaderAcceptsTheWideCharacterForm) {
-    Archive r = Archive::forReading(ByteBuilder().byte(0xFF).word(0xFFFE).byte(3).word('a').word(0xE9).word(0x263A).bytes());
+    Archive r =
+        Archive::forReading(ByteBuilder().byte(0xFF).word(0xFFFE).byte(3).word('a').word(0xE9).word(0x263A).bytes());
     EXPECT_EQ(r.readString(), "a\xE9?");
     EXPECT_EQ(r.bytesLeft(), 0u);
-    Archive r2 = Archive::forReading(ByteBuilder().byte(0xFF).word(0xFFFE).byte(0xFF).word(2).word('o').word('k').bytes());
+    Archive r2 =
+        Archive::forReading(ByteBuilder().byte(0xFF).word(0xFFFE).byte(0xFF).word(2).word('o').word('k').bytes());
     EXPECT_EQ(r2.readString(), "ok");
 }
 

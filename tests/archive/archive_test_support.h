@@ -17,10 +17,16 @@ using Bytes = std::vector<std::uint8_t>;
 // Builds an expected byte stream field by field, little-endian.
 class ByteBuilder {
 public:
-    ByteBuilder& byte(std::uint8_t v) { b_.push_back(v); return *this; }
+    ByteBuilder& byte(std::uint8_t v) {
+        b_.push_back(v);
+        return *this;
+    }
     ByteBuilder& word(std::uint16_t v) { return byte(std::uint8_t(v)).byte(std::uint8_t(v >> 8)); }
     ByteBuilder& dword(std::uint32_t v) { return word(std::uint16_t(v)).word(std::uint16_t(v >> 16)); }
-    ByteBuilder& chars(std::string_view s) { b_.insert(b_.end(), s.begin(), s.end()); return *this; }
+    ByteBuilder& chars(std::string_view s) {
+        b_.insert(b_.end(), s.begin(), s.end());
+        return *this;
+    }
     // A short counted string (below 255 characters).
     ByteBuilder& text(std::string_view s) { return byte(std::uint8_t(s.size())).chars(s); }
     // The tag that introduces the first object of a class in a stream.

@@ -20,9 +20,12 @@ TEST(AsciiText, NamesCompareByteWiseWithoutCase) {
         int sign;
     } cases[] = {
         {"apple", "APPLE", 0},
-        {"Apple", "apples", -1},        // a prefix sorts first
-        {"zebra", "\xE9" "clair", -1}, // Latin-1 after every ASCII letter
-        {"[", "A", -1},                 // folded to lower case, not upper
+        {"Apple", "apples", -1}, // a prefix sorts first
+        {"zebra",
+         "\xE9"
+         "clair",
+         -1},           // Latin-1 after every ASCII letter
+        {"[", "A", -1}, // folded to lower case, not upper
     };
     auto sign = [](int r) { return (r > 0) - (r < 0); };
     for (const Case& c : cases) {

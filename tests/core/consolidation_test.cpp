@@ -96,8 +96,7 @@ TEST(Consolidation, AnEntryPastTheEndOfItsFileFailsAndChangesNothing) {
             db.index().mutableEntries()[5].recordNumber = 5000;
         else
             for (ShortFood& e : db.index().mutableEntries())
-                if (!e.isArchived())
-                    e.recordNumber = 40;
+                if (!e.isArchived()) e.recordNumber = 40;
         const std::vector<std::filesystem::path> files{p.foodsArc(), p.indexSer(), p.stateFile(), p.unconsArc()};
         std::vector<std::vector<std::uint8_t>> before;
         for (const auto& f : files) before.push_back(fileBytes(f));
@@ -141,8 +140,9 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
     for (int stopAfter = 1; stopAfter <= kConsolidationSteps; ++stopAfter) {
         SCOPED_TRACE("crash after step " + std::to_string(stopAfter));
         TempRoot tree;
-        std::filesystem::copy(reference.root(), tree.root(), std::filesystem::copy_options::recursive |
-                                                                 std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy(reference.root(), tree.root(),
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         {
             FoodDataBase db(tree.paths());
             ASSERT_TRUE(openDataBase(db));

@@ -18,8 +18,8 @@ TEST(DataBaseState, CountsAreHeldToTheFilesOnDisk) {
     TempRoot tree;
     test::writeShippedDataBase(tree.paths(), 40);
     StateFileData d;
-    d.archived = 4000;       // far more than foods.arc holds
-    d.unconsolidated = 77;   // more than the 32 slots
+    d.archived = 4000;     // far more than foods.arc holds
+    d.unconsolidated = 77; // more than the 32 slots
     d.deleted = -5;
     writeState(tree.paths(), d);
 
@@ -77,7 +77,7 @@ TEST(DataBaseState, RetiringKeepsTheBooks) {
     EXPECT_FALSE(db.state().isSet(kConsolidated));
     EXPECT_FALSE(db.state().isSet(kNoDeletions));
     EXPECT_TRUE(db.state().indexModified());
-    retireFood(db, 99);  // past the end: nothing
+    retireFood(db, 99); // past the end: nothing
     EXPECT_EQ(db.state().deleted, 1);
 }
 

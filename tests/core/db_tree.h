@@ -21,8 +21,7 @@ namespace korva::test {
 // A record that tells its food apart from every other.
 inline NutrientRecord recordFor(std::uint16_t id, std::uint16_t category) {
     NutrientRecord r;
-    for (int i = 0; i < kNutrientCount; ++i)
-        r.setValue(i, float(id) + float(i) / 64.0f);
+    for (int i = 0; i < kNutrientCount; ++i) r.setValue(i, float(id) + float(i) / 64.0f);
     r.setLevel(id % kNutrientCount, 1);
     r.id = id;
     r.category = category;
@@ -56,10 +55,8 @@ inline void writeShippedDataBase(const DataPaths& paths, int n) {
 
 // Opens the data base the way start-up does.  False where start-up would stop.
 inline bool openDataBase(FoodDataBase& db) {
-    if (!db.readStateFile())
-        return false;
-    if (!db.state().isSet(kNoInsertions) && !db.records().readUnconsolidatedFile())
-        return false;
+    if (!db.readStateFile()) return false;
+    if (!db.state().isSet(kNoInsertions) && !db.records().readUnconsolidatedFile()) return false;
     return db.loadIndex();
 }
 

@@ -22,17 +22,20 @@ TEST(FileNumbering, NumberIsEveryDigitBeforeTheFirstDotAndPatternsIgnoreCase) {
     const struct {
         const char *name, *pattern;
         bool matches;
-    } patterns[] = {{"USER05.RDA", "*.rda", true}, {"a.b.rda", "*.rda", true}, {"x1.fls", "x?.*", true},
-                    {"user05.rda~", "*.rda", false}, {"rda", "*.rda", false}};
+    } patterns[] = {{"USER05.RDA", "*.rda", true},
+                    {"a.b.rda", "*.rda", true},
+                    {"x1.fls", "x?.*", true},
+                    {"user05.rda~", "*.rda", false},
+                    {"rda", "*.rda", false}};
     for (const auto& p : patterns) EXPECT_EQ(matchesPattern(p.name, p.pattern), p.matches) << p.name;
 }
 
 TEST(FileNumbering, HighestNumberInAFolder) {
     TempRoot tree;
     const auto dir = tree.paths().userDir();
-    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), 0);  // nothing matches
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), 0); // nothing matches
     touch(dir / "default.rda");
-    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), -1);  // matches, none begins with user
+    EXPECT_EQ(highestFileNumber(dir, "user", "*.rda"), -1); // matches, none begins with user
     touch(dir / "user00.rda");
     touch(dir / "user07.rda");
     touch(dir / "user09.txt");
@@ -57,13 +60,13 @@ TEST(FileNumbering, FoodListNamesFollowTheFolderThenCountUp) {
     DataPaths paths = tree.paths();
     // Only names the numbering itself hands out count; dated or long numbers
     // would otherwise push it past fl0999 and refuse every new list.
-    for (const char* name : {"fl0005.fls", "lunch.fls", "xmas2025.fls", "2024-05-12.fls", "flan2024.fls",
-                             "fl12a3.fls", "fl1000.fls", "fl0009.txt"})
+    for (const char* name : {"fl0005.fls", "lunch.fls", "xmas2025.fls", "2024-05-12.fls", "flan2024.fls", "fl12a3.fls",
+                             "fl1000.fls", "fl0009.txt"})
         touch(paths.foodListDir() / name);
     FileNumbering numbering(paths);
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0006.fls");
-    touch(paths.foodListDir() / "fl0050.fls");  // scanned once per run only
-    touch(paths.foodListDir() / "fl0007.fls");  // but a taken name is stepped over
+    touch(paths.foodListDir() / "fl0050.fls"); // scanned once per run only
+    touch(paths.foodListDir() / "fl0007.fls"); // but a taken name is stepped over
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0008.fls");
     numbering.noteFoodListName("C:\\old\\fl0020.fls");
     EXPECT_EQ(numbering.nextFoodListName().name, "fl0021.fls");
@@ -81,7 +84,7 @@ TEST(FileNumbering, AFullTemplateIsRefusedNotWrapped) {
     NewFileName none = numbering.nextFoodListName();
     EXPECT_FALSE(none);
     EXPECT_NE(none.refusal.find("FoodList"), std::string::npos);
-    EXPECT_FALSE(numbering.nextFoodListName());  // and stays refused
+    EXPECT_FALSE(numbering.nextFoodListName()); // and stays refused
 }
 
 TEST(FileNumbering, ShoppingListsMakeTheirFolder) {

@@ -96,8 +96,10 @@ TEST_F(CategoryTables, CountsFirstRecordsAndFirstEntriesSkipEmptyCategories) {
     const struct {
         int category, count, firstRecord;
         std::optional<std::size_t> firstEntry;
+        // clang-format off
     } table[] = {{0, 5, 0, 0}, {1, 0, 5, 5}, {2, 3, 5, 5}, {3, 1, 8, 8}, {4, 0, 9, std::nullopt},
                  {23, 0, 9, std::nullopt}};
+    // clang-format on
     for (const auto& t : table) {
         SCOPED_TRACE(t.category);
         EXPECT_EQ(db.index().foodCount(t.category), t.count);

@@ -66,10 +66,12 @@ TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
         const char* name;
         std::size_t position;
     } additions[] = {
+        // clang-format off
         {2, "CARROT", 2},   {2, "apple", 0},
         {2, "Zucchini", 5}, // last of its category, before category 5
         {3, "Egg", 6},      // an empty category lies before the next one present
         {0, "Oat", 0},      {23, "Soup", 9},
+        // clang-format on
     };
     std::uint16_t id = 25001;
     for (const auto& a : additions) {

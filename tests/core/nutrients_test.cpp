@@ -25,6 +25,7 @@ TEST(NutrientCatalogue, TablesAreExactlyTheProgramsVocabulary) {
         const char *name, *abbreviation, *unit;
         NutrientGroup group;
     } nutrients[] = {
+        // clang-format off
         {"Calories", "Cal.", "__cal", overall},
         {"Protein", "Pro.", "__gm", overall},
         {"Total Fat", "T.Fat", "__gm", overall},
@@ -63,6 +64,7 @@ TEST(NutrientCatalogue, TablesAreExactlyTheProgramsVocabulary) {
         {"Cystine", "Cyst.", "__gm", aminoAcids},
         {"Tryptophan", "Tryp.", "__gm", aminoAcids},
         {"Threonine", "Threo.", "__gm", aminoAcids},
+        // clang-format on
         {"Isoleucine", "Isol.", "__gm", aminoAcids},
     };
     static_assert(std::size(nutrients) == kNutrientCount);
@@ -80,31 +82,69 @@ TEST(NutrientCatalogue, TablesAreExactlyTheProgramsVocabulary) {
             EXPECT_EQ(aminoAcidUnit(i - kFirstAminoAcid), nutrients[i].unit);
         }
     }
-    const char* categories[] = {
-        "Beverages", "Bread and Crackers", "Candies and Snacks", "Cereals", "Cheese", "Dairy", "Desserts",
-        "Dressings and Spreads", "Eggs", "Fish", "Fruits", "Grains", "Herbs and Seaweed", "Legumes", "Meat",
-        "Meat Substitutes", "Nuts", "Oils", "Packaged Entrees", "Poultry", "Sauces and Condiments", "Soups",
-        "Vegetables", "Recipes"
-    };
+    const char* categories[] = {"Beverages",
+                                "Bread and Crackers",
+                                "Candies and Snacks",
+                                "Cereals",
+                                "Cheese",
+                                "Dairy",
+                                "Desserts",
+                                "Dressings and Spreads",
+                                "Eggs",
+                                "Fish",
+                                "Fruits",
+                                "Grains",
+                                "Herbs and Seaweed",
+                                "Legumes",
+                                "Meat",
+                                "Meat Substitutes",
+                                "Nuts",
+                                "Oils",
+                                "Packaged Entrees",
+                                "Poultry",
+                                "Sauces and Condiments",
+                                "Soups",
+                                "Vegetables",
+                                "Recipes"};
     static_assert(std::size(categories) == kCategoryCount);
     for (int c = 0; c < kCategoryCount; ++c) EXPECT_EQ(categoryName(c), categories[c]) << c;
     EXPECT_EQ(categoryName(kRecipeCategory), "Recipes");
 
-    const char* standardKey[] = {
-        "OVERALL  NUTRIENT  VALUES", "\tCal  \t:  Calories", "\tPro  \t:  Protein", "\tS.Fat  \t:  Saturated Fat",
-        "\tM.Fat  \t:  Monounsaturated Fat", "\tP.Fat  \t:  Polyunsaturated Fat", "\tFi   \t:  Fiber",
-        "\tCar  \t:  Carbohydrates", "\tCho  \t:  Cholesterol", "VITAMINS", "\tA    \t:  Vitamin A",
-        "\tB6   \t:  Vitamin B6", "\tB12  \t:  Vitamin B12", "\tC    \t:  Vitamin C", "\tE    \t:  Vitamin E",
-        "\tTh   \t:  Thiamine", "\tF    \t:  Folacin", "\tRi   \t:  Riboflavin", "\tNi   \t:  Niacin",
-        "\tPa   \t:  Pantothenic Acid", "MINERALS", "\tCa   \t:  Calcium", "\tCu   \t:  Copper",
-        "\tFe   \t:  Iron", "\tMg   \t:  Magnesium", "\tMn   \t:  Manganese", "\tPh   \t:  Phosphorous",
-        "\tK    \t:  Potassium", "\tSe   \t:  Selenium", "\tNa   \t:  Sodium", "\tZn   \t:  Zinc"
-    };
+    const char* standardKey[] = {"OVERALL  NUTRIENT  VALUES",
+                                 "\tCal  \t:  Calories",
+                                 "\tPro  \t:  Protein",
+                                 "\tS.Fat  \t:  Saturated Fat",
+                                 "\tM.Fat  \t:  Monounsaturated Fat",
+                                 "\tP.Fat  \t:  Polyunsaturated Fat",
+                                 "\tFi   \t:  Fiber",
+                                 "\tCar  \t:  Carbohydrates",
+                                 "\tCho  \t:  Cholesterol",
+                                 "VITAMINS",
+                                 "\tA    \t:  Vitamin A",
+                                 "\tB6   \t:  Vitamin B6",
+                                 "\tB12  \t:  Vitamin B12",
+                                 "\tC    \t:  Vitamin C",
+                                 "\tE    \t:  Vitamin E",
+                                 "\tTh   \t:  Thiamine",
+                                 "\tF    \t:  Folacin",
+                                 "\tRi   \t:  Riboflavin",
+                                 "\tNi   \t:  Niacin",
+                                 "\tPa   \t:  Pantothenic Acid",
+                                 "MINERALS",
+                                 "\tCa   \t:  Calcium",
+                                 "\tCu   \t:  Copper",
+                                 "\tFe   \t:  Iron",
+                                 "\tMg   \t:  Magnesium",
+                                 "\tMn   \t:  Manganese",
+                                 "\tPh   \t:  Phosphorous",
+                                 "\tK    \t:  Potassium",
+                                 "\tSe   \t:  Selenium",
+                                 "\tNa   \t:  Sodium",
+                                 "\tZn   \t:  Zinc"};
     const char* aminoKey[] = {
-        "AMINO  ACIDS", "\tTy   \t:  Tyrosine", "\tLy   \t:  Lysine", "\tPh   \t:  Phenylalanine",
-        "\tLe   \t:  Leucine", "\tVa   \t:  Valine", "\tMe   \t:  Methionine", "\tCy   \t:  Cystine",
-        "\tTr   \t:  Tryptophan", "\tTh   \t:  Threonine", "\tIso  \t:  Isoleucine"
-    };
+        "AMINO  ACIDS",           "\tTy   \t:  Tyrosine",  "\tLy   \t:  Lysine",     "\tPh   \t:  Phenylalanine",
+        "\tLe   \t:  Leucine",    "\tVa   \t:  Valine",    "\tMe   \t:  Methionine", "\tCy   \t:  Cystine",
+        "\tTr   \t:  Tryptophan", "\tTh   \t:  Threonine", "\tIso  \t:  Isoleucine"};
     ASSERT_EQ(standardKeyLines().size(), std::size(standardKey));
     for (std::size_t k = 0; k < std::size(standardKey); ++k) EXPECT_EQ(standardKeyLines()[k], standardKey[k]) << k;
     ASSERT_EQ(aminoKeyLines().size(), std::size(aminoKey));
@@ -127,9 +167,11 @@ TEST(NearestInteger, OnlyAboveOneHalfRoundsUpNegativesTruncateExtremesClamp) {
     const struct {
         double in;
         long out;
+        // clang-format off
     } table[] = {{2.5, 2},         {2.51, 3},     {2.4999, 2},   {0.5000001, 1}, {99.99, 100},
                  {-2.9, -2},       {-0.7, 0},     {-3.0, -3},    {std::nan(""), 0}, {inf, kMax},
                  {-inf, kMin},     {1e300, kMax}, {3.4e38f, kMax}, {1e15 + 0.75, 1000000000000001L}};
+    // clang-format on
     for (const auto& t : table) {
         SCOPED_TRACE(t.in);
         EXPECT_EQ(nearestInteger(t.in), t.out);
@@ -142,8 +184,10 @@ TEST(ValueTexts, PrecisionFollowsTheMagnitudeAndTheTextIsCutToSeven) {
     const struct {
         float in;
         const char* standard;
+        // clang-format off
     } table[] = {{0.0f, " 0.000"},     {12.3456f, "12.346"},  {99.9996f, "100.000"}, {100.0f, "100.00"},
                  {999.99f, "999.99"},  {1234.56f, "1234.6"}, {123456.0f, "123456."}, {-5.0f, "-5.000"}};
+    // clang-format on
     for (const auto& t : table) {
         SCOPED_TRACE(t.in);
         EXPECT_EQ(valueText(t.in), t.standard);
@@ -180,10 +224,12 @@ TEST(PercentTexts, ShareOfTheTargetWithItsKindOrNotAvailable) {
         float target;
         const char* text;
     } table[] = {
+        // clang-format off
         {50.0f, 1, 200.0f, " 25% ODA"},  {33.333f, 2, 100.0f, " 33% RDA"},
         {5.0f, 2, 200.0f, "  2% RDA"},   // 2.5 % rounds down
         {2.51f, 2, 100.0f, "  3% RDA"},  {2500.0f, 1, 2.0f, "125000% ODA"},
         {1e6f, 0, 100.0f, "    N / A"},  {10.0f, 1, 0.0f, "    N / A"},
+        // clang-format on
         {10.0f, 2, std::nanf(""), "    N / A"},
     };
     for (const auto& t : table) {

@@ -16,8 +16,8 @@ protected:
         if (!std::filesystem::exists(paths.indexSer()) || !std::filesystem::exists(paths.foodsArc()))
             GTEST_SKIP() << "no shipped data tree under " << paths.root;
         ASSERT_TRUE(db.loadIndex());
-        db.state().archived = static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) /
-                                                        NutrientRecord::kBytes);
+        db.state().archived =
+            static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) / NutrientRecord::kBytes);
     }
     void TearDown() override { db.records().endCategoryScan(); }
 

@@ -26,7 +26,10 @@ ShortFood food(std::uint16_t id, std::uint16_t category, std::string name, std::
 CSFList sampleIndex() {
     CSFList l;
     l.entries.push_back(food(0x1234, 5, "Milk", "1 cup", 1.0f));
-    l.entries.push_back(food(25000, 10, "Pear, r\xE9" "cipe de grand-m\xE8re", "1 medium", 166.5f));
+    l.entries.push_back(food(25000, 10,
+                             "Pear, r\xE9"
+                             "cipe de grand-m\xE8re",
+                             "1 medium", 166.5f));
     l.entries.push_back(food(29000, 23, "", "", 0.0f));
     return l;
 }
@@ -39,14 +42,26 @@ TEST(ShortFoodSerial, IndexLaysOutEveryFieldInFileOrder) {
     index.entries[1] = food(25004, 3, "my shake", "1 glass", 50.0f);
     index.entries[1].flags = 2;
     const Bytes expected = ByteBuilder()
-                               .newClass("CSFList").word(2)
+                               .newClass("CSFList")
+                               .word(2)
                                .newClass("ShortFood")
-                               .word(0x1234).word(5).word(0x1234 % 1000).word(3)  // id, category, record, position
-                               .dword(0x3F800000).word(ShortFood::kArchived)       // 1.0f grams, flags
-                               .text("Milk").text("1 cup")
+                               .word(0x1234)
+                               .word(5)
+                               .word(0x1234 % 1000)
+                               .word(3) // id, category, record, position
+                               .dword(0x3F800000)
+                               .word(ShortFood::kArchived) // 1.0f grams, flags
+                               .text("Milk")
+                               .text("1 cup")
                                .word(0x8003)
-                               .word(25004).word(3).word(4).word(3).dword(0x42480000).word(2)
-                               .text("my shake").text("1 glass")
+                               .word(25004)
+                               .word(3)
+                               .word(4)
+                               .word(3)
+                               .dword(0x42480000)
+                               .word(2)
+                               .text("my shake")
+                               .text("1 glass")
                                .bytes();
     EXPECT_EQ(test::writeTop(index), expected);
 }
@@ -71,7 +86,14 @@ TEST(ShortFoodSerial, DamagedIndexStreamsGiveTheirCause) {
                             .newClass("CSFList")
                             .word(2)
                             .newClass("ShortFood")
-                            .word(1).word(1).word(1).word(1).dword(0).word(0).text(std::string(200, 'n')).text("")
+                            .word(1)
+                            .word(1)
+                            .word(1)
+                            .word(1)
+                            .dword(0)
+                            .word(0)
+                            .text(std::string(200, 'n'))
+                            .text("")
                             .word(4)
                             .bytes();
     const struct {
@@ -82,8 +104,8 @@ TEST(ShortFoodSerial, DamagedIndexStreamsGiveTheirCause) {
         {"null entry", ByteBuilder().newClass("CSFList").word(1).word(0).bytes(), ArchiveError::badIndex},
         {"entry read twice", twice, ArchiveError::badIndex},
         {"entry where the index belongs", test::writeTop(food(1, 1, "x", "y", 1.0f)), ArchiveError::badClass},
-        {"index where an entry belongs",
-         ByteBuilder().newClass("CSFList").word(1).newClass("CSFList").word(0).bytes(), ArchiveError::badClass},
+        {"index where an entry belongs", ByteBuilder().newClass("CSFList").word(1).newClass("CSFList").word(0).bytes(),
+         ArchiveError::badClass},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

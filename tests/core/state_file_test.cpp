@@ -38,26 +38,25 @@ protected:
 };
 
 TEST_F(StateFile, WritesTheNineteenLinesExactly) {
-    const std::string expected =
-        "KORVA Version : 2.10\r\n"
-        "\r\n"
-        "DATE          : 11/05/98\r\n"
-        "\r\n"
-        "Data Base State Information\r\n"
-        "  CONSOL STATE : DB_UNCONS\r\n"
-        "  DELETE STATE : DB_DELETIONS \r\n"
-        "  INSERT STATE : DB_NO_INSERT\r\n"
-        "  EDIT STATE   : DB_NO_EDIT\r\n"
-        "Food Record Information\r\n"
-        "ARCHIVED         : 5212\r\n"
-        "UNCONSOLIDATED   : 0\r\n"
-        "DELETED          : 3\r\n"
-        "EDITED           : 7\r\n"
-        "USDA RECORDS     : 5100\r\n"
-        "LAST UID, RCID   : 25011  29004\r\n"
-        "LAST RCP,RDA F#s : 4 2\r\n"
-        "User Preferences\r\n"
-        "User ODA/RDA File : user02.rda\r\n";
+    const std::string expected = "KORVA Version : 2.10\r\n"
+                                 "\r\n"
+                                 "DATE          : 11/05/98\r\n"
+                                 "\r\n"
+                                 "Data Base State Information\r\n"
+                                 "  CONSOL STATE : DB_UNCONS\r\n"
+                                 "  DELETE STATE : DB_DELETIONS \r\n"
+                                 "  INSERT STATE : DB_NO_INSERT\r\n"
+                                 "  EDIT STATE   : DB_NO_EDIT\r\n"
+                                 "Food Record Information\r\n"
+                                 "ARCHIVED         : 5212\r\n"
+                                 "UNCONSOLIDATED   : 0\r\n"
+                                 "DELETED          : 3\r\n"
+                                 "EDITED           : 7\r\n"
+                                 "USDA RECORDS     : 5100\r\n"
+                                 "LAST UID, RCID   : 25011  29004\r\n"
+                                 "LAST RCP,RDA F#s : 4 2\r\n"
+                                 "User Preferences\r\n"
+                                 "User ODA/RDA File : user02.rda\r\n";
     EXPECT_EQ(text, expected);
 
     StateFileData other = sample();
@@ -75,7 +74,7 @@ TEST_F(StateFile, ReadsBackWhatItWroteWithEitherLineEnd) {
         SCOPED_TRACE(flags);
         StateFileData d = sample();
         d.flags = flags;
-        d.archived = -4;  // carried as written, even when odd
+        d.archived = -4; // carried as written, even when odd
         const std::string written = formatStateFile(d);
         std::string lf;
         for (char c : written)

@@ -21,7 +21,7 @@ protected:
         writeProfile(dir / "user00.rda", "default", 2000.0f);
         writeProfile(dir / "user01.rda", "Ann", 1800.0f);
         writeProfile(dir / "user03.rda", "Bob", 2900.0f);
-        writeProfile(dir / "default.rda", "default", 1.0f);  // no "user" in its name
+        writeProfile(dir / "default.rda", "default", 1.0f); // no "user" in its name
         std::ofstream(dir / "user02.txt") << "not a profile";
     }
 
@@ -51,8 +51,7 @@ TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
 }
 
 TEST_F(Users, NoUserFilesFailsTheScan) {
-    for (const char* f : {"user00.rda", "user01.rda", "user03.rda"})
-        std::filesystem::remove(dir / f);
+    for (const char* f : {"user00.rda", "user01.rda", "user03.rda"}) std::filesystem::remove(dir / f);
     UserSet users(paths);
     EXPECT_FALSE(users.scanUsers());
     std::filesystem::remove(dir / "default.rda");
@@ -127,13 +126,13 @@ TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
 
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
-    ASSERT_TRUE(users.deleteUser(2, platform));  // Bob
+    ASSERT_TRUE(users.deleteUser(2, platform)); // Bob
     EXPECT_FALSE(std::filesystem::exists(dir / "user03.rda"));
     EXPECT_FALSE(std::filesystem::exists(dir / "user03")) << "an emptied log folder goes with its user";
     EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "010299.log"));
     EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Eve"}));
 
-    ASSERT_TRUE(users.deleteUser(1, platform));  // Ann: her notes stay, and so does their folder
+    ASSERT_TRUE(users.deleteUser(1, platform)); // Ann: her notes stay, and so does their folder
     EXPECT_TRUE(std::filesystem::exists(dir / "user01" / "notes.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir / "user01" / "010399.LOG"));
 }
@@ -141,7 +140,7 @@ TEST_F(Users, DeletingAUserRemovesOnlyItsOwnLogs) {
 TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
     writeProfile(dir / "user04.rda", "Dan", 2100.0f);
     UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user03.rda"));  // default, Ann, Bob, Dan
+    ASSERT_TRUE(scanAndRead(users, "user03.rda")); // default, Ann, Bob, Dan
     ASSERT_EQ(users.currentIndex(), 2);
     EXPECT_FALSE(users.deleteUser(users.defaultIndex(), platform));
     EXPECT_FALSE(users.deleteUser(9, platform));
@@ -162,9 +161,9 @@ TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
 
 TEST_F(Users, DeletingTheCurrentUserBeforeADamagedProfileFallsBackToDefault) {
     UserSet users(paths);
-    ASSERT_TRUE(scanAndRead(users, "user01.rda"));  // default, Ann, Bob
+    ASSERT_TRUE(scanAndRead(users, "user01.rda")); // default, Ann, Bob
     std::filesystem::resize_file(dir / "user03.rda", 10);
-    ASSERT_TRUE(users.deleteUser(1, platform));  // Bob takes Ann's place but cannot be read
+    ASSERT_TRUE(users.deleteUser(1, platform)); // Bob takes Ann's place but cannot be read
     EXPECT_EQ(users.currentUserName(), "default");
     EXPECT_EQ(users.currentPath(), dir / "user00.rda");
     EXPECT_EQ(users.currentUserFileName(), "user00.rda");

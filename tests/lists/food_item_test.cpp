@@ -58,8 +58,12 @@ TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {
         float to;
     };
     const Case cases[] = {
+        // clang-format off
         {0.15f, false, 0.1f}, {0.1f, false, 0.1f}, {0.2f, false, 0.1f},   {0.1f, true, 0.2f},
-        {199.95f, true, 200}, {200, true, 200},    {200, false, 199.9f},
+        // clang-format on
+        {199.95f, true, 200},
+        {200, true, 200},
+        {200, false, 199.9f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << (c.up ? " up" : " down"));

@@ -79,13 +79,21 @@ TEST_F(ListFileTest, TwoItemFoodListIs218BytesFieldByField) {
     ASSERT_EQ(b.size(), 218u);
     // Lead and kind marks, item count, list type, then the items inline and untagged.
     const std::pair<std::size_t, int> words[] = {
-        {0, 0x0DAF}, {2, 0x0AAA}, {14, 2}, {20, 0},
-        {22, 101}, {24, kUnitGrams}, {26, kUnitFoodUnits},
-        {32, 102}, {34, kUnitServings}, {36, kUnitEntryUnits},
+        {0, 0x0DAF},
+        {2, 0x0AAA},
+        {14, 2},
+        {20, 0},
+        {22, 101},
+        {24, kUnitGrams},
+        {26, kUnitFoodUnits},
+        {32, 102},
+        {34, kUnitServings},
+        {36, kUnitEntryUnits},
     };
     for (const auto& [at, value] : words) EXPECT_EQ(word(b, at), value) << "at " << at;
     EXPECT_EQ(b[4], 0); // empty path
-    EXPECT_EQ(std::string(b.begin() + 5, b.begin() + 14), "\x08" "01/02/99");
+    EXPECT_EQ(std::string(b.begin() + 5, b.begin() + 14), "\x08"
+                                                          "01/02/99");
     EXPECT_FLOAT_EQ(f32(b, 16), 488.0f + 1.5f * 138.0f);
     EXPECT_FLOAT_EQ(f32(b, 28), 2.0f);
     EXPECT_FLOAT_EQ(f32(b, 38), 1.5f);
@@ -164,9 +172,11 @@ TEST_F(ListFileTest, DamagedFilesAreReportedAndChangeNothing) {
     };
     std::vector<Case> cases;
     for (std::size_t cut = 0; cut < fls.size(); ++cut)
-        cases.push_back({"list cut at " + std::to_string(cut), {fls.begin(), fls.begin() + long(cut)}, false, truncated});
+        cases.push_back(
+            {"list cut at " + std::to_string(cut), {fls.begin(), fls.begin() + long(cut)}, false, truncated});
     for (std::size_t cut = 0; cut < rcp.size(); ++cut)
-        cases.push_back({"recipe cut at " + std::to_string(cut), {rcp.begin(), rcp.begin() + long(cut)}, true, truncated});
+        cases.push_back(
+            {"recipe cut at " + std::to_string(cut), {rcp.begin(), rcp.begin() + long(cut)}, true, truncated});
     std::vector<std::uint8_t> bigCount = fls;
     bigCount[14] = bigCount[15] = 0xFF;
     cases.push_back({"count beyond the file", bigCount, false, truncated});

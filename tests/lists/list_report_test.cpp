@@ -48,9 +48,9 @@ TEST(ReportWriterTest, LinesAdvanceBreakPagesAndExpandTabs) {
     ReportWriter out(s);
     out.begin();
     out.heading(0, "Title\tRight");
-    out.detail(3, "a\tb\tc");                            // line 3
-    out.detail(1, std::string(41, 'x') + "\ty");         // line 4: past 40w, so 52w
-    out.detail(1, std::string(150, 'x') + "\ty\t");      // page 2 at the top: past every stop
+    out.detail(3, "a\tb\tc");                       // line 3
+    out.detail(1, std::string(41, 'x') + "\ty");    // line 4: past 40w, so 52w
+    out.detail(1, std::string(150, 'x') + "\ty\t"); // page 2 at the top: past every stop
     out.useNutrientTabStops();
     out.detail(2, "Name\tv\tu\tp");
     out.end();

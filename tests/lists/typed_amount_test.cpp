@@ -44,7 +44,8 @@ TEST(TypedAmount, UnitWordsFirstMatchWins) {
 
 TEST(TypedAmount, OnlyNumbersWithinBoundsAsTypedAreTaken) {
     for (const char* t : {"0.1", "10000", "1e4", "1000 oz"}) EXPECT_TRUE(parseTypedAmount(t, kUnitGrams)) << t;
-    for (const char* t : {"0.099", "10000.5", "-5", "", "   ", "serv", "two servings", "nan", "inf", ".", "1e99", "s 2"})
+    for (const char* t :
+         {"0.099", "10000.5", "-5", "", "   ", "serv", "two servings", "nan", "inf", ".", "1e99", "s 2"})
         EXPECT_FALSE(parseTypedAmount(t, kUnitGrams)) << t;
 }
 

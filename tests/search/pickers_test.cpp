@@ -15,12 +15,14 @@ using Names = std::vector<std::string>;
 class PickerTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
+        // clang-format off
         test::fillIndex(db, {{0, "Apple juice"},
                              {0, "Coffee"},
                              {2, "Apple butter"},
                              {2, "Honey"},
                              {2, "Jam"},
                              {9, "Pear"}});
+        // clang-format on
         db.selection().setCurrentCategory(2);
     }
     CategoryFoodPicker picker(bool addAllowed, bool documentActive = false) {

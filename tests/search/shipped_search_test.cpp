@@ -24,8 +24,8 @@ protected:
         if (!std::filesystem::exists(paths.indexSer()) || !std::filesystem::exists(paths.foodsArc()))
             GTEST_SKIP() << "no shipped data tree under " << paths.root;
         ASSERT_TRUE(db.loadIndex());
-        db.state().archived = static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) /
-                                                        NutrientRecord::kBytes);
+        db.state().archived =
+            static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) / NutrientRecord::kBytes);
         const auto bytes = readWholeFile(paths.foodsArc());
         ASSERT_TRUE(bytes);
         for (std::size_t k = 0; k + NutrientRecord::kBytes <= bytes->size(); k += NutrientRecord::kBytes)
@@ -47,8 +47,10 @@ protected:
             if (r.basis == ComparisonBasis::Per100Calories && rec.value(0) < 0.000001) continue;
             if (auto s = score(e, rec)) all.push_back(*s);
         }
-        if (higher) std::sort(all.begin(), all.end(), std::greater<>());
-        else std::sort(all.begin(), all.end());
+        if (higher)
+            std::sort(all.begin(), all.end(), std::greater<>());
+        else
+            std::sort(all.begin(), all.end());
         all.resize(std::min(all.size(), std::size_t(r.size)));
 
         const SearchOutcome out = runSearch(db, r, targets, gaps);
@@ -129,12 +131,16 @@ TEST_F(ShippedSearch, KeptScoresAreTheBestInOrder) {
         gaps[21] = 75.0f;
         gaps[12] = 10.0f;
         r = everywhere(Optimize, OneServing, size, nutrients(1, 12, 21), {});
-        check(r, false, [&](const ShortFood& e, const NutrientRecord& rec) -> std::optional<float> {
-            if (!present(rec, r.minimize)) return std::nullopt;
-            float sum = 0.0f;
-            for (int n : membersOf(r.minimize)) sum = sum + squared(std::max(gaps[std::size_t(n)] - p(rec, e, n, OneServing), 0.0f));
-            return sum;
-        }, &gaps);
+        check(
+            r, false,
+            [&](const ShortFood& e, const NutrientRecord& rec) -> std::optional<float> {
+                if (!present(rec, r.minimize)) return std::nullopt;
+                float sum = 0.0f;
+                for (int n : membersOf(r.minimize))
+                    sum = sum + squared(std::max(gaps[std::size_t(n)] - p(rec, e, n, OneServing), 0.0f));
+                return sum;
+            },
+            &gaps);
     }
 }
 

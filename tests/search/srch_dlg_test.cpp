@@ -64,8 +64,7 @@ TEST(SrchDlg, ChoosersApplyOnlyWhenAccepted) {
     EXPECT_EQ(d.minimizeSet(), nutrients(1));
 
     w.choosers.categoryMoves = {pickCategories({CtlDialog::kAllButRecipesRow}),
-                                pickCategories({CtlDialog::kAllRow}, false),
-                                pickCategories({CtlDialog::kAllRow, 3})};
+                                pickCategories({CtlDialog::kAllRow}, false), pickCategories({CtlDialog::kAllRow, 3})};
     d.onCategories();
     EXPECT_EQ(d.categorySet().count(), 23u);
     EXPECT_FALSE(d.categorySet().test(kRecipeCategory));

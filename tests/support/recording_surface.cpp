@@ -19,7 +19,8 @@ int RecordingSurface::drawText(int x, int y, std::string_view text, std::span<co
     texts.push_back({page, x, y, std::string(text)});
     int right = x;
     std::vector<int> starts;
-    for (const TextCell& c : expandTabs(x, text, tabStops, [this](std::string_view s) { return textWidth(s); }, right))
+    for (const TextCell& c : expandTabs(
+             x, text, tabStops, [this](std::string_view s) { return textWidth(s); }, right))
         starts.push_back(c.x);
     cellX.push_back(std::move(starts));
     return right - x;

@@ -52,13 +52,20 @@ TEST(FoodName, LongDescriptionsAreShortenedNotOverflowed) {
 }
 
 TEST(FoodName, LatinOneLettersStay) {
-    EXPECT_EQ(shortFoodName("Cr\xE8me fra\xEE" "che"), "Cr\xE8me fra\xEE" "che");
+    EXPECT_EQ(shortFoodName("Cr\xE8me fra\xEE"
+                            "che"),
+              "Cr\xE8me fra\xEE"
+              "che");
 }
 
 TEST(FoodNames, DistinctWithinACategoryOnly) {
     std::vector<NamedFood> foods = {
+        // clang-format off
         {14, "Beef rib, roasted"}, {14, "BEEF RIB, ROASTED"}, {14, "Beef rib, roasted #2"},
-        {9, "Beef rib, roasted"},  {14, std::string(36, 'x')}, {14, std::string(36, 'X')},
+        // clang-format on
+        {9, "Beef rib, roasted"},
+        {14, std::string(36, 'x')},
+        {14, std::string(36, 'X')},
     };
     makeNamesDistinct(foods);
     std::set<std::pair<int, std::string>> seen;
@@ -76,10 +83,14 @@ TEST(FoodNames, DistinctWithinACategoryOnly) {
 TEST(FoodNames, KinsfolkKeepWhatTellsThemApart) {
     // Too long to say whole; what differs must survive.
     std::vector<FoodToName> foods = {
-        {14, "Lamb, Australian, imported, fresh, leg, whole (shank and sirloin), separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
-        {14, "Lamb, Australian, imported, fresh, leg, shank half, separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
-        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" fat, cooked, roasted"},
-        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" fat, raw"},
+        {14, "Lamb, Australian, imported, fresh, leg, whole (shank and sirloin), separable lean only, trimmed to 1/8\" "
+             "fat, cooked, roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, shank half, separable lean only, trimmed to 1/8\" fat, cooked, "
+             "roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" "
+             "fat, cooked, roasted"},
+        {14, "Lamb, Australian, imported, fresh, leg, sirloin half, boneless, separable lean only, trimmed to 1/8\" "
+             "fat, raw"},
     };
     auto names = nameFoods(foods);
     ASSERT_EQ(names.size(), foods.size());
@@ -103,7 +114,8 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
         {"Beef, round, top round, separable lean and fat, trimmed to 0\" fat, choice, cooked, braised",
          "Beef, round, top round, separable lean and fat, trimmed to 1/8\" fat, choice, cooked, braised"},
         {"Babyfood, fruit, applesauce and apricots, strained", "Babyfood, fruit, applesauce and apricots, junior"},
-        {"Macaroni, protein-fortified, dry, enriched, (n x 5.70)", "Macaroni, protein-fortified, dry, enriched, (n x 6.25)"},
+        {"Macaroni, protein-fortified, dry, enriched, (n x 5.70)",
+         "Macaroni, protein-fortified, dry, enriched, (n x 6.25)"},
         {"Pork, fresh, loin, center loin (chops), bone-in, separable lean and fat, cooked, braised",
          "Pork, fresh, loin, center loin (roasts), bone-in, separable lean and fat, cooked, braised"},
     };
@@ -119,8 +131,10 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
         }
     }
     // The same description twice can only be numbered.
+    // clang-format off
     const auto twins = nameFoods({{18, "WORTHINGTON Dinner Roast, frozen, unprepared"},
                                   {18, "WORTHINGTON Dinner Roast, frozen, unprepared"}});
+    // clang-format on
     EXPECT_EQ(twins[1], twins[0] + " #2");
 }
 

@@ -8,9 +8,11 @@ namespace {
 
 TEST(ServingAmount, FractionsWhereShortElseDecimals) {
     const std::pair<double, const char*> cases[] = {
+        // clang-format off
         {1, "1"},       {3, "3"},          {0.5, "1/2"},  {0.333, "1/3"}, {0.67, "2/3"},   {0.167, "1/6"},
         {1.5, "1 1/2"}, {2.25, "2 1/4"},   {0.125, "1/8"}, {0.6, "0.6"},  {3.527, "3.53"}, {0, nullptr},
         {-1, nullptr},  {20000, nullptr},
+        // clang-format on
     };
     for (const auto& [amount, text] : cases) {
         if (text)

@@ -159,7 +159,6 @@ TEST_F(ShippedTree, DefaultUserAndStateFile) {
     EXPECT_EQ(s.shippedRecords, int(index().size()));
     EXPECT_EQ(s.unconsolidated, 0);
     EXPECT_EQ(s.userFileName, "user00.rda");
-
 }
 
 // The fields of every line of a release file (CR LF or LF).

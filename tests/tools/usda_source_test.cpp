@@ -37,9 +37,11 @@ TEST(UsdaSourceLine, NumbersAreEmptyZeroOrUnreadable) {
 TEST(UsdaSource, EmptyFieldIsMissingAndZeroIsAValue) {
     // Column 3 is Energ_Kcal (catalogue 0), 4 Protein (1), 16 Zinc (28),
     // 42 FA_Sat (3), 40 Vit_E (13).
+    // clang-format off
     auto src = parseUsdaSource(foodDes("09003", "Apples, raw, with skin"),
                                abbrev("09003", {{3, "52"}, {4, "0"}, {16, "0.04"}, {42, "0.028"}, {40, "0.18"}}),
                                "", "");
+    // clang-format on
     ASSERT_TRUE(src.problems.empty());
     ASSERT_EQ(src.foods.size(), 1u);
     const auto& n = src.foods[0].nutrients;

@@ -10,12 +10,12 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/food_list.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
-#include "tests/support/food_tree.h"
-#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {

@@ -13,9 +13,9 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
-#include "ui/flist_child_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
+#include "ui/flist_child_window.h"
 
 namespace korva {
 namespace {

@@ -21,14 +21,14 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
-#include "ui/flist_child_window.h"
-#include "ui/food_list_feature.h"
-#include "ui/food_list_windows.h"
-#include "ui/qt_text.h"
-#include "ui/main_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
+#include "ui/flist_child_window.h"
+#include "ui/food_list_feature.h"
+#include "ui/food_list_windows.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 namespace {
@@ -73,9 +73,7 @@ protected:
     }
 
     FoodListWindows& windows() { return feature->windows(); }
-    FListChildWindow* newFoodList() {
-        return feature->commands().onNewFoodList() ? windows().activeWindow() : nullptr;
-    }
+    FListChildWindow* newFoodList() { return feature->commands().onNewFoodList() ? windows().activeWindow() : nullptr; }
     FListChildWindow* openFoodList(const std::filesystem::path& file) {
         return feature->commands().openFoodList(file) ? windows().activeWindow() : nullptr;
     }
@@ -324,8 +322,7 @@ TEST_F(FListWindowTest, WindowMenuNamesEachListAsItsTitleReads) {
     ASSERT_NE(openFoodList(savedListNamed("R&D lunch.fls")), nullptr);
     typeInto(newFoodList(), "foodNameEdit", QStringLiteral("lentil")); // modified
     const QStringList menu = menuAsShown(MenuId::window);
-    EXPECT_EQ(menu.mid(menu.size() - 2),
-              (QStringList{"&1 FOODLIST  :  R&&D lunch", "&2 FOODLIST  :  fl0001"}));
+    EXPECT_EQ(menu.mid(menu.size() - 2), (QStringList{"&1 FOODLIST  :  R&&D lunch", "&2 FOODLIST  :  fl0001"}));
 }
 
 // Tiling never grows the main window past the screen; the lists share the

@@ -1,11 +1,11 @@
 #include <QAction>
 #include <QApplication>
-#include <QPrintDialog>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/korva_app.h"
@@ -43,8 +43,8 @@ std::string squeezed(const std::string& s) {
 
 std::vector<std::string> pdfLines(const fs::path& pdf) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QString::fromStdString(pdf.string()),
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-raw"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
     EXPECT_TRUE(p.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
     std::vector<std::string> out;
     for (const QByteArray& line : p.readAllStandardOutput().replace('\f', '\n').split('\n'))
@@ -92,8 +92,7 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     test::RecordingSurface expected;
     ReportWriter layout(expected);
     layout.begin();
-    writeFoodListReport(layout, w->document().list(),
-                        {db.users().currentUserName(), db.users().currentProfile()});
+    writeFoodListReport(layout, w->document().list(), {db.users().currentUserName(), db.users().currentProfile()});
     layout.end();
     std::vector<std::string> wanted;
     for (const std::string& line : expected.textLines()) wanted.push_back(squeezed(line));

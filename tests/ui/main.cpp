@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <clocale>
 #include <QLocale>
+#include <clocale>
 #include <gtest/gtest.h>
 
 // Widget tests run offscreen, in a fixed locale, with one QApplication.

@@ -87,8 +87,7 @@ TEST_F(MainWindowTest, ShowsTheUserTheMenusOfWorkingCommandsAndTheSplash) {
     MainWindow& w = start();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  Anna"));
-    EXPECT_EQ(captions(w.menuBar()->actions()),
-              (QStringList{"&File", "F&oods", "&User", "&Window", "&Help"}));
+    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "F&oods", "&User", "&Window", "&Help"}));
     EXPECT_EQ(captions(w.menu(MenuId::file)->actions()), (QStringList{"P&rint Setup...", "E&xit"}));
     EXPECT_EQ(captions(w.menu(MenuId::user)->actions()), (QStringList{"&Set", "&Delete", "&Preferences"}));
     QMenu* prefs = submenuNamed(w.menu(MenuId::user), "&Preferences");
@@ -111,8 +110,7 @@ TEST_F(MainWindowTest, CommandsAddedLaterTakeTheirPlaceInTheTable) {
     bool created = false;
     QAction* newList = w.addCommand(kCmdNewFoodList, [&] { created = true; });
     w.addCommand(kCmdDailyEnter, [] {});
-    EXPECT_EQ(captions(w.menu(MenuId::file)->actions()),
-              (QStringList{"&New FoodList", "P&rint Setup...", "E&xit"}));
+    EXPECT_EQ(captions(w.menu(MenuId::file)->actions()), (QStringList{"&New FoodList", "P&rint Setup...", "E&xit"}));
     EXPECT_EQ(newList->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(captions(w.menuBar()->actions()),
               (QStringList{"&File", "F&oods", "&Daily", "&User", "&Window", "&Help"}));

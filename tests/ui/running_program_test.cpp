@@ -77,8 +77,8 @@ protected:
         return QTest::qWaitFor(
             [&] {
                 const auto bytes = readWholeFile(root / "kvuser/recent.lst");
-                return bytes && std::string(bytes->begin(), bytes->end()).find(file.filename().string()) !=
-                                    std::string::npos;
+                return bytes &&
+                       std::string(bytes->begin(), bytes->end()).find(file.filename().string()) != std::string::npos;
             },
             60000);
     }
@@ -138,7 +138,7 @@ TEST_F(RunningProgramTest, InstalledInTheUsersOwnDataFolder) {
     install.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     install.setStandardOutputFile(QProcess::nullDevice());
     install.start(QStringLiteral(KORVA_CMAKE), {QStringLiteral("--install"), QStringLiteral(KORVA_BUILD_DIR),
-                                                 QStringLiteral("--prefix"), q(prefix)});
+                                                QStringLiteral("--prefix"), q(prefix)});
     ASSERT_TRUE(install.waitForFinished(120000));
     ASSERT_EQ(install.exitCode(), 0);
     const QString korva = q(prefix / "bin/korva");

@@ -15,13 +15,13 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "search/search_choosers.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
 #include "ui/search_feature.h"
-#include "tests/support/food_tree.h"
-#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {

@@ -35,9 +35,8 @@ TEST(USelDialogWidgetTest, ShowsUsersAndReturnsTheClickedOne) {
 TEST(USelDialogWidgetTest, ModalRunnerCancels) {
     USelDialog dialog({"default", "Ann"}, 0);
     QtUserDialogRunner runner(nullptr);
-    test::DialogAnswer cancel(QStringLiteral("uselDialog"), [](QWidget* modal) {
-        modal->findChild<QPushButton*>("cancelButton")->click();
-    });
+    test::DialogAnswer cancel(QStringLiteral("uselDialog"),
+                              [](QWidget* modal) { modal->findChild<QPushButton*>("cancelButton")->click(); });
     runner.runUserSelection(dialog);
     EXPECT_TRUE(dialog.finished());
     EXPECT_FALSE(dialog.result());
