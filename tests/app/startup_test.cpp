@@ -57,10 +57,10 @@ protected:
 
     template <class F>
     void editState(F change) {
-        FoodDataBase db(tree.paths());
-        ASSERT_TRUE(db.readStateFile());
-        change(db.state());
-        ASSERT_TRUE(writeFileAtomically(tree.paths().stateFile(), formatStateFile(db.state())));
+        FoodDataBase edited(tree.paths());
+        ASSERT_TRUE(edited.readStateFile());
+        change(edited.state());
+        ASSERT_TRUE(writeFileAtomically(tree.paths().stateFile(), formatStateFile(edited.state())));
     }
 
     // Adds `n` foods the way the program does, leaving them unconsolidated.
