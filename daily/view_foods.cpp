@@ -1,0 +1,53 @@
+#include "daily/view_foods.h"
+
+#include "core/food_data_base.h"
+
+namespace korva {
+
+namespace {
+bool validCategory(int c) { return c >= 0 && c < kCategoryCount; }
+} // namespace
+
+int ViewFoods::foodCount(int category) const {
+    return validCategory(category) ? db_.foodCount(category) : 0;
+}
+
+std::vector<std::string> ViewFoods::foodNames(int category) const {
+    std::vector<std::string> names;
+    const auto first = validCategory(category) ? db_.firstEntry(category) : std::nullopt;
+    if (!first) return names;
+    const auto& entries = db_.entries();
+    for (std::size_t p = *first; p < entries.size() && entries[p].category == category; ++p)
+        names.push_back(entries[p].name);
+    return names;
+}
+
+std::optional<ViewFood> ViewFoods::food(int category, int k) const {
+    const auto first = validCategory(category) ? db_.firstEntry(category) : std::nullopt;
+    if (!first || k < 0 || k >= foodCount(category)) return std::nullopt;
+    const std::size_t p = *first + static_cast<std::size_t>(k);
+    if (p >= db_.entries().size()) return std::nullopt;
+    const ShortFood& e = db_.entries()[p];
+    ViewFood out{e.name, e.servingText, e.gramsPerServing, {}};
+    if (!db_.readFoodRecord(e, out.record)) return std::nullopt;
+    return out;
+}
+
+ViewUser ViewFoods::user() const {
+    return {db_.users().currentUserName(), db_.users().currentProfile()};
+}
+
+int ViewFoods::currentCategory() const {
+    const int c = db_.currentCategory();
+    return validCategory(c) ? c : 0;
+}
+
+int ViewFoods::currentFoodIndex() const {
+    const auto pos = db_.currentEntry();
+    const auto first = db_.firstEntry(currentCategory());
+    if (!pos || !first || *pos < *first || *pos >= db_.entries().size()) return 0;
+    if (db_.entries()[*pos].category != currentCategory()) return 0;
+    return static_cast<int>(*pos - *first);
+}
+
+} // namespace korva
