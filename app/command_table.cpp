@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 45> kCommands{{
+constexpr std::array<CommandInfo, 48> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdNewShoppingList, MenuId::file, "Shopping &List", "New", "Create a new Shopping List"},
@@ -22,6 +22,9 @@ constexpr std::array<CommandInfo, 45> kCommands{{
     {kCmdMinMaxSeveral, MenuId::search, "", "Min/Max Se&veral",
      "Find foods with minimum values of 1-5 nutrients, maximum values of 1-5 nutrients"},
     {kCmdRepeatSearch, MenuId::search, "", "&Repeat", "Repeat last search"},
+    {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
+    {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
+    {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},
     {kCmdNewFood, MenuId::foods, "", "&New", "Add a new food to the Foods Data Base"},
     {kCmdViewFoods, MenuId::foods, "", "&View", "View foods in the Foods Data Base"},
     {kCmdModifyFood, MenuId::foods, "", "&Modify", "Edit foods in the Foods Data Base"},
@@ -55,8 +58,9 @@ constexpr std::array<CommandInfo, 45> kCommands{{
     {kCmdHelpWindows, MenuId::help, "", "&Windows && Dialog Boxes", ""},
 }};
 
-constexpr std::array<MenuId, 8> kMenuBar{MenuId::file,  MenuId::search, MenuId::foods,  MenuId::recipe,
-                                         MenuId::daily, MenuId::user,   MenuId::window, MenuId::help};
+constexpr std::array<MenuId, 9> kMenuBar{MenuId::file,   MenuId::search, MenuId::nutrition,
+                                         MenuId::foods,  MenuId::recipe, MenuId::daily,
+                                         MenuId::user,   MenuId::window, MenuId::help};
 
 } // namespace
 
@@ -72,6 +76,7 @@ std::string_view menuCaption(MenuId menu) {
     switch (menu) {
     case MenuId::file: return "&File";
     case MenuId::search: return "&Search";
+    case MenuId::nutrition: return "&Nutrition";
     case MenuId::foods: return "F&oods";
     case MenuId::recipe: return "&Recipe";
     case MenuId::daily: return "&Daily";

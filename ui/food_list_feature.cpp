@@ -8,6 +8,7 @@
 #include "core/food_data_base.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/nutrient_view_commands.h"
 
 namespace korva {
 
@@ -39,6 +40,9 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
     w->addRecentFiles(file, window.action(kCmdExit));
 
     QObject::connect(w, &FoodListWindows::documentsChanged, &window, &MainWindow::refresh);
+
+    auto* views = new NutrientViews(db, platform, nullptr, &window);
+    views->install(window, *w);
 }
 
 FoodListFeature::~FoodListFeature() = default;
