@@ -19,6 +19,7 @@ struct DocumentRequest {
 struct CommandLine {
     bool help = false;
     std::optional<std::filesystem::path> home; // --home DIR
+    std::optional<std::filesystem::path> printTo; // --print-to DIR
     std::optional<DocumentRequest> document;   // a FoodList or recipe to open
     std::string error;                         // set when the line cannot be obeyed
 };

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config
-          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core poppler-utils
           libgtest-dev libgmock-dev libbenchmark-dev)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)

@@ -7,8 +7,10 @@
 #include "app/command_table.h"
 #include "core/food_data_base.h"
 #include "ui/food_list_windows.h"
+#include "ui/list_print_commands.h"
 #include "ui/main_window.h"
 #include "ui/nutrient_view_commands.h"
+#include "ui/qt_report_printer.h"
 
 namespace korva {
 
@@ -37,11 +39,12 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
     // files above Exit.
     QMenu* file = window.menu(MenuId::file);
     w->addDocumentItems(file, actionAfter(file, open));
+    addPrintFoodListCommand(file, actionAfter(file, w->mergeAction()), *w, active, QtReportPrinter::shared());
     w->addRecentFiles(file, window.action(kCmdExit));
 
     QObject::connect(w, &FoodListWindows::documentsChanged, &window, &MainWindow::refresh);
 
-    auto* views = new NutrientViews(db, platform, nullptr, &window);
+    auto* views = new NutrientViews(db, platform, QtReportPrinter::shared(), &window);
     views->install(window, *w);
 }
 

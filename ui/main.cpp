@@ -16,6 +16,7 @@
 #include "ui/food_list_feature.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 
 namespace {
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     const korva::CommandLine commandLine = readArguments(argc, argv);
 
     korva::QtPlatform platform;
+    if (commandLine.printTo) korva::QtReportPrinter::shared().sendJobsTo(*commandLine.printTo);
     const auto choice = korva::chooseDataRoot(commandLine.home, korva::RootEnvironment::fromProcess(),
                                               korva::executableDirectory(argv[0]));
     if (choice.shippedTree) {

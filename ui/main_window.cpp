@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
@@ -18,6 +17,7 @@
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
+#include "ui/qt_report_printer.h"
 #include "ui/usel_dialog_widget.h"
 
 namespace korva {
@@ -63,12 +63,17 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
         statusBar()->addPermanentWidget(label);
     }
 
+    // Reports print in the printer font of the preferences, which can
+    // change during the run.
+    QtReportPrinter::shared().setFontSource([&app] { return app.frame().preferences().printerFont(); });
     addOwnCommands();
     sizeForScreen();
     refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    QtReportPrinter::shared().setFontSource({});
+}
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
@@ -197,8 +202,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::onPrintSetup() {
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+    QtReportPrinter::shared().setup(this);
 }
 
 void MainWindow::onAbout() {

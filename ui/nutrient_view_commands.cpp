@@ -7,7 +7,6 @@
 #include "core/food_data_base.h"
 #include "daily/indiv_dlg.h"
 #include "lists/flist_doc.h"
-#include "lists/report_surface.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
@@ -15,18 +14,7 @@
 
 namespace korva {
 
-namespace {
-
-// Printing with no printer at hand: the print dialog is as if cancelled.
-class NoPrinter : public ReportPrinter {
-public:
-    bool choosePrinter() override { return false; }
-    std::unique_ptr<ReportSurface> startJob(const std::string&, int&) override { return nullptr; }
-};
-
-} // namespace
-
-NutrientViews::NutrientViews(FoodDataBase& db, Platform& platform, ReportPrinter* printer, QObject* parent)
+NutrientViews::NutrientViews(FoodDataBase& db, Platform& platform, ReportPrinter& printer, QObject* parent)
     : QObject(parent), db_(db), platform_(platform), printer_(printer) {
     setObjectName("nutrientViews");
 }
@@ -37,8 +25,7 @@ NutrientViews* NutrientViews::of(QWidget* w) {
 }
 
 void NutrientViews::run(NutrientViewDialog& view, QWidget* parent) {
-    NoPrinter none;
-    NutrientViewDialogWidget face(view, printer_ ? *printer_ : static_cast<ReportPrinter&>(none), parent);
+    NutrientViewDialogWidget face(view, printer_, parent);
     face.exec();
 }
 

@@ -22,8 +22,7 @@ class ReportPrinter;
 class NutrientViews : public QObject {
     Q_OBJECT
 public:
-    // `printer` may be null: the views then print nothing.
-    NutrientViews(FoodDataBase& db, Platform& platform, ReportPrinter* printer, QObject* parent);
+    NutrientViews(FoodDataBase& db, Platform& platform, ReportPrinter& printer, QObject* parent);
 
     // The one of the main window that holds `w`, if any.
     static NutrientViews* of(QWidget* w);
@@ -47,7 +46,7 @@ private:
 
     FoodDataBase& db_;
     Platform& platform_;
-    ReportPrinter* printer_;
+    ReportPrinter& printer_;
 };
 
 } // namespace korva

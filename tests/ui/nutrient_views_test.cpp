@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 
 namespace korva {
@@ -109,10 +111,25 @@ TEST_F(NutrientViewsTest, FoodsViewSwitchesDisplayPageAndFood) {
         EXPECT_NE(child<QLabel>(d, "amountLine")->text(), before);
         choose(d, "categoryCombo", 4);
         EXPECT_EQ(child<QComboBox>(d, "foodCombo")->count(), 2);
+        choose(d, "displayCombo", 0);
+        click(d, "printButton");
         click(d, "closeButton");
     });
+    const std::filesystem::path out = tree.root() / "pdf";
+    std::filesystem::create_directories(out);
+    QtReportPrinter::shared().sendJobsTo(out);
     window().action(kCmdViewFoods)->trigger();
+    QtReportPrinter::shared().printOnPrinter();
     EXPECT_TRUE(view.appeared);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"),
+                                             QString::fromStdString((out / "NUTRIENT_LEVELS-001.pdf").string()),
+                                             QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    // A PDF keeps positions, not blanks and tabs: compare with blanks squeezed.
+    const QString lines = QString::fromLatin1(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(lines.contains(QStringLiteral("NUTRIENT DATA forFood : food 10005"))) << lines.toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("Isoleucine N / A __gm N / A"))) << lines.toStdString();
 }
 
 TEST_F(NutrientViewsTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
