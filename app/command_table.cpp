@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 49> kCommands{{
+constexpr std::array<CommandInfo, 52> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -26,6 +26,9 @@ constexpr std::array<CommandInfo, 49> kCommands{{
     {kCmdMinMaxSeveral, MenuId::search, "", "Min/Max Se&veral",
      "Find foods with minimum values of 1-5 nutrients, maximum values of 1-5 nutrients"},
     {kCmdRepeatSearch, MenuId::search, "", "&Repeat", "Repeat last search"},
+    {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
+    {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
+    {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},
     {kCmdNewFood, MenuId::foods, "", "&New", "Add a new food to the Foods Data Base"},
     {kCmdViewFoods, MenuId::foods, "", "&View", "View foods in the Foods Data Base"},
     {kCmdModifyFood, MenuId::foods, "", "&Modify", "Edit foods in the Foods Data Base"},
@@ -61,8 +64,9 @@ constexpr std::array<CommandInfo, 49> kCommands{{
     {kCmdHelpWindows, MenuId::help, "", "&Windows && Dialog Boxes", ""},
 }};
 
-constexpr std::array<MenuId, 8> kMenuBar{MenuId::file,  MenuId::search, MenuId::foods,  MenuId::recipe,
-                                         MenuId::daily, MenuId::user,   MenuId::window, MenuId::help};
+constexpr std::array<MenuId, 9> kMenuBar{MenuId::file,  MenuId::search, MenuId::nutrition,
+                                         MenuId::foods, MenuId::recipe, MenuId::daily,
+                                         MenuId::user,  MenuId::window, MenuId::help};
 
 } // namespace
 
@@ -78,6 +82,7 @@ std::string_view menuCaption(MenuId menu) {
     switch (menu) {
     case MenuId::file: return "&File";
     case MenuId::search: return "&Search";
+    case MenuId::nutrition: return "&Nutrition";
     case MenuId::foods: return "F&oods";
     case MenuId::recipe: return "&Recipe";
     case MenuId::daily: return "&Daily";

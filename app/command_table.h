@@ -57,6 +57,10 @@ enum CommandId : int {
     kCmdHelpGettingStarted = 32821,
     kCmdHelpReference = 32822,
     kCmdHelpWindows = 32823,
+    // Nutrition menu of a food list or recipe window.
+    kCmdViewTable = 32808,
+    kCmdViewChart = 32809,
+    kCmdViewOneNutrient = 32810,
     // Window menu of the document area.
     kCmdCascade = 57650,
     kCmdTile = 57651,
@@ -65,7 +69,7 @@ enum CommandId : int {
 
 // Where a command sits in the menu bar: its top-level menu and, for the
 // nested ones, the submenu inside it.
-enum class MenuId { file, search, foods, recipe, daily, user, window, help };
+enum class MenuId { file, search, nutrition, foods, recipe, daily, user, window, help };
 
 struct CommandInfo {
     int id;

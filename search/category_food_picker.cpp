@@ -64,6 +64,10 @@ void CategoryFoodPicker::onAdd() {
     platform_.messageBox(documentActive_ ? kUseAddButton : kNoFoodList, "ERROR MESSAGE", MsgButtons::ok);
 }
 
+void CategoryFoodPicker::onView() {
+    if (viewer_) viewer_(category_, selected_ < 0 ? 0 : selected_);
+}
+
 void CategoryFoodPicker::onHelp() { platform_.openHelp(kHelpContext); }
 
 void CategoryFoodPicker::onClose() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     static constexpr const char* kCategoryLabel = "SELECT a CATEGORY :";
     static constexpr const char* kFoodLabel = "SELECT a FOOD :";
     static constexpr const char* kAddButton = "&ADD as Food Item";
+    static constexpr const char* kViewButton = "&VIEW";
     static constexpr const char* kHelpButton = "&HELP";
     static constexpr const char* kCloseButton = "&CLOSE";
     static constexpr int kHelpContext = 57344;
@@ -50,6 +52,12 @@ public:
     void onFoodSelected(int row);
     void onFoodDoubleClicked(int row);
     void onAdd();
+    // "&VIEW": the nutrients of the selected food, the picker staying open.
+    // The viewer is given the category and the food's place in it.
+    using FoodViewer = std::function<void(int category, int food)>;
+    void setFoodViewer(FoodViewer viewer) { viewer_ = std::move(viewer); }
+    bool viewAllowed() const { return static_cast<bool>(viewer_); }
+    void onView();
     void onHelp();
     void onClose();
 
@@ -75,6 +83,7 @@ private:
     bool documentActive_;
     bool addRequested_ = false;
     bool finished_ = false;
+    FoodViewer viewer_;
 };
 
 } // namespace korva

@@ -48,10 +48,13 @@ CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* 
     layout->addWidget(foods_);
 
     auto* add = button(CategoryFoodPicker::kAddButton, "addButton", this);
+    auto* view = button(CategoryFoodPicker::kViewButton, "viewButton", this);
+    view->setVisible(picker_.viewAllowed());
     auto* help = button(CategoryFoodPicker::kHelpButton, "helpButton", this);
     auto* close = button(CategoryFoodPicker::kCloseButton, "closeButton", this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
+    buttons->addWidget(view);
     buttons->addStretch();
     buttons->addWidget(help);
     buttons->addWidget(close);
@@ -73,6 +76,7 @@ CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* 
         picker_.onAdd();
         finishIfDone();
     });
+    connect(view, &QPushButton::clicked, this, [this] { picker_.onView(); });
     connect(help, &QPushButton::clicked, this, [this] { picker_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &CategoryPickerWidget::reject);
     refresh();

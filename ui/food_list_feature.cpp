@@ -13,6 +13,7 @@
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/nutrient_view_commands.h"
 #include "ui/qt_picker_dialogs.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
@@ -62,6 +63,9 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
         window_.refresh();
     });
     updateActions();
+
+    auto* views = new NutrientViews(db, platform, QtReportPrinter::shared(), &window);
+    views->install(window, *windows_);
 }
 
 FoodListFeature::~FoodListFeature() = default;

@@ -13,6 +13,8 @@
 
 #include "app/display_preferences.h"
 #include "core/printf_text.h"
+#include "daily/nutrient_view_print.h"
+#include "ui/chart_painter.h"
 #include "ui/font_conversion.h"
 #include "ui/qt_text.h"
 
@@ -25,7 +27,8 @@ constexpr int kJobFailed = -1;
 
 // One print job: pages of a QPrinter painted with QPainter.  The job starts
 // with the first page when the painter begins and ends when the surface goes.
-class PainterSurface : public ReportSurface {
+// Paints the nutrient chart in its colours too, where a report draws one.
+class PainterSurface : public ReportSurface, public ChartCanvas {
 public:
     PainterSurface(QPrinter& printer, std::unique_ptr<QPrinter> owned, const QFont& font)
         : owned_(std::move(owned)), printer_(printer), font_(font) {
@@ -52,6 +55,11 @@ public:
     }
     void endPage() override {}
     void selectFont() override { painter_.setFont(font_); }
+    void paintShape(const ChartShape& shape) override {
+        painter_.save();
+        QtChartCanvas(painter_).paintShape(shape);
+        painter_.restore();
+    }
     int textWidth(std::string_view text) override {
         return painter_.fontMetrics().horizontalAdvance(QString::fromLatin1(text.data(), qsizetype(text.size())));
     }

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "daily/nutrient_chart.h"
+
+namespace korva {
+namespace {
+
+std::vector<ChartBox> boxesAt(const ChartGeometry& g, int x) {
+    std::vector<ChartBox> out;
+    for (const ChartShape& s : g.shapes)
+        if (const auto* b = std::get_if<ChartBox>(&s); b && b->left == x) out.push_back(*b);
+    return out;
+}
+
+// Vertical lines at x (the arrow's shaft).
+int shaftsAt(const ChartGeometry& g, int x) {
+    return static_cast<int>(std::count_if(g.shapes.begin(), g.shapes.end(), [&](const ChartShape& s) {
+        const auto* l = std::get_if<ChartLine>(&s);
+        return l && l->x1 == x && l->x2 == x;
+    }));
+}
+
+bool hasText(const ChartGeometry& g, int x, int y, const std::string& text) {
+    return std::any_of(g.shapes.begin(), g.shapes.end(), [&](const ChartShape& s) {
+        const auto* t = std::get_if<ChartText>(&s);
+        return t && t->x == x && t->y == y && t->text == text;
+    });
+}
+
+TEST(NutrientChartTest, BarsAtTargetAboveWithoutTargetAndEmptyAtEverySize) {
+    NutrientRecord targets, values;
+    for (int n : {0, 1, 3, 30}) targets.setLevel(n, 2);
+    targets.setValue(0, 2000.0f);
+    values.setValue(0, 2000.0f); // exactly at target
+    targets.setValue(1, 50.0f);
+    values.setValue(1, 50.01f); // just above
+    values.setValue(2, 5.0f);   // no target
+    targets.setValue(3, 10.0f); // value 0
+    targets.setValue(30, 4.0f);
+    values.setValue(30, 1.0f);
+
+    // The chart is laid out for the size it has now, not the first one.
+    for (auto [w, h] : {std::pair{740, 812}, std::pair{370, 406}, std::pair{1480, 812}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const ChartGeometry g = layoutChart(w, h, ChartPage::standard, values, targets);
+        const int baseline = 600 * h / 812, full = 530 * h / 812;
+        EXPECT_EQ(g.baseline, baseline);
+        EXPECT_EQ(g.fullLength, full);
+        ASSERT_EQ(g.bars.size(), 29u);
+        const int x0 = static_cast<int>(0.058 * w), pitch = 20 * w / 740, width = static_cast<int>(12.5 * w / 740);
+        const int centre = static_cast<int>(6.25 * w / 740);
+        for (int n = 0; n < 4; ++n) EXPECT_EQ(g.bars[std::size_t(n)].x, x0 + n * pitch) << n;
+        EXPECT_EQ(g.bars[9].x, static_cast<int>(0.364 * w));
+        EXPECT_EQ(g.bars[19].x, 510 * w / 740);
+
+        const auto at = boxesAt(g, x0);
+        ASSERT_EQ(at.size(), 1u);
+        EXPECT_EQ((std::array{at[0].top, at[0].right, at[0].bottom}),
+                  (std::array{baseline - full, x0 + width, baseline}));
+        EXPECT_EQ(at[0].fill, kOverallColour);
+        EXPECT_FALSE(g.bars[0].level.over);
+        EXPECT_EQ(shaftsAt(g, x0 + centre), 0);
+
+        const auto above = boxesAt(g, x0 + pitch);
+        ASSERT_EQ(above.size(), 1u);
+        EXPECT_EQ(above[0].top, baseline - full);
+        EXPECT_TRUE(g.bars[1].level.over);
+        EXPECT_EQ(shaftsAt(g, x0 + pitch + centre), 1);
+
+        const auto na = boxesAt(g, x0 + 2 * pitch);
+        ASSERT_EQ(na.size(), 1u);
+        EXPECT_EQ(na[0].fill, kWhite);
+        EXPECT_TRUE(na[0].dottedOutline);
+        EXPECT_EQ((std::array{na[0].top, na[0].bottom}), (std::array{400 * h / 812, baseline}));
+        EXPECT_TRUE(hasText(g, x0 + 2 * pitch + 2, 450 * h / 812, "N"));
+
+        EXPECT_TRUE(boxesAt(g, x0 + 3 * pitch).empty());
+        EXPECT_EQ(shaftsAt(g, x0 + 3 * pitch + centre), 0);
+    }
+
+    const ChartGeometry amino = layoutChart(740, 812, ChartPage::amino, values, targets);
+    ASSERT_EQ(amino.bars.size(), 10u);
+    EXPECT_EQ(amino.bars[1].nutrient, 30);
+    EXPECT_EQ(amino.bars[1].x, 255 + 21);
+    EXPECT_EQ(amino.bars[1].level.length, 530 / 4);
+    EXPECT_TRUE(amino.bars[0].level.noTarget);
+    EXPECT_TRUE(hasText(amino, 310, 750, "AMINO  ACIDS"));
+    EXPECT_TRUE(hasText(amino, 255 + 40, 630, "Ph"));
+}
+
+TEST(NutrientChartTest, ATargetOfZeroIsNoTarget) {
+    NutrientRecord targets, values;
+    targets.setLevel(0, 1);
+    values.setValue(0, 10.0f);
+    const auto levels = barLevels(values, targets, 530);
+    EXPECT_TRUE(levels[0].noTarget);
+    EXPECT_FALSE(levels[0].over);
+}
+
+TEST(NutrientChartTest, DashesOnScreenAndPaperAndOnTinyCharts) {
+    // 701 / trunc(0.17229 * 740) = 5 pixels every 15, while below 730 - 2.
+    const auto screen = dashesOf(30, 730, 740, ChartMedium::screen);
+    ASSERT_FALSE(screen.empty());
+    EXPECT_EQ(screen.front(), (std::pair{30, 35}));
+    EXPECT_EQ(screen.back().first, 30 + 15 * 46);
+    const auto paper = dashesOf(30, 730, 740, ChartMedium::paper);
+    EXPECT_EQ(paper[1], (std::pair{42, 46}));
+    // No width for a dash: one-pixel dashes, and the layout ends.
+    EXPECT_EQ(dashesOf(0, 3, 4, ChartMedium::screen).size(), 1u);
+    const ChartGeometry tiny = layoutChart(3, 2, ChartPage::standard, {}, {});
+    EXPECT_EQ(tiny.bars.size(), 29u);
+}
+
+} // namespace
+} // namespace korva

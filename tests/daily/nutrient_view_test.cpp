@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "core/nutrients.h"
+#include "daily/indiv_dlg.h"
+#include "daily/nutrient_view_dialog.h"
+#include "daily/nutrient_view_print.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "lists/report_writer.h"
+#include "tests/lists/list_tree.h"
+#include "tests/support/recording_surface.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using View = NutrientViewDialog;
+using Texts = std::vector<std::string>;
+
+class ScriptedPrinter : public ReportPrinter {
+public:
+    Texts jobNames;
+    std::vector<test::RecordingSurface> finished;
+    bool choosePrinter() override { return true; }
+    std::unique_ptr<ReportSurface> startJob(const std::string& name, int&) override {
+        jobNames.push_back(name);
+        return std::make_unique<Job>(finished);
+    }
+
+private:
+    struct Job : test::RecordingSurface {
+        explicit Job(std::vector<test::RecordingSurface>& done) : RecordingSurface({10, 20}, 2200, 1700), done_(done) {}
+        ~Job() override { done_.push_back(*this); }
+        std::vector<test::RecordingSurface>& done_;
+    };
+};
+
+class NutrientViewTest : public ::testing::Test {
+protected:
+    test::ListTree tree{{
+        test::food(101, 0, "Juice", 248, {46, 0.5f}),
+        test::food(102, 0, "Water", 237, {0, 0}),
+        test::food(103, 2, "Candy", 40, {500, 5}, "1 bar"),
+        test::food(104, 10, "Apple", 182, {52, 0.3f}, "1 medium"),
+    }};
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+    ViewFoods foods{tree.db};
+
+    void SetUp() override {
+        tree.db.users().setCurrentUserName("Ann");
+        NutrientRecord& t = tree.db.users().currentProfile();
+        t.setValue(0, 2000.0f);
+        t.setLevel(0, 2);
+        t.setValue(1, 50.0f);
+        t.setLevel(1, 1);
+    }
+};
+
+TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusals) {
+    View v(foods, platform, View::kTable, 0, 0);
+    EXPECT_EQ(v.caption(), "VIEW  ALL  NUTRIENTS  :  User  :  Ann");
+    EXPECT_EQ(v.foodNames(), (Texts{"Juice", "Water"}));
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 100.0 grams of Food =  0.4 Servings :   46 Calories");
+    EXPECT_EQ(v.valueTexts()[1], " 0.500");
+    EXPECT_EQ(v.percentTexts()[0], "  2% RDA");
+
+    v.onBasisChosen(View::kOneServing);
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 1 serving of Food = 1 cup = 248.0 grams :  114 calories");
+    EXPECT_FLOAT_EQ(v.shown().value(1), 0.5f * 2.48f);
+
+    v.onBasisChosen(View::k100Calories);
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 100 calories of Food : 217.4 grams =  0.9 servings");
+    EXPECT_FLOAT_EQ(v.shown().value(0), 100.0f);
+    EXPECT_FLOAT_EQ(v.shown().value(1), 0.5f * 100.0f / 46.0f);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Moving to water on the 100-calorie basis falls back to 100 grams.
+    v.onFoodChosen(1);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, " Food has zero calories - dislaying for 100 gms. ..");
+    EXPECT_EQ(platform.messages[0].caption, "WARNING  MESSAGE");
+    EXPECT_EQ(v.basis(), View::k100Grams);
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 100.0 grams of Food =  0.4 Servings :    0 Calories");
+
+    // Choosing 100 calories for water is refused; the basis stays.
+    v.onBasisChosen(View::kOneServing);
+    v.onBasisChosen(View::k100Calories);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "ERROR - calories are zero, can't display for 100 cal ...");
+    EXPECT_EQ(platform.messages[1].caption, "ERROR MESSAGE");
+    EXPECT_EQ(v.basis(), View::kOneServing);
+}
+
+TEST_F(NutrientViewTest, AnEmptyCategoryMovesOnToTheNextWithFoodsAndListsThem) {
+    View v(foods, platform, View::kHistogram, 0, 1);
+    v.onCategoryChosen(1);
+    EXPECT_EQ(platform.messageTexts(), (Texts{"... no data base foods in this category..."}));
+    EXPECT_EQ(v.category(), 2);
+    EXPECT_EQ(v.foodNames(), (Texts{"Candy"}));
+    EXPECT_EQ(v.food(), 0);
+    EXPECT_FLOAT_EQ(v.shown().value(0), 500.0f);
+    // After the last category the search wraps to the first.
+    v.onCategoryChosen(11);
+    EXPECT_EQ(v.category(), 0);
+    EXPECT_EQ(v.foodNames(), (Texts{"Juice", "Water"}));
+}
+
+TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
+    CFListDoc doc(tree.db, platform, active, false);
+    doc.onNewDocument("fl0001.fls");
+    FoodList& list = doc.list();
+    ASSERT_TRUE(list.addFood(tree.entry(103), kUnitServings));
+    ASSERT_TRUE(list.addFood(tree.entry(104), kUnitServings));
+    ASSERT_TRUE(list.setCurrentAmount(2.0f, kUnitServings));
+
+    View v(foods, platform, View::kTable, doc, View::kWhole);
+    EXPECT_EQ(v.itemBoxCaption(), "Food L&ist");
+    EXPECT_EQ(v.itemName(), "fl0001.fls");
+    EXPECT_FALSE(v.stepButtonsShown());
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for All Food Items in Food List (TOTAL)");
+    EXPECT_EQ(v.shown(), list.totals());
+
+    v.onDataChosen(View::kItem);
+    EXPECT_TRUE(v.stepButtonsShown());
+    EXPECT_EQ(v.itemBoxCaption(), "Food &Item");
+    EXPECT_EQ(v.itemName(), "Apple");
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 2.0 Servings =  364.0 Grams :  189.3 Calories");
+    v.onNext(); // wraps to the first item
+    EXPECT_EQ(list.currentIndex(), 0);
+    EXPECT_EQ(v.amountLine(), "Nutrient Levels for 1.0 Servings =   40.0 Grams :  200.0 Calories");
+    v.onPrevious();
+    EXPECT_EQ(list.currentIndex(), 1);
+
+    list.setListType(FoodList::kRecipe);
+    list.setRecipeName("Snack");
+    list.setServingCount(4.0f);
+    View r(foods, platform, View::kTable, doc, View::kItem);
+    EXPECT_EQ(r.dataLabels(), (Texts{"Ingredient", "Recipe"}));
+    EXPECT_EQ(r.itemBoxCaption(), "&Ingredient per 1 Rcp. Serving");
+    EXPECT_EQ(r.amountLine(), "Nutrient Levels per 1 Recipe Serving =   91.0 Grams :   47.3 Calories");
+    r.onDataChosen(View::kWhole);
+    EXPECT_EQ(r.itemName(), "Snack");
+    EXPECT_EQ(r.amountLine(), "Nutrient Levels for ONE SERVING of Recipe");
+    EXPECT_FLOAT_EQ(r.shown().value(0), list.totals().value(0) / 4.0f);
+    // A recipe that makes no servings shows zeros.
+    list.setServingCount(0.0f);
+    r.onDataChosen(View::kItem);
+    EXPECT_EQ(r.shown().value(0), 0.0f);
+}
+
+TEST_F(NutrientViewTest, PrintsTheTableOrTheChartAsNutrientLevels) {
+    View v(foods, platform, View::kTable, 10, 0);
+    ScriptedPrinter printer;
+    ASSERT_TRUE(v.onPrint(printer));
+    ASSERT_EQ(printer.finished.size(), 1u);
+    const test::RecordingSurface& s = printer.finished[0];
+    const Texts lines = s.textLines();
+    ASSERT_EQ(lines.size(), 4u + kNutrientCount);
+    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 5),
+              (Texts{"Korvana", "NUTRIENT  DATA  forFood  :  Apple",
+                     "Nutrient Levels for 100.0 grams of Food =  0.5 Servings :   52 Calories",
+                     "AA / RDA %Daily values based on User  :  Ann", "Calories\t52.000\t__cal\t  3% RDA"}));
+    EXPECT_EQ(lines.back(), "Isoleucine\t 0.000\t__gm\t    N / A");
+    std::vector<int> ys;
+    for (std::size_t i = 0; i < 6; ++i) ys.push_back(s.texts[i].y / 20);
+    EXPECT_EQ(ys, (std::vector<int>{0, 3, 4, 6, 8, 9}));
+    EXPECT_EQ(s.texts[4].x, 40);
+    EXPECT_EQ(s.cellX[4], (std::vector<int>{40, 150, 270, 760}));
+    EXPECT_EQ(s.lines.size(), 4u); // the headings underlined
+
+    v.onDisplayChosen(View::kHistogram);
+    ASSERT_TRUE(v.onPrint(printer));
+    EXPECT_EQ(printer.jobNames, (Texts{"NUTRIENT LEVELS", "NUTRIENT LEVELS"}));
+    const test::RecordingSurface& c = printer.finished[1];
+    const Texts chart = c.textLines();
+    const Texts header{"Food Data Base Values for : Apple",
+                       "Nutrient Levels for 100.0 grams of Food =  0.5 Servings :   52 Calories",
+                       "RDA / ODA Values for User : Ann"};
+    EXPECT_EQ(Texts(chart.end() - 3, chart.end()), header);
+    EXPECT_EQ(c.page, 1);
+    EXPECT_FALSE(c.misuse);
+    // The chart lies inside its viewport: 1/16 of the width in, 7/8 wide.
+    for (const auto& l : c.lines) {
+        EXPECT_GE(l.x1, 1700 / 16);
+        EXPECT_LE(l.x2, 1700 / 16 + 1700 * 7 / 8);
+    }
+}
+
+TEST_F(NutrientViewTest, OneNutrientRowsTotalsAndPercentages) {
+    FoodList list(&tree.db);
+    ASSERT_TRUE(list.addFood(tree.entry(103), kUnitServings));
+    ASSERT_TRUE(list.addFood(tree.entry(104), kUnitServings));
+    ASSERT_TRUE(list.setCurrentAmount(1.5f, kUnitServings));
+    IndivDlg d(list, foods.user(), platform);
+    EXPECT_EQ(d.nameText(), "Calories");
+    EXPECT_EQ(d.rows(), (Texts{"Candy\t200__cal\t 1.00 Svg.", "Apple\t142__cal\t 1.50 Svg."}));
+    EXPECT_EQ(d.totalText(), "341.96 __cal");
+    EXPECT_EQ(d.percentText(), " 17% RDA");
+
+    d.onNutrientChosen(1);
+    EXPECT_EQ(d.rows(), (Texts{"Candy\t  2.00__gm\t 1.00 Svg.", "Apple\t  0.82__gm\t 1.50 Svg."}));
+    EXPECT_EQ(d.percentText(), "  6% RDA"); // the text says RDA for an ODA target too
+
+    d.onNutrientChosen(2);
+    EXPECT_EQ(d.nameText(), "Total Fat");
+    EXPECT_EQ(d.percentText(), "N / A");
+    EXPECT_EQ(d.rows().size(), 2u);
+}
+
+} // namespace
+} // namespace korva
