@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ascii_text.h"
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
@@ -19,7 +20,7 @@ namespace {
 // The chosen lists sort their entries by name, as a sorted list box does.
 void sortByName(std::vector<ChosenRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(),
-                     [](const ChosenRow& a, const ChosenRow& b) { return asciiLower(a.name) < asciiLower(b.name); });
+                     [](const ChosenRow& a, const ChosenRow& b) { return lowerAscii(a.name) < lowerAscii(b.name); });
 }
 
 bool usesAmounts(SearchType t) { return t == SearchType::MinOne || t == SearchType::MaxOne; }
