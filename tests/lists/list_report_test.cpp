@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include "core/nutrients.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "lists/list_report.h"
+#include "lists/report_writer.h"
+#include "tests/lists/list_tree.h"
+#include "tests/support/recording_surface.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using test::RecordingSurface;
+using Texts = std::vector<std::string>;
+
+// A printer that answers the dialog as scripted and keeps every finished job.
+class ScriptedPrinter : public ReportPrinter {
+public:
+    bool accept = true;
+    int refusal = 0; // the error code of a refused job; 0 starts it
+    int dialogs = 0;
+    Texts jobNames;
+    std::vector<RecordingSurface> finished;
+
+    bool choosePrinter() override {
+        ++dialogs;
+        return accept;
+    }
+    std::unique_ptr<ReportSurface> startJob(const std::string& name, int& error) override {
+        jobNames.push_back(name);
+        error = refusal;
+        if (refusal) return nullptr;
+        return std::make_unique<Job>(finished);
+    }
+
+private:
+    struct Job : RecordingSurface {
+        explicit Job(std::vector<RecordingSurface>& done) : done_(done) {}
+        ~Job() override { done_.push_back(*this); }
+        std::vector<RecordingSurface>& done_;
+    };
+};
+
+TEST(ReportWriterTest, LinesAdvanceBreakPagesAndExpandTabs) {
+    RecordingSurface s({10, 20}, 120); // (120 - 20) / 20 = 5 lines a page
+    ReportWriter out(s);
+    out.begin();
+    out.heading(0, "Title\tRight");
+    out.detail(3, "a\tb\tc");                            // line 3
+    out.detail(1, std::string(41, 'x') + "\ty");         // line 4: past 40w, so 52w
+    out.detail(1, std::string(150, 'x') + "\ty\t");      // page 2 at the top: past every stop
+    out.useNutrientTabStops();
+    out.detail(2, "Name\tv\tu\tp");
+    out.end();
+
+    ASSERT_EQ(s.texts.size(), 5u);
+    EXPECT_FALSE(s.misuse);
+    EXPECT_EQ(s.page, 2);
+    EXPECT_EQ(s.pagesEnded, 2);
+    EXPECT_EQ(s.fontSelections, 2);
+    const std::vector<std::array<int, 3>> placed{{1, 20, 0}, {1, 40, 60}, {1, 40, 80}, {2, 40, 0}, {2, 40, 40}};
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        EXPECT_EQ((std::array<int, 3>{s.texts[i].page, s.texts[i].x, s.texts[i].y}), placed[i]) << i;
+    EXPECT_EQ(s.cellX[0], (std::vector<int>{20, 400}));
+    EXPECT_EQ(s.cellX[1], (std::vector<int>{40, 400, 520}));
+    EXPECT_EQ(s.cellX[2], (std::vector<int>{40, 520}));
+    EXPECT_EQ(s.cellX[3], (std::vector<int>{40, 1550, 1570}));
+    EXPECT_EQ(s.cellX[4], (std::vector<int>{40, 150, 200, 270}));
+    // Only the heading is underlined, one line below its top, to the end of
+    // its last cell.
+    ASSERT_EQ(s.lines.size(), 1u);
+    EXPECT_EQ((std::array<int, 4>{s.lines[0].x1, s.lines[0].y1, s.lines[0].x2, s.lines[0].y2}),
+              (std::array<int, 4>{20, 20, 450, 20}));
+
+    // A font that reports no size still lays out, one line a page at worst.
+    RecordingSurface flat({0, 0}, 0);
+    ReportWriter out2(flat);
+    out2.begin();
+    out2.detail(1, "x");
+    out2.detail(1, "y");
+    out2.end();
+    EXPECT_EQ(flat.texts.size(), 2u);
+    EXPECT_FALSE(flat.misuse);
+}
+
+class ListReportTest : public ::testing::Test {
+protected:
+    test::ListTree tree{{
+        test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0, 0, 0, 5.0f}),
+        test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
+    }};
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+    ReportUser user{"Ann", {}};
+
+    void SetUp() override {
+        user.targets.setValue(0, 2000.0f);
+        user.targets.setLevel(0, 2);
+        user.targets.setValue(1, 50.0f);
+        user.targets.setLevel(1, 1);
+    }
+
+    void fill(FoodList& list, float servings) {
+        for (std::uint16_t id : {101, 102}) ASSERT_TRUE(list.addFood(tree.entry(id), kUnitServings));
+        for (int i : {0, 1}) {
+            list.select(i);
+            ASSERT_TRUE(list.setCurrentAmount(servings, kUnitServings));
+        }
+    }
+
+    static Texts onPage(const RecordingSurface& s, int page) {
+        Texts out;
+        for (const auto& t : s.texts)
+            if (t.page == page) out.push_back(t.text);
+        return out;
+    }
+};
+
+TEST_F(ListReportTest, FoodListReportInOrderInTheCurrentItemsUnit) {
+    FoodList list(&tree.db);
+    fill(list, 1.0f);
+    list.setPath("/home/ann/kvflist/fl0003.fls");
+    list.select(0);
+    list.setCurrentDisplayUnit(kUnitGrams); // the apple keeps its own unit
+    RecordingSurface s;
+    s.glyphWidth = 5; // digits and small letters are about half an "M"
+    ReportWriter out(s);
+    out.begin();
+    writeFoodListReport(out, list, user);
+    out.end();
+
+    const auto pct = [](int v) { return "\t  " + std::to_string(v) + "%"; };
+    const Texts head{"Korvana",
+                     "FOOD  LIST  DATA  for  fl0003.fls",
+                     "NUTRIENT  ODA/RDA  Levels for User : Ann",
+                     "FOOD  LIST  ITEMS",
+                     "Milk\t1 cup\t 244.0 grams",
+                     "Apple\t1 medium\t 138.0 grams",
+                     "CALORIE  PERCENTAGE  BREAKDOWN",
+                     "Percent Calories from Fat" + pct(list.pctFat()),
+                     "Percent Calories from Protein" + pct(list.pctProtein()),
+                     "Percent Calories from Carbohydrates" + pct(list.pctCarbohydrate()),
+                     "NUTRIENT  VALUES",
+                     "Calories\t193.76\t__cal\t 10% RDA",
+                     "Protein\t 8.710\t__gm\t 17% ODA",
+                     "Total Fat\t 2.716\t__gm\t    N / A"};
+    const std::vector<int> lineOf{0, 3, 5, 7, 8, 9, 13, 15, 16, 17, 21, 22, 23, 24};
+    ASSERT_EQ(s.texts.size(), 11u + kNutrientCount);
+    const Texts lines = s.textLines();
+    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 14), head);
+    for (std::size_t i = 0; i < lineOf.size(); ++i) {
+        const bool heading = i < 4 || i == 6 || i == 10;
+        EXPECT_EQ(s.texts[i].y, lineOf[i] * 20) << i;
+        EXPECT_EQ(s.texts[i].x, heading ? 20 : 40) << i;
+    }
+    EXPECT_EQ(s.lines.size(), 6u);
+    EXPECT_EQ(s.cellX[4], (std::vector<int>{40, 400, 520}));
+    EXPECT_EQ(s.cellX[11], (std::vector<int>{40, 150, 200, 270}));
+    EXPECT_EQ(s.texts.back().y, (21 + kNutrientCount) * 20);
+    EXPECT_EQ(list.currentIndex(), 0);
+}
+
+TEST_F(ListReportTest, RecipeReportPrintsOneServingAndBreaksPages) {
+    FoodList recipe(&tree.db);
+    recipe.setListType(FoodList::kRecipe);
+    fill(recipe, 2.0f);
+    recipe.setRecipeName("Milk and apples");
+    recipe.setServingCount(4.0f);
+    recipe.setInstructions({"Slice the apples.", "Pour the milk."});
+    RecordingSurface s({10, 20}, 620); // 30 lines a page
+    ReportWriter out(s);
+    out.begin();
+    writeRecipeReport(out, recipe, user);
+    out.end();
+
+    const Texts first = onPage(s, 1);
+    const Texts head{"Korvana",
+                     "RECIPE  DATA  for  Milk and apples",
+                     "NUTRIENT  ODA/RDA%  Levels for User : Ann",
+                     "INGREDIENTS\t1 Serv.",
+                     "Milk\t1 cup\t 2.00 serving(s)",
+                     "Apple\t1 medium\t 2.00 serving(s)",
+                     "DIRECTIONS",
+                     "Slice the apples.",
+                     "Pour the milk.",
+                     "CALORIE  PERCENTAGE  BREAKDOWN"};
+    ASSERT_GE(first.size(), head.size() + 5);
+    EXPECT_EQ(Texts(first.begin(), first.begin() + 10), head);
+    // The whole recipe's split, the nutrients of one serving.
+    EXPECT_EQ(first[10], "Percent Calories from Fat\t  " + std::to_string(recipe.pctFat()) + "%");
+    EXPECT_EQ(first[13], "NUTRIENT  VALUES  per  SERVING");
+    EXPECT_EQ(first[14], "Calories\t96.880\t__cal\t  5% RDA");
+    EXPECT_EQ(s.texts[13].y, 24 * 20);
+    // Underlined to the end of "1 Serv." at the first tab stop.
+    EXPECT_EQ(s.lines[3].x2, 400 + 7 * 10);
+
+    // Nutrients 0..4 fill page 1, the next line goes to the top of page 2,
+    // and no heading comes back.
+    ASSERT_EQ(first.size(), 19u);
+    EXPECT_EQ(s.texts[18].y, 29 * 20);
+    const Texts second = onPage(s, 2);
+    ASSERT_EQ(second.size(), 30u);
+    EXPECT_EQ(s.texts[19].y, 0);
+    EXPECT_EQ(second.front().substr(0, second.front().find('\t')), nutrientName(5));
+    EXPECT_EQ(onPage(s, 3).size(), 4u);
+    EXPECT_EQ(s.lines.size(), 7u);
+    EXPECT_EQ(s.fontSelections, 3);
+    EXPECT_EQ(s.pagesEnded, 3);
+    EXPECT_FALSE(s.misuse);
+}
+
+TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
+    struct Case {
+        bool printRecipeCommand;
+        bool recipeDocument;
+        bool items;
+        bool recipeList;
+        const char* message;
+    };
+    const Case cases[] = {
+        {false, true, true, true, printmsg::kUseRecipeMenu},
+        {false, true, false, true, printmsg::kUseRecipeMenu},
+        {false, false, false, true, printmsg::kNoFoodItems},
+        {false, false, true, true, printmsg::kRecipeAsFoodList},
+        {true, true, false, true, printmsg::kNoIngredients},
+        {true, false, false, false, printmsg::kNoIngredients},
+        {true, false, true, false, printmsg::kFoodListAsRecipe},
+        {true, true, true, false, printmsg::kFoodListAsRecipe},
+    };
+    for (const Case& c : cases) {
+        CFListDoc doc(tree.db, platform, active, c.recipeDocument);
+        doc.list().setListType(c.recipeList ? FoodList::kRecipe : FoodList::kFoodList);
+        if (c.items) {
+            ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
+        }
+        platform.messages.clear();
+        ScriptedPrinter printer;
+        EXPECT_FALSE(c.printRecipeCommand ? printRecipe(doc, printer) : printFoodList(doc, printer));
+        EXPECT_EQ(platform.messageTexts(), Texts{c.message}) << c.message;
+        EXPECT_EQ(printer.dialogs, 0);
+    }
+}
+
+TEST_F(ListReportTest, PrintDialogJobAndRefusal) {
+    CFListDoc doc(tree.db, platform, active, false);
+    ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
+    ScriptedPrinter printer;
+
+    printer.accept = false;
+    EXPECT_FALSE(printFoodList(doc, printer));
+    EXPECT_TRUE(printer.jobNames.empty());
+
+    printer.accept = true;
+    printer.refusal = -7;
+    EXPECT_FALSE(printFoodList(doc, printer));
+    EXPECT_EQ(platform.messageTexts(), Texts{"Unable to Begin printing - Error[-7]"});
+    EXPECT_TRUE(printer.finished.empty());
+
+    printer.refusal = 0;
+    EXPECT_TRUE(printFoodList(doc, printer));
+    ASSERT_EQ(printer.finished.size(), 1u);
+    EXPECT_EQ(printer.jobNames.back(), "FOOD LIST TOTALS");
+    EXPECT_EQ(printer.finished[0].texts[3].text, "FOOD  LIST  ITEMS");
+    EXPECT_EQ(printer.finished[0].pagesEnded, 1);
+    EXPECT_EQ(platform.waitCount, 1);
+    EXPECT_EQ(platform.waitDepth, 0);
+
+    CFListDoc recipe(tree.db, platform, active, true);
+    recipe.list().setListType(FoodList::kRecipe);
+    ASSERT_TRUE(recipe.list().addFood(tree.entry(102), kUnitServings));
+    EXPECT_TRUE(printRecipe(recipe, printer));
+    EXPECT_EQ(printer.jobNames.back(), "FOOD LIST TOTALS");
+    EXPECT_EQ(printer.finished.back().texts[3].text, "INGREDIENTS\t1 Serv.");
+}
+
+} // namespace
+} // namespace korva
