@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "daily/daily_messages.h"
 #include "daily/log_date.h"
 #include "daily/log_file.h"
 #include "daily/log_set.h"
@@ -78,16 +79,5 @@ private:
     std::vector<std::string> rows_;
     bool resultsShown_ = false;
 };
-
-namespace dailymsg {
-inline constexpr const char* kNoLogFiles = "No LOG FILES were found for date range.";
-inline constexpr const char* kFilesFound = "%d Log file(s) found.";
-inline constexpr const char* kHitUpdate = "Hit UPDATE to find files for current date range.";
-inline constexpr const char* kStartAfterEndUpdate = "... StartDate is greater than EndDate, can't update ...";
-inline constexpr const char* kNoDataCantDelete = "... no data, cannot delete ...";
-inline constexpr const char* kStartAfterEndDelete = "... StartDate is greater than EndDate, can't delete range ...";
-inline constexpr const char* kDeleteWarning = " ... WARNING ... data will be lost ...proceed?";
-inline constexpr const char* kNoDataCannotPrint = "... no data, cannot print ...";
-} // namespace dailymsg
 
 } // namespace korva

@@ -7,6 +7,7 @@
 
 #include "core/data_paths.h"
 #include "core/nutrient_record.h"
+#include "daily/daily_messages.h"
 #include "daily/log_date.h"
 
 namespace korva {
@@ -91,10 +92,5 @@ public:
 private:
     void serialize(Archive& ar);
 };
-
-namespace dailymsg {
-inline constexpr const char* kNotWritten = "... log file could not be written ...";
-inline constexpr const char* kDamaged = "... log file is damaged, can't read ...";
-} // namespace dailymsg
 
 } // namespace korva

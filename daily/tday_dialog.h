@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "daily/daily_messages.h"
 #include "daily/log_date.h"
 #include "daily/log_file.h"
 
@@ -69,14 +70,5 @@ private:
     std::string fileNameField_ = " ";
     std::vector<std::string> totalsRows_;
 };
-
-namespace dailymsg {
-inline constexpr const char* kWrongFormat = " .. wrong format ... use mo./day/year, e.g.5/14/96";
-inline constexpr const char* kOutOfRange = " ... error ... date values out of range ...";
-inline constexpr const char* kNoDataCantPrint = "... no data, can't print ...";
-inline constexpr const char* kDatePrompt = "Enter date (month/day/year) :";
-inline constexpr const char* kDateCaption = "DAILY EDIT";
-inline constexpr const char* kNoFoodLists = "No Food List Files for ";
-} // namespace dailymsg
 
 } // namespace korva
