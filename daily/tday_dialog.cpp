@@ -47,7 +47,6 @@ void TdayDialog::readDay(LogRead outcome) {
 void TdayDialog::openShownDay() {
     // Changes to the day shown before are dropped, as closing drops them.
     log_.clear();
-    fileNameField_ = " ";
     log_.setDate(owner_, date_);
     readDay(log_.openDay(owner_, date_.compact()));
 }
