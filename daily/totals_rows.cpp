@@ -20,8 +20,4 @@ std::vector<std::string> nutrientTotalsRows(std::vector<std::string> headings, c
     return rows;
 }
 
-int totalsListExtent(int widestRow, int clientWidth, int scrollBarWidth) {
-    return widestRow > clientWidth - scrollBarWidth ? 3 * widestRow - 2 * clientWidth : 0;
-}
-
 } // namespace korva

@@ -14,11 +14,6 @@ namespace korva {
 std::vector<std::string> nutrientTotalsRows(std::vector<std::string> headings, const NutrientRecord& totals,
                                             const NutrientRecord& targets);
 
-// How far a totals list scrolls sideways: 3 × the widest row - 2 × the
-// list's width when the widest row does not fit beside a vertical scroll
-// bar, else 0.
-int totalsListExtent(int widestRow, int clientWidth, int scrollBarWidth);
-
 // Tab stops of the totals lists, in average character widths.
 inline constexpr int kTotalsTabStops[] = {18, 25, 33};
 

@@ -13,6 +13,7 @@
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
+#include "ui/daily_feature.h"
 #include "ui/food_list_feature.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -86,10 +87,12 @@ int main(int argc, char** argv) {
     // outlive the shell and its main window.
     korva::ActiveDocument activeDocument;
     std::unique_ptr<korva::FoodListFeature> foodLists;
+    std::unique_ptr<korva::DailyFeature> dailyLog;
     korva::QtShell shell(app, platform, &platform);
     shell.addWindowExtension([&](korva::MainWindow& window) {
         foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
         window.setCloseGuard([&] { return foodLists->closeAll(); });
+        dailyLog = std::make_unique<korva::DailyFeature>(window, db, platform);
     });
     shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
         return foodLists && foodLists->openDocument(request);
