@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_GEN := -G Ninja
 
-.PHONY: run build test deps bench fuzz install clean
+.PHONY: run build test test-noqt deps bench fuzz install clean format format-check
 
 deps:
 	@./scripts/install-deps.sh
@@ -22,6 +22,20 @@ test: deps
 	@cmake --build build-test -j $(JOBS)
 	@cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The toolkit-free libraries, their tests and the benchmarks, built with no Qt
+# at all: a Qt include below ui/ breaks this build at once.
+test-noqt: deps
+	@cmake -S . -B build-noqt $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKORVA_WITH_QT=OFF -DKORVA_BUILD_BENCH=ON >/dev/null
+	@cmake --build build-noqt -j $(JOBS)
+	@cd build-noqt && ctest --output-on-failure -j $(JOBS)
+
+# The code's layout is .clang-format's; `make format` applies it.
+SOURCES = git ls-files -- '*.cpp' '*.h'
+format:
+	@$(SOURCES) | xargs clang-format -i
+format-check: deps
+	@$(SOURCES) | xargs clang-format --dry-run --Werror
 
 bench: deps
 	@cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DKORVA_BUILD_TESTS=OFF \
@@ -43,4 +57,4 @@ install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX),)
 
 clean:
-	rm -rf build build-test build-bench build-fuzz
+	rm -rf build build-test build-noqt build-bench build-fuzz

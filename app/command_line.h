@@ -19,6 +19,7 @@ struct DocumentRequest {
 struct CommandLine {
     bool help = false;
     std::optional<std::filesystem::path> home; // --home DIR
+    std::optional<std::filesystem::path> printTo; // --print-to DIR
     std::optional<DocumentRequest> document;   // a FoodList or recipe to open
     std::string error;                         // set when the line cannot be obeyed
 };
@@ -28,6 +29,9 @@ struct CommandLine {
 // ".fls", else a recipe when it contains ".rcp" (both case-sensitive), else
 // nothing is opened.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What a file name asks to open, by the same rule.
+std::optional<DocumentRequest> documentRequestFor(const std::string& name);
 
 std::string usageText(const std::string& programName);
 

@@ -6,9 +6,13 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 45> kCommands{{
+constexpr std::array<CommandInfo, 49> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
+    {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
+    {kCmdSaveFoodListAs, MenuId::file, "", "Save FoodList &As...", "Save the active FoodList with a new name\nSave As"},
+    {kCmdMergeFoodList, MenuId::file, "", "&Merge FoodList", "Add the foods of a FoodList file to the active FoodList"},
+    {kCmdPrintFoodList, MenuId::file, "", "&Print FoodList...\tCtrl+P", "Print the active FoodList\nPrint"},
     {kCmdNewShoppingList, MenuId::file, "Shopping &List", "New", "Create a new Shopping List"},
     {kCmdOpenShoppingList, MenuId::file, "Shopping &List", "Open", "Open an existing Shopping List file"},
     {kCmdPrintSetup, MenuId::file, "", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
@@ -95,6 +99,18 @@ std::string_view menuCaptionOf(std::string_view menuText) { return menuText.subs
 std::string_view acceleratorOf(std::string_view menuText) {
     const auto tab = menuText.find('\t');
     return tab == std::string_view::npos ? std::string_view{} : menuText.substr(tab + 1);
+}
+
+std::string numberedMenuText(std::size_t n, std::string_view label) {
+    // Built step by step: GCC 12 warns falsely (-Wrestrict) on the chained form.
+    std::string text = "&";
+    text += std::to_string(n);
+    text += ' ';
+    for (char c : label) {
+        if (c == '&') text += '&';
+        text += c;
+    }
+    return text;
 }
 
 } // namespace korva

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,11 @@ namespace korva {
 enum CommandId : int {
     kCmdNewFoodList = 57600,
     kCmdOpenFoodList = 57601,
+    // The food list window's own commands, in the File menu under Open.
+    kCmdSaveFoodList = 57603,
+    kCmdSaveFoodListAs = 57604,
+    kCmdMergeFoodList = 32804,
+    kCmdPrintFoodList = 57607,
     kCmdNewShoppingList = 32771,
     kCmdOpenShoppingList = 32772,
     kCmdPrintSetup = 57606,
@@ -85,5 +91,9 @@ inline constexpr std::string_view kIdlePrompt = "Ready";
 // Parts of a menu text: the caption and the accelerator after the tab.
 std::string_view menuCaptionOf(std::string_view menuText);
 std::string_view acceleratorOf(std::string_view menuText);
+
+// A numbered entry ("&1 lunch.fls") of the recent files or the open windows.
+// An "&" in the label is doubled, so that it shows instead of marking a key.
+std::string numberedMenuText(std::size_t n, std::string_view label);
 
 } // namespace korva

@@ -32,17 +32,21 @@ std::filesystem::path executableDirectory(const char* argv0);
 bool isInstalledLocation(const std::filesystem::path& programDir);
 
 // Where the data lives: --home, else KORVA_HOME, else beside the program,
-// or for an installed program $XDG_DATA_HOME/korva (~/.local/share/korva).
+// or for an installed program $XDG_DATA_HOME/korva (~/.local/share/korva);
+// $XDG_DATA_HOME/korva-user when the program itself is installed there
+// (PREFIX=~/.local), so that the data folder never holds the installed tree.
 DataRootChoice chooseDataRoot(const std::optional<std::filesystem::path>& homeOption, const RootEnvironment& env,
                               const std::filesystem::path& programDir);
 
 enum class SetupOutcome { alreadyThere, copied, nothingToCopy, failed };
 
-// Gives a user data root its first data: when `root` has no kvdata yet,
-// the shipped tree is copied there.  The copy is made in a scratch folder
-// beside the root and moved in at the end, so an interrupted first start
-// leaves no half-filled data tree behind.  Existing files are never
-// replaced.
+// Gives a user data root its first data: unless `root` holds the foods data
+// base and its state file, the data folders of the shipped tree are copied
+// there.  Any number of starts may do this at once: they take turns under a
+// lock on the root, each copies into a scratch folder of its own inside the
+// root and moves in file by file what the root lacks, the state file last,
+// so a root counts as set up only when it is complete.  Existing files are
+// never replaced.
 SetupOutcome provideUserData(const std::filesystem::path& root, const std::filesystem::path& shippedTree,
                              std::string* error = nullptr);
 

@@ -1,5 +1,6 @@
 #include "app/korva_app.h"
 
+#include "app/shell_texts.h"
 #include "core/consolidation.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
@@ -19,14 +20,14 @@ KorvaApp::KorvaApp(FoodDataBase& db, Platform& platform)
 bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::optional<DocumentRequest>& document,
                             AppShell& shell) {
     if (platform_.screenSize().width < kNarrowestScreen) {
-        platform_.message("KORVA 2.0 for WINDOWS can't run at EGA/CGA; use MSDOS version ..");
+        platform_.message(shell_texts::kNarrowScreen);
         return false;
     }
 
     prefs_.load(DataPaths(dataRoot).userDir(), platform_);
 
     if (!openDataBase(dataRoot)) {
-        platform_.message("... data files corrupted or missing ... exiting ..");
+        platform_.message(shell_texts::kDataFilesBroken);
         return false;
     }
     bool indexLoaded;
@@ -35,25 +36,35 @@ bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::op
         indexLoaded = db_.loadIndex();
     }
     if (!indexLoaded) {
-        platform_.message("... something went wrong in read of index file .. exiting ..");
+        platform_.message(shell_texts::kIndexUnreadable);
         return false;
     }
     if (db_.state().unconsolidated == kWarnAtUnconsolidated || db_.state().deleted == kWarnAtDeleted)
-        platform_.message("WARNING! you must CONSOLIDATE before editing FOODS ...");
+        platform_.message(shell_texts::kConsolidateFirst);
 
     if (!shell.createMainWindow()) return false;
-    if (document && !shell.openDocument(*document)) return false;
+    // A document that cannot be opened has said why; the program goes on
+    // without it.
+    if (document) openDocument(*document, shell);
     shell.showMainWindow();
     frame_.showUserInTitle();
     shell.showSplash();
     return true;
 }
 
+bool KorvaApp::openDocument(const DocumentRequest& request, AppShell& shell) {
+    if (request.kind == DocumentKind::recipe) {
+        platform_.message(shell_texts::recipeNotOpened(request.path.filename().string()));
+        return false;
+    }
+    return shell.openDocument(request);
+}
+
 bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     db_.setPaths(DataPaths(dataRoot));
     db_.state().flags = kAllStateFlags;
     db_.users().setLastFileNumber(0);
-    db_.setIndexModified(false);
+    db_.state().setIndexModified(false);
 
     // A consolidation cut short by a crash is settled before its state file
     // is trusted.
@@ -62,25 +73,25 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     if (!db_.users().scanUsers()) return false;
     // A missing profile falls back to the default user with its own message.
     db_.users().readCurrentProfile(platform_);
-    if (!db_.isSet(kConsolidated) && !db_.isSet(kNoInsertions) && !db_.readUnconsolidatedFile()) return false;
+    if (!db_.state().isSet(kConsolidated) && !db_.state().isSet(kNoInsertions) && !db_.records().readUnconsolidatedFile()) return false;
     return true;
 }
 
 void KorvaApp::exitInstance() {
-    bool writeState = db_.stateDirty();
-    if (db_.indexModified()) {
-        const bool pending = !db_.isSet(kNoDeletions) || !db_.isSet(kNoInsertions) || !db_.isSet(kNoEdits);
+    bool writeState = db_.state().stateDirty();
+    if (db_.state().indexModified()) {
+        const bool pending = !db_.state().isSet(kNoDeletions) || !db_.state().isSet(kNoInsertions) || !db_.state().isSet(kNoEdits);
         if (pending) {
             WaitCursor wait(platform_);
             // Edits written in place are in the saved index too; only a
             // saved index may say so.
-            if (db_.saveIndex()) db_.setFlag(kNoEdits, true);
+            if (db_.saveIndex()) db_.state().setFlag(kNoEdits, true);
         }
         writeState = true;
     }
     if (writeState) db_.writeStateFile();
-    db_.setStateDirty(false);
-    db_.setIndexModified(false);
+    db_.state().setStateDirty(false);
+    db_.state().setIndexModified(false);
 }
 
 } // namespace korva

@@ -18,7 +18,8 @@ public:
     virtual ~AppShell() = default;
     // Builds the main window over the frame's state; false when it cannot.
     virtual bool createMainWindow() = 0;
-    // Opens a FoodList or recipe named on the command line.
+    // Opens a FoodList named on the command line; false, with its message
+    // shown, when it cannot.
     virtual bool openDocument(const DocumentRequest& request) = 0;
     virtual void showMainWindow() = 0;
     virtual void showSplash() = 0;
@@ -37,6 +38,9 @@ public:
     bool initInstance(const std::filesystem::path& dataRoot, const std::optional<DocumentRequest>& document,
                       AppShell& shell);
     bool openDataBase(const std::filesystem::path& dataRoot);
+    // Opens a document named at start or handed over by a later start; false
+    // (with its message shown) when it cannot be opened.
+    bool openDocument(const DocumentRequest& request, AppShell& shell);
     // The saves at the end of a normal run.
     void exitInstance();
 

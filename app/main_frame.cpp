@@ -1,8 +1,8 @@
 #include "app/main_frame.h"
 
+#include "app/user_commands.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "core/user_commands.h"
 
 namespace korva {
 
@@ -11,7 +11,7 @@ CMainFrame::CMainFrame(FoodDataBase& db, DisplayPreferences& prefs, Platform& pl
 
 void CMainFrame::showUserInTitle() { title_ = userTitle(db_.users().currentUserName()); }
 
-bool CMainFrame::consolidateEnabled() const { return !db_.isSet(kConsolidated); }
+bool CMainFrame::consolidateEnabled() const { return !db_.state().isSet(kConsolidated); }
 
 void CMainFrame::onConsolidate() {
     if (!consolidateEnabled()) return;

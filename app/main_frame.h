@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "app/command_table.h"
@@ -29,7 +28,8 @@ public:
     // food, recipe or re-categorised food added.
     bool consolidateEnabled() const;
 
-    std::optional<PixelSize> windowSize() const { return mainFrameSize(prefs_); }
+    // `freeArea` is the screen without its panels and docks.
+    PixelSize windowSize(PixelSize freeArea) const { return mainFrameSize(prefs_, freeArea); }
     std::string statusPrompt(int commandId) const { return commandPrompt(commandId); }
 
     // Commands.

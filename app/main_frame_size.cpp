@@ -1,8 +1,10 @@
 #include "app/main_frame_size.h"
 
+#include <cmath>
+
 namespace korva {
 
-std::optional<PixelSize> mainFrameSize(const DisplayPreferences& prefs) {
+PixelSize mainFrameSize(const DisplayPreferences& prefs, PixelSize freeArea) {
     // Design units of the 1280 x 1024 screen, by the real screen's width.
     struct Row {
         int screenWidth, width, height;
@@ -12,7 +14,9 @@ std::optional<PixelSize> mainFrameSize(const DisplayPreferences& prefs) {
     };
     for (const Row& r : kRows)
         if (r.screenWidth == prefs.screen().width) return PixelSize{prefs.scaleX(r.width), prefs.scaleY(r.height)};
-    return std::nullopt;
+    const ScaleFactors f = prefs.factors();
+    return PixelSize{static_cast<int>(std::lround(freeArea.width * 0.8 * f.x)),
+                     static_cast<int>(std::lround(freeArea.height * 0.8 * f.y))};
 }
 
 } // namespace korva

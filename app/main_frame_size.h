@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "app/display_preferences.h"
 
 namespace korva {
@@ -12,8 +10,10 @@ struct PixelSize {
     bool operator==(const PixelSize&) const = default;
 };
 
-// The main window's size on this screen, or none where the screen width has
-// no size of its own (the window system's default size applies).
-std::optional<PixelSize> mainFrameSize(const DisplayPreferences& prefs);
+// The main window's size on this screen.  Screen widths of the size table
+// take their row's design units; any other width keeps the window system's
+// default size, which here is four fifths of the screen's free area
+// (`freeArea`, without panels and docks), with the user's factors on top.
+PixelSize mainFrameSize(const DisplayPreferences& prefs, PixelSize freeArea);
 
 } // namespace korva

@@ -4,8 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <system_error>
+
+#include "core/ascii_text.h"
+#include "core/printf_text.h"
 
 namespace korva {
 
@@ -36,9 +38,7 @@ std::optional<float> readNumber(const std::string& text, std::size_t& pos) {
 }
 
 bool endsWithBft(const std::filesystem::path& p) {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext == ".bft";
+    return lowerAscii(p.extension().string()) == ".bft";
 }
 
 } // namespace
@@ -131,8 +131,7 @@ CommandEnd PreferenceCommands::onPrinterFont() {
 
 CommandEnd PreferenceCommands::onXYScale() {
     const ScaleFactors now = prefs_.factors();
-    char prompt[96];
-    std::snprintf(prompt, sizeof prompt, "Old Values : X =%5.3f, Y = %5.3f", double(now.x), double(now.y));
+    const std::string prompt = printfText("Old Values : X =%5.3f, Y = %5.3f", double(now.x), double(now.y));
     auto text = platform_.textEntry(prompt, "Enter X,Y Scale Factors (0.8-1.2):", "");
     if (!text) return CommandEnd::done;
 

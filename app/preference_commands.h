@@ -10,7 +10,7 @@ namespace korva {
 // What a preference command asks of the program afterwards.
 enum class CommandEnd {
     done,       // carry on
-    endProgram, // end at once: no document is closed, no exit save is made
+    endProgram, // end as File > Exit does: modified lists are offered for saving, then the exit saves
 };
 
 // The four commands of User > Preferences.  Font and scale changes take

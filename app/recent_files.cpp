@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/command_table.h"
 #include "archive/atomic_file.h"
 
 namespace korva {
@@ -67,12 +68,7 @@ std::string RecentFiles::menuText(std::size_t i) const {
     if (i >= entries_.size()) return {};
     std::string name = entries_[i].filename().string();
     if (name.empty()) name = entries_[i].string(); // a folder, or a path ending in a separator
-    // Built step by step: GCC 12 warns falsely (-Wrestrict) on the chained form.
-    std::string text = "&";
-    text += std::to_string(i + 1);
-    text += ' ';
-    text += name;
-    return text;
+    return numberedMenuText(i + 1, name);
 }
 
 } // namespace korva

@@ -22,8 +22,8 @@ bool preparePending(const std::filesystem::path& root, korva::FoodDataBase& db) 
     std::filesystem::copy(kShippedData, root / "kvdata", std::filesystem::copy_options::recursive, ec);
     if (ec || !db.readStateFile() || !db.loadIndex())
         return false;
-    for (int i = 0; i < 30 && db.totalFoods() > 0; ++i)
-        korva::retireFood(db, (static_cast<std::size_t>(i) * 211) % db.totalFoods());
+    for (int i = 0; i < 30 && db.index().totalFoods() > 0; ++i)
+        korva::retireFood(db, (static_cast<std::size_t>(i) * 211) % db.index().totalFoods());
     for (int i = 0; i < korva::kUnconsolidatedSlots; ++i) {
         korva::ShortFood e;
         e.name = "bench food " + std::to_string(i);
@@ -59,7 +59,7 @@ void BM_ConsolidateShipped(benchmark::State& state) {
             state.SkipWithError("consolidation failed");
             break;
         }
-        benchmark::DoNotOptimize(db.totalFoods());
+        benchmark::DoNotOptimize(db.index().totalFoods());
     }
 }
 BENCHMARK(BM_ConsolidateShipped)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -24,7 +24,7 @@ void BM_LoadIndex(benchmark::State& state) {
             state.SkipWithError("the shipped index.ser does not load");
             return;
         }
-        benchmark::DoNotOptimize(db.totalFoods());
+        benchmark::DoNotOptimize(db.index().totalFoods());
     }
 }
 BENCHMARK(BM_LoadIndex)->Unit(benchmark::kMillisecond);
@@ -42,19 +42,19 @@ void BM_ScanEveryCategory(benchmark::State& state) {
     for (auto _ : state) {
         float sum = 0;
         for (int c = 0; c < korva::kCategoryCount; ++c) {
-            if (!db.startCategoryScan(c)) {
+            if (!db.records().startCategoryScan(c)) {
                 state.SkipWithError("foods.arc cannot be opened");
                 return;
             }
-            for (int left = db.foodCount(c); left > 0;) {
-                const int n = db.readNextBlock();
+            for (int left = db.index().foodCount(c); left > 0;) {
+                const int n = db.records().readNextBlock();
                 if (n == 0) break;
-                for (int s = 0; s < n && s < left; ++s) sum += db.blockRecord(s).value(0);
+                for (int s = 0; s < n && s < left; ++s) sum += db.records().blockRecord(s).value(0);
                 left -= n;
                 records += n;
             }
         }
-        db.endCategoryScan();
+        db.records().endCategoryScan();
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(records);

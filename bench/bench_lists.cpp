@@ -54,7 +54,7 @@ struct Fixture {
         if (!writeFoodFiles(root.paths(), std::move(entries), std::move(records))) std::abort();
         db.setPaths(root.paths());
         if (!db.loadIndex()) std::abort();
-        for (const ShortFood& e : db.entries())
+        for (const ShortFood& e : db.index().entries())
             if (!list.addFood(e, kUnitServings)) std::abort();
         if (!list.writeFile(file, platform)) std::abort();
     }

@@ -36,7 +36,7 @@ void searchFor(benchmark::State& state, const char* name) {
         benchmark::DoNotOptimize(matches.data());
     }
     state.counters["matches"] = static_cast<double>(found);
-    state.counters["foods"] = static_cast<double>(db->totalFoods());
+    state.counters["foods"] = static_cast<double>(db->index().totalFoods());
 }
 
 void BM_NameSearchChicken(benchmark::State& state) { searchFor(state, "chicken"); }

@@ -41,9 +41,7 @@ void removeQuietly(const std::filesystem::path& p) {
 // The leftovers of an atomic write cut short.
 void removeWithScratch(const std::filesystem::path& p) {
     removeQuietly(p);
-    std::filesystem::path scratch = p;
-    scratch += ".tmp~";
-    removeQuietly(scratch);
+    removeUnfinishedWrites(p);
 }
 
 // A replacement whose source is gone was renamed before the interruption.
@@ -188,17 +186,16 @@ RecoveryAction recoverInterruptedConsolidation(const DataPaths& paths) {
         return rollForward(paths, files, {}) ? RecoveryAction::rolledForward : RecoveryAction::failed;
     bool found = false;
     for (const auto* p : {&files.records, &files.index, &files.state}) {
-        std::filesystem::path scratch = *p;
-        scratch += ".tmp~";
-        found = found || fileExists(*p) || fileExists(scratch);
-        removeWithScratch(*p);
+        found = fileExists(*p) || found;
+        removeQuietly(*p);
+        found = removeUnfinishedWrites(*p) || found;
     }
     removeWithScratch(files.marker);
     return found ? RecoveryAction::rolledBack : RecoveryAction::nothing;
 }
 
 bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interrupt) {
-    if (db.isSet(kConsolidated) && inIndexOrder(db.entries()))
+    if (db.state().isSet(kConsolidated) && inIndexOrder(db.index().entries()))
         return true;
     const DataPaths& paths = db.paths();
     const ConsolidationFiles files(paths);
@@ -207,7 +204,7 @@ bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interru
     if (fileExists(files.marker))
         return false;
 
-    std::vector<ShortFood> entries = db.entries();
+    std::vector<ShortFood> entries = db.index().entries();
     std::vector<std::uint8_t> records;
     if (!buildNewRecords(db, entries, records))
         return false;
@@ -244,9 +241,9 @@ bool consolidateDataBase(FoodDataBase& db, const ConsolidationInterrupt& interru
     // Committed: the data base on disk is the new one, even if a rename below
     // fails and start-up has to finish it, so memory follows it now.
     const bool finished = rollForward(paths, files, interrupt);
-    db.endCategoryScan();
-    db.mutableEntries() = std::move(entries);
-    db.state() = state;
+    db.records().endCategoryScan();
+    db.index().mutableEntries() = std::move(entries);
+    db.state().assign(state);
     return finished;
 }
 

@@ -56,13 +56,13 @@ bool FoodDataBase::readStateFile() {
     std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     StateFileData d = parseStateFile(text);
     holdCountsToFiles(d, paths_);
-    state_ = std::move(d);
+    state_.assign(std::move(d));
     users_.setCurrentFileName(state_.userFileName);
     return true;
 }
 
 bool FoodDataBase::writeStateFile() {
-    state_ = stateForWriting(*this);
+    state_.assign(stateForWriting(*this));
     return writeFileAtomically(paths_.stateFile(), formatStateFile(state_));
 }
 
@@ -80,14 +80,14 @@ StateFileData stateForWriting(const FoodDataBase& db) {
 }
 
 void retireFood(FoodDataBase& db, std::size_t position) {
-    if (position >= db.entries().size())
+    if (position >= db.index().totalFoods())
         return;
-    db.retireEntry(position);
+    db.index().retireEntry(position);
     db.rebuildCategoryTables();
     db.state().deleted += 1;
-    db.setFlag(kNoDeletions, false);
-    db.setFlag(kConsolidated, false);
-    db.setIndexModified(true);
+    db.state().setFlag(kNoDeletions, false);
+    db.state().setFlag(kConsolidated, false);
+    db.state().setIndexModified(true);
 }
 
 } // namespace korva

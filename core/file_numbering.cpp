@@ -4,22 +4,13 @@
 #include <climits>
 #include <system_error>
 
+#include "core/ascii_text.h"
+
 namespace korva {
 
 namespace {
 
 constexpr int kLastFoodListNumber = 999;
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lowerAscii(text[i]) != lowerAscii(prefix[i]))
-            return false;
-    return true;
-}
 
 // Writes `number` into the template's digit places, from the right.
 std::string fillTemplate(std::string_view pattern, std::size_t lastDigit, int number) {

@@ -13,6 +13,11 @@ constexpr int kCategoryCount = 24;
 constexpr int kRecipeCategory = 23;
 constexpr int kLevelBytes = 20;
 
+// Whether a number from a file, a table or a caller names a nutrient or a
+// category; the tables are indexed only after this check.
+constexpr bool isNutrient(int i) { return i >= 0 && i < kNutrientCount; }
+constexpr bool isCategory(int c) { return c >= 0 && c < kCategoryCount; }
+
 // 39 nutrient values per 100 g with their 4-bit status levels, a food id and a
 // category: 180 bytes, the same on disk as in memory.  The same record holds a
 // user's targets (levels 0 none, 1 ODA, 2 RDA) and a list's or day's totals.

@@ -1,8 +1,9 @@
 #include "core/nutrients.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
+
+#include "core/printf_text.h"
 
 namespace korva {
 
@@ -117,18 +118,12 @@ constexpr std::array<std::string_view, kAminoKeyLines> kAminoKey = {
     "\tIso  \t:  Isoleucine",
 };
 
-bool isNutrient(int i) { return i >= 0 && i < kNutrientCount; }
 bool isAminoPosition(int k) { return k >= 0 && k < kAminoAcidCount; }
 
 // The views have room for seven characters of a value.
 constexpr std::size_t kValueWidth = 7;
 
-std::string formatCut(const char* format, float v) {
-    // Wide enough for the largest float printed in full; snprintf would cut
-    // safely anyway.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, static_cast<double>(v));
-    std::string s(buf);
+std::string cutToValueWidth(std::string s) {
     if (s.size() > kValueWidth) s.resize(kValueWidth);
     return s;
 }
@@ -202,7 +197,7 @@ std::string_view groupEditorLabel(NutrientGroup g) {
 }
 
 std::string_view categoryName(int c) {
-    return (c >= 0 && c < kCategoryCount) ? kCategories[std::size_t(c)] : std::string_view{};
+    return isCategory(c) ? kCategories[std::size_t(c)] : std::string_view{};
 }
 
 const std::array<std::string_view, kStandardKeyLines>& standardKeyLines() { return kStandardKey; }
@@ -222,12 +217,13 @@ NutrientTexts initialValueTexts() { return filled(kInitialValueText); }
 NutrientTexts initialPercentTexts() { return filled(kInitialPercentText); }
 
 std::string valueText(float v) {
-    if (v < 100.0f) return formatCut("%6.3f", v);
-    if (v < 1000.0f) return formatCut("%6.2f", v);
-    return formatCut("%6.1f", v);
+    const double d = static_cast<double>(v);
+    if (v < 100.0f) return cutToValueWidth(printfText("%6.3f", d));
+    if (v < 1000.0f) return cutToValueWidth(printfText("%6.2f", d));
+    return cutToValueWidth(printfText("%6.1f", d));
 }
 
-std::string aminoValueText(float v) { return formatCut("%6.3f", v); }
+std::string aminoValueText(float v) { return cutToValueWidth(printfText("%6.3f", static_cast<double>(v))); }
 
 void formatValueTexts(const NutrientRecord& record, NutrientTexts& into) {
     fillRange(0, kStandardNutrientCount, into, [&](int i) -> std::optional<std::string> {
@@ -279,9 +275,7 @@ std::optional<std::string> percentText(float value, const NutrientRecord& target
     // A target of zero has no percentage; saying so beats a division by zero.
     const std::optional<long> p = percentOfTarget(value, targets.value(i));
     if (!p) return std::string(kPercentNotAvailable);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, level == 1 ? "%3ld%% ODA" : "%3ld%% RDA", *p);
-    return std::string(buf);
+    return printfText(level == 1 ? "%3ld%% ODA" : "%3ld%% RDA", *p);
 }
 
 void formatPercentTexts(std::span<const float, kNutrientCount> values, const NutrientRecord& targets,

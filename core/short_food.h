@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "archive/serializable.h"
+#include "core/ascii_text.h"
 
 namespace korva {
 
@@ -46,8 +47,5 @@ public:
     void Serialize(Archive& ar) override;
     std::string_view className() const override { return kClassName; }
 };
-
-// Compares names without regard to the case of ASCII letters: <0, 0, >0.
-int compareNamesNoCase(const std::string& a, const std::string& b);
 
 } // namespace korva

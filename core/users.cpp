@@ -5,19 +5,13 @@
 #include <system_error>
 
 #include "archive/atomic_file.h"
+#include "core/ascii_text.h"
 #include "core/platform.h"
 #include "core/profile_file.h"
 
 namespace korva {
 
 namespace {
-
-std::string lowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return s;
-}
 
 bool samePathNoCase(const std::filesystem::path& a, const std::filesystem::path& b) {
     return lowerAscii(a.lexically_normal().string()) == lowerAscii(b.lexically_normal().string());
@@ -188,6 +182,7 @@ bool UserSet::deleteUser(int index, Platform& platform) {
     if (!validIndex(index) || index == defaultIndex_)
         return false;
     const std::filesystem::path deleted = userPaths_[std::size_t(index)];
+    const bool deletingCurrent = index == currentIndex_;
     // A file that is already gone counts as deleted: a user who cannot be
     // removed from the list would stay there for good.
     std::error_code ec;
@@ -205,7 +200,11 @@ bool UserSet::deleteUser(int index, Platform& platform) {
         --currentIndex_;
     if (currentIndex_ > count() - 1)
         currentIndex_ = 0;
-    setCurrentUser(currentIndex_, platform);
+    // A damaged profile in the place of the deleted user would leave the
+    // deleted user current, and a later save would bring its file back: the
+    // default user takes over instead.
+    if (setCurrentUser(currentIndex_, platform) == ProfileLoad::damaged && deletingCurrent)
+        useDefaultUser();
     userChanged_ = true;
 
     const std::filesystem::path logs = logFolderOf(deleted);
@@ -220,6 +219,13 @@ bool UserSet::deleteUser(int index, Platform& platform) {
         std::filesystem::remove(logs, ec);
     }
     return true;
+}
+
+void UserSet::useDefaultUser() {
+    currentIndex_ = defaultIndex_;
+    currentPath_ = userPath(defaultIndex_);
+    currentName_ = kDefaultName;
+    currentProfile_ = defaultProfile_;
 }
 
 const std::string& UserSet::userName(int index) const {

@@ -54,7 +54,9 @@ public:
     // user shown).
     ProfileLoad setCurrentUser(int index, Platform& platform);
     // Removes user `index`, its profile file and its log folder; the default
-    // user cannot be removed.  False when nothing was removed.
+    // user cannot be removed.  When the user who takes the deleted current
+    // user's place cannot be read, the default user becomes current.  False
+    // when nothing was removed.
     bool deleteUser(int index, Platform& platform);
 
     int count() const { return static_cast<int>(names_.size()); }
@@ -89,6 +91,7 @@ public:
 
 private:
     bool validIndex(int index) const { return index >= 0 && index < count(); }
+    void useDefaultUser();
 
     const DataPaths* paths_;
     std::vector<std::string> names_;

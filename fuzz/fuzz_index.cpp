@@ -15,16 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t seen = 0;
     for (int c = 0; c < korva::kCategoryCount; ++c) {
-        db.setCurrentCategory(c);
+        db.selection().setCurrentCategory(c);
         db.rebuildCategoryTables();
-        const int n = db.foodCount(db.currentCategory());
+        const int n = db.index().foodCount(db.selection().currentCategory());
         for (int k = 0; k <= n; ++k)
-            if (const korva::ShortFood* e = db.entryInCurrentCategory(k)) seen += e->name.size();
-        seen += db.categoryNames().size();
-        if (auto pos = db.firstEntry(c)) seen += db.entries()[*pos].category;
+            if (const korva::ShortFood* e = db.selection().entryInCurrentCategory(k)) seen += e->name.size();
+        seen += db.selection().categoryNames().size();
+        if (auto pos = db.index().firstEntry(c)) seen += db.index().entries()[*pos].category;
     }
-    for (int k = 0; k <= db.foodCount(korva::kRecipeCategory); ++k)
-        if (auto id = db.recipeIdAt(k)) seen += db.findEntryById(*id) != nullptr;
+    for (int k = 0; k <= db.index().foodCount(korva::kRecipeCategory); ++k)
+        if (auto id = db.index().recipeIdAt(k)) seen += db.index().findEntryById(*id) != nullptr;
     g_lookedAt = seen;
     return 0;
 }

@@ -76,7 +76,7 @@ bool CFListDoc::onNewDocument() {
         onNewDocument(db_.nextRecipeTitle());
         return true;
     }
-    const NewFileName name = db_.nextFoodListName();
+    const NewFileName name = db_.numbering().nextFoodListName();
     if (!name) {
         platform_.message(name.refusal);
         return false;
@@ -134,7 +134,7 @@ bool CFListDoc::writeTo(const std::filesystem::path& file) {
 bool CFListDoc::claimFreshName() {
     std::error_code ec;
     if (!freshName_ || !std::filesystem::exists(std::filesystem::symlink_status(pathName(), ec))) return true;
-    const NewFileName name = db_.nextFoodListName();
+    const NewFileName name = db_.numbering().nextFoodListName();
     if (!name) {
         platform_.message(name.refusal);
         return false;
@@ -224,7 +224,7 @@ bool CFListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem:
         platform_.message(docmsg::kUseMergeUnderRecipe);
         return false;
     }
-    if (db_.foodCount(kRecipeCategory) == 0) {
+    if (db_.index().foodCount(kRecipeCategory) == 0) {
         platform_.message(docmsg::kNoRecipes);
         return false;
     }

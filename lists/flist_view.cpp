@@ -1,10 +1,9 @@
 #include "lists/flist_view.h"
 
-#include <cstdio>
-
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
+#include "core/printf_text.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
 #include "lists/food_picker.h"
@@ -19,17 +18,9 @@ constexpr int kCarbohydrate = 6;
 constexpr int kFiber = 7;
 constexpr int kCholesterol = 8;
 
-std::string format1(float v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%6.1f", static_cast<double>(v));
-    return buf;
-}
+std::string format1(float v) { return printfText("%6.1f", static_cast<double>(v)); }
 
-std::string formatInt(long v, const char* suffix = "") {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%ld%s", v, suffix);
-    return buf;
-}
+std::string formatInt(long v, const char* suffix = "") { return printfText("%ld%s", v, suffix); }
 
 std::array<TotalsLine, CFLView::kTotalsLines> emptyTotals() {
     return {{{"Calories", "0", "_cal"},
@@ -159,7 +150,7 @@ void CFLView::onInitialUpdate() {
     selectCurrentLine();
     deleteEnabled_ = !list().empty();
     nameModified_ = amountModified_ = false;
-    category_ = db().currentCategory();
+    category_ = db().selection().currentCategory();
     applyEntryUnitRule();
     focus_ = Focus::foodName;
 }
@@ -233,8 +224,8 @@ void CFLView::addFromSearch(std::size_t position, std::uint16_t unit) {
 }
 
 bool CFLView::addFood(std::size_t position) {
-    if (position >= db().entries().size()) return false;
-    const ShortFood entry = db().entries()[position];
+    if (position >= db().index().entries().size()) return false;
+    const ShortFood entry = db().index().entries()[position];
     if (!list().addFood(entry, entryUnit_)) {
         platform().message(listmsg::kItemNotFound);
         return false;
@@ -250,7 +241,7 @@ bool CFLView::addFood(std::size_t position) {
     refreshTotals();
     deleteEnabled_ = true;
     category_ = entry.category;
-    db().setCurrentCategory(category_);
+    db().selection().setCurrentCategory(category_);
     return true;
 }
 

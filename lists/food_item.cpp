@@ -5,9 +5,9 @@
 #include "archive/archive.h"
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
+#include "core/printf_text.h"
 #include "core/short_food.h"
 #include "lists/number_scan.h"
-#include "lists/printf_text.h"
 
 namespace korva {
 
@@ -26,7 +26,7 @@ bool servingsInRange(float servings) { return servings > 0.0f && servings <= kMa
 
 bool FoodItem::attach(const ShortFood& entry, const FoodDataBase& db) {
     NutrientRecord record;
-    if (!db.readFoodRecord(entry, record)) return false;
+    if (!db.records().readFoodRecord(entry, record)) return false;
     attach(entry, record);
     return true;
 }

@@ -7,7 +7,7 @@
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 #include "lists/typed_amount.h"
 
 namespace korva {
@@ -101,14 +101,14 @@ void FoodList::publishCurrentFood() {
     if (!db_) return;
     const FoodItem* item = current();
     if (!item) {
-        db_->setCurrentEntry(std::nullopt);
-        db_->setCurrentCategory(0);
+        db_->selection().setCurrentEntry(std::nullopt);
+        db_->selection().setCurrentCategory(0);
         return;
     }
-    const std::optional<std::size_t> pos = db_->findPositionById(item->foodId());
-    db_->setCurrentEntry(pos);
-    const int category = pos ? db_->entries()[*pos].category : item->category();
-    if (category >= 0 && category < kCategoryCount) db_->setCurrentCategory(category);
+    const std::optional<std::size_t> pos = db_->index().findPositionById(item->foodId());
+    db_->selection().setCurrentEntry(pos);
+    const int category = pos ? db_->index().entries()[*pos].category : item->category();
+    if (category >= 0 && category < kCategoryCount) db_->selection().setCurrentCategory(category);
 }
 
 // ---- Totals ------------------------------------------------------------------
@@ -160,7 +160,7 @@ void FoodList::computePercentages() {
 }
 
 float FoodList::shortfallPercent(int n, const NutrientRecord& targets) const {
-    if (n < 0 || n >= kNutrientCount) return 0.0f;
+    if (!isNutrient(n)) return 0.0f;
     const float target = targets.value(n);
     if (target == 0.0f) return 0.0f;
     return (target - totals_.value(n)) / target * 100.0f;

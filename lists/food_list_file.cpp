@@ -106,7 +106,7 @@ int FoodList::loadBytes(std::vector<std::uint8_t> bytes, Platform& platform, Foo
 // values come from the data base, never from the file.
 void FoodList::adoptItems(const FoodList& loaded, Platform& platform) {
     for (const FoodItem& stored : loaded.items_) {
-        const ShortFood* entry = db_ ? db_->findEntryById(stored.foodId()) : nullptr;
+        const ShortFood* entry = db_ ? db_->index().findEntryById(stored.foodId()) : nullptr;
         if (!entry) {
             platform.message(listmsg::kItemNotFound);
             ++droppedItems_;
@@ -115,7 +115,7 @@ void FoodList::adoptItems(const FoodList& loaded, Platform& platform) {
         // An unreadable record leaves the item in the list (so saving keeps
         // it) with no values to add.
         NutrientRecord record;
-        if (!db_->readFoodRecord(*entry, record)) record.clear();
+        if (!db_->records().readFoodRecord(*entry, record)) record.clear();
         FoodItem item = stored;
         item.attach(*entry, record);
         if (!append(std::move(item))) break;
@@ -164,7 +164,7 @@ int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::
         servingCount_ = loaded.servingCount_;
         recipeName_ = loaded.recipeName_;
         instructions_ = loaded.instructions_;
-        hasRecipeEntry_ = isRecipe() && db_ && db_->findEntryById(totals_.id) != nullptr;
+        hasRecipeEntry_ = isRecipe() && db_ && db_->index().findEntryById(totals_.id) != nullptr;
         path_ = file.string();
     }
     current_ = 0;

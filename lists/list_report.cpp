@@ -5,7 +5,7 @@
 #include "core/platform.h"
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 #include "lists/report_writer.h"
 
 namespace korva {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/platform.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 
 namespace korva {
 

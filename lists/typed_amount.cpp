@@ -2,19 +2,13 @@
 
 #include <string>
 
+#include "core/ascii_text.h"
 #include "lists/food_item.h"
 #include "lists/number_scan.h"
 
 namespace korva {
 
 namespace {
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 bool contains(const std::string& text, std::string_view word) { return text.find(word) != std::string::npos; }
 

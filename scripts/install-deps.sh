@@ -3,8 +3,8 @@
 # those that are missing.  Run as root or with sudo available.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make pkg-config
-          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+packages=(cmake ninja-build g++ make pkg-config clang-format
+          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core poppler-utils
           libgtest-dev libgmock-dev libbenchmark-dev)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)

@@ -16,35 +16,35 @@ CategoryFoodPicker::CategoryFoodPicker(FoodDataBase& db, Platform& platform, std
                                        bool addAllowed, bool documentActive)
     : db_(db), platform_(platform), categoryNames_(std::move(categoryNames)), addAllowed_(addAllowed),
       documentActive_(documentActive) {
-    category_ = db_.currentCategory();
+    category_ = db_.selection().currentCategory();
     if (category_ < 0 || category_ >= static_cast<int>(categoryNames_.size())) {
         category_ = 0;
-        db_.setCurrentCategory(0);
+        db_.selection().setCurrentCategory(0);
     }
     showCategory();
 }
 
 void CategoryFoodPicker::showCategory() {
-    foodNames_ = db_.categoryNames();
+    foodNames_ = db_.selection().categoryNames();
     selected_ = foodNames_.empty() ? -1 : 0;
     nameText_ = foodNames_.empty() ? std::string() : foodNames_.front();
 }
 
 void CategoryFoodPicker::onCategoryChosen(int category) {
     if (category < 0 || category >= static_cast<int>(categoryNames_.size()) || category == category_) return;
-    if (db_.foodCount(category) == 0) {
+    if (db_.index().foodCount(category) == 0) {
         platform_.message(kEmptyCategory);
         return; // the face puts its list back on category_
     }
     category_ = category;
-    db_.setCurrentCategory(category);
+    db_.selection().setCurrentCategory(category);
     showCategory();
 }
 
 void CategoryFoodPicker::onFoodSelected(int row) {
     if (!validRow(row)) return;
     selected_ = row;
-    db_.setCurrentEntry(db_.positionInCurrentCategory(row));
+    db_.selection().setCurrentEntry(db_.selection().positionInCurrentCategory(row));
     nameText_ = foodNames_[static_cast<std::size_t>(row)];
 }
 
@@ -73,7 +73,7 @@ void CategoryFoodPicker::onClose() {
 
 std::optional<std::size_t> CategoryFoodPicker::chosenEntry() const {
     if (!addRequested_ || !validRow(selected_)) return std::nullopt;
-    return db_.positionInCurrentCategory(selected_);
+    return db_.selection().positionInCurrentCategory(selected_);
 }
 
 } // namespace korva

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
+#include "core/ascii_text.h"
 #include "core/food_data_base.h"
 
 namespace korva {
-
-namespace {
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-} // namespace
-
-std::string asciiLower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
-    return text;
-}
 
 bool nameContains(const std::string& name, const std::string& lowerKey) {
     if (lowerKey.size() > name.size()) return false;
@@ -24,9 +16,9 @@ bool nameContains(const std::string& name, const std::string& lowerKey) {
 
 std::vector<std::size_t> findFoodsByName(const FoodDataBase& db, const std::string& typed) {
     std::vector<std::size_t> matches;
-    const std::string key = asciiLower(typed.substr(0, std::min(typed.size(), kMaxTypedNameLength)));
+    const std::string key = lowerAscii(typed.substr(0, std::min(typed.size(), kMaxTypedNameLength)));
     if (key.empty()) return matches;
-    const auto& entries = db.entries();
+    const auto& entries = db.index().entries();
     for (std::size_t i = 0; i < entries.size() && matches.size() < kMaxNameMatches; ++i) {
         if (nameContains(entries[i].name, key)) matches.push_back(i);
     }

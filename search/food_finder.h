@@ -22,8 +22,4 @@ std::vector<std::size_t> findFoodsByName(const FoodDataBase& db, const std::stri
 // ASCII letters.
 bool nameContains(const std::string& name, const std::string& lowerKey);
 
-// Lower case of ASCII letters only; other bytes (Latin-1 accents) stay as
-// they are, as they did in the stored index.
-std::string asciiLower(std::string text);
-
 } // namespace korva

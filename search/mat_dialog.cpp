@@ -6,7 +6,7 @@ namespace korva {
 
 MatDialog::MatDialog(const FoodDataBase& db, std::vector<std::size_t> matches, std::string typedName)
     : typedName_(std::move(typedName)) {
-    const auto& entries = db.entries();
+    const auto& entries = db.index().entries();
     // A position past the index (the index changed underneath) is dropped
     // rather than shown as a row that cannot be added.
     for (std::size_t pos : matches) {

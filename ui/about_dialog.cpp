@@ -5,13 +5,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/about_text.h"
 #include "ui/artwork.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About KORVA ..."));
+    setWindowTitle(toQt(AboutText::kCaption));
 
     auto* mark = new QLabel(this);
     mark->setPixmap(programIcon().pixmap(64, 64));
@@ -20,10 +22,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral("<b>Korvana</b> Version 2.0<br>"
-                                 "A diet planner for one person.<br><br>"
-                                 "Foods from the USDA nutrient data base.<br>"
-                                 "Targets after the recommended daily allowances."));
+    QString html = QStringLiteral("<b>%1</b> %2").arg(toQt(AboutText::kProgramName).toHtmlEscaped(),
+                                                       toQt(AboutText::versionLine()).toHtmlEscaped());
+    for (std::string_view line : AboutText::credits())
+        html += QStringLiteral("<br>") + toQt(std::string(line)).toHtmlEscaped();
+    text->setText(html);
 
     auto* row = new QHBoxLayout;
     row->addWidget(mark);

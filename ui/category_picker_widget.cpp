@@ -10,13 +10,13 @@
 #include <QVBoxLayout>
 
 #include "search/category_food_picker.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 namespace {
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(qtext(caption), parent);
+    auto* b = new QPushButton(toQt(caption), parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
@@ -26,16 +26,16 @@ QPushButton* button(const char* caption, const char* name, QWidget* parent) {
 CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* parent)
     : QDialog(parent), picker_(picker) {
     setObjectName("categoryPicker");
-    setWindowTitle(qtext(CategoryFoodPicker::kCaption));
+    setWindowTitle(toQt(CategoryFoodPicker::kCaption));
     auto* layout = new QVBoxLayout(this);
 
-    layout->addWidget(new QLabel(qtext(CategoryFoodPicker::kCategoryLabel), this));
+    layout->addWidget(new QLabel(toQt(CategoryFoodPicker::kCategoryLabel), this));
     categories_ = new QComboBox(this);
     categories_->setObjectName("categoryCombo");
-    for (const auto& name : picker_.categoryNames()) categories_->addItem(qtext(name));
+    for (const auto& name : picker_.categoryNames()) categories_->addItem(toQt(name));
     layout->addWidget(categories_);
 
-    layout->addWidget(new QLabel(qtext(CategoryFoodPicker::kFoodLabel), this));
+    layout->addWidget(new QLabel(toQt(CategoryFoodPicker::kFoodLabel), this));
     name_ = new QLineEdit(this);
     name_->setObjectName("foodNameField");
     name_->setReadOnly(true);
@@ -63,7 +63,7 @@ CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* 
     });
     connect(foods_, &QListWidget::currentRowChanged, this, [this](int row) {
         picker_.onFoodSelected(row);
-        name_->setText(qtext(picker_.nameText()));
+        name_->setText(toQt(picker_.nameText()));
     });
     connect(foods_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         picker_.onFoodDoubleClicked(foods_->row(item));
@@ -86,11 +86,11 @@ void CategoryPickerWidget::refresh() {
     if (shownCategory_ != picker_.currentCategory()) {
         const QSignalBlocker block(foods_);
         foods_->clear();
-        for (const auto& name : picker_.foodNames()) foods_->addItem(qtext(name));
+        for (const auto& name : picker_.foodNames()) foods_->addItem(toQt(name));
         foods_->setCurrentRow(picker_.selectedFood());
         shownCategory_ = picker_.currentCategory();
     }
-    name_->setText(qtext(picker_.nameText()));
+    name_->setText(toQt(picker_.nameText()));
 }
 
 void CategoryPickerWidget::reject() {

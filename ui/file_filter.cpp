@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -25,14 +25,14 @@ QString patternsOf(const QString& patterns) {
 } // namespace
 
 QString qtFileFilter(const std::string& filter) {
-    const QString text = qtext(filter);
+    const QString text = toQt(filter);
     if (!text.contains(QLatin1Char('|'))) return text;
     QStringList parts = text.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
         if (description.isEmpty()) break;
-        const int paren = description.indexOf(QLatin1Char('('));
+        const qsizetype paren = description.indexOf(QLatin1Char('('));
         if (paren >= 0) description = description.left(paren).trimmed();
         filters << description + QStringLiteral(" (") + patternsOf(parts[i + 1]) + QLatin1Char(')');
     }

@@ -6,7 +6,7 @@
 #include "lists/flist_view.h"
 #include "search/dialog_food_picker.h"
 #include "ui/flist_view_widget.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 #include "ui/qt_picker_dialogs.h"
 
 namespace korva {
@@ -37,13 +37,18 @@ void FListChildWindow::documentChanged() {
 }
 
 void FListChildWindow::updateTitle() {
-    setWindowTitle(qtext(doc_->title()) + QStringLiteral("[*]"));
+    setWindowTitle(pathToQt(doc_->title()) + QStringLiteral("[*]"));
     setWindowModified(doc_->isModified());
     emit titleChanged();
 }
 
+void FListChildWindow::closeWithoutAsking() {
+    closeApproved_ = true;
+    close();
+}
+
 void FListChildWindow::closeEvent(QCloseEvent* event) {
-    if (!doc_->canClose()) {
+    if (!closeApproved_ && !doc_->canClose()) {
         updateTitle();
         event->ignore();
         return;

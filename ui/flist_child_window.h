@@ -30,6 +30,9 @@ public:
     void documentChanged();
     // Title and modified mark from the document.
     void updateTitle();
+    // Closes once the document's save question has been answered already
+    // (the program is ending): it is not asked again.
+    void closeWithoutAsking();
 
 signals:
     void titleChanged();
@@ -43,6 +46,7 @@ private:
     std::unique_ptr<DialogFoodPicker> picker_;
     std::unique_ptr<CFLView> view_;
     FListViewWidget* face_;
+    bool closeApproved_ = false;
 };
 
 } // namespace korva

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "lists/flist_view.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
@@ -29,7 +29,7 @@ constexpr std::array<const char*, CFLView::kTotalsLines> kTotalsNames = {
 // A focused button takes Enter for itself, as buttons do in a dialog; from
 // every other control Enter goes to the form (keyPressEvent).
 QPushButton* makeButton(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(qtext(caption), parent);
+    auto* b = new QPushButton(toQt(caption), parent);
     b->setObjectName(name);
     b->setAutoDefault(true);
     return b;
@@ -38,7 +38,7 @@ QPushButton* makeButton(const char* caption, const char* name, QWidget* parent) 
 QComboBox* makeCombo(const std::vector<std::string>& labels, const char* name, QWidget* parent) {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
-    for (const auto& l : labels) c->addItem(qtext(l));
+    for (const auto& l : labels) c->addItem(toQt(l));
     return c;
 }
 
@@ -64,14 +64,14 @@ FListViewWidget::FListViewWidget(CFLView& view, QWidget* parent) : QWidget(paren
 void FListViewWidget::build() {
     auto* grid = new QGridLayout(this);
 
-    auto* nameLabel = new QLabel(qtext(CFLView::kFoodNameLabel), this);
+    auto* nameLabel = new QLabel(toQt(CFLView::kFoodNameLabel), this);
     foodName_ = new QLineEdit(this);
     foodName_->setObjectName("foodNameEdit");
     nameLabel->setBuddy(foodName_);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(foodName_, 0, 1, 1, 3);
 
-    auto* amountLabel = new QLabel(qtext(CFLView::kAmountLabel), this);
+    auto* amountLabel = new QLabel(toQt(CFLView::kAmountLabel), this);
     amount_ = new QLineEdit(this);
     amount_->setObjectName("amountEdit");
     amountLabel->setBuddy(amount_);
@@ -103,10 +103,10 @@ void FListViewWidget::build() {
     servingLine_->setObjectName("servingLine");
     grid->addWidget(servingLine_, 3, 0, 1, 4);
 
-    auto* displayLabel = new QLabel(qtext(CFLView::kDisplayUnitsLabel), this);
+    auto* displayLabel = new QLabel(toQt(CFLView::kDisplayUnitsLabel), this);
     displayUnit_ = makeCombo(CFLView::displayUnitLabels(), "displayUnitCombo", this);
     displayLabel->setBuddy(displayUnit_);
-    auto* entryLabel = new QLabel(qtext(CFLView::kEntryUnitsLabel), this);
+    auto* entryLabel = new QLabel(toQt(CFLView::kEntryUnitsLabel), this);
     entryUnit_ = makeCombo(CFLView::entryUnitLabels(), "entryUnitCombo", this);
     auto* units = new QHBoxLayout;
     units->addWidget(displayLabel);
@@ -125,18 +125,18 @@ void FListViewWidget::build() {
     for (QPushButton* b : {delete_, clear_, save_, help_}) buttons->addWidget(b);
     buttons->addStretch();
 
-    auto* box = new QGroupBox(qtext(CFLView::kTotalsGroup), this);
+    auto* box = new QGroupBox(toQt(CFLView::kTotalsGroup), this);
     box->setObjectName("totalsBox");
     auto* totals = new QGridLayout(box);
     const auto& lines = view_.totals();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int row = static_cast<int>(i);
-        totals->addWidget(new QLabel(qtext(lines[i].label), box), row, 0);
+        totals->addWidget(new QLabel(toQt(lines[i].label), box), row, 0);
         totals_[i] = new QLabel(box);
         totals_[i]->setObjectName(kTotalsNames[i]);
         totals_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         totals->addWidget(totals_[i], row, 1);
-        totals->addWidget(new QLabel(qtext(lines[i].unit), box), row, 2);
+        totals->addWidget(new QLabel(toQt(lines[i].unit), box), row, 2);
     }
 
     auto* bottom = new QHBoxLayout;
@@ -146,8 +146,8 @@ void FListViewWidget::build() {
 }
 
 void FListViewWidget::connectControls() {
-    connect(foodName_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onFoodNameEdited(latin1(t)); });
-    connect(amount_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onAmountEdited(latin1(t)); });
+    connect(foodName_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onFoodNameEdited(fromQt(t)); });
+    connect(amount_, &QLineEdit::textEdited, this, [this](const QString& t) { view_.onAmountEdited(fromQt(t)); });
     connect(help_, &QPushButton::clicked, this, [this] {
         view_.onEnter(true);
         after();
@@ -165,7 +165,7 @@ void FListViewWidget::connectControls() {
         if (action != QAbstractSlider::SliderSingleStepAdd && action != QAbstractSlider::SliderSingleStepSub) return;
         view_.onScrollStep(action == QAbstractSlider::SliderSingleStepAdd);
         scrollPending_ = true;
-        amount_->setText(qtext(view_.amountText()));
+        amount_->setText(toQt(view_.amountText()));
     });
     // The bar only steps; it never shows a position.
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -229,24 +229,24 @@ void FListViewWidget::after() {
 }
 
 void FListViewWidget::refresh() {
-    if (foodName_->text() != qtext(view_.foodName())) foodName_->setText(qtext(view_.foodName()));
-    if (amount_->text() != qtext(view_.amountText())) amount_->setText(qtext(view_.amountText()));
+    if (foodName_->text() != toQt(view_.foodName())) foodName_->setText(toQt(view_.foodName()));
+    if (amount_->text() != toQt(view_.amountText())) amount_->setText(toQt(view_.amountText()));
 
     {
         const QSignalBlocker block(items_);
         const auto& lines = view_.lines();
         bool same = items_->count() == static_cast<int>(lines.size());
         for (int i = 0; same && i < items_->count(); ++i)
-            same = items_->item(i)->text() == qtext(lines[static_cast<std::size_t>(i)]);
+            same = items_->item(i)->text() == toQt(lines[static_cast<std::size_t>(i)]);
         if (!same) {
             items_->clear();
-            for (const auto& l : lines) items_->addItem(qtext(l));
+            for (const auto& l : lines) items_->addItem(toQt(l));
         }
         // The header is never a selection; with no items nothing is selected.
         if (view_.selectedLine() > 0) items_->setCurrentRow(view_.selectedLine());
         else items_->setCurrentRow(-1);
     }
-    servingLine_->setText(qtext(view_.servingLine()));
+    servingLine_->setText(toQt(view_.servingLine()));
 
     {
         const QSignalBlocker blockDisplay(displayUnit_);
@@ -258,7 +258,7 @@ void FListViewWidget::refresh() {
     delete_->setEnabled(view_.deleteEnabled());
 
     const auto& totals = view_.totals();
-    for (std::size_t i = 0; i < totals.size(); ++i) totals_[i]->setText(qtext(totals[i].value));
+    for (std::size_t i = 0; i < totals.size(); ++i) totals_[i]->setText(toQt(totals[i].value));
 }
 
 void FListViewWidget::applyFocusRequest() {

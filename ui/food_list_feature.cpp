@@ -1,52 +1,74 @@
 #include "ui/food_list_feature.h"
 
 #include <QAction>
+#include <QMdiArea>
 #include <QMenu>
 
 #include "app/command_line.h"
 #include "app/command_table.h"
+#include "app/food_list_commands.h"
 #include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/list_report.h"
+#include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/qt_picker_dialogs.h"
+#include "ui/qt_report_printer.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 namespace {
 
-// The action that follows `action` in `menu`, or null at the end.
-QAction* actionAfter(QMenu* menu, QAction* action) {
-    const auto all = menu->actions();
-    const qsizetype i = all.indexOf(action);
-    return (i >= 0 && i + 1 < all.size()) ? all[i + 1] : nullptr;
+void removeAll(QMenu* menu, std::vector<QAction*>& actions) {
+    for (QAction* a : actions) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    actions.clear();
 }
 
 } // namespace
 
 FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform& platform, ActiveDocument& active)
-    : db_(db), recent_(db.paths().userDir() / "recent.lst") {
+    : window_(window), db_(db), recent_(db.paths().userDir() / "recent.lst") {
     recent_.load();
-    windows_ = std::make_unique<FoodListWindows>(window.mdiArea(), db, platform, active, recent_);
-    FoodListWindows* w = windows_.get();
+    windows_ = std::make_unique<FoodListWindows>(window.mdiArea());
+    commands_ = std::make_unique<FoodListCommands>(db, platform, active, recent_, *windows_);
+    FoodListCommands* c = commands_.get();
 
-    window.addCommand(kCmdNewFoodList, [w] { w->newFoodList(); });
-    QAction* open = window.addCommand(kCmdOpenFoodList, [w] { w->chooseAndOpenFoodList(); });
-    window.addCommand(kCmdCategories, [w] { w->showCategories(); });
+    window.addCommand(kCmdNewFoodList, [c] { c->onNewFoodList(); });
+    window.addCommand(kCmdOpenFoodList, [c] { c->onOpenFoodList(); });
+    documentActions_ = {window.addCommand(kCmdSaveFoodList, [c] { c->onSaveFoodList(); }),
+                        window.addCommand(kCmdSaveFoodListAs, [c] { c->onSaveFoodListAs(); }),
+                        window.addCommand(kCmdMergeFoodList, [c] { c->onMergeFoodList(); }),
+                        window.addCommand(kCmdPrintFoodList, [&active] {
+                            if (const CFListDoc* doc = active.document())
+                                printFoodList(*doc, QtReportPrinter::shared());
+                        })};
+    window.addCommand(kCmdCategories, [this, c] {
+        QtPickerDialogs dialogs(&window_);
+        c->onCategories(dialogs);
+    });
 
-    // The document commands of a list window sit under Open, the recent
-    // files above Exit.
-    QMenu* file = window.menu(MenuId::file);
-    w->addDocumentItems(file, actionAfter(file, open));
-    w->addRecentFiles(file, window.action(kCmdExit));
-
-    QObject::connect(w, &FoodListWindows::documentsChanged, &window, &MainWindow::refresh);
+    // The lists named in the File and Window menus are read as the menus
+    // open, so they are never stale.
+    connect(window.menu(MenuId::file), &QMenu::aboutToShow, this, &FoodListFeature::listRecentFiles);
+    connect(window.menu(MenuId::window), &QMenu::aboutToShow, this, &FoodListFeature::listWindows);
+    window.setCloseGuard([this] { return closeAll(); });
+    connect(windows_.get(), &FoodListWindows::documentsChanged, this, [this] {
+        updateActions();
+        window_.refresh();
+    });
+    updateActions();
 }
 
 FoodListFeature::~FoodListFeature() = default;
 
 bool FoodListFeature::openDocument(const DocumentRequest& request) {
-    // Recipes come with their own view; until then a recipe named at start
-    // is left for the recipe windows to open.
-    if (request.kind != DocumentKind::foodList) return true;
+    // Recipes come with their own view; the application refuses them before.
+    if (request.kind != DocumentKind::foodList) return false;
     // A bare name the shell cannot find is looked for among the FoodLists,
     // where the program keeps them.
     std::filesystem::path file = request.path;
@@ -54,9 +76,58 @@ bool FoodListFeature::openDocument(const DocumentRequest& request) {
     if (file.is_relative() && !std::filesystem::exists(file, ec) &&
         std::filesystem::exists(db_.paths().foodListDir() / file, ec))
         file = db_.paths().foodListDir() / file;
-    return windows_->openFoodList(file) != nullptr;
+    return commands_->openFoodList(file) != nullptr;
 }
 
-bool FoodListFeature::closeAll() { return windows_->closeAll(); }
+bool FoodListFeature::closeAll() {
+    if (!commands_->confirmCloseAll()) return false;
+    windows_->closeAnswered();
+    return true;
+}
+
+void FoodListFeature::updateActions() {
+    const bool enabled = commands_->documentCommandsEnabled();
+    for (QAction* a : documentActions_)
+        if (a) a->setEnabled(enabled);
+}
+
+void FoodListFeature::listRecentFiles() {
+    QMenu* file = window_.menu(MenuId::file);
+    removeAll(file, recentActions_);
+    const std::vector<std::string> texts = commands_->recentFileTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        // The texts are file names: bytes in the file system's encoding.
+        auto* a = new QAction(pathToQt(texts[i]), this);
+        a->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
+        a->setStatusTip(toQt(commandPrompt(kCmdRecentFile)));
+        a->setToolTip(pathToQt(recent_.entries()[i]));
+        connect(a, &QAction::triggered, this, [this, i] { commands_->onRecentFile(i); });
+        recentActions_.push_back(a);
+    }
+    if (recentActions_.empty()) return;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    recentActions_.push_back(separator);
+    // Above Exit, as the last group of the menu.
+    for (QAction* a : recentActions_) file->insertAction(window_.action(kCmdExit), a);
+}
+
+void FoodListFeature::listWindows() {
+    QMenu* menu = window_.menu(MenuId::window);
+    removeAll(menu, windowActions_);
+    const std::vector<FListChildWindow*> open = windows_->windows();
+    const std::vector<std::string> texts = commands_->windowListTexts();
+    if (open.empty() || texts.size() != open.size()) return;
+    windowActions_.push_back(menu->addSeparator());
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        QAction* a = menu->addAction(toQt(texts[i]));
+        a->setObjectName(QStringLiteral("windowListAction%1").arg(i + 1));
+        a->setCheckable(true);
+        a->setChecked(open[i] == windows_->activeWindow());
+        FListChildWindow* w = open[i];
+        connect(a, &QAction::triggered, this, [this, w] { window_.mdiArea()->setActiveSubWindow(w); });
+        windowActions_.push_back(a);
+    }
+}
 
 } // namespace korva

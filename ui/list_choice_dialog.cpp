@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -13,20 +13,20 @@ ListChoiceDialog::ListChoiceDialog(const Look& look, const std::vector<std::stri
                                    QWidget* parent)
     : QDialog(parent) {
     setObjectName(QLatin1String(look.dialogName));
-    setWindowTitle(qtext(look.caption));
+    setWindowTitle(toQt(look.caption));
     layout_ = new QVBoxLayout(this);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QLatin1String(look.listName));
-    for (const auto& row : rows) list_->addItem(qtext(row));
+    for (const auto& row : rows) list_->addItem(toQt(row));
     list_->setCurrentRow(selectedRow);
     list_->setMinimumWidth(fontMetrics().averageCharWidth() * look.listWidthChars);
     layout_->addWidget(list_);
 
-    auto* ok = new QPushButton(qtext(look.okText), this);
+    auto* ok = new QPushButton(toQt(look.okText), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(qtext(look.cancelText), this);
+    auto* cancel = new QPushButton(toQt(look.cancelText), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -11,15 +12,23 @@
 #include "app/command_line.h"
 #include "app/data_root.h"
 #include "app/korva_app.h"
+#include "app/shell_texts.h"
+#include "app/single_instance.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "ui/daily_feature.h"
 #include "ui/food_list_feature.h"
+#include "ui/instance_guard.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 
 namespace {
+
+// How often a later start looks for the running program while that one is
+// still starting or just ending.
+constexpr int kClaimAttempts = 40;
 
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool displayAvailable() {
@@ -57,7 +66,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!displayAvailable()) {
-        std::fprintf(stderr, "korva: no display found; set DISPLAY (or run under Xvfb) and start again.\n");
+        std::fputs(korva::shell_texts::kNoDisplay, stderr);
         return 2;
     }
 
@@ -71,14 +80,22 @@ int main(int argc, char** argv) {
     const korva::CommandLine commandLine = readArguments(argc, argv);
 
     korva::QtPlatform platform;
+    if (commandLine.printTo) korva::QtReportPrinter::shared().sendJobsTo(*commandLine.printTo);
     const auto choice = korva::chooseDataRoot(commandLine.home, korva::RootEnvironment::fromProcess(),
                                               korva::executableDirectory(argv[0]));
-    if (choice.shippedTree) {
-        std::string error;
-        if (korva::provideUserData(choice.root, *choice.shippedTree, &error) == korva::SetupOutcome::failed) {
-            platform.message("... could not set up the data folder " + choice.root.string() + " ...\n" + error);
-            return 1;
-        }
+
+    // One program per data folder: a later start hands its file to the
+    // running one and ends.
+    std::error_code ec;
+    korva::InstanceGuard guard(choice.root);
+    const std::string handoff =
+        korva::encodeHandoff(korva::handoffNames(commandLine.document, std::filesystem::current_path(ec)));
+    switch (korva::claimDataRoot(guard, handoff, kClaimAttempts)) {
+    case korva::ClaimOutcome::handedOver: return 0;
+    case korva::ClaimOutcome::noAnswer:
+        platform.message(korva::shell_texts::runningProgramSilent(choice.root.string()));
+        return 1;
+    case korva::ClaimOutcome::holder: break;
     }
 
     korva::FoodDataBase db;
@@ -97,7 +114,33 @@ int main(int argc, char** argv) {
     shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
         return foodLists && foodLists->openDocument(request);
     });
+
+    // Files handed over while this start is still on its way wait for the
+    // main window.
+    bool started = false;
+    std::vector<korva::DocumentRequest> waiting;
+    guard.listen([&](const std::vector<std::string>& files) {
+        for (const std::string& file : files)
+            if (auto request = korva::documentRequestFor(file)) {
+                if (started)
+                    app.openDocument(*request, shell);
+                else
+                    waiting.push_back(*request);
+            }
+        if (started) shell.bringToFront();
+    });
+
+    if (choice.shippedTree) {
+        std::string error;
+        if (korva::provideUserData(choice.root, *choice.shippedTree, &error) == korva::SetupOutcome::failed) {
+            platform.message(korva::shell_texts::setupFailed(choice.root.string(), error));
+            return 1;
+        }
+    }
+
     if (!app.initInstance(choice.root, commandLine.document, shell)) return 1;
+    started = true;
+    for (const auto& request : waiting) app.openDocument(request, shell);
 
     const int rc = qtApp.exec();
     if (!app.endedAtOnce()) app.exitInstance();

@@ -8,16 +8,18 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QThread>
+#include <QStyle>
 
 #include "app/korva_app.h"
+#include "app/window_arrangement.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
+#include "ui/qt_report_printer.h"
+#include "ui/qt_text.h"
 #include "ui/usel_dialog_widget.h"
 
 namespace korva {
@@ -27,8 +29,6 @@ namespace {
 const char* kOrderProperty = "korvaOrder";
 constexpr int kPrinterDpi = 300;
 
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 // Position of a command in the table, which is the menu order.
 int tableOrder(int id) {
     const auto table = commandTable();
@@ -37,11 +37,24 @@ int tableOrder(int id) {
     return static_cast<int>(table.size());
 }
 
+// The document windows the arrange commands move: shown and not minimised.
+QList<QMdiSubWindow*> arrangedWindows(QMdiArea* area) {
+    QList<QMdiSubWindow*> out;
+    for (QMdiSubWindow* w : area->subWindowList())
+        if (w->isVisible() && !w->isMinimized()) out << w;
+    return out;
+}
+
+void place(QMdiSubWindow* w, const PixelRect& r) {
+    if (w->isMaximized()) w->showNormal();
+    w->setGeometry(r.x, r.y, r.width, r.height);
+}
+
 } // namespace
 
 MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform), area_(new QMdiArea(this)),
-      prompt_(new QLabel(latin1(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
+      prompt_(new QLabel(toQt(kIdlePrompt), this)), printer_(std::make_unique<QPrinter>()) {
     setObjectName(QStringLiteral("mainWindow"));
     // Printer fonts are stored in device units laid out for a 300 dpi
     // printer (the default printer font is 44 units high, about 10 points).
@@ -63,16 +76,24 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
         statusBar()->addPermanentWidget(label);
     }
 
+    // Reports print in the printer font of the preferences, which can
+    // change during the run.
+    QtReportPrinter::shared().setFontSource([&app] { return app.frame().preferences().printerFont(); });
     addOwnCommands();
     sizeForScreen();
     refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    QtReportPrinter::shared().setFontSource({});
+    // The document windows go with the area after this window's own members:
+    // the area must not report their going to anyone who would call back.
+    area_->blockSignals(true);
+}
 
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
-    auto* m = new QMenu(latin1(menuCaption(id)), this);
+    auto* m = new QMenu(toQt(menuCaption(id)), this);
     m->setObjectName(QStringLiteral("menu%1").arg(static_cast<int>(id)));
     // Before the first menu made so far that comes later on the bar.
     QAction* before = nullptr;
@@ -94,8 +115,8 @@ QMenu* MainWindow::menu(MenuId id) {
 QMenu* MainWindow::submenu(MenuId id, std::string_view caption, int order) {
     QMenu* parent = menu(id);
     for (QAction* a : parent->actions())
-        if (a->menu() && a->text() == latin1(caption)) return a->menu();
-    auto* m = new QMenu(latin1(caption), parent);
+        if (a->menu() && a->text() == toQt(caption)) return a->menu();
+    auto* m = new QMenu(toQt(caption), parent);
     placeInOrder(parent, m->menuAction(), order);
     return m;
 }
@@ -119,10 +140,10 @@ QAction* MainWindow::addCommand(int id, std::function<void()> handler) {
     const int order = tableOrder(id);
     QMenu* target = info->submenu.empty() ? menu(info->menu) : submenu(info->menu, info->submenu, order);
 
-    auto* action = new QAction(latin1(menuCaptionOf(info->menuText)), this);
+    auto* action = new QAction(toQt(menuCaptionOf(info->menuText)), this);
     action->setObjectName(QStringLiteral("command%1").arg(id));
-    if (auto keys = acceleratorOf(info->menuText); !keys.empty()) action->setShortcut(QKeySequence(latin1(keys)));
-    action->setStatusTip(latin1(commandPrompt(id)));
+    if (auto keys = acceleratorOf(info->menuText); !keys.empty()) action->setShortcut(QKeySequence(toQt(keys)));
+    action->setStatusTip(toQt(commandPrompt(id)));
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     placeInOrder(target, action, order);
     actions_[id] = action;
@@ -157,38 +178,24 @@ void MainWindow::addOwnCommands() {
     addCommand(kCmdPrinterFont, [this, &frame] { afterPreference(frame.onPrinterFont()); });
     addCommand(kCmdXYScale, [this, &frame] { afterPreference(frame.onXYScale()); });
     addCommand(kCmdRestoreDefaults, [this, &frame] { afterPreference(frame.onRestoreDefaults()); });
-    addCommand(kCmdCascade, [this] { area_->cascadeSubWindows(); });
-    addCommand(kCmdTile, [this] { area_->tileSubWindows(); });
+    addCommand(kCmdCascade, [this] { cascade(); });
+    addCommand(kCmdTile, [this] { tile(); });
     addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
     addCommand(kCmdAbout, [this] { onAbout(); });
-
-    QMenu* windows = menu(MenuId::window);
-    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
 }
 
 void MainWindow::afterPreference(CommandEnd end) {
-    if (end == CommandEnd::endProgram) endAtOnce();
-}
-
-void MainWindow::endAtOnce() {
-    app_.endAtOnce();
-    hide();
-    // Only a running loop is told to stop: telling none would make every
-    // later loop of this process return at once.
-    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+    // The program ends as File > Exit ends it: the lists are offered for
+    // saving first (Cancel keeps it running), then the exit saves follow.
+    if (end == CommandEnd::endProgram) close();
 }
 
 void MainWindow::sizeForScreen() {
-    if (auto size = app_.frame().windowSize()) {
-        resize(size->width, size->height);
-        return;
-    }
-    // A screen the table does not know: most of its free space, with the
-    // user's factors on top.
     const DisplayPreferences& prefs = app_.frame().preferences();
     QRect free(0, 0, prefs.screen().width, prefs.screen().height);
     if (QScreen* s = QGuiApplication::primaryScreen()) free = s->availableGeometry();
-    resize(qRound(free.width() * 0.8 * prefs.factors().x), qRound(free.height() * 0.8 * prefs.factors().y));
+    const PixelSize size = app_.frame().windowSize({free.width(), free.height()});
+    resize(size.width, size.height);
 }
 
 void MainWindow::refresh() {
@@ -197,13 +204,32 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::onPrintSetup() {
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+    QtReportPrinter::shared().setup(this);
 }
 
 void MainWindow::onAbout() {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+// Tile and Cascade arrange the documents inside the area as it is: the main
+// window never grows for them.
+void MainWindow::tile() {
+    const QList<QMdiSubWindow*> windows = arrangedWindows(area_);
+    const QSize area = area_->viewport()->size();
+    const auto rects = tileWindows({area.width(), area.height()}, static_cast<int>(windows.size()));
+    for (qsizetype i = 0; i < windows.size(); ++i) place(windows[i], rects[static_cast<std::size_t>(i)]);
+}
+
+void MainWindow::cascade() {
+    const QList<QMdiSubWindow*> windows = arrangedWindows(area_);
+    std::vector<PixelSize> sizes;
+    for (QMdiSubWindow* w : windows) sizes.push_back({w->sizeHint().width(), w->sizeHint().height()});
+    const QSize area = area_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const auto rects = cascadeWindows({area.width(), area.height()}, sizes, step);
+    for (qsizetype i = 0; i < windows.size(); ++i) place(windows[i], rects[static_cast<std::size_t>(i)]);
+    for (QMdiSubWindow* w : windows) w->raise();
 }
 
 void MainWindow::arrangeIcons() {
@@ -215,28 +241,6 @@ void MainWindow::arrangeIcons() {
         if (x > 0 && x + s.width() > area_->viewport()->width()) x = 0;
         w->move(x, area_->viewport()->height() - s.height());
         x += s.width();
-    }
-}
-
-void MainWindow::listWindows(QMenu* m) {
-    // The open documents follow the arrange commands, the active one checked.
-    if (windowListStart_) {
-        const auto all = m->actions();
-        for (qsizetype i = all.indexOf(windowListStart_); i >= 0 && i < all.size(); ++i) {
-            m->removeAction(all[i]);
-            all[i]->deleteLater();
-        }
-        windowListStart_ = nullptr;
-    }
-    const auto subs = area_->subWindowList();
-    if (subs.isEmpty()) return;
-    windowListStart_ = m->addSeparator();
-    int n = 1;
-    for (QMdiSubWindow* w : subs) {
-        QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
-        a->setCheckable(true);
-        a->setChecked(w == area_->currentSubWindow());
-        connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
     }
 }
 

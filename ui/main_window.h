@@ -42,8 +42,6 @@ public:
 
     // Title and greyed items afresh from the frame.
     void refresh();
-    // Ends the program at once (a preference change): no exit saves.
-    void endAtOnce();
     // Asked before the window closes (documents that want saving); the
     // window stays open when it answers false.
     void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
@@ -58,9 +56,10 @@ private:
     void sizeForScreen();
     void onPrintSetup();
     void onAbout();
+    void tile();
+    void cascade();
     void arrangeIcons();
     void afterPreference(CommandEnd end);
-    void listWindows(QMenu* menu);
 
     KorvaApp& app_;
     Platform& platform_;
@@ -70,7 +69,6 @@ private:
     std::map<MenuId, QMenu*> menus_;
     std::map<int, QAction*> actions_;
     std::function<bool()> closeGuard_;
-    QAction* windowListStart_ = nullptr;
 };
 
 } // namespace korva

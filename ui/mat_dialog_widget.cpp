@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "search/mat_dialog.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -16,7 +16,7 @@ MatDialogWidget::MatDialogWidget(MatDialog& dialog, QWidget* parent)
                         kListWidthChars},
                        dialog.rows(), dialog.selectedRow(), parent),
       dialog_(dialog) {
-    addAbove(new QLabel(qtext(MatDialog::kPrompt), this));
+    addAbove(new QLabel(toQt(MatDialog::kPrompt), this));
 }
 
 void MatDialogWidget::rowSelected(int row) { dialog_.onRowSelected(row); }

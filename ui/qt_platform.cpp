@@ -10,20 +10,17 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "app/shell_texts.h"
 #include "ui/file_filter.h"
 #include "ui/font_conversion.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
-namespace {
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::filesystem::path toPath(const QString& s) { return std::filesystem::path(s.toStdString()); }
-} // namespace
-
 MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(latin1(caption));
-    box.setText(latin1(text));
+    box.setWindowTitle(toQt(caption));
+    box.setText(toQt(text));
     switch (buttons) {
     case MsgButtons::ok:
         box.setIcon(QMessageBox::Information);
@@ -51,29 +48,29 @@ void QtPlatform::beginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCur
 void QtPlatform::endWaitCursor() { QApplication::restoreOverrideCursor(); }
 
 std::optional<std::filesystem::path> QtPlatform::chooseOpenFile(const FileDialogRequest& r) {
-    QString start = latin1(r.startFolder.string());
-    if (!r.initialName.empty()) start += QLatin1Char('/') + latin1(r.initialName);
-    QString f = QFileDialog::getOpenFileName(parent_, latin1(r.caption), start, qtFileFilter(r.filter));
+    std::filesystem::path start = r.startFolder;
+    if (!r.initialName.empty()) start /= r.initialName;
+    QString f = QFileDialog::getOpenFileName(parent_, toQt(r.caption), pathToQt(start), qtFileFilter(r.filter));
     if (f.isEmpty()) return std::nullopt;
-    return toPath(f);
+    return pathFromQt(f);
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(const FileDialogRequest& r) {
-    QFileDialog dlg(parent_, latin1(r.caption), latin1(r.startFolder.string()), qtFileFilter(r.filter));
+    QFileDialog dlg(parent_, toQt(r.caption), pathToQt(r.startFolder), qtFileFilter(r.filter));
+    dlg.setObjectName(QStringLiteral("saveFileDialog"));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
-    if (!r.defaultExtension.empty()) dlg.setDefaultSuffix(latin1(r.defaultExtension));
-    if (!r.initialName.empty()) dlg.selectFile(latin1(r.initialName));
+    if (!r.defaultExtension.empty()) dlg.setDefaultSuffix(toQt(r.defaultExtension));
+    if (!r.initialName.empty()) dlg.selectFile(pathToQt(r.initialName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-    return toPath(dlg.selectedFiles().front());
+    return pathFromQt(dlg.selectedFiles().front());
 }
 
 std::optional<std::string> QtPlatform::textEntry(const std::string& prompt, const std::string& caption,
                                                  const std::string& initial) {
     bool ok = false;
-    QString t = QInputDialog::getText(parent_, latin1(caption), latin1(prompt), QLineEdit::Normal, latin1(initial), &ok);
+    QString t = QInputDialog::getText(parent_, toQt(caption), toQt(prompt), QLineEdit::Normal, toQt(initial), &ok);
     if (!ok) return std::nullopt;
-    QByteArray b = t.toLatin1();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+    return fromQt(t);
 }
 
 LocalDateTime QtPlatform::now() {
@@ -89,12 +86,12 @@ ScreenSize QtPlatform::screenSize() {
 }
 
 void QtPlatform::openHelp(int context) {
-    messageBox("Help topic " + std::to_string(context) + " is not installed.", kAppTitle, MsgButtons::ok);
+    messageBox(shell_texts::helpNotInstalled(context), kAppTitle, MsgButtons::ok);
 }
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontDescription& initial, FontUse use) {
     bool ok = false;
-    const QString title = use == FontUse::printer ? QStringLiteral("Printer Font") : QStringLiteral("Screen Font");
+    const QString title = toQt(use == FontUse::printer ? shell_texts::kPrinterFontCaption : shell_texts::kScreenFontCaption);
     QFont chosen = QFontDialog::getFont(&ok, toQFont(initial, QApplication::font()), parent_, title);
     if (!ok) return std::nullopt;
     return describeFont(chosen);

@@ -8,7 +8,8 @@ class QWidget;
 namespace korva {
 
 // The Platform of the running program: Qt message boxes, file choosers and
-// the wait cursor.  Texts cross the boundary as Latin-1.
+// the wait cursor.  Texts cross the boundary as Latin-1, file names in the
+// file system's own encoding.
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}

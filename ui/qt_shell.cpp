@@ -39,17 +39,19 @@ bool QtShell::createMainWindow() {
 }
 
 bool QtShell::openDocument(const DocumentRequest& request) {
-    if (!opener_) {
-        std::fprintf(stderr, "korva: %s not opened: documents cannot be opened at start yet\n",
-                     request.path.string().c_str());
-        return true;
-    }
-    return opener_(request);
+    return opener_ && opener_(request);
 }
 
 void QtShell::showMainWindow() {
     window_->show();
     window_->refresh();
+}
+
+void QtShell::bringToFront() {
+    if (!window_) return;
+    if (window_->isMinimized()) window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
 }
 
 void QtShell::showSplash() {

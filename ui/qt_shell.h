@@ -28,8 +28,7 @@ public:
     void showMainWindow() override;
     void showSplash() override;
 
-    // Documents come with their own windows; until those exist a document
-    // named at start is left unopened.
+    // Documents come with their own windows; without them nothing opens.
     using DocumentOpener = std::function<bool(const DocumentRequest&)>;
     void setDocumentOpener(DocumentOpener opener) { opener_ = std::move(opener); }
 
@@ -37,6 +36,9 @@ public:
     // exists, before any document is opened.
     using WindowExtension = std::function<void(MainWindow&)>;
     void addWindowExtension(WindowExtension extension) { extensions_.push_back(std::move(extension)); }
+
+    // A later start handed files over: the window the user looks at.
+    void bringToFront();
 
     MainWindow* mainWindow() const { return window_.get(); }
     SplashWindow* splash() const { return splash_; }

@@ -8,20 +8,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/quest_dialog.h"
-#include "ui/latin1_text.h"
+#include "app/quest_dialog.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
 template <std::size_t N>
 QGroupBox* QuestDialogWidget::radioGroup(const char* title, const char* name, const std::array<const char*, N>& labels,
                                          int checked, std::function<void(int)> choose) {
-    auto* box = new QGroupBox(qtext(title), this);
+    auto* box = new QGroupBox(toQt(title), this);
     box->setObjectName(QString::fromLatin1(name) + "Group");
     auto* layout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     for (std::size_t i = 0; i < N; ++i) {
-        auto* button = new QRadioButton(qtext(labels[i]), box);
+        auto* button = new QRadioButton(toQt(labels[i]), box);
         button->setObjectName(QString::fromLatin1(name) + QString::number(i));
         button->setChecked(static_cast<int>(i) == checked);
         group->addButton(button, static_cast<int>(i));
@@ -33,11 +33,11 @@ QGroupBox* QuestDialogWidget::radioGroup(const char* title, const char* name, co
 
 QuestDialogWidget::QuestDialogWidget(QuestDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setObjectName("questDialog");
-    setWindowTitle(qtext(QuestDialog::kCaption));
+    setWindowTitle(toQt(QuestDialog::kCaption));
     const NewUserAnswers& a = dialog_.answers();
     auto* layout = new QVBoxLayout(this);
 
-    auto* settings = new QGroupBox(qtext(QuestDialog::kSettingsFrame), this);
+    auto* settings = new QGroupBox(toQt(QuestDialog::kSettingsFrame), this);
     settings->setObjectName("settingsFrame");
     auto* grid = new QGridLayout(settings);
     grid->addWidget(radioGroup(QuestDialog::kHeightGroup, "height", QuestDialog::kHeightLabels, a.height,
@@ -56,10 +56,10 @@ QuestDialogWidget::QuestDialogWidget(QuestDialog& dialog, QWidget* parent) : QDi
     layout->addWidget(radioGroup(QuestDialog::kTypeGroup, "type", QuestDialog::kTypeLabels, a.type,
                                  [this](int i) { dialog_.onType(i); }));
 
-    auto* acceptButton = new QPushButton(qtext(QuestDialog::kAccept), this);
+    auto* acceptButton = new QPushButton(toQt(QuestDialog::kAccept), this);
     acceptButton->setObjectName("acceptButton");
     acceptButton->setDefault(true);
-    auto* cancel = new QPushButton(qtext(QuestDialog::kCancel), this);
+    auto* cancel = new QPushButton(toQt(QuestDialog::kCancel), this);
     cancel->setObjectName("cancelButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "core/usel_dialog.h"
-#include "ui/latin1_text.h"
+#include "app/usel_dialog.h"
+#include "ui/qt_text.h"
 
 namespace korva {
 
@@ -33,7 +33,7 @@ void USelDialogWidget::cancelled() { dialog_.onCancel(); }
 bool USelDialogWidget::finished() const { return dialog_.finished(); }
 bool USelDialogWidget::chosen() const { return dialog_.result().has_value(); }
 
-void USelDialogWidget::refresh() { name_->setText(qtext(dialog_.selectedName())); }
+void USelDialogWidget::refresh() { name_->setText(toQt(dialog_.selectedName())); }
 
 void QtUserDialogRunner::runUserSelection(USelDialog& dialog) { USelDialogWidget(dialog, parent_).run(); }
 

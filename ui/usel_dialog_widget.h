@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 #include "ui/list_choice_dialog.h"
 
 class QLineEdit;

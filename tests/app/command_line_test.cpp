@@ -42,6 +42,11 @@ TEST(CommandLine, HomeAndHelpOptions) {
     EXPECT_EQ(parseCommandLine({"--home=/x"}).home, std::filesystem::path("/x"));
     EXPECT_FALSE(parseCommandLine({"--home"}).error.empty());
     EXPECT_FALSE(parseCommandLine({"--home="}).error.empty());
+    cl = parseCommandLine({"--print-to", "/out", "--home=/x"});
+    EXPECT_EQ(cl.printTo, std::filesystem::path("/out"));
+    EXPECT_EQ(cl.home, std::filesystem::path("/x"));
+    EXPECT_EQ(parseCommandLine({"--print-to=/pdf"}).printTo, std::filesystem::path("/pdf"));
+    EXPECT_FALSE(parseCommandLine({"--print-to"}).error.empty());
     EXPECT_TRUE(parseCommandLine({"-h"}).help);
     EXPECT_TRUE(parseCommandLine({"x.fls", "--help"}).help);
     EXPECT_FALSE(parseCommandLine({"--unknown"}).help);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "app/data_root.h"
 #include "tests/app/app_temp_dir.h"
 
@@ -15,6 +18,8 @@ protected:
         const fs::path prefix = dir / "usr";
         fs::create_directories(prefix / "bin");
         writeBytes(prefix / "share/korva/data/kvdata/korva.ini", {'K'});
+        writeBytes(prefix / "share/korva/data/kvdata/foods.arc", {'F'});
+        writeBytes(prefix / "share/korva/data/kvdata/index.ser", {'I'});
         writeBytes(prefix / "share/korva/data/kvuser/user00.rda", {'U'});
         writeBytes(prefix / "share/korva/data/kvshop/.gitkeep", {});
         return prefix;
@@ -60,7 +65,6 @@ TEST_F(DataRootTest, FirstStartCopiesTheShippedTreeOnceAndNeverOverwrites) {
     EXPECT_EQ(bytesOf(root / "kvuser/user00.rda"), std::vector<std::uint8_t>{'U'});
     EXPECT_TRUE(fs::is_directory(root / "kvshop"));
     EXPECT_FALSE(fs::exists(root / "kvshop/.gitkeep"));
-    EXPECT_FALSE(fs::exists(root.parent_path() / "korva.partial"));
 
     // The user's own changes survive every later start.
     writeBytes(root / "kvdata/korva.ini", {'M', 'I', 'N', 'E'});
@@ -70,18 +74,85 @@ TEST_F(DataRootTest, FirstStartCopiesTheShippedTreeOnceAndNeverOverwrites) {
     EXPECT_FALSE(fs::exists(root / "kvuser/user00.rda"));
 }
 
-TEST_F(DataRootTest, InterruptedFirstStartIsRedoneAndExistingFilesKept) {
+TEST_F(DataRootTest, InterruptedOrIncompleteFirstStartIsRedoneAndExistingFilesKept) {
     const fs::path shipped = makeInstalledPrefix() / "share/korva/data";
     const fs::path root = dir / "korva";
     // Left over by a start that was killed while copying.
-    writeBytes(dir / "korva.partial/kvdata/korva.ini", {'X'});
-    // The folder exists already with a file of the user's own.
+    writeBytes(root / ".setup-x1Y2z3/kvdata/korva.ini", {'X'});
+    // A data folder without its data base is not set up, whatever else it
+    // holds; a file of the user's own stays.
+    fs::create_directories(root / "kvdata");
     writeBytes(root / "kvuser/user00.rda", {'O', 'W', 'N'});
 
     EXPECT_EQ(provideUserData(root, shipped), SetupOutcome::copied);
     EXPECT_EQ(bytesOf(root / "kvdata/korva.ini"), std::vector<std::uint8_t>{'K'});
+    EXPECT_EQ(bytesOf(root / "kvdata/foods.arc"), std::vector<std::uint8_t>{'F'});
     EXPECT_EQ(bytesOf(root / "kvuser/user00.rda"), (std::vector<std::uint8_t>{'O', 'W', 'N'}));
-    EXPECT_FALSE(fs::exists(dir / "korva.partial"));
+    EXPECT_FALSE(fs::exists(root / ".setup-x1Y2z3"));
+}
+
+// Several first starts at once (a desktop starts one per file opened) each
+// end with the whole tree in place and no scratch left behind.
+TEST_F(DataRootTest, FirstStartsAtOnceEachFindACompleteTree) {
+    const fs::path shipped = makeInstalledPrefix() / "share/korva/data";
+    for (int i = 0; i < 150; ++i)
+        writeBytes(shipped / "kvflist" / ("fl" + std::to_string(i) + ".fls"), std::vector<std::uint8_t>(20000, 'L'));
+    const fs::path root = dir / "home/.local/share/korva";
+
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> starts;
+    for (int i = 0; i < 6; ++i) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(go[1]);
+            char c;
+            (void)!::read(go[0], &c, 1); // all begin together
+            const SetupOutcome outcome = provideUserData(root, shipped);
+            const bool whole = fs::file_size(root / "kvflist/fl149.fls") == 20000 && fs::exists(root / "kvdata/index.ser");
+            ::_exit(whole ? static_cast<int>(outcome) : 99);
+        }
+        starts.push_back(pid);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    int copied = 0;
+    for (pid_t pid : starts) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        const int outcome = WEXITSTATUS(status);
+        EXPECT_TRUE(outcome == static_cast<int>(SetupOutcome::copied) ||
+                    outcome == static_cast<int>(SetupOutcome::alreadyThere))
+            << outcome;
+        copied += outcome == static_cast<int>(SetupOutcome::copied);
+    }
+    EXPECT_EQ(copied, 1);
+    std::size_t entries = 0;
+    for (auto it = fs::directory_iterator(root); it != fs::directory_iterator(); ++it) ++entries;
+    EXPECT_EQ(entries, 4u); // kvdata kvuser kvshop kvflist, no scratch
+    EXPECT_EQ(provideUserData(root, shipped), SetupOutcome::alreadyThere);
+}
+
+// Installed with PREFIX=~/.local the program's own tree lies in the user's
+// data folder; the data goes beside it, seeded from what an earlier version
+// kept there.
+TEST_F(DataRootTest, DataFolderNeverHoldsTheInstalledTree) {
+    const fs::path local = dir / "home/.local";
+    fs::create_directories(local / "bin");
+    writeBytes(local / "share/korva/data/kvdata/korva.ini", {'K'});
+    RootEnvironment home{std::nullopt, std::nullopt, (dir / "home").string()};
+
+    auto choice = chooseDataRoot(std::nullopt, home, local / "bin");
+    EXPECT_EQ(choice.root, local / "share/korva-user");
+    EXPECT_EQ(choice.shippedTree, local / "share/korva/data");
+    home.xdgDataHome = (local / "share/").string();
+    EXPECT_EQ(chooseDataRoot(std::nullopt, home, local / "bin").root, local / "share/korva-user");
+
+    for (const char* f : {"korva.ini", "foods.arc", "index.ser"}) writeBytes(local / "share/korva/kvdata" / f, {'E'});
+    EXPECT_EQ(chooseDataRoot(std::nullopt, home, local / "bin").shippedTree, local / "share/korva");
+    EXPECT_EQ(provideUserData(local / "share", local / "share/korva/data"), SetupOutcome::failed);
 }
 
 TEST_F(DataRootTest, NothingToCopyWithoutAShippedTree) {

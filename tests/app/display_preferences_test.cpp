@@ -120,12 +120,13 @@ TEST_F(DisplayPreferencesTest, ScaleFileIsUsedInRangeElseReportedAndDeleted) {
 }
 
 TEST_F(DisplayPreferencesTest, MainWindowSizeByScreenWidthWithTheFactors) {
-    EXPECT_EQ(mainFrameSize(loadOn(1280, 1024)), (PixelSize{1040, 850}));
-    EXPECT_EQ(mainFrameSize(loadOn(640, 480)), (PixelSize{600, 441}));     // 1200 x 940 design units
-    EXPECT_EQ(mainFrameSize(loadOn(1152, 864)), (PixelSize{990, 818}));    // 1100 x 970
+    const PixelSize free{1900, 1000};  // a wider screen's free area is used only off the table
+    EXPECT_EQ(mainFrameSize(loadOn(1280, 1024), free), (PixelSize{1040, 850}));
+    EXPECT_EQ(mainFrameSize(loadOn(640, 480), free), (PixelSize{600, 441}));     // 1200 x 940 design units
+    EXPECT_EQ(mainFrameSize(loadOn(1152, 864), free), (PixelSize{990, 818}));    // 1100 x 970
     writeBytes(dir / "xyscale.bft", floats(0.8f, 1.2f));
-    EXPECT_EQ(mainFrameSize(loadOn(800, 600)), (PixelSize{600, 682}));     // 1200 x 970
-    EXPECT_FALSE(mainFrameSize(loadOn(1920, 1080)));
+    EXPECT_EQ(mainFrameSize(loadOn(800, 600), free), (PixelSize{600, 682}));     // 1200 x 970
+    EXPECT_EQ(mainFrameSize(loadOn(1920, 1080), free), (PixelSize{1216, 960}));  // 4/5 of 1900 x 1000, factors on top
 }
 
 TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {

@@ -30,6 +30,8 @@ TEST_F(RecentFilesTest, NewestFirstNoRepeatsAtMostFour) {
     EXPECT_EQ(r.menuText(4), "");
     r.remove("/d/a.fls");
     EXPECT_EQ(r.entries(), (Paths{"/d/f.fls", "/d/e.fls", "/d/c.fls"}));
+    r.add("/d/R&D lunch.fls");
+    EXPECT_EQ(r.menuText(0), "&1 R&&D lunch.fls");
 }
 
 TEST_F(RecentFilesTest, SurvivesTheRunAndDamage) {

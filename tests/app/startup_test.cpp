@@ -3,8 +3,8 @@
 #include <map>
 
 #include "app/korva_app.h"
-#include "core/usel_dialog.h"
-#include "core/user_commands.h"
+#include "app/usel_dialog.h"
+#include "app/user_commands.h"
 #include "core/food_data_base.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
@@ -66,7 +66,7 @@ protected:
         FoodDataBase db(tree.paths());
         ASSERT_TRUE(test::openDataBase(db));
         for (int k = 0; k < n; ++k) {
-            auto id = db.nextUserFoodId(3);
+            auto id = db.state().nextUserFoodId(3);
             ASSERT_TRUE(id);
             ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added " + std::to_string(k)), test::recordFor(*id, 3)),
                       FoodDataBase::AddOutcome::added);
@@ -90,7 +90,7 @@ TEST_F(StartupTest, StartsWithTheCurrentUserInTheTitle) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "show", "splash"}));
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Anna");
-    EXPECT_EQ(db.totalFoods(), 40u);
+    EXPECT_EQ(db.index().totalFoods(), 40u);
     EXPECT_EQ(db.users().count(), 2);
     EXPECT_FALSE(app.frame().consolidateEnabled());
     EXPECT_EQ(platform.waitDepth, 0);
@@ -164,7 +164,7 @@ TEST_F(StartupTest, ThirtyTwoPendingFoodsWarnThirtyOneDoNot) {
     KorvaApp again(d, platform);
     ASSERT_TRUE(again.initInstance(tree.root(), std::nullopt, shell));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
-    EXPECT_EQ(d.totalFoods(), 72u);
+    EXPECT_EQ(d.index().totalFoods(), 72u);
 }
 
 TEST_F(StartupTest, ThirtyDeletionsWarn) {
@@ -185,12 +185,21 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     ASSERT_TRUE(start(request));
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
 
+    // A document that cannot be opened has given its message; the program
+    // goes on without it.  A recipe cannot be opened yet, and says so.
     RecordingShell failing;
     failing.openSucceeds = false;
     FoodDataBase d;
     KorvaApp a(d, platform);
-    EXPECT_FALSE(a.initInstance(tree.root(), request, failing));
-    EXPECT_EQ(failing.calls.size(), 2u);
+    EXPECT_TRUE(a.initInstance(tree.root(), request, failing));
+    EXPECT_EQ(failing.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
+
+    RecordingShell recipe;
+    FoodDataBase r;
+    KorvaApp b(r, platform);
+    EXPECT_TRUE(b.initInstance(tree.root(), DocumentRequest{"soup.rcp", DocumentKind::recipe}, recipe));
+    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "show", "splash"}));
+    EXPECT_EQ(platform.messageTexts().back(), "... soup.rcp : recipes can't be opened in this version ...");
 }
 
 TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
@@ -204,7 +213,7 @@ TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
 TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
     ASSERT_TRUE(start());
     // A changed index with nothing pending (a user deleted) writes the state only.
-    db.setIndexModified(true);
+    db.state().setIndexModified(true);
     const auto indexTime = fs::last_write_time(tree.paths().indexSer());
     fs::last_write_time(tree.paths().stateFile(), indexTime - std::chrono::hours(1));
     app.exitInstance();
@@ -212,15 +221,15 @@ TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
     EXPECT_GT(fs::last_write_time(tree.paths().stateFile()), indexTime - std::chrono::hours(1));
 
     // An edit in place: the index is written and the edit recorded as saved.
-    db.setFlag(kNoEdits, false);
-    db.mutableEntries()[0].name = "renamed";
-    db.setIndexModified(true);
+    db.state().setFlag(kNoEdits, false);
+    db.index().mutableEntries()[0].name = "renamed";
+    db.state().setIndexModified(true);
     app.exitInstance();
     EXPECT_EQ(platform.waitDepth, 0);
     FoodDataBase after(tree.paths());
     ASSERT_TRUE(test::openDataBase(after));
-    EXPECT_EQ(after.entries()[0].name, "renamed");
-    EXPECT_TRUE(after.isSet(kNoEdits));
+    EXPECT_EQ(after.index().entries()[0].name, "renamed");
+    EXPECT_TRUE(after.state().isSet(kNoEdits));
 }
 
 TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
@@ -232,8 +241,8 @@ TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
     EXPECT_EQ(platform.waitDepth, 0);
     FoodDataBase after(tree.paths());
     ASSERT_TRUE(test::openDataBase(after));
-    EXPECT_TRUE(after.isSet(kConsolidated));
-    EXPECT_EQ(after.totalFoods(), 42u);
+    EXPECT_TRUE(after.state().isSet(kConsolidated));
+    EXPECT_EQ(after.index().totalFoods(), 42u);
 }
 
 // Picks a row of the user list as the user would, or cancels.
@@ -271,6 +280,7 @@ TEST_F(StartupTest, UserSetAndDeletedThroughTheMenuAreKeptAtExit) {
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
 
     PickingRunner deleteBert(2);
+    platform.answer(MsgAnswer::yes);
     app.frame().onUserDelete(deleteBert);
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02.rda"));
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02"));

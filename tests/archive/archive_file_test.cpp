@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <thread>
 
 #include "archive/atomic_file.h"
 #include "tests/archive/archive_test_support.h"
@@ -52,6 +55,36 @@ TEST_F(ArchiveFiles, ReplacingAFileLeavesOnlyTheNewContents) {
     ASSERT_TRUE(w.close());
     EXPECT_EQ(fs::file_size(file), 2u);
     EXPECT_EQ(filesIn(dir_), 1u);
+}
+
+// Each write makes a temporary of its own: a link planted where a fixed
+// temporary name would be is neither written through nor disturbed, and
+// writers racing on one file each leave a whole file.
+TEST_F(ArchiveFiles, EveryWriteHasItsOwnTemporary) {
+    const fs::path file = dir_ / "korva.ini";
+    ASSERT_TRUE(writeFileAtomically(dir_ / "other", std::string("keep")));
+    fs::create_symlink(dir_ / "other", dir_ / "korva.ini.tmp~");
+    ASSERT_TRUE(writeFileAtomically(file, std::string("new")));
+    EXPECT_EQ(fs::file_size(dir_ / "other"), 4u);
+
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (char c : {'a', 'b', 'c', 'd'})
+        writers.emplace_back([&, c] {
+            for (int i = 0; i < 20; ++i)
+                if (!writeFileAtomically(file, std::string(200000, c))) ++failures;
+        });
+    for (auto& t : writers) t.join();
+    EXPECT_EQ(failures, 0);
+    const auto bytes = readWholeFile(file);
+    ASSERT_TRUE(bytes && bytes->size() == 200000u);
+    EXPECT_EQ(std::count(bytes->begin(), bytes->end(), bytes->front()), 200000);
+
+    EXPECT_EQ(filesIn(dir_), 3u); // the file, the other and the link
+    ASSERT_TRUE(writeFileAtomically(dir_ / "korva.ini.tmp1.2.3~", std::string("cut short")));
+    EXPECT_TRUE(removeUnfinishedWrites(file)); // the link goes too, not what it names
+    EXPECT_EQ(filesIn(dir_), 2u);
+    EXPECT_EQ(fs::file_size(dir_ / "other"), 4u);
 }
 
 TEST_F(ArchiveFiles, AFolderThatCannotBeWrittenFailsAndKeepsNothing) {

@@ -23,7 +23,7 @@ void preparePendingChanges(const DataPaths& paths) {
     ASSERT_TRUE(openDataBase(db));
     ASSERT_EQ(db.addFood(newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)), FoodDataBase::AddOutcome::added);
     ASSERT_EQ(db.addFood(newFood(25002, 0, "aardvark"), recordFor(25002, 0)), FoodDataBase::AddOutcome::added);
-    auto gone = db.findPositionById(150);
+    auto gone = db.index().findPositionById(150);
     ASSERT_TRUE(gone);
     retireFood(db, *gone);
     ASSERT_TRUE(db.saveIndex());
@@ -32,16 +32,16 @@ void preparePendingChanges(const DataPaths& paths) {
 
 // What a consolidated data base must look like on disk.
 void expectConsolidatedOnDisk(const FoodDataBase& db) {
-    EXPECT_TRUE(db.isSet(kConsolidated));
-    EXPECT_TRUE(db.isSet(kNoDeletions));
-    EXPECT_TRUE(db.isSet(kNoInsertions));
-    EXPECT_EQ(db.state().archived, static_cast<std::int32_t>(db.totalFoods()));
+    EXPECT_TRUE(db.state().isSet(kConsolidated));
+    EXPECT_TRUE(db.state().isSet(kNoDeletions));
+    EXPECT_TRUE(db.state().isSet(kNoInsertions));
+    EXPECT_EQ(db.state().archived, static_cast<std::int32_t>(db.index().totalFoods()));
     EXPECT_EQ(db.state().unconsolidated, 0);
     EXPECT_EQ(db.state().deleted, 0);
-    EXPECT_EQ(fileBytes(db.paths().foodsArc()).size(), db.totalFoods() * NutrientRecord::kBytes);
-    for (std::size_t k = 0; k < db.totalFoods(); ++k) {
-        EXPECT_TRUE(db.entries()[k].isArchived());
-        EXPECT_EQ(db.entries()[k].recordNumber, k);
+    EXPECT_EQ(fileBytes(db.paths().foodsArc()).size(), db.index().totalFoods() * NutrientRecord::kBytes);
+    for (std::size_t k = 0; k < db.index().totalFoods(); ++k) {
+        EXPECT_TRUE(db.index().entries()[k].isArchived());
+        EXPECT_EQ(db.index().entries()[k].recordNumber, k);
     }
 }
 
@@ -50,14 +50,14 @@ TEST(Consolidation, MergesAdditionsAndDropsRetiredInIndexOrder) {
     preparePendingChanges(tree.paths());
     FoodDataBase db(tree.paths());
     ASSERT_TRUE(openDataBase(db));
-    ASSERT_FALSE(db.isSet(kConsolidated));
+    ASSERT_FALSE(db.state().isSet(kConsolidated));
     ASSERT_EQ(db.state().unconsolidated, 2);
     ASSERT_EQ(db.state().deleted, 1);
     const auto before = everyFood(db);
     ASSERT_EQ(before.size(), 101u);
 
     ASSERT_TRUE(db.consolidate());
-    EXPECT_EQ(db.totalFoods(), 101u);
+    EXPECT_EQ(db.index().totalFoods(), 101u);
     expectConsolidatedOnDisk(db);
     for (const char* leftover : {"uncons.arc", "temp.arc", "index.new", "korva.new", "consol.cmt"})
         EXPECT_FALSE(std::filesystem::exists(tree.paths().dataDir() / leftover)) << leftover;
@@ -79,7 +79,7 @@ TEST(Consolidation, OnlyRemovalsNeedNoSlotFileAndNoChangesNeedNoWork) {
     const auto before = everyFood(db);
     ASSERT_TRUE(db.consolidate());
     expectConsolidatedOnDisk(db);
-    EXPECT_EQ(db.totalFoods(), 38u);
+    EXPECT_EQ(db.index().totalFoods(), 38u);
     EXPECT_EQ(everyFood(db), before);
 }
 
@@ -93,9 +93,9 @@ TEST(Consolidation, AnEntryPastTheEndOfItsFileFailsAndChangesNothing) {
         ASSERT_TRUE(openDataBase(db));
         // An archived record past foods.arc, or a slot past the 32 of uncons.arc.
         if (damage == 0)
-            db.mutableEntries()[5].recordNumber = 5000;
+            db.index().mutableEntries()[5].recordNumber = 5000;
         else
-            for (ShortFood& e : db.mutableEntries())
+            for (ShortFood& e : db.index().mutableEntries())
                 if (!e.isArchived())
                     e.recordNumber = 40;
         const std::vector<std::filesystem::path> files{p.foodsArc(), p.indexSer(), p.stateFile(), p.unconsArc()};
@@ -120,7 +120,7 @@ TEST(Consolidation, RecordsComeFromWhereTheEntrySaysNotFromTheFlag) {
     FoodDataBase db(tree.paths());
     ASSERT_TRUE(openDataBase(db));
     const auto before = everyFood(db);
-    db.setFlag(kNoInsertions, true);
+    db.state().setFlag(kNoInsertions, true);
     ASSERT_TRUE(db.consolidate());
     EXPECT_EQ(everyFood(db), before);
 }
@@ -168,7 +168,7 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
         if (stopAfter >= static_cast<int>(ConsolidationStep::committed))
             expectConsolidatedOnDisk(db);
         else
-            EXPECT_FALSE(db.isSet(kConsolidated));
+            EXPECT_FALSE(db.state().isSet(kConsolidated));
         for (const char* leftover : {"temp.arc", "index.new", "korva.new", "consol.cmt"})
             EXPECT_FALSE(std::filesystem::exists(tree.paths().dataDir() / leftover)) << leftover;
     }

@@ -68,15 +68,15 @@ TEST(DataBaseState, RetiringKeepsTheBooks) {
     FoodDataBase db(tree.paths());
     ASSERT_TRUE(db.readStateFile());
     ASSERT_TRUE(db.loadIndex());
-    const int before = db.foodCount(db.entries()[3].category);
-    const auto category = db.entries()[3].category;
+    const int before = db.index().foodCount(db.index().entries()[3].category);
+    const auto category = db.index().entries()[3].category;
     retireFood(db, 3);
-    EXPECT_EQ(db.totalFoods(), 11u);
-    EXPECT_EQ(db.foodCount(category), before - 1);
+    EXPECT_EQ(db.index().totalFoods(), 11u);
+    EXPECT_EQ(db.index().foodCount(category), before - 1);
     EXPECT_EQ(db.state().deleted, 1);
-    EXPECT_FALSE(db.isSet(kConsolidated));
-    EXPECT_FALSE(db.isSet(kNoDeletions));
-    EXPECT_TRUE(db.indexModified());
+    EXPECT_FALSE(db.state().isSet(kConsolidated));
+    EXPECT_FALSE(db.state().isSet(kNoDeletions));
+    EXPECT_TRUE(db.state().indexModified());
     retireFood(db, 99);  // past the end: nothing
     EXPECT_EQ(db.state().deleted, 1);
 }

@@ -58,7 +58,7 @@ inline void writeShippedDataBase(const DataPaths& paths, int n) {
 inline bool openDataBase(FoodDataBase& db) {
     if (!db.readStateFile())
         return false;
-    if (!db.isSet(kNoInsertions) && !db.readUnconsolidatedFile())
+    if (!db.state().isSet(kNoInsertions) && !db.records().readUnconsolidatedFile())
         return false;
     return db.loadIndex();
 }
@@ -73,9 +73,9 @@ struct FoodSeen {
 // Every food of the index with the record it reads back, by id.
 inline std::map<std::uint16_t, FoodSeen> everyFood(const FoodDataBase& db) {
     std::map<std::uint16_t, FoodSeen> out;
-    for (const ShortFood& e : db.entries()) {
+    for (const ShortFood& e : db.index().entries()) {
         FoodSeen seen{e.name, e.category, {}};
-        EXPECT_TRUE(db.readFoodRecord(e, seen.record)) << e.name;
+        EXPECT_TRUE(db.records().readFoodRecord(e, seen.record)) << e.name;
         EXPECT_TRUE(out.emplace(e.id, seen).second) << "id twice: " << e.id;
     }
     return out;

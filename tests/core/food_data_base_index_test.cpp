@@ -28,14 +28,14 @@ TEST_F(FoodIndexLoad, RecomputesPositionsAndSavesWhatItHolds) {
     entries[1].flags = 2;
     const auto bytes = indexBytes(entries);
     ASSERT_TRUE(db.loadIndexFromBytes(bytes));
-    ASSERT_EQ(db.totalFoods(), 4u);
-    EXPECT_EQ(db.entries()[1].servingText, "1 medium");
-    EXPECT_FALSE(db.entries()[1].isArchived());
+    ASSERT_EQ(db.index().totalFoods(), 4u);
+    EXPECT_EQ(db.index().entries()[1].servingText, "1 medium");
+    EXPECT_FALSE(db.index().entries()[1].isArchived());
     const int positions[] = {0, 1, 0, 0};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(db.entries()[std::size_t(i)].indexInCategory, positions[i]) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(db.index().entries()[std::size_t(i)].indexInCategory, positions[i]) << i;
 
     ASSERT_TRUE(db.saveIndex());
-    EXPECT_EQ(readWholeFile(paths.indexSer()), indexBytes(db.entries()));
+    EXPECT_EQ(readWholeFile(paths.indexSer()), indexBytes(db.index().entries()));
 }
 
 TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHighestInTheUserRange) {
@@ -46,7 +46,7 @@ TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHighestInTheUserRange) {
 
     writeConsolidatedTree({food(0, "a", 24999), food(23, "r", 29000)});
     ASSERT_TRUE(db.loadIndex());
-    EXPECT_EQ(db.nextUserFoodId(4), 25001);
+    EXPECT_EQ(db.state().nextUserFoodId(4), 25001);
 }
 
 TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
@@ -54,7 +54,7 @@ TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
     const auto bytes = readWholeFile(paths.indexSer());
     ASSERT_TRUE(bytes);
     ASSERT_TRUE(db.loadIndex());
-    db.setCurrentCategory(5);
+    db.selection().setCurrentCategory(5);
     db.rebuildCategoryTables();
 
     ShortFood far = food(0, "x", 1);
@@ -73,12 +73,12 @@ TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
     for (const auto& [what, damaged] : cases) {
         SCOPED_TRACE(what);
         EXPECT_FALSE(db.loadIndexFromBytes(damaged));
-        ASSERT_EQ(db.totalFoods(), 4u);
-        EXPECT_EQ(db.currentCategory(), 5);
+        ASSERT_EQ(db.index().totalFoods(), 4u);
+        EXPECT_EQ(db.selection().currentCategory(), 5);
     }
     std::filesystem::remove(paths.indexSer());
     EXPECT_FALSE(db.loadIndex());
-    EXPECT_EQ(db.totalFoods(), 4u);
+    EXPECT_EQ(db.index().totalFoods(), 4u);
     EXPECT_TRUE(db.loadIndexFromBytes(indexBytes({}))) << "an empty index is a valid one";
 }
 
@@ -94,35 +94,35 @@ TEST_F(CategoryTables, CountsFirstRecordsAndFirstEntriesSkipEmptyCategories) {
                  {23, 0, 9, std::nullopt}};
     for (const auto& t : table) {
         SCOPED_TRACE(t.category);
-        EXPECT_EQ(db.foodCount(t.category), t.count);
-        EXPECT_EQ(db.firstRecord(t.category), t.firstRecord);
-        EXPECT_EQ(db.firstEntry(t.category), t.firstEntry);
+        EXPECT_EQ(db.index().foodCount(t.category), t.count);
+        EXPECT_EQ(db.index().firstRecord(t.category), t.firstRecord);
+        EXPECT_EQ(db.index().firstEntry(t.category), t.firstEntry);
     }
-    EXPECT_EQ(db.entries()[7].indexInCategory, 2);
+    EXPECT_EQ(db.index().entries()[7].indexInCategory, 2);
 
     FoodDataBase empty(paths);
     empty.rebuildCategoryTables();
-    EXPECT_EQ(empty.firstEntry(0), std::nullopt);
-    EXPECT_EQ(empty.currentEntry(), std::nullopt);
-    EXPECT_EQ(empty.recipeIdAt(0), std::nullopt);
+    EXPECT_EQ(empty.index().firstEntry(0), std::nullopt);
+    EXPECT_EQ(empty.selection().currentEntry(), std::nullopt);
+    EXPECT_EQ(empty.index().recipeIdAt(0), std::nullopt);
 }
 
 TEST_F(CategoryTables, EmptyCurrentCategoryMovesOneStepOnly) {
     writeConsolidatedTree(entriesWithCounts({2, 0, 0, 4}));
     ASSERT_TRUE(db.loadIndex());
-    db.setCurrentCategory(1);
+    db.selection().setCurrentCategory(1);
     db.rebuildCategoryTables();
-    EXPECT_EQ(db.currentCategory(), 2) << "moves on although category 2 is empty too";
-    EXPECT_EQ(db.currentEntry(), std::nullopt);
-    EXPECT_EQ(db.entryInCurrentCategory(0), nullptr);
+    EXPECT_EQ(db.selection().currentCategory(), 2) << "moves on although category 2 is empty too";
+    EXPECT_EQ(db.selection().currentEntry(), std::nullopt);
+    EXPECT_EQ(db.selection().entryInCurrentCategory(0), nullptr);
 
     db.rebuildCategoryTables();
-    EXPECT_EQ(db.currentCategory(), 3);
-    EXPECT_EQ(db.currentEntry(), 2u);
+    EXPECT_EQ(db.selection().currentCategory(), 3);
+    EXPECT_EQ(db.selection().currentEntry(), 2u);
 
-    db.setCurrentCategory(23);
+    db.selection().setCurrentCategory(23);
     db.rebuildCategoryTables();
-    EXPECT_EQ(db.currentCategory(), 0) << "23 wraps to 0";
+    EXPECT_EQ(db.selection().currentCategory(), 0) << "23 wraps to 0";
 }
 
 TEST_F(CategoryTables, LookupsStayInsideTheCurrentCategory) {
@@ -133,19 +133,19 @@ TEST_F(CategoryTables, LookupsStayInsideTheCurrentCategory) {
     writeConsolidatedTree(entries);
     ASSERT_TRUE(db.loadIndex());
 
-    db.setCurrentCategory(1);
+    db.selection().setCurrentCategory(1);
     db.rebuildCategoryTables();
-    ASSERT_NE(db.entryInCurrentCategory(2), nullptr);
-    EXPECT_EQ(db.entryInCurrentCategory(2)->name, "F1-2");
-    EXPECT_EQ(db.positionInCurrentCategory(0), 2u);
-    EXPECT_EQ(db.entryInCurrentCategory(3), nullptr) << "not the next category's entry";
-    EXPECT_EQ(db.entryInCurrentCategory(-1), nullptr);
-    EXPECT_EQ(db.categoryNames(), (std::vector<std::string>{"F1-0", "F1-1", "F1-2"}));
+    ASSERT_NE(db.selection().entryInCurrentCategory(2), nullptr);
+    EXPECT_EQ(db.selection().entryInCurrentCategory(2)->name, "F1-2");
+    EXPECT_EQ(db.selection().positionInCurrentCategory(0), 2u);
+    EXPECT_EQ(db.selection().entryInCurrentCategory(3), nullptr) << "not the next category's entry";
+    EXPECT_EQ(db.selection().entryInCurrentCategory(-1), nullptr);
+    EXPECT_EQ(db.selection().categoryNames(), (std::vector<std::string>{"F1-0", "F1-1", "F1-2"}));
 
-    EXPECT_EQ(db.findPositionById(1000), 0u) << "the first entry with the id";
-    EXPECT_EQ(db.findEntryById(4242), nullptr);
-    EXPECT_EQ(db.recipeIdAt(1), 29002);
-    EXPECT_EQ(db.recipeIdAt(2), std::nullopt);
+    EXPECT_EQ(db.index().findPositionById(1000), 0u) << "the first entry with the id";
+    EXPECT_EQ(db.index().findEntryById(4242), nullptr);
+    EXPECT_EQ(db.index().recipeIdAt(1), 29002);
+    EXPECT_EQ(db.index().recipeIdAt(2), std::nullopt);
 }
 
 } // namespace

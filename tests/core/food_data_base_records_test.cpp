@@ -19,12 +19,12 @@ TEST_F(FoodRecords, WriteInPlaceChangesOnlyThatRecord) {
     writeConsolidatedTree(entriesWithCounts({3, 2}));
     ASSERT_TRUE(db.loadIndex());
     NutrientRecord r;
-    ASSERT_TRUE(db.readFoodRecord(db.entries()[4], r));
-    EXPECT_EQ(r, record(db.entries()[4].id, 1, 4.0f));
+    ASSERT_TRUE(db.records().readFoodRecord(db.index().entries()[4], r));
+    EXPECT_EQ(r, record(db.index().entries()[4].id, 1, 4.0f));
 
     auto expected = fileBytes(paths.foodsArc());
-    const NutrientRecord changed = record(db.entries()[2].id, 0, 99.5f);
-    ASSERT_TRUE(db.writeFoodRecord(db.entries()[2], changed));
+    const NutrientRecord changed = record(db.index().entries()[2].id, 0, 99.5f);
+    ASSERT_TRUE(db.records().writeFoodRecord(db.index().entries()[2], changed));
     changed.toBytes(expected.data() + 2 * NutrientRecord::kBytes);
     EXPECT_EQ(fileBytes(paths.foodsArc()), expected);
 }
@@ -35,22 +35,22 @@ TEST_F(FoodRecords, RecordPastTheEndOrMissingFileIsAFailureAndChangesNothing) {
     const NutrientRecord before = record(7, 7, 7.0f);
     NutrientRecord r = before;
 
-    ShortFood beyond = db.entries()[0];
+    ShortFood beyond = db.index().entries()[0];
     beyond.recordNumber = 3;
-    EXPECT_FALSE(db.writeFoodRecord(beyond, record(1, 1, 1.0f)));
+    EXPECT_FALSE(db.records().writeFoodRecord(beyond, record(1, 1, 1.0f)));
     EXPECT_EQ(std::filesystem::file_size(paths.foodsArc()), 3 * NutrientRecord::kBytes) << "no gap appended";
 
     // The last record cut short by a damaged file.
     std::filesystem::resize_file(paths.foodsArc(), 2 * NutrientRecord::kBytes + 100);
-    ShortFood unarchived = db.entries()[0];
+    ShortFood unarchived = db.index().entries()[0];
     unarchived.flags = 0; // and no uncons.arc
-    for (const ShortFood& e : {beyond, db.entries()[2], unarchived}) {
-        EXPECT_FALSE(db.readFoodRecord(e, r)) << e.recordNumber;
+    for (const ShortFood& e : {beyond, db.index().entries()[2], unarchived}) {
+        EXPECT_FALSE(db.records().readFoodRecord(e, r)) << e.recordNumber;
         EXPECT_EQ(r, before);
     }
     std::filesystem::remove(paths.foodsArc());
-    EXPECT_FALSE(db.readFoodRecord(db.entries()[0], r));
-    EXPECT_FALSE(db.writeFoodRecord(db.entries()[0], before));
+    EXPECT_FALSE(db.records().readFoodRecord(db.index().entries()[0], r));
+    EXPECT_FALSE(db.records().writeFoodRecord(db.index().entries()[0], before));
     EXPECT_FALSE(std::filesystem::exists(paths.foodsArc()));
 }
 
@@ -79,16 +79,16 @@ TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
         EXPECT_EQ(pos, a.position);
     }
     EXPECT_EQ(namesOfCategory(2), (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
-    EXPECT_EQ(db.firstRecord(5), 8);
-    EXPECT_EQ(db.entries()[3].indexInCategory, 2);
+    EXPECT_EQ(db.index().firstRecord(5), 8);
+    EXPECT_EQ(db.index().entries()[3].indexInCategory, 2);
 }
 
 TEST_F(FoodAdding, NewEntryIsUnarchivedInTheNextSlotAndTheStateSaysSo) {
     writeConsolidatedTree(entriesWithCounts({2}));
     ASSERT_TRUE(db.loadIndex());
     db.state().unconsolidated = 3;
-    db.setFlag(kConsolidated, true);
-    db.setFlag(kNoInsertions, true);
+    db.state().setFlag(kConsolidated, true);
+    db.state().setFlag(kNoInsertions, true);
 
     ShortFood e = food(1, "Kale", 25001);
     e.flags = 0xFFFF;
@@ -96,18 +96,18 @@ TEST_F(FoodAdding, NewEntryIsUnarchivedInTheNextSlotAndTheStateSaysSo) {
     // The record's id and category come from the entry.
     ASSERT_EQ(db.addFood(e, record(0, 0, 12.0f), &pos), FoodDataBase::AddOutcome::added);
 
-    const ShortFood& added = db.entries()[pos];
+    const ShortFood& added = db.index().entries()[pos];
     EXPECT_EQ(added.flags, 0xFFFF & ~0x5);
     EXPECT_EQ(added.recordNumber, 3);
     EXPECT_EQ(db.state().unconsolidated, 4);
-    EXPECT_FALSE(db.isSet(kConsolidated));
-    EXPECT_FALSE(db.isSet(kNoInsertions));
-    EXPECT_TRUE(db.isSet(kNoDeletions)) << "untouched";
-    EXPECT_TRUE(db.indexModified());
+    EXPECT_FALSE(db.state().isSet(kConsolidated));
+    EXPECT_FALSE(db.state().isSet(kNoInsertions));
+    EXPECT_TRUE(db.state().isSet(kNoDeletions)) << "untouched";
+    EXPECT_TRUE(db.state().indexModified());
 
     ASSERT_EQ(std::filesystem::file_size(paths.unconsArc()), 32 * NutrientRecord::kBytes);
     NutrientRecord back;
-    ASSERT_TRUE(db.readFoodRecord(added, back));
+    ASSERT_TRUE(db.records().readFoodRecord(added, back));
     EXPECT_EQ(back, record(25001, 1, 12.0f));
 }
 
@@ -115,51 +115,51 @@ TEST_F(FoodAdding, ThirtySecondAdditionFillsTheLastSlotAndTheNextIsRefused) {
     writeConsolidatedTree(entriesWithCounts({1}));
     ASSERT_TRUE(db.loadIndex());
     for (int i = 0; i < kUnconsolidatedSlots; ++i) {
-        auto id = db.nextUserFoodId(4);
+        auto id = db.state().nextUserFoodId(4);
         ASSERT_TRUE(id);
         ASSERT_EQ(db.addFood(food(4, "Food " + std::to_string(i), *id), record(0, 0, float(i))),
                   FoodDataBase::AddOutcome::added);
     }
-    const ShortFood* last = db.findEntryById(25032);
+    const ShortFood* last = db.index().findEntryById(25032);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->recordNumber, 31);
     NutrientRecord r;
-    ASSERT_TRUE(db.readFoodRecord(*last, r));
+    ASSERT_TRUE(db.records().readFoodRecord(*last, r));
     EXPECT_EQ(r.value(0), 31.0f);
 
     const auto file = fileBytes(paths.unconsArc());
     EXPECT_EQ(db.canAddFood(), FoodDataBase::AddOutcome::tooManyUnconsolidated);
     EXPECT_EQ(db.addFood(food(4, "One too many", 25100), {}), FoodDataBase::AddOutcome::tooManyUnconsolidated);
-    EXPECT_EQ(db.totalFoods(), 33u);
+    EXPECT_EQ(db.index().totalFoods(), 33u);
     EXPECT_EQ(fileBytes(paths.unconsArc()), file);
     EXPECT_EQ(addOutcomeMessage(FoodDataBase::AddOutcome::tooManyUnconsolidated),
               "... too many new foods, you must CONSOLIDATE before next add ...");
 
     // The slots survive a restart.
     FoodDataBase again(paths);
-    ASSERT_TRUE(again.readUnconsolidatedFile());
-    EXPECT_EQ(again.unconsolidatedBuffer(), db.unconsolidatedBuffer());
+    ASSERT_TRUE(again.records().readUnconsolidatedFile());
+    EXPECT_EQ(again.records().unconsolidatedBuffer(), db.records().unconsolidatedBuffer());
 }
 
 TEST_F(FoodAdding, FailedWriteOrFullIndexLeavesEverythingAsItWas) {
     writeConsolidatedTree(entriesWithCounts({2}));
     ASSERT_TRUE(db.loadIndex());
-    db.setFlag(kNoInsertions, true);
+    db.state().setFlag(kNoInsertions, true);
     std::filesystem::remove_all(paths.dataDir()); // nowhere to write uncons.arc
 
     EXPECT_EQ(db.addFood(food(0, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::writeFailed);
-    EXPECT_EQ(db.totalFoods(), 2u);
+    EXPECT_EQ(db.index().totalFoods(), 2u);
     EXPECT_EQ(db.state().unconsolidated, 0);
-    EXPECT_TRUE(db.isSet(kNoInsertions));
-    EXPECT_FALSE(db.indexModified());
-    EXPECT_EQ(db.unconsolidatedBuffer()[0], NutrientRecord{});
+    EXPECT_TRUE(db.state().isSet(kNoInsertions));
+    EXPECT_FALSE(db.state().indexModified());
+    EXPECT_EQ(db.records().unconsolidatedBuffer()[0], NutrientRecord{});
 
     // Record numbers are 16-bit: one more food than that has nowhere to go.
     std::filesystem::create_directories(paths.dataDir());
-    db.mutableEntries().assign(kMaxRecords, food(0, "same", 1));
+    db.index().mutableEntries().assign(kMaxRecords, food(0, "same", 1));
     db.rebuildCategoryTables();
     EXPECT_EQ(db.addFood(food(0, "more", 25001), {}), FoodDataBase::AddOutcome::tooManyRecords);
-    EXPECT_EQ(db.totalFoods(), kMaxRecords);
+    EXPECT_EQ(db.index().totalFoods(), kMaxRecords);
     EXPECT_FALSE(std::filesystem::exists(paths.unconsArc()));
 
     const FoodDataBase::AddOutcome refusals[] = {FoodDataBase::AddOutcome::tooManyRecords,
@@ -172,13 +172,13 @@ TEST_F(FoodAdding, EditOfAnUnconsolidatedFoodSurvivesTheNextAddition) {
     writeConsolidatedTree(entriesWithCounts({1}));
     ASSERT_TRUE(db.loadIndex());
     ASSERT_EQ(db.addFood(food(1, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::added);
-    ASSERT_TRUE(db.writeFoodRecord(*db.findEntryById(25001), record(25001, 1, 50.0f)));
+    ASSERT_TRUE(db.records().writeFoodRecord(*db.index().findEntryById(25001), record(25001, 1, 50.0f)));
     ASSERT_EQ(db.addFood(food(1, "Leek", 25002), record(0, 0, 2.0f)), FoodDataBase::AddOutcome::added);
 
     NutrientRecord r;
-    ASSERT_TRUE(db.readFoodRecord(*db.findEntryById(25001), r));
+    ASSERT_TRUE(db.records().readFoodRecord(*db.index().findEntryById(25001), r));
     EXPECT_EQ(r.value(0), 50.0f);
-    ASSERT_TRUE(db.readFoodRecord(*db.findEntryById(25002), r));
+    ASSERT_TRUE(db.records().readFoodRecord(*db.index().findEntryById(25002), r));
     EXPECT_EQ(r.value(0), 2.0f);
 }
 
@@ -186,9 +186,9 @@ TEST_F(FoodAdding, RetiredEntryLeavesTheIndexOnly) {
     writeConsolidatedTree(entriesWithCounts({3}));
     ASSERT_TRUE(db.loadIndex());
     const auto records = fileBytes(paths.foodsArc());
-    db.retireEntry(1);
+    db.index().retireEntry(1);
     db.rebuildCategoryTables();
-    EXPECT_EQ(db.categoryNames(), (std::vector<std::string>{"F0-0", "F0-2"}));
+    EXPECT_EQ(db.selection().categoryNames(), (std::vector<std::string>{"F0-0", "F0-2"}));
     EXPECT_EQ(fileBytes(paths.foodsArc()), records);
 }
 
@@ -199,15 +199,15 @@ using FoodIds = StoreFixture;
 TEST_F(FoodIds, UserAndRecipeIdsStayInTheirOwnRanges) {
     db.state().lastUserFoodId = 28998;
     db.state().lastRecipeId = 28999;
-    EXPECT_EQ(db.nextUserFoodId(22), 28999);
-    EXPECT_EQ(db.nextUserFoodId(22), std::nullopt) << "stops before the recipe range";
+    EXPECT_EQ(db.state().nextUserFoodId(22), 28999);
+    EXPECT_EQ(db.state().nextUserFoodId(22), std::nullopt) << "stops before the recipe range";
     EXPECT_EQ(db.state().lastUserFoodId, 28999) << "a refusal uses up nothing";
 
-    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), 29000);
-    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), 29001);
+    EXPECT_EQ(db.state().nextUserFoodId(kRecipeCategory), 29000);
+    EXPECT_EQ(db.state().nextUserFoodId(kRecipeCategory), 29001);
     EXPECT_EQ(db.state().lastUserFoodId, 28999);
     db.state().lastRecipeId = 65535;
-    EXPECT_EQ(db.nextUserFoodId(kRecipeCategory), std::nullopt) << "ids are 16-bit";
+    EXPECT_EQ(db.state().nextUserFoodId(kRecipeCategory), std::nullopt) << "ids are 16-bit";
 }
 
 // ---- Unconsolidated file --------------------------------------------------------
@@ -215,16 +215,16 @@ TEST_F(FoodIds, UserAndRecipeIdsStayInTheirOwnRanges) {
 using UnconsolidatedFile = StoreFixture;
 
 TEST_F(UnconsolidatedFile, ShortOrMissingFileFailsAndKeepsTheBuffer) {
-    EXPECT_FALSE(db.readUnconsolidatedFile());
+    EXPECT_FALSE(db.records().readUnconsolidatedFile());
     std::vector<std::uint8_t> bytes(32 * NutrientRecord::kBytes);
     record(25001, 3, 8.0f).toBytes(bytes.data() + 5 * NutrientRecord::kBytes);
     ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), bytes));
-    ASSERT_TRUE(db.readUnconsolidatedFile());
-    EXPECT_EQ(db.unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+    ASSERT_TRUE(db.records().readUnconsolidatedFile());
+    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
 
     ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), std::vector<std::uint8_t>(bytes.size() - 1, 0xAB)));
-    EXPECT_FALSE(db.readUnconsolidatedFile());
-    EXPECT_EQ(db.unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+    EXPECT_FALSE(db.records().readUnconsolidatedFile());
+    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
 }
 
 // ---- Block scan -------------------------------------------------------------------
@@ -235,36 +235,36 @@ TEST_F(BlockScan, ReadsWholeBlocksThenOnlyWhatRemains) {
     writeConsolidatedTree(entriesWithCounts({3, 70}));
     ASSERT_TRUE(db.loadIndex());
     db.state().archived = 73;
-    ASSERT_TRUE(db.startCategoryScan(1));
-    EXPECT_EQ(db.readNextBlock(), 32);
-    EXPECT_EQ(db.blockRecord(0).value(0), 3.0f);
-    EXPECT_EQ(db.blockRecord(31).value(0), 34.0f);
-    EXPECT_EQ(db.readNextBlock(), 32);
-    EXPECT_EQ(db.readNextBlock(), 6);
-    EXPECT_EQ(db.blockRecord(5).value(0), 72.0f);
-    EXPECT_EQ(db.readNextBlock(), 0);
+    ASSERT_TRUE(db.records().startCategoryScan(1));
+    EXPECT_EQ(db.records().readNextBlock(), 32);
+    EXPECT_EQ(db.records().blockRecord(0).value(0), 3.0f);
+    EXPECT_EQ(db.records().blockRecord(31).value(0), 34.0f);
+    EXPECT_EQ(db.records().readNextBlock(), 32);
+    EXPECT_EQ(db.records().readNextBlock(), 6);
+    EXPECT_EQ(db.records().blockRecord(5).value(0), 72.0f);
+    EXPECT_EQ(db.records().readNextBlock(), 0);
 
     // A second category reuses the open file.
-    ASSERT_TRUE(db.startCategoryScan(0));
-    EXPECT_EQ(db.readNextBlock(), 32);
-    EXPECT_EQ(db.blockRecord(2).id, db.entries()[2].id);
-    db.endCategoryScan();
-    EXPECT_EQ(db.readNextBlock(), 0) << "no scan open";
+    ASSERT_TRUE(db.records().startCategoryScan(0));
+    EXPECT_EQ(db.records().readNextBlock(), 32);
+    EXPECT_EQ(db.records().blockRecord(2).id, db.index().entries()[2].id);
+    db.records().endCategoryScan();
+    EXPECT_EQ(db.records().readNextBlock(), 0) << "no scan open";
 }
 
 TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWasAndBadScansFail) {
-    EXPECT_FALSE(db.startCategoryScan(0)) << "no foods.arc";
+    EXPECT_FALSE(db.records().startCategoryScan(0)) << "no foods.arc";
     writeConsolidatedTree(entriesWithCounts({40}));
     ASSERT_TRUE(db.loadIndex());
-    EXPECT_FALSE(db.startCategoryScan(24));
-    EXPECT_FALSE(db.startCategoryScan(-1));
+    EXPECT_FALSE(db.records().startCategoryScan(24));
+    EXPECT_FALSE(db.records().startCategoryScan(-1));
     db.state().archived = 50; // more than the file holds
-    ASSERT_TRUE(db.startCategoryScan(0));
-    EXPECT_EQ(db.readNextBlock(), 32);
-    EXPECT_EQ(db.readNextBlock(), 0);
+    ASSERT_TRUE(db.records().startCategoryScan(0));
+    EXPECT_EQ(db.records().readNextBlock(), 32);
+    EXPECT_EQ(db.records().readNextBlock(), 0);
     db.state().archived = 40;
-    EXPECT_EQ(db.readNextBlock(), 8) << "a later read starts at the same place";
-    EXPECT_EQ(db.blockRecord(0).value(0), 32.0f);
+    EXPECT_EQ(db.records().readNextBlock(), 8) << "a later read starts at the same place";
+    EXPECT_EQ(db.records().blockRecord(0).value(0), 32.0f);
 }
 
 } // namespace

@@ -19,40 +19,40 @@ protected:
         db.state().archived = static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) /
                                                         NutrientRecord::kBytes);
     }
-    void TearDown() override { db.endCategoryScan(); }
+    void TearDown() override { db.records().endCategoryScan(); }
 
     DataPaths paths{std::filesystem::path(KORVA_SOURCE_DIR) / "data"};
     FoodDataBase db{paths};
 };
 
 TEST_F(ShippedDataBase, IndexIsConsolidatedAndInOrder) {
-    ASSERT_GT(db.totalFoods(), 0u);
-    EXPECT_EQ(std::size_t(db.state().archived), db.totalFoods());
+    ASSERT_GT(db.index().totalFoods(), 0u);
+    EXPECT_EQ(std::size_t(db.state().archived), db.index().totalFoods());
     EXPECT_EQ(std::filesystem::file_size(paths.foodsArc()) % NutrientRecord::kBytes, 0u);
-    for (std::size_t i = 0; i < db.totalFoods(); ++i) {
-        const ShortFood& e = db.entries()[i];
+    for (std::size_t i = 0; i < db.index().totalFoods(); ++i) {
+        const ShortFood& e = db.index().entries()[i];
         ASSERT_TRUE(e.isArchived()) << e.name;
         ASSERT_EQ(e.recordNumber, i) << e.name;
         ASSERT_LT(e.id, kFirstUserFoodId) << e.name;
         ASSERT_GT(e.gramsPerServing, 0.0f) << e.name;
-        if (i > 0 && db.entries()[i - 1].category == e.category) {
-            ASSERT_LE(compareNamesNoCase(db.entries()[i - 1].name, e.name), 0) << e.name;
+        if (i > 0 && db.index().entries()[i - 1].category == e.category) {
+            ASSERT_LE(compareNamesNoCase(db.index().entries()[i - 1].name, e.name), 0) << e.name;
         }
     }
 }
 
 TEST_F(ShippedDataBase, BlocksOfEveryCategoryHoldThatCategorysFoods) {
     for (int c = 0; c < kCategoryCount; ++c) {
-        if (db.foodCount(c) == 0) continue;
-        ASSERT_TRUE(db.startCategoryScan(c));
+        if (db.index().foodCount(c) == 0) continue;
+        ASSERT_TRUE(db.records().startCategoryScan(c));
         int k = 0;
-        while (k < db.foodCount(c)) {
-            const int n = db.readNextBlock();
+        while (k < db.index().foodCount(c)) {
+            const int n = db.records().readNextBlock();
             ASSERT_GT(n, 0) << "category " << c << " ends early";
-            for (int s = 0; s < n && k < db.foodCount(c); ++s, ++k) {
-                const ShortFood& e = db.entries()[std::size_t(db.firstRecord(c) + k)];
-                ASSERT_EQ(db.blockRecord(s).id, e.id) << e.name;
-                ASSERT_EQ(db.blockRecord(s).category, c) << e.name;
+            for (int s = 0; s < n && k < db.index().foodCount(c); ++s, ++k) {
+                const ShortFood& e = db.index().entries()[std::size_t(db.index().firstRecord(c) + k)];
+                ASSERT_EQ(db.records().blockRecord(s).id, e.id) << e.name;
+                ASSERT_EQ(db.records().blockRecord(s).category, c) << e.name;
             }
         }
     }

@@ -15,7 +15,7 @@ namespace korva::test {
 // a records file with the program's own writers.
 class StoreFixture : public ::testing::Test {
 protected:
-    void TearDown() override { db.endCategoryScan(); }
+    void TearDown() override { db.records().endCategoryScan(); }
 
     static ShortFood food(int category, const std::string& name, std::uint16_t id) {
         ShortFood e;
@@ -61,7 +61,7 @@ protected:
 
     std::vector<std::string> namesOfCategory(int category) const {
         std::vector<std::string> out;
-        for (const ShortFood& e : db.entries())
+        for (const ShortFood& e : db.index().entries())
             if (e.category == category) out.push_back(e.name);
         return out;
     }

@@ -160,6 +160,17 @@ TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
     EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
 }
 
+TEST_F(Users, DeletingTheCurrentUserBeforeADamagedProfileFallsBackToDefault) {
+    UserSet users(paths);
+    ASSERT_TRUE(scanAndRead(users, "user01.rda"));  // default, Ann, Bob
+    std::filesystem::resize_file(dir / "user03.rda", 10);
+    ASSERT_TRUE(users.deleteUser(1, platform));  // Bob takes Ann's place but cannot be read
+    EXPECT_EQ(users.currentUserName(), "default");
+    EXPECT_EQ(users.currentPath(), dir / "user00.rda");
+    EXPECT_EQ(users.currentUserFileName(), "user00.rda");
+    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+}
+
 TEST_F(Users, ProfilesOfAnySizeAreListedWithoutReadingPastTheirEnd) {
     for (std::size_t size : {0u, 3u, 184u, 200u, 312u, 5000u}) {
         std::string bytes(size, 'A');

@@ -78,7 +78,7 @@ TEST_F(FListViewTest, NewViewShowsAnEmptyListAndAsksForAName) {
 }
 
 TEST_F(FListViewTest, NameWithOneMatchIsAddedAtOnce) {
-    db.setCurrentCategory(0);
+    db.selection().setCurrentCategory(0);
     typeName("CHEE");
     ASSERT_EQ(list().itemCount(), 1u);
     EXPECT_EQ(view.lines().at(1).substr(0, 12), "Cheese\t1 oz\t");
@@ -255,7 +255,7 @@ TEST_F(FListViewTest, SaveWritesAndHelpOnlyWhenNothingWasTyped) {
 }
 
 TEST_F(FListViewTest, FoodFromTheNutrientSearchComesInTheSearchUnit) {
-    const auto lentils = db.findPositionById(test::FoodTree::idOf(4));
+    const auto lentils = db.index().findPositionById(test::FoodTree::idOf(4));
     ASSERT_TRUE(lentils);
     view.takeFocusRequest();
     view.addFromSearch(*lentils, 0);
@@ -264,7 +264,7 @@ TEST_F(FListViewTest, FoodFromTheNutrientSearchComesInTheSearchUnit) {
     EXPECT_EQ(list().current()->entryUnit(), 0);
     EXPECT_EQ(view.takeFocusRequest(), CFLView::Focus::amount);
     EXPECT_EQ(totalCalories(), "100");
-    view.addFromSearch(db.entries().size(), 2); // not a food: nothing added
+    view.addFromSearch(db.index().entries().size(), 2); // not a food: nothing added
     EXPECT_EQ(list().itemCount(), 1u);
 }
 

@@ -109,7 +109,7 @@ TEST_F(ListFileTest, FoodListReadsBackAndWritesTheSameBytes) {
     EXPECT_EQ(back.totalGrams(), l.totalGrams());
     EXPECT_EQ(back.path(), p.string());
     EXPECT_EQ(back.currentIndex(), 0);
-    EXPECT_EQ(tree.db.entries()[tree.db.currentEntry().value()].id, 101);
+    EXPECT_EQ(tree.db.index().entries()[tree.db.selection().currentEntry().value()].id, 101);
     EXPECT_GT(platform.waitCount, 0);
     EXPECT_EQ(platform.waitDepth, 0);
 

@@ -107,11 +107,11 @@ TEST_F(FoodListTest, SelectionWalksWrapsFollowsDeletionAndTheDataBase) {
     add(103, 1);
     list.step(true);
     EXPECT_EQ(list.currentIndex(), 0);
-    EXPECT_EQ(tree.db.entries()[tree.db.currentEntry().value()].id, 101);
-    EXPECT_EQ(tree.db.currentCategory(), 5);
+    EXPECT_EQ(tree.db.index().entries()[tree.db.selection().currentEntry().value()].id, 101);
+    EXPECT_EQ(tree.db.selection().currentCategory(), 5);
     list.step(false);
     EXPECT_EQ(list.currentIndex(), 2);
-    EXPECT_EQ(tree.db.entries()[tree.db.currentEntry().value()].id, 103);
+    EXPECT_EQ(tree.db.index().entries()[tree.db.selection().currentEntry().value()].id, 103);
     list.select(1);
     list.select(7); // out of range: stays
     EXPECT_EQ(list.current()->foodId(), 102);
@@ -130,7 +130,7 @@ TEST_F(FoodListTest, SelectionWalksWrapsFollowsDeletionAndTheDataBase) {
 
     add(102, 1);
     list.clear();
-    EXPECT_FALSE(tree.db.currentEntry());
+    EXPECT_FALSE(tree.db.selection().currentEntry());
     EXPECT_EQ(list.totalGrams(), 0.0f);
 }
 

@@ -64,7 +64,7 @@ public:
 
     DataPaths paths() const { return root_.paths(); }
     const ShortFood& entry(std::uint16_t id) const {
-        const ShortFood* e = db.findEntryById(id);
+        const ShortFood* e = db.index().findEntryById(id);
         if (!e) throw std::runtime_error("no such test food");
         return *e;
     }

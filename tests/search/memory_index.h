@@ -17,7 +17,7 @@ inline void fillIndex(FoodDataBase& db, std::vector<std::pair<int, std::string>>
         if (a.first != b.first) return a.first < b.first;
         return compareNamesNoCase(a.second, b.second) < 0;
     });
-    auto& entries = db.mutableEntries();
+    auto& entries = db.index().mutableEntries();
     entries.clear();
     std::uint16_t id = 100;
     for (const auto& [category, name] : foods) {
@@ -36,7 +36,7 @@ inline void fillIndex(FoodDataBase& db, std::vector<std::pair<int, std::string>>
 
 inline std::vector<std::string> namesAt(const FoodDataBase& db, const std::vector<std::size_t>& positions) {
     std::vector<std::string> out;
-    for (std::size_t p : positions) out.push_back(db.entries()[p].name);
+    for (std::size_t p : positions) out.push_back(db.index().entries()[p].name);
     return out;
 }
 

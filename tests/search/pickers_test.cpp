@@ -21,12 +21,12 @@ protected:
                              {2, "Honey"},
                              {2, "Jam"},
                              {9, "Pear"}});
-        db.setCurrentCategory(2);
+        db.selection().setCurrentCategory(2);
     }
     CategoryFoodPicker picker(bool addAllowed, bool documentActive = false) {
         return CategoryFoodPicker(db, platform, categoryNameList(), addAllowed, documentActive);
     }
-    const std::string& nameAt(std::optional<std::size_t> pos) { return db.entries().at(pos.value()).name; }
+    const std::string& nameAt(std::optional<std::size_t> pos) { return db.index().entries().at(pos.value()).name; }
 
     FoodDataBase db;
 };
@@ -42,12 +42,12 @@ TEST_F(PickerTest, OpensOnTheCurrentCategoryAndFollowsRowAndCategoryChoices) {
     p.onFoodSelected(2);
     EXPECT_EQ(p.nameText(), "Jam");
     EXPECT_EQ(p.runResult(), 4);
-    ASSERT_TRUE(db.currentEntry());
-    EXPECT_EQ(db.entries()[*db.currentEntry()].name, "Jam");
+    ASSERT_TRUE(db.selection().currentEntry());
+    EXPECT_EQ(db.index().entries()[*db.selection().currentEntry()].name, "Jam");
 
     // Another category refills the list and starts again at its first food.
     p.onCategoryChosen(9);
-    EXPECT_EQ(db.currentCategory(), 9);
+    EXPECT_EQ(db.selection().currentCategory(), 9);
     EXPECT_EQ(p.foodNames(), (Names{"Pear"}));
     EXPECT_EQ(p.selectedFood(), 0);
     EXPECT_EQ(p.nameText(), "Pear");
@@ -65,7 +65,7 @@ TEST_F(PickerTest, EmptyCategoryIsRefusedAndThePreviousOneStays) {
     p.onCategoryChosen(5);
     EXPECT_EQ(platform.messageTexts(), (Names{"... no foods in Category selected ..."}));
     EXPECT_EQ(p.currentCategory(), 2);
-    EXPECT_EQ(db.currentCategory(), 2);
+    EXPECT_EQ(db.selection().currentCategory(), 2);
     EXPECT_EQ(p.selectedFood(), 1);
     EXPECT_EQ(p.foodNames().size(), 3u);
 }
@@ -103,7 +103,7 @@ TEST_F(PickerTest, DoubleClickAddsCloseDoesNotAndHelpHasItsContext) {
 }
 
 TEST_F(PickerTest, CategoryWithoutFoodsAtOpeningOffersNothingToAdd) {
-    db.setCurrentCategory(7);
+    db.selection().setCurrentCategory(7);
     auto p = picker(true);
     EXPECT_TRUE(p.foodNames().empty());
     EXPECT_EQ(p.selectedFood(), -1);
@@ -170,7 +170,7 @@ TEST_F(NamePickingTest, EmptyNameOpensTheCategoryPickerWithAddAllowed) {
     });
     EXPECT_EQ(nameAt(f.pickByName("")), "Coffee");
     EXPECT_EQ(dialogs.categoryPickersOpened, 1);
-    EXPECT_EQ(db.currentCategory(), 0);
+    EXPECT_EQ(db.selection().currentCategory(), 0);
 }
 
 } // namespace

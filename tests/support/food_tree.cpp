@@ -23,11 +23,11 @@ bool writeFoodFiles(const DataPaths& paths, std::vector<ShortFood> entries, std:
         records[k].category = entries[k].category;
     }
     FoodDataBase writer(paths);
-    writer.mutableEntries() = std::move(entries);
+    writer.index().mutableEntries() = std::move(entries);
     return writer.saveIndex() && writeFileAtomically(paths.foodsArc(), recordBytes(records));
 }
 
-FoodTree::FoodTree(std::vector<TreeFood> foods) {
+FoodTree::FoodTree(std::vector<TreeFood> foods, const std::string& tag) : root_(TempRoot::dataFolders, tag) {
     std::vector<std::size_t> order(foods.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

@@ -39,10 +39,11 @@ struct TreeFood {
 };
 
 // A data root of its own holding the given foods.  Ids are 1000 + the food's
-// place in the list given; the index is sorted into index order.
+// place in the list given; the index is sorted into index order.  `tag`
+// names the root's folder (tests of unusual folder names set it).
 class FoodTree {
 public:
-    explicit FoodTree(std::vector<TreeFood> foods);
+    explicit FoodTree(std::vector<TreeFood> foods, const std::string& tag = "korva");
 
     DataPaths paths() const { return root_.paths(); }
     const std::filesystem::path& root() const { return root_.root(); }

@@ -54,7 +54,7 @@ protected:
         QTest::keyClick(amount, Qt::Key_Return);
     }
 
-    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "uikeys"};
+    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
     FoodDataBase db;
     test::ScriptedPlatform platform;
     ActiveDocument active;

@@ -8,9 +8,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/command_line.h"
+#include "app/food_list_commands.h"
 #include "app/korva_app.h"
 #include "app/recent_files.h"
 #include "core/food_data_base.h"
@@ -20,6 +24,7 @@
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
+#include "ui/qt_text.h"
 #include "ui/main_window.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
@@ -45,23 +50,50 @@ QStringList rows(QListWidget* list) {
     return out;
 }
 
+QStringList actionTexts(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) out << a->text();
+    return out;
+}
+
+// The food lists in a main window of their own.
 class FListWindowTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.load(db));
-        recent = RecentFiles(tree.paths().userDir() / "recent.lst");
-        area.resize(1000, 800);
-        area.show();
-        windows.installMenus(&fileMenu, nullptr, &foodsMenu);
+        feature = std::make_unique<FoodListFeature>(mainWindow, db, platform, active);
+        mainWindow.show();
     }
     void TearDown() override {
         // Close without questions: whatever is left is thrown away.
-        for (FListChildWindow* w : windows.windows()) {
-            w->document().setModified(false);
-            w->close();
-        }
+        if (feature) feature->windows().closeAnswered();
         settle();
-        ScriptedTest::TearDown();
+        test::ScriptedTest::TearDown();
+    }
+
+    FoodListWindows& windows() { return feature->windows(); }
+    FListChildWindow* newFoodList() {
+        return feature->commands().onNewFoodList() ? windows().activeWindow() : nullptr;
+    }
+    FListChildWindow* openFoodList(const std::filesystem::path& file) {
+        return feature->commands().openFoodList(file) ? windows().activeWindow() : nullptr;
+    }
+    // A list of one lentil serving saved under `name`, not open.
+    std::filesystem::path savedListNamed(const std::string& name) {
+        FoodList list(&db);
+        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(2));
+        EXPECT_NE(lentils, nullptr);
+        if (lentils) {
+            EXPECT_TRUE(list.addFood(*lentils, kUnitServings));
+        }
+        const auto file = tree.paths().foodListDir() / name;
+        EXPECT_TRUE(list.writeFile(file, platform));
+        return file;
+    }
+    QStringList menuAsShown(MenuId id) {
+        emit mainWindow.menu(id)->aboutToShow();
+        return actionTexts(mainWindow.menu(id));
     }
 
     // Lets closed windows go, as the event loop would.
@@ -84,15 +116,13 @@ protected:
                          {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f}}};
     FoodDataBase db;
     ActiveDocument active;
-    RecentFiles recent;
-    QMdiArea area;
-    QMenu fileMenu;
-    QMenu foodsMenu;
-    FoodListWindows windows{&area, db, platform, active, recent};
+    KorvaApp app{db, platform};
+    MainWindow mainWindow{app, platform};
+    std::unique_ptr<FoodListFeature> feature;
 };
 
 TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
-    FListChildWindow* window = windows.newFoodList();
+    FListChildWindow* window = newFoodList();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(active.document(), &window->document());
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("FOODLIST  :  fl0001")));
@@ -109,7 +139,7 @@ TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
         click(dialog, "okButton");
     });
     typeInto(window, "foodNameEdit", QStringLiteral("APPLE"));
-    ASSERT_TRUE(pick.appeared());
+    ASSERT_TRUE(pick.appeared()) << "no MATCHING  FOODS dialog";
     ASSERT_EQ(items->count(), 2);
     EXPECT_TRUE(items->item(1)->text().startsWith(QStringLiteral("Apples, raw\t1 medium\t")));
     EXPECT_EQ(child<QLineEdit>(window, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
@@ -129,22 +159,18 @@ TEST_F(FListWindowTest, PickFromMatchesTypeServingsSaveAndReopen) {
 
     window->close();
     settle();
-    EXPECT_TRUE(windows.windows().empty());
+    EXPECT_TRUE(windows().windows().empty());
 
-    FListChildWindow* reopened = windows.openFoodList(saved);
+    FListChildWindow* reopened = openFoodList(saved);
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(rows(child<QListWidget>(reopened, "itemList")), before);
     EXPECT_EQ(child<QLabel>(reopened, "totalCalories")->text(), QStringLiteral("189"));
     EXPECT_EQ(child<QLineEdit>(reopened, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
-    ASSERT_FALSE(recent.entries().empty());
-    EXPECT_EQ(recent.entries().front().filename(), saved.filename());
-    QStringList menuNames;
-    for (QAction* a : fileMenu.actions()) menuNames << a->objectName();
-    EXPECT_TRUE(menuNames.contains(QStringLiteral("recentFileAction1"))) << menuNames.join(' ').toStdString();
+    EXPECT_TRUE(menuAsShown(MenuId::file).contains(QStringLiteral("&1 ") + toQt(saved.filename().string())));
 }
 
 TEST_F(FListWindowTest, ScrollArrowStepsAndTotalsFollowWhenReleased) {
-    FListChildWindow* window = windows.newFoodList();
+    FListChildWindow* window = newFoodList();
     typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
     typeInto(window, "amountEdit", QStringLiteral("1 serv"));
     auto* bar = child<QScrollBar>(window, "amountScrollBar");
@@ -163,24 +189,25 @@ TEST_F(FListWindowTest, ScrollArrowStepsAndTotalsFollowWhenReleased) {
 }
 
 TEST_F(FListWindowTest, ClosingAModifiedListAsksAndCancelKeepsIt) {
-    FListChildWindow* window = windows.newFoodList();
+    FListChildWindow* window = newFoodList();
     typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
     ASSERT_TRUE(window->isWindowModified());
 
     platform.answer(MsgAnswer::cancel);
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(windows.windows().size(), 1u);
+    EXPECT_EQ(windows().windows().size(), 1u);
 
     platform.answer(MsgAnswer::yes);
     EXPECT_TRUE(window->close());
     settle();
-    EXPECT_TRUE(windows.windows().empty());
+    EXPECT_TRUE(windows().windows().empty());
     EXPECT_TRUE(std::filesystem::exists(tree.paths().foodListDir() / "fl0001.fls"));
     EXPECT_EQ(active.document(), nullptr);
+    platform.expectAllAnswersUsed();
 }
 
 TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
-    FListChildWindow* window = windows.newFoodList();
+    FListChildWindow* window = newFoodList();
     test::DialogAnswer add(QStringLiteral("categoryPicker"), [](QWidget* dialog) {
         auto* foods = dialog->findChild<QListWidget*>(QStringLiteral("foodList"));
         ASSERT_NE(foods, nullptr);
@@ -199,21 +226,21 @@ TEST_F(FListWindowTest, EmptyNameOpensTheCategoryPickerAndTheMenuBrowsesOnly) {
         EXPECT_TRUE(dialog->isVisible());
         click(dialog, "closeButton");
     });
-    ASSERT_TRUE(test::triggerAction(windows.categoriesAction()));
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdCategories)));
     ASSERT_TRUE(browse.appeared());
     EXPECT_EQ(platform.messageTexts().back(), "... use Add From Categories button ");
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 2);
 }
 
 TEST_F(FListWindowTest, MergingAListIntoItselfDoublesItsItems) {
-    FListChildWindow* window = windows.newFoodList();
+    FListChildWindow* window = newFoodList();
     typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
     const auto file = tree.paths().foodListDir() / "merge.fls";
     ASSERT_TRUE(window->document().list().writeFile(file, platform));
     window->document().setModified(false);
 
     platform.answerFile(file);
-    ASSERT_TRUE(test::triggerAction(windows.mergeAction()));
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeFoodList)));
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
     EXPECT_EQ(child<QLabel>(window, "totalCalories")->text(), QStringLiteral("200"));
     EXPECT_TRUE(window->isWindowModified());
@@ -221,7 +248,7 @@ TEST_F(FListWindowTest, MergingAListIntoItselfDoublesItsItems) {
     EXPECT_EQ(platform.fileRequests[0].startFolder, tree.paths().foodListDir());
 
     platform.answerFile(std::nullopt); // cancelled: nothing changes
-    ASSERT_TRUE(test::triggerAction(windows.mergeAction()));
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeFoodList)));
     EXPECT_EQ(child<QListWidget>(window, "itemList")->count(), 3);
 }
 
@@ -233,49 +260,91 @@ TEST_F(FListWindowTest, OpeningADamagedFileMakesNoWindow) {
         std::fputs("not a list", f);
         std::fclose(f);
     }
-    EXPECT_EQ(windows.openFoodList(bad), nullptr);
-    EXPECT_EQ(windows.openFoodList(tree.paths().foodListDir() / "missing.fls"), nullptr);
-    EXPECT_TRUE(windows.windows().empty());
+    EXPECT_EQ(openFoodList(bad), nullptr);
+    EXPECT_EQ(openFoodList(tree.paths().foodListDir() / "missing.fls"), nullptr);
+    EXPECT_TRUE(windows().windows().empty());
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messageTexts().back(), "... ERROR ... FOOD LIST file not found ...");
-    EXPECT_TRUE(recent.entries().empty());
+    EXPECT_TRUE(feature->recentFiles().entries().empty());
 }
 
-TEST(FoodListFeature, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists) {
-    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}});
-    FoodDataBase db;
-    ASSERT_TRUE(tree.load(db));
-    test::ScriptedPlatform platform;
-    ActiveDocument active;
-    KorvaApp app(db, platform);
-    MainWindow window(app, platform);
-    FoodListFeature feature(window, db, platform, active);
-
-    QStringList file;
-    for (QAction* a : window.menu(MenuId::file)->actions())
-        if (!a->isSeparator()) file << a->text();
+TEST_F(FListWindowTest, MainWindowOffersTheCommandsAndOpensABareNameAmongTheLists) {
+    QStringList file = menuAsShown(MenuId::file);
     ASSERT_GE(file.size(), 6);
     EXPECT_EQ(file.mid(0, 5), (QStringList{"&New FoodList", "&Open FoodList...", "&Save FoodList",
                                            "Save FoodList &As...", "&Merge FoodList"}));
     EXPECT_EQ(file.back(), QStringLiteral("E&xit"));
-    EXPECT_EQ(window.action(kCmdNewFoodList)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_FALSE(mainWindow.action(kCmdSaveFoodList)->isEnabled()) << "no list to save yet";
 
-    ASSERT_TRUE(test::triggerAction(window.action(kCmdNewFoodList)));
-    ASSERT_EQ(feature.windows().windows().size(), 1u);
-    FListChildWindow* first = feature.windows().windows().front();
-    auto* name = first->findChild<QLineEdit*>(QStringLiteral("foodNameEdit"));
-    QTest::keyClicks(name, QStringLiteral("lent"));
-    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdNewFoodList)));
+    ASSERT_EQ(windows().windows().size(), 1u);
+    EXPECT_TRUE(mainWindow.action(kCmdSaveFoodList)->isEnabled());
+    FListChildWindow* first = windows().windows().front();
+    typeInto(first, "foodNameEdit", QStringLiteral("lent"));
     ASSERT_TRUE(first->document().list().writeFile(tree.paths().foodListDir() / "kept.fls", platform));
 
-    EXPECT_TRUE(feature.openDocument({"kept.fls", DocumentKind::foodList}));
-    ASSERT_EQ(feature.windows().windows().size(), 2u);
-    EXPECT_EQ(feature.windows().activeWindow()->document().list().itemCount(), 1u);
-    EXPECT_FALSE(feature.openDocument({"absent.fls", DocumentKind::foodList}));
+    EXPECT_TRUE(feature->openDocument({"kept.fls", DocumentKind::foodList}));
+    ASSERT_EQ(windows().windows().size(), 2u);
+    EXPECT_EQ(windows().activeWindow()->document().list().itemCount(), 1u);
+    EXPECT_FALSE(feature->openDocument({"absent.fls", DocumentKind::foodList}));
 
     platform.answer(MsgAnswer::no); // the first list is not to be saved
-    EXPECT_TRUE(feature.closeAll());
+    EXPECT_TRUE(feature->closeAll());
     platform.expectAllAnswersUsed();
+    settle();
+    EXPECT_TRUE(windows().windows().empty());
+    EXPECT_FALSE(mainWindow.action(kCmdSaveFoodList)->isEnabled());
+}
+
+// A preference change ends the program as Exit does: every modified list is
+// asked about before any window closes, and Cancel closes none.
+TEST_F(FListWindowTest, EndingAsksAboutEveryModifiedListFirstAndCancelClosesNothing) {
+    newFoodList(); // unmodified, and first
+    typeInto(newFoodList(), "foodNameEdit", QStringLiteral("lentil"));
+
+    platform.answerText("0.9 1.1");
+    platform.answer(MsgAnswer::cancel);
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdXYScale)));
+    settle();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "Save changes to FOODLIST  :  fl0002 ?");
+    EXPECT_EQ(windows().windows().size(), 2u);
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(app.endedAtOnce());
+
+    platform.answer(MsgAnswer::no);
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdExit)));
+    settle();
+    EXPECT_TRUE(windows().windows().empty());
+    EXPECT_FALSE(mainWindow.isVisible());
+    platform.expectAllAnswersUsed();
+}
+
+TEST_F(FListWindowTest, WindowMenuNamesEachListAsItsTitleReads) {
+    ASSERT_NE(openFoodList(savedListNamed("R&D lunch.fls")), nullptr);
+    typeInto(newFoodList(), "foodNameEdit", QStringLiteral("lentil")); // modified
+    const QStringList menu = menuAsShown(MenuId::window);
+    EXPECT_EQ(menu.mid(menu.size() - 2),
+              (QStringList{"&1 FOODLIST  :  R&&D lunch", "&2 FOODLIST  :  fl0001"}));
+}
+
+// Tiling never grows the main window past the screen; the lists share the
+// area as it is.
+TEST_F(FListWindowTest, TileAndCascadeKeepTheMainWindowAsItIs) {
+    mainWindow.resize(1000, 760);
+    for (int i = 0; i < 6; ++i) newFoodList();
+    settle();
+    const QSize before = mainWindow.size();
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdTile)));
+    settle();
+    EXPECT_EQ(mainWindow.size(), before);
+    const QRect area = mainWindow.mdiArea()->viewport()->rect();
+    QRect united;
+    for (FListChildWindow* w : windows().windows()) united = united.united(w->geometry());
+    EXPECT_EQ(united.topLeft(), area.topLeft());
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdCascade)));
+    settle();
+    EXPECT_EQ(mainWindow.size(), before);
 }
 
 } // namespace

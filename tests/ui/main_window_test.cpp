@@ -70,7 +70,7 @@ protected:
     void addUnconsolidatedFood() {
         FoodDataBase d(tree.paths());
         ASSERT_TRUE(test::openDataBase(d));
-        auto id = d.nextUserFoodId(2);
+        auto id = d.state().nextUserFoodId(2);
         ASSERT_EQ(d.addFood(test::newFood(*id, 2, "fresh"), test::recordFor(*id, 2)), FoodDataBase::AddOutcome::added);
         ASSERT_TRUE(d.saveIndex());
         ASSERT_TRUE(d.writeStateFile());
@@ -146,11 +146,12 @@ TEST_F(MainWindowTest, SizeFollowsTheScreenWidthAndFactors) {
     EXPECT_EQ(w.size(), QSize(968, 732));
 }
 
-TEST_F(MainWindowTest, ScaleCommandEndsTheProgramWithoutExitSaves) {
+TEST_F(MainWindowTest, ScaleCommandEndsTheProgramAsExitDoes) {
     MainWindow& w = start();
     platform.answerText("0.9 1.1");
     ASSERT_TRUE(test::triggerAction(w.action(kCmdXYScale)));
-    EXPECT_TRUE(app.endedAtOnce());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(app.endedAtOnce()) << "the exit saves are still to come";
     EXPECT_EQ(platform.messageTexts().back(), "... restart KORVA for scale changes; exiting ...");
     EXPECT_TRUE(fs::exists(tree.paths().userDir() / "xyscale.bft"));
 }
@@ -163,7 +164,7 @@ TEST_F(MainWindowTest, UserSetThroughTheMenuRenamesTheWindow) {
     });
     ASSERT_TRUE(test::triggerAction(w.action(kCmdUserSet)));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  default"));
-    EXPECT_TRUE(db.stateDirty());
+    EXPECT_TRUE(db.state().stateDirty());
 }
 
 // What exit writes is the application's business; here, that Exit closes.

@@ -4,8 +4,8 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "core/quest_dialog.h"
-#include "core/usel_dialog.h"
+#include "app/quest_dialog.h"
+#include "app/usel_dialog.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/quest_dialog_widget.h"
 #include "ui/usel_dialog_widget.h"

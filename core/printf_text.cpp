@@ -1,4 +1,4 @@
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 
 #include <cstdarg>
 #include <cstdio>

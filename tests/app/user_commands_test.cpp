@@ -1,10 +1,10 @@
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 
 #include <gtest/gtest.h>
 
+#include "app/quest_dialog.h"
+#include "app/usel_dialog.h"
 #include "core/new_user_targets.h"
-#include "core/quest_dialog.h"
-#include "core/usel_dialog.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 
@@ -61,7 +61,7 @@ TEST_F(UserCommands, SetSwitchesUserAndRetitles) {
     EXPECT_TRUE(out.titleChanged);
     EXPECT_EQ(out.title, "Korvana    USER  :  Bob");
     EXPECT_FLOAT_EQ(db.users().currentProfile().value(0), 2900.0f);
-    EXPECT_TRUE(db.stateDirty());
+    EXPECT_TRUE(db.state().stateDirty());
     EXPECT_FALSE(db.users().userChanged());
 }
 
@@ -70,7 +70,7 @@ TEST_F(UserCommands, SetWithTheSameUserCancelOrADamagedProfileKeepsTheUser) {
     EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
     chooser.pick.reset();
     EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
-    EXPECT_FALSE(db.stateDirty());
+    EXPECT_FALSE(db.state().stateDirty());
 
     std::filesystem::resize_file(tree.paths().userDir() / "user02.rda", 10);
     chooser.pick = 2;
@@ -85,19 +85,30 @@ TEST_F(UserCommands, DeleteRefusesTheDefaultUser) {
     EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... cannot delete default values ..."});
     EXPECT_EQ(db.users().count(), 3);
-    EXPECT_FALSE(db.stateDirty());
+    EXPECT_FALSE(db.state().stateDirty());
 }
 
-TEST_F(UserCommands, DeleteRemovesTheUserAndMarksTheState) {
+TEST_F(UserCommands, DeleteAsksNamingTheUserAndNoKeepsIt) {
     chooser.pick = 2;
+    platform.answer(MsgAnswer::no);
+    EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, deleteUserQuestion("Bob"));
+    EXPECT_NE(platform.messages[0].text.find("Bob"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::yesNo);
+    EXPECT_EQ(db.users().count(), 3);
+    EXPECT_TRUE(std::filesystem::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_FALSE(db.state().stateDirty());
+
+    platform.answer(MsgAnswer::yes);
     UserCommandOutcome out = userDelete(db, platform, chooser);
     EXPECT_TRUE(out.titleChanged);
     EXPECT_EQ(out.title, "Korvana    USER  :  Ann");
     EXPECT_EQ(db.users().count(), 2);
     EXPECT_FALSE(std::filesystem::exists(tree.paths().userDir() / "user02.rda"));
-    EXPECT_TRUE(db.stateDirty());
-    EXPECT_TRUE(db.indexModified());
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(db.state().stateDirty());
+    EXPECT_TRUE(db.state().indexModified());
+    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 TEST(USelDialogBehaviour, RowsThatDoNotExistAreNeverTheResult) {

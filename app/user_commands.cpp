@@ -1,10 +1,10 @@
-#include "core/user_commands.h"
+#include "app/user_commands.h"
 
 #include <optional>
 
+#include "app/usel_dialog.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
-#include "core/usel_dialog.h"
 
 namespace korva {
 
@@ -22,13 +22,17 @@ std::optional<int> chooseUser(const UserSet& users, UserDialogRunner& dialogs) {
 // must record it at exit.
 UserCommandOutcome userChangedOutcome(FoodDataBase& db) {
     db.users().setUserChanged(false);
-    db.setStateDirty(true);
+    db.state().setStateDirty(true);
     return {true, userTitle(db.users().currentUserName())};
 }
 
 } // namespace
 
 std::string userTitle(const std::string& name) { return "Korvana    USER  :  " + name; }
+
+std::string deleteUserQuestion(const std::string& name) {
+    return "Delete the user " + name + " with its targets and daily logs ?";
+}
 
 UserCommandOutcome userSet(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs) {
     UserSet& users = db.users();
@@ -55,12 +59,15 @@ UserCommandOutcome userDelete(FoodDataBase& db, Platform& platform, UserDialogRu
         platform.message(kCannotDeleteDefault);
         return {};
     }
+    if (platform.messageBox(deleteUserQuestion(users.userName(*chosen)), kAppTitle, MsgButtons::yesNo) !=
+        MsgAnswer::yes)
+        return {};
     if (!users.deleteUser(*chosen, platform)) {
         platform.message(kUserNotDeleted);
         return {};
     }
     // The state file must be written at exit even when nothing else changed.
-    db.setIndexModified(true);
+    db.state().setIndexModified(true);
     return userChangedOutcome(db);
 }
 

@@ -1,4 +1,4 @@
-#include "core/usel_dialog.h"
+#include "app/usel_dialog.h"
 
 namespace korva {
 

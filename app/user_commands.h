@@ -28,10 +28,14 @@ inline constexpr const char* kUserNotDeleted = "... user file cannot be deleted,
 
 // The main window's title while `name` is the current user.
 std::string userTitle(const std::string& name);
+// Asked before a user is deleted: one key press in the selection dialog must
+// not take a profile and its logs away unasked.
+std::string deleteUserQuestion(const std::string& name);
 
 // "Set": makes the chosen user current.
 UserCommandOutcome userSet(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs);
-// "Delete": removes the chosen user (never the default one) with its logs.
+// "Delete": removes the chosen user (never the default one) with its logs,
+// once the user has confirmed it.
 UserCommandOutcome userDelete(FoodDataBase& db, Platform& platform, UserDialogRunner& dialogs);
 
 } // namespace korva

@@ -1,4 +1,4 @@
-#include "core/quest_dialog.h"
+#include "app/quest_dialog.h"
 
 namespace korva {
 

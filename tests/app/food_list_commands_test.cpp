@@ -1,0 +1,97 @@
+#include "app/food_list_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/recent_files.h"
+#include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+// The document area without windows: documents in a list, the last shown or
+// brought forward has the focus.
+class ListedDocuments : public DocumentWindows {
+public:
+    std::vector<CFListDoc*> documents() const override {
+        std::vector<CFListDoc*> out;
+        for (const auto& d : docs) out.push_back(d.get());
+        return out;
+    }
+    CFListDoc* focusedDocument() const override { return focused; }
+    CFListDoc& show(std::unique_ptr<CFListDoc> doc) override {
+        docs.push_back(std::move(doc));
+        focused = docs.back().get();
+        return *focused;
+    }
+    void bringToFront(CFListDoc& doc) override { focused = &doc; }
+    void documentChanged(CFListDoc&) override {}
+    void documentRetitled(CFListDoc&) override {}
+
+    std::vector<std::unique_ptr<CFListDoc>> docs;
+    CFListDoc* focused = nullptr;
+};
+
+class FoodListCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(tree.load(db)); }
+
+    // A saved list of one food under `name` in the lists' folder.
+    std::filesystem::path savedList(const std::string& name) {
+        FoodList list(&db);
+        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(0));
+        EXPECT_NE(lentils, nullptr);
+        if (lentils) {
+            EXPECT_TRUE(list.addFood(*lentils, kUnitServings));
+        }
+        const auto file = tree.paths().foodListDir() / name;
+        EXPECT_TRUE(list.writeFile(file, platform));
+        return file;
+    }
+
+    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
+    FoodDataBase db;
+    test::ScriptedPlatform platform;
+    ActiveDocument active;
+    RecentFiles recent{tree.paths().userDir() / "recent.lst"};
+    ListedDocuments area;
+    FoodListCommands commands{db, platform, active, recent, area};
+};
+
+TEST_F(FoodListCommandsTest, AListOpenAlreadyComesForwardAndNewListsNumberAfterIt) {
+    const auto file = savedList("fl0005.fls");
+    CFListDoc* first = commands.openFoodList(file);
+    ASSERT_NE(first, nullptr);
+    CFListDoc* other = commands.onNewFoodList();
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->title(), "FOODLIST  :  fl0006");
+
+    EXPECT_EQ(commands.openFoodList(tree.paths().foodListDir() / "." / "fl0005.fls"), first);
+    EXPECT_EQ(area.docs.size(), 2u);
+    EXPECT_EQ(area.focused, first);
+    EXPECT_EQ(recent.entries().size(), 1u);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(FoodListCommandsTest, ARecentFileThatCannotBeReadLeavesTheList) {
+    const auto kept = savedList("kept.fls");
+    recent.add(kept);
+    recent.add(tree.paths().foodListDir() / "gone.fls");
+    ASSERT_TRUE(recent.save());
+
+    EXPECT_EQ(commands.onRecentFile(0), nullptr);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{docmsg::kFoodListNotFound});
+    RecentFiles reread(tree.paths().userDir() / "recent.lst");
+    reread.load();
+    EXPECT_EQ(reread.entries(), std::vector<std::filesystem::path>{kept});
+    EXPECT_EQ(commands.recentFileTexts(), std::vector<std::string>{"&1 kept.fls"});
+    EXPECT_TRUE(area.docs.empty());
+}
+
+} // namespace
+} // namespace korva

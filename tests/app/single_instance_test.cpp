@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "app/single_instance.h"
+#include "tests/app/app_temp_dir.h"
+
+namespace korva {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SingleInstanceTest : public test::AppTempDir {};
+
+TEST_F(SingleInstanceTest, KeyIsTheFolderWhateverItsSpelling) {
+    fs::create_directories(dir / "data");
+    fs::create_symlink(dir / "data", dir / "link");
+    const std::string key = instanceKey(dir / "data");
+    for (const fs::path& same : {dir / "data/", dir / "x/../data", dir / "link"}) EXPECT_EQ(instanceKey(same), key);
+    EXPECT_NE(instanceKey(dir / "other"), key);
+
+    // Names found from the later start's folder travel absolute; others as
+    // they are, to be looked for among the lists.
+    writeBytes(dir / "here.fls", {'x'});
+    EXPECT_EQ(handoffNames(DocumentRequest{"here.fls"}, dir), std::vector<std::string>{(dir / "here.fls").string()});
+    EXPECT_EQ(handoffNames(DocumentRequest{"kept.fls"}, dir), std::vector<std::string>{"kept.fls"});
+    EXPECT_TRUE(handoffNames(std::nullopt, dir).empty());
+}
+
+TEST_F(SingleInstanceTest, HandoffSurvivesAnyBytes) {
+    const std::vector<std::string> files{"/home/a/Gem\xc3\xbcse/x.fls", "b\nc.rcp", ""};
+    const std::string whole = encodeHandoff(files);
+    const Handoff h = decodeHandoff(whole);
+    EXPECT_EQ(h.state, Handoff::State::complete);
+    EXPECT_EQ(h.files, files);
+    EXPECT_EQ(decodeHandoff(encodeHandoff({})).state, Handoff::State::complete);
+    for (std::size_t cut = 0; cut < whole.size(); ++cut)
+        EXPECT_EQ(decodeHandoff(std::string_view(whole).substr(0, cut)).state, Handoff::State::incomplete) << cut;
+
+    for (const std::string& bad : {std::string("GET / HTTP/1.0\n"), std::string("KORVA-OPEN\n17\n"),
+                                  std::string("KORVA-OPEN\n1\n9999999\n"), std::string("KORVA-OPEN\n1\n-1\n"),
+                                  std::string("KORVA-OPEN\n\n"), whole + "x"}) {
+        const Handoff b = decodeHandoff(bad);
+        EXPECT_EQ(b.state, Handoff::State::malformed) << bad;
+        EXPECT_TRUE(b.files.empty());
+    }
+}
+
+// Plays the lock and the running program.
+class FakeChannel : public InstanceChannel {
+public:
+    bool tryLock() override { return lockFreeAfter-- == 0; }
+    Delivery handOver(const std::string& request) override {
+        sent.push_back(request);
+        if (answers.empty()) return Delivery::unreachable;
+        Delivery d = answers.front();
+        answers.pop_front();
+        return d;
+    }
+    void pause() override { ++pauses; }
+
+    int lockFreeAfter = -1;
+    std::deque<Delivery> answers;
+    std::vector<std::string> sent;
+    int pauses = 0;
+};
+
+TEST(ClaimDataRoot, HolderHandOverOrNoAnswer) {
+    FakeChannel free;
+    free.lockFreeAfter = 0;
+    EXPECT_EQ(claimDataRoot(free, "r", 5), ClaimOutcome::holder);
+    EXPECT_TRUE(free.sent.empty());
+
+    // The holder is still starting: it listens at the third try.
+    FakeChannel starting;
+    starting.answers = {InstanceChannel::Delivery::unreachable, InstanceChannel::Delivery::unreachable,
+                        InstanceChannel::Delivery::accepted};
+    EXPECT_EQ(claimDataRoot(starting, "r", 5), ClaimOutcome::handedOver);
+    EXPECT_EQ(starting.sent.size(), 3u);
+
+    // The holder is ending: its lock comes free.
+    FakeChannel ending;
+    ending.lockFreeAfter = 2;
+    EXPECT_EQ(claimDataRoot(ending, "r", 5), ClaimOutcome::holder);
+
+    FakeChannel silent;
+    silent.answers = {InstanceChannel::Delivery::unreachable, InstanceChannel::Delivery::silent};
+    EXPECT_EQ(claimDataRoot(silent, "r", 5), ClaimOutcome::noAnswer);
+    EXPECT_EQ(silent.sent.size(), 2u);
+
+    FakeChannel gone;
+    EXPECT_EQ(claimDataRoot(gone, "r", 5), ClaimOutcome::noAnswer);
+    EXPECT_EQ(gone.sent.size(), 5u);
+}
+
+} // namespace
+} // namespace korva

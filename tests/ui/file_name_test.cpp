@@ -1,0 +1,70 @@
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/korva_app.h"
+#include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/food_list.h"
+#include "ui/food_list_feature.h"
+#include "ui/food_list_windows.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+// File names are bytes in the file system's encoding, not Latin-1 texts: in
+// a data folder named with non-ASCII letters the chooser opens in the right
+// place, gives back a file that can be written, and the list opened from it
+// appears by its own name in the recent files.
+TEST(FileNames, NonAsciiDataFolderServesChooserListsAndRecentFiles) {
+    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
+    const std::filesystem::path lists = tree.paths().foodListDir();
+    const std::filesystem::path chosen = lists / "M\xc3\xbcsli.fls";
+
+    QtPlatform qt;
+    FileDialogRequest request;
+    request.caption = "Save FoodList As";
+    request.filter = "FoodLists (*.fls)";
+    request.defaultExtension = "fls";
+    request.startFolder = lists;
+    QString shownFolder;
+    QTimer::singleShot(0, [&] {
+        QFileDialog* dialog = nullptr;
+        (void)QTest::qWaitFor([&] { return (dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); },
+                              5000);
+        if (!dialog) return;
+        shownFolder = dialog->directory().absolutePath();
+        dialog->selectFile(QString::fromUtf8("M\xc3\xbcsli.fls"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(qt.chooseSaveFile(request), chosen);
+    EXPECT_EQ(shownFolder, QFile::decodeName(QByteArray::fromStdString(lists.native())));
+
+    FoodDataBase db;
+    ASSERT_TRUE(tree.load(db));
+    test::ScriptedPlatform platform;
+    FoodList list(&db);
+    ASSERT_TRUE(list.addFood(*db.index().findEntryById(test::FoodTree::idOf(0)), 0));
+    ASSERT_TRUE(list.writeFile(chosen, platform));
+
+    ActiveDocument active;
+    KorvaApp app(db, platform);
+    MainWindow window(app, platform);
+    FoodListFeature feature(window, db, platform, active);
+    ASSERT_TRUE(feature.openDocument({chosen, DocumentKind::foodList}));
+    auto* recent = feature.windows().findChild<QAction*>(QStringLiteral("recentFileAction1"));
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->text().endsWith(QString::fromUtf8("M\xc3\xbcsli.fls"))) << recent->text().toStdString();
+    EXPECT_EQ(recent->toolTip(), QFile::decodeName(QByteArray::fromStdString(chosen.native())));
+}
+
+} // namespace
+} // namespace korva
