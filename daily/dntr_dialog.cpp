@@ -4,7 +4,7 @@
 #include "daily/daily_report.h"
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
-#include "lists/printf_text.h"
+#include "core/printf_text.h"
 #include "lists/report_writer.h"
 
 namespace korva {

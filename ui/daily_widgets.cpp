@@ -14,7 +14,8 @@
 #include "daily/dntr_dialog.h"
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
-#include "ui/latin1_text.h"
+#include "ui/qt_report_printer.h"
+#include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
@@ -22,7 +23,7 @@ namespace korva {
 namespace {
 
 QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(qtext(text), parent);
+    auto* b = new QPushButton(toQt(text), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -39,7 +40,7 @@ QListWidget* totalsList(QWidget* parent) {
 
 void fill(QListWidget* list, const std::vector<std::string>& rows) {
     list->clear();
-    for (const std::string& r : rows) list->addItem(qtext(r));
+    for (const std::string& r : rows) list->addItem(toQt(r));
 }
 
 // A scroll bar of two arrows: each click is one day, and each is the end of
@@ -67,7 +68,7 @@ QScrollBar* dayScroller(QWidget* parent, const QString& name, std::function<void
 
 TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setObjectName(QStringLiteral("tdayDialog"));
-    setWindowTitle(qtext(dialog.caption()));
+    setWindowTitle(toQt(dialog.caption()));
 
     dateButton_ = button(this, "dateButton", "Date");
     dateScroll_ = dayScroller(this, QStringLiteral("dateScroll"), [this](int days) {
@@ -91,6 +92,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     save->setDefault(true);
     auto* add = button(this, "addButton", "&Add FoodList");
     auto* remove = button(this, "deleteButton", "&Delete FoodList");
+    auto* print = button(this, "printButton", "&Print");
     auto* help = button(this, "helpButton", "&HELP");
     auto* close = button(this, "closeButton", "&Close");
 
@@ -103,7 +105,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     left->addWidget(new QLabel(QStringLiteral("FoodList  Files  :"), this));
     left->addWidget(fileName_);
     left->addWidget(foodLists_, 1);
-    for (QPushButton* b : {add, remove, save, help, close}) left->addWidget(b);
+    for (QPushButton* b : {add, remove, save, print, help, close}) left->addWidget(b);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("NUTRIENT  TOTALS"), this));
     right->addWidget(totals_, 1);
@@ -124,21 +126,22 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
         refresh();
     });
     connect(save, &QPushButton::clicked, this, [this] { dialog_.onSave(); });
+    connect(print, &QPushButton::clicked, this, [this] { dialog_.onPrint(QtReportPrinter::shared()); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(foodLists_, &QListWidget::currentRowChanged, this, [this](int row) {
         dialog_.onSelectRow(row);
-        fileName_->setText(qtext(dialog_.fileNameField()));
+        fileName_->setText(toQt(dialog_.fileNameField()));
     });
     refresh();
 }
 
 void TdayDialogWidget::refresh() {
-    dateLabel_->setText(qtext(dialog_.dateLabel()));
+    dateLabel_->setText(toQt(dialog_.dateLabel()));
     const QSignalBlocker quiet(foodLists_);
     fill(foodLists_, dialog_.foodListRows());
     foodLists_->setCurrentRow(dialog_.selectedRow());
-    fileName_->setText(qtext(dialog_.fileNameField()));
+    fileName_->setText(toQt(dialog_.fileNameField()));
     fill(totals_, dialog_.totalsRows());
 }
 
@@ -151,7 +154,7 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialo
     const char* modeTexts[] = {"&One  Day", "Past  &Week", "Past  &Month", "SET  DATE  RAN&GE  :"};
     const char* modeNames[] = {"oneDayRadio", "pastWeekRadio", "pastMonthRadio", "dateRangeRadio"};
     for (std::size_t m = 0; m < modes_.size(); ++m) {
-        modes_[m] = new QRadioButton(qtext(modeTexts[m]), this);
+        modes_[m] = new QRadioButton(toQt(modeTexts[m]), this);
         modes_[m]->setObjectName(QString::fromLatin1(modeNames[m]));
         connect(modes_[m], &QRadioButton::clicked, this, [this, m] {
             switch (m) {
@@ -179,8 +182,10 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialo
     modeBox->addWidget(dateRow(DNtrDialog::deleteStart, "Start  Date  :"));
     modeBox->addWidget(dateRow(DNtrDialog::deleteEnd, "End  Date  :"));
     modeBox->addStretch(1);
+    auto* print = button(this, "printButton", "&Print");
     auto* help = button(this, "helpButton", "&HELP");
     auto* close = button(this, "closeButton", "&Close");
+    modeBox->addWidget(print);
     modeBox->addWidget(help);
     modeBox->addWidget(close);
 
@@ -196,6 +201,7 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialo
         dialog_.onDeleteRange();
         refresh();
     });
+    connect(print, &QPushButton::clicked, this, [this] { dialog_.onPrint(QtReportPrinter::shared()); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
@@ -209,7 +215,7 @@ QWidget* DNtrDialogWidget::dateRow(int f, const char* label) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(16, 0, 0, 0);
-    if (*label) layout->addWidget(new QLabel(qtext(label), row));
+    if (*label) layout->addWidget(new QLabel(toQt(label), row));
     fields_[i] = new QLineEdit(row);
     fields_[i]->setObjectName(names[i] + QStringLiteral("Field"));
     fields_[i]->setMaxLength(static_cast<int>(DNtrDialog::kFieldChars));
@@ -221,7 +227,7 @@ QWidget* DNtrDialogWidget::dateRow(int f, const char* label) {
     layout->addWidget(fields_[i], 1);
     layout->addWidget(scrolls_[i]);
     connect(fields_[i], &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        dialog_.setFieldText(field, latin1(text));
+        dialog_.setFieldText(field, fromQt(text));
         dialog_.onFieldEdited();
         fill(totals_, dialog_.totalsRows());
     });
@@ -237,7 +243,7 @@ void DNtrDialogWidget::refresh() {
     for (int f = 0; f < DNtrDialog::kFieldCount; ++f) {
         const auto field = static_cast<DNtrDialog::Field>(f);
         const auto i = static_cast<std::size_t>(f);
-        if (fields_[i]->text() != qtext(dialog_.fieldText(field))) fields_[i]->setText(qtext(dialog_.fieldText(field)));
+        if (fields_[i]->text() != toQt(dialog_.fieldText(field))) fields_[i]->setText(toQt(dialog_.fieldText(field)));
         fields_[i]->setEnabled(dialog_.fieldEnabled(field));
         scrolls_[i]->setEnabled(dialog_.fieldEnabled(field));
     }

@@ -17,7 +17,7 @@ template <std::size_t N>
 QGroupBox* QuestDialogWidget::radioGroup(const char* title, const char* name, const std::array<const char*, N>& labels,
                                          int checked, std::function<void(int)> choose) {
     auto* box = new QGroupBox(toQt(title), this);
-    box->setObjectName(QString::fromLatin1(name) + "Group");
+    box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Group"));
     auto* layout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     for (std::size_t i = 0; i < N; ++i) {

