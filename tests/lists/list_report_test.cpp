@@ -103,7 +103,7 @@ protected:
     }
 
     void fill(FoodList& list, float servings) {
-        for (std::uint16_t id : {101, 102}) ASSERT_TRUE(list.addFood(tree.entry(id), kUnitServings));
+        for (std::uint16_t id : {std::uint16_t{101}, std::uint16_t{102}}) ASSERT_TRUE(list.addFood(tree.entry(id), kUnitServings));
         for (int i : {0, 1}) {
             list.select(i);
             ASSERT_TRUE(list.setCurrentAmount(servings, kUnitServings));
