@@ -16,6 +16,7 @@
 #include "app/single_instance.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
+#include "ui/daily_feature.h"
 #include "ui/first_show_report.h"
 #include "ui/food_list_feature.h"
 #include "ui/instance_guard.h"
@@ -107,11 +108,13 @@ int main(int argc, char** argv) {
     korva::ActiveDocument activeDocument;
     std::unique_ptr<korva::FoodListFeature> foodLists;
     std::unique_ptr<korva::SearchFeature> search;
+    std::unique_ptr<korva::DailyFeature> dailyLog;
     korva::QtShell shell(app, platform, &platform);
     shell.addWindowExtension([&](korva::MainWindow& window) {
         foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
         window.setCloseGuard([&] { return foodLists->closeAll(); });
         search = std::make_unique<korva::SearchFeature>(window, db, platform, activeDocument, foodLists->windows());
+        dailyLog = std::make_unique<korva::DailyFeature>(window, db, platform);
     });
     shell.setDocumentOpener(
         [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });

@@ -65,16 +65,16 @@ protected:
 
     // Adds `n` foods the way the program does, leaving them unconsolidated.
     void addFoods(int n) {
-        FoodDataBase db(tree.paths());
-        ASSERT_TRUE(test::openDataBase(db));
+        FoodDataBase stored(tree.paths());
+        ASSERT_TRUE(test::openDataBase(stored));
         for (int k = 0; k < n; ++k) {
-            auto id = db.state().nextUserFoodId(3);
+            auto id = stored.state().nextUserFoodId(3);
             ASSERT_TRUE(id);
-            ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added " + std::to_string(k)), test::recordFor(*id, 3)),
+            ASSERT_EQ(stored.addFood(test::newFood(*id, 3, "added " + std::to_string(k)), test::recordFor(*id, 3)),
                       FoodDataBase::AddOutcome::added);
         }
-        ASSERT_TRUE(db.saveIndex());
-        ASSERT_TRUE(db.writeStateFile());
+        ASSERT_TRUE(stored.saveIndex());
+        ASSERT_TRUE(stored.writeStateFile());
     }
 
     bool start(std::optional<DocumentRequest> document = std::nullopt) {

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+#include "daily/daily_messages.h"
+#include "daily/log_date.h"
+#include "daily/log_file.h"
+#include "daily/log_set.h"
+
+namespace korva {
+
+class FoodDataBase;
+class ReportPrinter;
+
+// "NUTRIENTS  by  DATE": the totals of one logged day, or the daily
+// averages of the past week, the past month or a date range, from the
+// current user's logs; deletes the logs of a range and prints the totals.
+class DNtrDialog {
+public:
+    enum Mode { oneDay = 0, pastWeek = 1, pastMonth = 2, dateRange = 3 };
+    // The date fields, each with its scroll bar.
+    enum Field { oneDayField = 0, rangeStart, rangeEnd, deleteStart, deleteEnd };
+    static constexpr int kFieldCount = 5;
+    static constexpr std::size_t kFieldChars = 20;
+    static constexpr int kHelpContext = 60416;
+
+    DNtrDialog(FoodDataBase& db, Platform& platform);
+
+    // Every date today, One Day, and its totals.
+    void open();
+
+    Mode mode() const { return mode_; }
+    const std::string& fieldText(Field f) const { return texts_[static_cast<std::size_t>(f)]; }
+    bool fieldEnabled(Field f) const;
+    const std::vector<std::string>& totalsRows() const { return rows_; }
+    bool resultsShown() const { return resultsShown_; }
+    const LogSet& logSet() const { return set_; }
+    const LogDate& date(Field f) const { return dates_[static_cast<std::size_t>(f)]; }
+
+    // Controls.  A typed field text reaches the dialog through setFieldText
+    // and onFieldEdited (a key other than Enter).
+    void onOneDay();
+    void onPastWeek();
+    void onPastMonth();
+    void onDateRange();
+    void setFieldText(Field f, std::string text);
+    void onFieldEdited();
+    void onEnter();
+    void onScroll(Field f, int days);
+    void onScrollEnded(Field f);
+    void onDeleteRange();
+    void onHelp();
+    bool onPrint(ReportPrinter& printer);
+
+private:
+    LogDate& dateOf(Field f) { return dates_[static_cast<std::size_t>(f)]; }
+    std::string& textOf(Field f) { return texts_[static_cast<std::size_t>(f)]; }
+    // Takes a typed field into its date; a text that does not parse keeps
+    // the date (and the field shows it again when `showKept`).
+    bool takeField(Field f, bool showKept);
+    void update();
+    std::vector<std::string> resultRows() const;
+
+    FoodDataBase& db_;
+    Platform& platform_;
+    LogOwner owner_;
+    Mode mode_ = oneDay;
+    LogDate today_;
+    std::array<LogDate, kFieldCount> dates_{};
+    std::array<std::string, kFieldCount> texts_{};
+    LogSet set_;
+    // The range the shown totals were found for.
+    Mode shownMode_ = oneDay;
+    LogDate shownStart_;
+    LogDate shownEnd_;
+    std::vector<std::string> rows_;
+    bool resultsShown_ = false;
+};
+
+} // namespace korva

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "core/nutrients.h"
+#include "daily/tday_dialog.h"
+#include "tests/daily/log_tree.h"
+#include "tests/daily/report_recorder.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class TdayDialogTest : public test::ScriptedTest {
+protected:
+    TdayDialogTest() { platform.clock = {2026, 3, 1, 8, 15, 0}; }
+
+    test::LogTree tree;
+};
+
+TEST_F(TdayDialogTest, TodayAddsAListShowsTotalsAndSavesToTodaysFile) {
+    const std::string milk = tree.saveList("fl0001.fls", 101, 2, platform);
+    TdayDialog d(tree.db, platform, TdayDialog::today);
+    d.open();
+    EXPECT_EQ(d.caption(), "TODAY's  FOODS");
+    EXPECT_FALSE(d.dateControlsShown());
+    EXPECT_EQ(d.dateLabel(), "Sun Mar 01 2026");
+    EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 03/01/26"});
+    EXPECT_EQ(d.fileNameField(), " ");
+    EXPECT_TRUE(std::filesystem::is_directory(tree.owner().logFolder()));
+
+    platform.answerFile(milk);
+    d.onAddFoodList();
+    EXPECT_EQ(platform.fileRequests.at(0).startFolder, tree.paths().foodListDir());
+    EXPECT_EQ(d.foodListRows(), Texts{"fl0001.fls"});
+    EXPECT_EQ(d.fileNameField(), "fl0001.fls");
+    const Texts& rows = d.totalsRows();
+    ASSERT_EQ(rows.size(), 2u + kNutrientCount);
+    EXPECT_EQ(rows[0], "Daily Totals for 03/01/26");
+    EXPECT_EQ(rows[1], std::string(62, '-'));
+    EXPECT_EQ(rows[2], "Calories\t100.00\t__cal\t 50% ODA");
+    EXPECT_EQ(rows[30].substr(0, 5), "Zinc\t");
+    EXPECT_EQ(rows[31].substr(0, 11), "Isoleucine\t"); // amino acids last one first
+    EXPECT_EQ(rows[40].substr(0, 9), "Tyrosine\t");
+
+    ASSERT_TRUE(d.onSave());
+    LogFile saved;
+    ASSERT_EQ(saved.openDay(tree.owner(), "030126"), LogRead::read);
+    EXPECT_EQ(saved.timestamp, "Sun Mar 01 08:15:00 2026\n");
+    EXPECT_EQ(saved.year, 126);
+    EXPECT_EQ(saved.month, 2);
+    EXPECT_EQ(saved.foodListPaths, Texts{milk});
+
+    TdayDialog again(tree.db, platform, TdayDialog::today);
+    again.open();
+    EXPECT_EQ(again.totalsRows(), rows);
+    again.onHelp();
+    EXPECT_EQ(platform.helpContexts, std::vector<int>{TdayDialog::kHelpToday});
+}
+
+TEST_F(TdayDialogTest, DeletingRecomputesFromTheFilesAndTheLastLeavesAnEmptyDay) {
+    const std::string milk = tree.saveList("fl0001.fls", 101, 2, platform);
+    const std::string apple = tree.saveList("fl0002.fls", 102, 1, platform);
+    TdayDialog d(tree.db, platform, TdayDialog::today);
+    d.open();
+    for (const std::string& f : {milk, apple, milk}) {
+        platform.answerFile(f);
+        d.onAddFoodList();
+    }
+    tree.saveList("fl0002.fls", 102, 3, platform); // changed after it was added
+    EXPECT_FLOAT_EQ(d.log().totals.value(0), 252);
+
+    d.onSelectRow(1);
+    EXPECT_EQ(d.fileNameField(), "fl0002.fls");
+    d.onDeleteFoodList();
+    EXPECT_EQ(d.foodListRows(), (Texts{"fl0001.fls", "fl0001.fls"}));
+    EXPECT_FLOAT_EQ(d.log().totals.value(0), 200);
+
+    tree.saveList("fl0001.fls", 101, 1, platform);
+    d.onDeleteFoodList(); // the first row, none chosen since the refill
+    EXPECT_FLOAT_EQ(d.log().totals.value(0), 50);
+    d.onDeleteFoodList();
+    EXPECT_EQ(d.log().foodListCount(), 0u);
+    EXPECT_EQ(d.log().totals, NutrientRecord{});
+    EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 03/01/26"});
+    d.onDeleteFoodList(); // nothing left to delete
+}
+
+TEST_F(TdayDialogTest, EditModeStepsAndTypesDatesWithItsRefusalsInOrder) {
+    tree.saveDay(LogDate(2, 28, 26), 300, platform);
+    tree.saveDay(LogDate(5, 14, 26), 700, platform);
+    TdayDialog d(tree.db, platform, TdayDialog::editDay);
+    d.open();
+    EXPECT_EQ(d.caption(), "Edit  One  Day's  Foods");
+    EXPECT_EQ(d.dateLabel(), "03/01/26");
+
+    d.onScrollLeft();
+    EXPECT_EQ(d.dateLabel(), "02/28/26");
+    d.onScrollEnded();
+    EXPECT_FLOAT_EQ(d.log().totals.value(0), 300);
+    EXPECT_EQ(d.log().path, tree.dayFile(LogDate(2, 28, 26)).string());
+
+    platform.answerText("5-14-26", dailymsg::kDatePrompt);
+    platform.answerText("2/29/26");
+    platform.answerText(std::nullopt);
+    platform.answerText("5/14");
+    for (int i = 0; i < 4; ++i) d.onDateButton();
+    EXPECT_EQ(platform.messageTexts(), (Texts{dailymsg::kWrongFormat, dailymsg::kOutOfRange}));
+    EXPECT_EQ(d.dateLabel(), "05/14/26");
+    EXPECT_FLOAT_EQ(d.log().totals.value(0), 700);
+
+    // A day without a file is an empty day; the change above is dropped.
+    d.onScrollRight();
+    d.onScrollEnded();
+    EXPECT_EQ(d.log().foodListCount(), 0u);
+    EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 05/15/26"});
+    d.onHelp();
+    EXPECT_EQ(platform.helpContexts, std::vector<int>{TdayDialog::kHelpEdit});
+}
+
+TEST_F(TdayDialogTest, ADamagedDayIsRefusedWithAMessage) {
+    const LogDate day(3, 1, 26);
+    tree.saveDay(day, 300, platform);
+    std::vector<std::uint8_t> bytes = test::fileBytes(tree.dayFile(day));
+    bytes.resize(bytes.size() - 3);
+    test::writeBytes(tree.dayFile(day), bytes);
+
+    TdayDialog d(tree.db, platform, TdayDialog::today);
+    d.open();
+    EXPECT_EQ(platform.messageTexts(), Texts{dailymsg::kDamaged});
+    EXPECT_EQ(d.log().foodListCount(), 0u);
+    EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 03/01/26"});
+    EXPECT_EQ(test::fileBytes(tree.dayFile(day)), bytes);
+}
+
+TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOne) {
+    test::ReportRecorder printer;
+    TdayDialog d(tree.db, platform, TdayDialog::editDay);
+    d.open();
+    EXPECT_FALSE(d.onPrint(printer));
+    EXPECT_EQ(platform.messageTexts(), Texts{dailymsg::kNoDataCantPrint});
+    EXPECT_EQ(printer.dialogs, 0);
+
+    platform.answerFile(tree.saveList("fl0001.fls", 101, 2, platform));
+    d.onAddFoodList();
+    ASSERT_TRUE(d.onPrint(printer));
+    EXPECT_EQ(printer.jobName, "FOOD LIST TOTALS");
+    Texts want{"Korvana", "NUTRIENT  TOTALS  for  TODAY  for  User  : Ann", "DATE  :  03/01/26"};
+    want.insert(want.end(), d.totalsRows().begin(), d.totalsRows().end());
+    EXPECT_EQ(printer.texts, want);
+    EXPECT_EQ(printer.cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
+}
+
+} // namespace
+} // namespace korva

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace korva {
+
+class DNtrDialog;
+class TdayDialog;
+
+// The face of TdayDialog: the day's FoodLists and its nutrient totals.
+class TdayDialogWidget : public QDialog {
+    Q_OBJECT
+public:
+    TdayDialogWidget(TdayDialog& dialog, QWidget* parent = nullptr);
+
+private:
+    void refresh();
+
+    TdayDialog& dialog_;
+    QPushButton* dateButton_;
+    QScrollBar* dateScroll_;
+    QLabel* dateLabel_;
+    QLineEdit* fileName_;
+    QListWidget* foodLists_;
+    QListWidget* totals_;
+};
+
+// The face of DNtrDialog: modes, date fields with their scroll bars, the
+// delete range and the totals.
+class DNtrDialogWidget : public QDialog {
+    Q_OBJECT
+public:
+    DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent = nullptr);
+
+private:
+    void refresh();
+    QWidget* dateRow(int field, const char* label);
+
+    DNtrDialog& dialog_;
+    std::array<QRadioButton*, 4> modes_{};
+    std::array<QLineEdit*, 5> fields_{};
+    std::array<QScrollBar*, 5> scrolls_{};
+    QListWidget* totals_;
+};
+
+} // namespace korva
