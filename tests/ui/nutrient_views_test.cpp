@@ -132,7 +132,8 @@ TEST_F(NutrientViewsTest, FoodsViewSwitchesDisplayPageAndFood) {
 }
 
 TEST_F(NutrientViewsTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
-    FListChildWindow* w = lists->windows().newFoodList();
+    ASSERT_TRUE(lists->commands().onNewFoodList());
+    FListChildWindow* w = lists->windows().activeWindow();
     ASSERT_NE(w, nullptr);
     window().action(kCmdViewTable)->trigger();
     window().action(kCmdViewOneNutrient)->trigger();

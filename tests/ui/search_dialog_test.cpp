@@ -82,7 +82,8 @@ TEST(SearchDialog, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
     MainWindow window(app, platform);
     FoodListFeature lists(window, db, platform, active);
     SearchFeature search(window, db, platform, active, lists.windows());
-    FListChildWindow* listWindow = lists.windows().newFoodList();
+    ASSERT_TRUE(lists.commands().onNewFoodList());
+    FListChildWindow* listWindow = lists.windows().activeWindow();
     ASSERT_NE(listWindow, nullptr);
 
     ModalPlayer dialog("searchDialog", [](QWidget* d) {
