@@ -100,7 +100,7 @@ TEST_F(ShippedSearch, KeptScoresAreTheBestInOrder) {
     for (int size : {20, 100}) {
         // One nutrient: the amount itself; the maximum keeps only amounts above 0.
         SearchRequest r = everywhere(MinOne, Per100Calories, size, nutrients(27), {});
-        check(r, false, [&](const ShortFood& e, const NutrientRecord& rec) -> std::optional<float> {
+        check(r, false, [&](const ShortFood&, const NutrientRecord& rec) -> std::optional<float> {
             if (rec.level(27) == 0) return std::nullopt;
             return 100.0f / rec.value(0) * rec.value(27);
         });
