@@ -7,10 +7,12 @@
 #include "core/nutrients.h"
 #include "core/platform.h"
 #include "lists/food_list.h"
+#include "lists/report_writer.h"
 #include "search/food_finder.h"
 #include "search/result_rows.h"
 #include "search/search_choosers.h"
 #include "search/search_engine.h"
+#include "search/search_report.h"
 #include "search/search_validation.h"
 
 namespace korva {
@@ -214,5 +216,35 @@ void SrchDlg::onClose() {
 }
 
 void SrchDlg::onHelp() { platform_.openHelp(kHelpContext); }
+
+SearchSummary SrchDlg::summary() const {
+    return {settings_.currentType, basis_,     db_.users().currentUserName(), minimize_, maximize_,
+            categories_,           resultRows_};
+}
+
+bool SrchDlg::onPrint(ReportPrinter& printer) {
+    const SearchSummary s = summary();
+    return runPrintJob(platform_, printer, kSearchJobName, [&s](ReportWriter& out) { writeSearchReport(out, s); });
+}
+
+std::optional<SrchDlg::FoodInCategory> SrchDlg::onView() {
+    const auto food = selectedFood();
+    if (!food) {
+        platform_.message(kNoFoodsToView);
+        return std::nullopt;
+    }
+    const FoodIndex& index = db_.index();
+    const int category = index.entries()[*food].category;
+    // A food missing from its category's list would open the view on some
+    // other food; saying there is nothing to view is the honest answer.
+    for (int k = 0; k < index.foodCount(category); ++k) {
+        if (index.positionInCategory(category, k) != food) continue;
+        db_.selection().setCurrentCategory(category);
+        db_.selection().setCurrentEntry(*food);
+        return FoodInCategory{category, k};
+    }
+    platform_.message(kNoFoodsToView);
+    return std::nullopt;
+}
 
 } // namespace korva

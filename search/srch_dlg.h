@@ -15,6 +15,8 @@ class FoodDataBase;
 class FoodList;
 class NtrDialog;
 class Platform;
+class ReportPrinter;
+struct SearchSummary;
 
 // What lives for the whole run: the result size, the basis handed back by
 // the last addition, the type the dialog is on now (the printout reads it)
@@ -52,6 +54,14 @@ public:
     static constexpr const char* kPercentCaption = "Search Results (%AA/RDA)";
     static constexpr const char* kNoServingLine = "1 Serving = 0.00gms : 00 Calories";
     static constexpr int kHelpContext = 53248;
+    static constexpr const char* kNoFoodsToView = " ... error ... no foods to view ...";
+
+    // A food of the data base by its category and its place in that
+    // category's list, as the nutrient view opens it.
+    struct FoodInCategory {
+        int category = 0;
+        int food = 0;
+    };
 
     // `activeList` is the list of the active document window, if any.
     SrchDlg(FoodDataBase& db, Platform& platform, SearchChoosers& choosers, SearchSettings& settings, SearchType type,
@@ -94,6 +104,14 @@ public:
     void onClear();
     void onClose();
     void onHelp();
+    // Prints the search and its results; false when cancelled or refused.
+    bool onPrint(ReportPrinter& printer);
+    // Makes the selected food the data base's current one and answers where
+    // the nutrient view finds it; none (after a message) without one.
+    std::optional<FoodInCategory> onView();
+
+    // The search as the printout states it.
+    SearchSummary summary() const;
 
     // The food of the selected result (the first when the header is
     // selected): its index position and record; none without results.

@@ -18,6 +18,8 @@
 #include "ui/flist_child_window.h"
 #include "ui/flist_view_widget.h"
 #include "ui/food_list_windows.h"
+#include "ui/nutrient_view_commands.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -119,14 +121,26 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
     add_ = button("&Add  to  FoodList", "addButton");
     QPushButton* help = button("&HELP", "helpButton");
     QPushButton* clear = button("Clea&r", "clearButton");
+    QPushButton* view = button("&View", "viewButton");
+    QPushButton* print = button("Prin&t", "printButton");
     QPushButton* close = button("&Close", "closeButton");
     auto* bottom = new QHBoxLayout;
-    for (QPushButton* b : {add_, help, clear, close}) bottom->addWidget(b);
+    for (QPushButton* b : {add_, help, clear, view, print, close}) bottom->addWidget(b);
     grid->addLayout(bottom, 6, 0, 1, 4);
     connect(add_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onAdd); });
     connect(help, &QPushButton::clicked, this, [this] { act(&SrchDlg::onHelp); });
     connect(clear, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClear); });
     connect(close, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClose); });
+    connect(view, &QPushButton::clicked, this, [this] {
+        const auto food = dialog_.onView();
+        NutrientViews* views = NutrientViews::of(parentWidget());
+        if (food && views) views->showFood(food->category, food->food, this);
+        refresh();
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        (void)dialog_.onPrint(QtReportPrinter::shared());
+        refresh();
+    });
 
     connect(types_, &QButtonGroup::idClicked, this, [this](int id) {
         dialog_.onTypeChosen(static_cast<SearchType>(id));

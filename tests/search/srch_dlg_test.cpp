@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "lists/food_list.h"
+#include "lists/report_writer.h"
 #include "search/search_validation.h"
 #include "tests/search/scripted_choosers.h"
 #include "tests/search/search_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva::test {
@@ -135,6 +137,97 @@ TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
     EXPECT_EQ(w.tree.db.selection().currentEntry(), d.foodToAdd());
     EXPECT_EQ(w.tree.db.selection().currentCategory(), 0);
     EXPECT_EQ(w.settings.basis, ComparisonBasis::Per100Calories);
+}
+
+// Keeps every finished job.
+class KeepingPrinter : public ReportPrinter {
+public:
+    std::vector<std::string> jobNames;
+    std::vector<RecordingSurface> finished;
+    bool choosePrinter() override { return true; }
+    std::unique_ptr<ReportSurface> startJob(const std::string& name, int&) override {
+        jobNames.push_back(name);
+        return std::make_unique<Job>(finished);
+    }
+
+private:
+    struct Job : RecordingSurface {
+        explicit Job(std::vector<RecordingSurface>& done) : done_(done) {}
+        ~Job() override { done_.push_back(*this); }
+        std::vector<RecordingSurface>& done_;
+    };
+};
+
+TEST(SrchDlg, PrintStatesTheSearchAndItsResults) {
+    DialogWorld w;
+    w.tree.db.users().setCurrentUserName("Ann");
+    for (int n : {0, 27}) {
+        w.tree.db.users().currentProfile().setValue(n, 50.0f);
+        w.tree.db.users().currentProfile().setLevel(n, 1);
+    }
+    SrchDlg d = w.open(MinMaxSeveral);
+    w.choosers.nutrientMoves = {pickNutrients({27}), pickNutrients({0})};
+    w.choosers.categoryMoves = {pickCategories({2, 0})};
+    d.onMinimize();
+    d.onMaximize();
+    d.onCategories();
+    d.onBasisChosen(ComparisonBasis::Per100Grams);
+    d.onSearch();
+    ASSERT_EQ(d.resultRows().size(), 4u) << (w.platform.messageTexts().empty() ? "" : w.platform.messageTexts()[0]);
+    KeepingPrinter printer;
+    ASSERT_TRUE(d.onPrint(printer));
+    EXPECT_EQ(printer.jobNames, (std::vector<std::string>{"FOOD LIST TOTALS"}));
+    ASSERT_EQ(printer.finished.size(), 1u);
+    const RecordingSurface& s = printer.finished[0];
+    std::vector<std::string> expected{"Korvana : SEARCH RESULTS",
+                                      "Search Type :  \tMinimize and Maximize Nutrients",
+                                      "Foods Comparison :\t100.0 GRAMS ",
+                                      "Search Results Display :\t%RDA/ODA for user : Ann",
+                                      "Nutrients in Search : ",
+                                      "\tCalories",
+                                      "\tSodium",
+                                      "Categories in SEARCH : ",
+                                      "\tBeverages",
+                                      "\tCandies and Snacks",
+                                      "Search Results "};
+    expected.insert(expected.end(), d.resultRows().begin(), d.resultRows().end());
+    EXPECT_EQ(s.textLines(), expected);
+    // Title at 2w, three lines above the summary; summary tabs every 8w;
+    // results at 4w on tabs from 40w, one line under their heading.
+    EXPECT_EQ((std::array<int, 2>{s.texts[0].x, s.texts[1].y}), (std::array<int, 2>{20, 60}));
+    EXPECT_EQ(s.cellX[1], (std::vector<int>{40, 240}));
+    EXPECT_EQ((std::array<int, 2>{s.texts[10].x, s.texts[11].y - s.texts[10].y}), (std::array<int, 2>{20, 20}));
+    ASSERT_GE(s.cellX[12].size(), 2u);
+    EXPECT_EQ((std::array<int, 2>{s.cellX[12][0], s.cellX[12][1]}), (std::array<int, 2>{40, 400}));
+    EXPECT_EQ(s.lines.size(), 2u);
+
+    // An amount search names its basis instead of the user.
+    d.onTypeChosen(MaxOne);
+    d.onBasisChosen(ComparisonBasis::Per100Calories);
+    ASSERT_TRUE(d.onPrint(printer));
+    const std::vector<std::string> second = printer.finished.at(1).textLines();
+    EXPECT_EQ(std::vector<std::string>(second.begin() + 1, second.begin() + 7),
+              (std::vector<std::string>{"Search Type :  \tMaximize One Nutrient", "Foods Comparison :\t100 CALORIES",
+                                        "Search Results Display :\tComparison type (100 CALORIES)",
+                                        "Nutrients in Search : ", "\tCalories", "Categories in SEARCH : "}));
+}
+
+TEST(SrchDlg, ViewFindsTheFoodInItsCategory) {
+    DialogWorld w;
+    SrchDlg d = w.open(MinOne);
+    EXPECT_FALSE(d.onView());
+    EXPECT_EQ(w.platform.messageTexts(), (std::vector<std::string>{SrchDlg::kNoFoodsToView}));
+    w.choosers.nutrientMoves = {pickNutrients({27})};
+    w.choosers.categoryMoves = {pickCategories({0, 2})};
+    d.onMinimize();
+    d.onCategories();
+    d.onSearch();
+    d.onResultSelected(2); // bean: the second food of its category
+    const auto view = d.onView();
+    ASSERT_TRUE(view);
+    EXPECT_EQ((std::array<int, 2>{view->category, view->food}), (std::array<int, 2>{2, 1}));
+    EXPECT_EQ(w.tree.db.selection().currentEntry(), d.selectedFood());
+    EXPECT_EQ(w.tree.db.selection().currentCategory(), 2);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+#include "app/food_list_commands.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"

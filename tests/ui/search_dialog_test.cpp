@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -8,8 +9,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
+#include "app/food_list_commands.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -21,6 +24,7 @@
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 #include "ui/search_feature.h"
 
 namespace korva {
@@ -86,7 +90,9 @@ TEST(SearchDialog, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
     FListChildWindow* listWindow = lists.windows().activeWindow();
     ASSERT_NE(listWindow, nullptr);
 
-    ModalPlayer dialog("searchDialog", [](QWidget* d) {
+    const std::filesystem::path out = tree.paths().root / "pdf";
+    QtReportPrinter::shared().sendJobsTo(out);
+    ModalPlayer dialog("searchDialog", [&out](QWidget* d) {
         choose(d, "maximizeButton", "nutrientChooser", 1);
         choose(d, "categoriesButton", "categoryChooser", CtlDialog::kAllRow);
         click(d, "searchButton");
@@ -95,9 +101,15 @@ TEST(SearchDialog, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
         EXPECT_TRUE(results->item(1)->text().startsWith(QStringLiteral("Lentils\t")));
         EXPECT_EQ(d->findChild<QLabel*>(QStringLiteral("servingLine"))->text(),
                   QStringLiteral("1 Serving = 200.0 grams :  100 calories"));
+        ModalPlayer view("nutrientViewDialog", [](QWidget* v) { static_cast<QDialog*>(v)->reject(); });
+        click(d, "viewButton");
+        EXPECT_TRUE(view.appeared);
+        click(d, "printButton");
+        EXPECT_TRUE(std::filesystem::exists(out / "FOOD_LIST_TOTALS-001.pdf"));
         click(d, "addButton");
     });
     window.action(kCmdMaxOne)->trigger();
+    QtReportPrinter::shared().printOnPrinter();
     ASSERT_TRUE(dialog.appeared);
     ASSERT_EQ(listWindow->document().list().itemCount(), 1u);
     EXPECT_EQ(listWindow->document().list().item(0).name(), "Lentils");
