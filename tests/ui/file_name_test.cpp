@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/command_table.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -60,7 +61,12 @@ TEST(FileNames, NonAsciiDataFolderServesChooserListsAndRecentFiles) {
     MainWindow window(app, platform);
     FoodListFeature feature(window, db, platform, active);
     ASSERT_TRUE(feature.openDocument({chosen, DocumentKind::foodList}));
-    auto* recent = feature.windows().findChild<QAction*>(QStringLiteral("recentFileAction1"));
+    // The recent files are listed as the File menu opens.
+    QMenu* file = window.menu(MenuId::file);
+    emit file->aboutToShow();
+    QAction* recent = nullptr;
+    for (QAction* a : file->actions())
+        if (a->objectName() == QStringLiteral("recentFileAction1")) recent = a;
     ASSERT_NE(recent, nullptr);
     EXPECT_TRUE(recent->text().endsWith(QString::fromUtf8("M\xc3\xbcsli.fls"))) << recent->text().toStdString();
     EXPECT_EQ(recent->toolTip(), QFile::decodeName(QByteArray::fromStdString(chosen.native())));
