@@ -54,7 +54,7 @@ bench: deps
 fuzz:
 	@./scripts/install-deps.sh --fuzz
 	@cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DKORVA_FUZZ=ON -DKORVA_WITH_QT=OFF -DKORVA_BUILD_TESTS=OFF >/dev/null
+	  -DKORVA_FUZZ=ON -DKORVA_WITH_QT=OFF -DKORVA_BUILD_TESTS=OFF -DKORVA_WERROR=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 
 install: build
