@@ -6,7 +6,7 @@
 namespace korva {
 
 bool DailyCommands::allowed(const char* refusal) const {
-    if (db_.users().currentUserName() != UserSet::kDefaultName) return true;
+    if (db_.users().current().name != UserSet::kDefaultName) return true;
     platform_.message(refusal);
     return false;
 }

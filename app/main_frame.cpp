@@ -9,7 +9,7 @@ namespace korva {
 CMainFrame::CMainFrame(FoodDataBase& db, DisplayPreferences& prefs, Platform& platform)
     : db_(db), prefs_(prefs), platform_(platform) {}
 
-void CMainFrame::showUserInTitle() { title_ = userTitle(db_.users().currentUserName()); }
+void CMainFrame::showUserInTitle() { title_ = userTitle(db_.users().current().name); }
 
 bool CMainFrame::consolidateEnabled() const { return !db_.state().isSet(kConsolidated); }
 

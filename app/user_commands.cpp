@@ -20,9 +20,9 @@ std::optional<int> chooseUser(const UserSet& users, UserDialogRunner& dialogs) {
 // After a change of user: the title names the new one and the state file
 // must record it at exit.
 UserCommandOutcome userChangedOutcome(FoodDataBase& db) {
-    db.users().setUserChanged(false);
+    db.users().current().changed = false;
     db.state().setStateDirty(true);
-    return {true, userTitle(db.users().currentUserName())};
+    return {true, userTitle(db.users().current().name)};
 }
 
 } // namespace

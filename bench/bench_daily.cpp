@@ -29,7 +29,7 @@ struct Fixture {
 
     Fixture() {
         db.users().setCurrentFileName("user01.rda");
-        db.users().setCurrentUserName("Ann");
+        db.users().current().name = "Ann";
         const LogOwner owner = LogOwner::currentUserOf(db);
         std::filesystem::create_directories(owner.logFolder());
         LogDate d(1, 1, 26);

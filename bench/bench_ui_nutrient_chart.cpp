@@ -40,7 +40,7 @@ struct Fixture {
             targets.setValue(n, 15.0f + float(n % 7));
             targets.setLevel(n, 2);
         }
-        db.users().currentProfile() = targets;
+        db.users().current().profile = targets;
         ShortFood e;
         e.name = "food";
         e.gramsPerServing = 120.0f;

@@ -65,17 +65,17 @@ bool UserSet::scanUsers() {
         if (!bytes) return false;
         names.push_back(storedName(*bytes, found[i]));
         if (names.back() == kDefaultName && !defaultAt) defaultAt = static_cast<int>(i);
-        if (samePathNoCase(found[i], currentPath_)) currentIndex_ = static_cast<int>(i);
+        if (samePathNoCase(found[i], current_.path)) currentIndex_ = static_cast<int>(i);
     }
     names_ = std::move(names);
     userPaths_ = std::move(found);
     if (defaultAt) defaultIndex_ = *defaultAt;
     if (!validIndex(currentIndex_))
         currentIndex_ = 0;
-    else if (samePathNoCase(userPaths_[std::size_t(currentIndex_)], currentPath_))
+    else if (samePathNoCase(userPaths_[std::size_t(currentIndex_)], current_.path))
         // The name in the state file may differ in case from the file itself;
         // on a case-sensitive disk only the listed spelling opens.
-        currentPath_ = userPaths_[std::size_t(currentIndex_)];
+        current_.path = userPaths_[std::size_t(currentIndex_)];
     if (!validIndex(defaultIndex_)) defaultIndex_ = 0;
 
     // Only the targets are wanted here; the markers are checked when a
@@ -88,29 +88,29 @@ bool UserSet::scanUsers() {
 }
 
 ProfileLoad UserSet::loadCurrentProfile(Platform& platform) {
-    ProfileReadResult r = readProfileFile(currentPath_);
+    ProfileReadResult r = readProfileFile(current_.path);
     if (r.outcome == ProfileReadOutcome::cannotOpen) {
-        currentProfile_ = defaultProfile_;
-        currentName_ = kDefaultName;
+        current_.profile = defaultProfile_;
+        current_.name = kDefaultName;
         currentIndex_ = defaultIndex_;
         // Later saves and the state file must name the default's own file,
         // not the one that went missing.
-        if (validIndex(defaultIndex_)) currentPath_ = userPaths_[std::size_t(defaultIndex_)];
+        if (validIndex(defaultIndex_)) current_.path = userPaths_[std::size_t(defaultIndex_)];
         platform.message(kNotFoundMessage);
         return ProfileLoad::missingUsedDefault;
     }
     if (r.outcome != ProfileReadOutcome::ok) return ProfileLoad::damaged;
-    currentProfile_ = r.file.profile;
-    currentName_ = r.file.name;
+    current_.profile = r.file.profile;
+    current_.name = r.file.name;
     return ProfileLoad::read;
 }
 
 bool UserSet::writeCurrentProfile() const {
-    if (currentPath_.empty()) return false;
+    if (current_.path.empty()) return false;
     ProfileFile file;
-    file.profile = currentProfile_;
-    file.name = currentName_;
-    return writeProfileFile(currentPath_, file);
+    file.profile = current_.profile;
+    file.name = current_.name;
+    return writeProfileFile(current_.path, file);
 }
 
 NewFileName UserSet::nextUserFileName() {
@@ -134,28 +134,28 @@ UserSet::Allocation UserSet::allocateUserFileName() {
 void UserSet::addUser(const std::string& name, const std::filesystem::path& path) {
     names_.push_back(name);
     userPaths_.push_back(path);
-    currentName_ = name;
-    currentPath_ = path;
+    current_.name = name;
+    current_.path = path;
     // The new user is the current one from now on, and the state file must
     // say so.
     currentIndex_ = count() - 1;
-    userChanged_ = true;
+    current_.changed = true;
 }
 
 ProfileLoad UserSet::setCurrentUser(int index, Platform& platform) {
     if (!validIndex(index)) return ProfileLoad::damaged;
     const int oldIndex = currentIndex_;
-    const std::filesystem::path oldPath = currentPath_;
-    const std::string oldName = currentName_;
+    const std::filesystem::path oldPath = current_.path;
+    const std::string oldName = current_.name;
     currentIndex_ = index;
-    currentPath_ = userPaths_[std::size_t(index)];
-    currentName_ = names_[std::size_t(index)];
+    current_.path = userPaths_[std::size_t(index)];
+    current_.name = names_[std::size_t(index)];
     ProfileLoad load = loadCurrentProfile(platform);
-    if (load == ProfileLoad::read) userChanged_ = true;
+    if (load == ProfileLoad::read) current_.changed = true;
     if (load == ProfileLoad::damaged) {
         currentIndex_ = oldIndex;
-        currentPath_ = oldPath;
-        currentName_ = oldName;
+        current_.path = oldPath;
+        current_.name = oldName;
     }
     return load;
 }
@@ -181,7 +181,7 @@ bool UserSet::deleteUser(int index, Platform& platform) {
     // deleted user current, and a later save would bring its file back: the
     // default user takes over instead.
     if (setCurrentUser(currentIndex_, platform) == ProfileLoad::damaged && deletingCurrent) useDefaultUser();
-    userChanged_ = true;
+    current_.changed = true;
 
     const std::filesystem::path logs = logFolderOf(deleted);
     if (std::filesystem::is_directory(logs, ec)) {
@@ -197,9 +197,9 @@ bool UserSet::deleteUser(int index, Platform& platform) {
 
 void UserSet::useDefaultUser() {
     currentIndex_ = defaultIndex_;
-    currentPath_ = userPath(defaultIndex_);
-    currentName_ = kDefaultName;
-    currentProfile_ = defaultProfile_;
+    current_.path = userPath(defaultIndex_);
+    current_.name = kDefaultName;
+    current_.profile = defaultProfile_;
 }
 
 const std::string& UserSet::userName(int index) const {
@@ -212,7 +212,7 @@ std::filesystem::path UserSet::userPath(int index) const {
 
 std::string UserSet::currentUserFileName() const {
     if (validIndex(currentIndex_)) return userPaths_[std::size_t(currentIndex_)].filename().string();
-    return currentPath_.filename().string();
+    return current_.path.filename().string();
 }
 
 std::filesystem::path UserSet::logFolderOf(const std::filesystem::path& profilePath) {

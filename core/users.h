@@ -13,6 +13,15 @@ namespace korva {
 class Platform;
 
 // How reading the current user's profile went.
+// The user whose targets are in use: name, profile file and targets.
+struct CurrentUser {
+    std::string name;
+    std::filesystem::path path;
+    NutrientRecord profile;
+    // Chosen during this run: the state file must name the user at exit.
+    bool changed = false;
+};
+
 enum class ProfileLoad {
     read,               // profile and name taken from the file
     missingUsedDefault, // no file: the default user took its place, with a message
@@ -66,22 +75,15 @@ public:
     const std::vector<std::string>& names() const { return names_; }
     const std::string& userName(int index) const;
     std::filesystem::path userPath(int index) const;
-    const std::string& currentUserName() const { return currentName_; }
-    void setCurrentUserName(std::string name) { currentName_ = std::move(name); }
     // File name of the user at the current index (what the state file keeps).
     std::string currentUserFileName() const;
 
-    const std::filesystem::path& currentPath() const { return currentPath_; }
-    void setCurrentPath(std::filesystem::path p) { currentPath_ = std::move(p); }
     // Names the current user's profile file, as the state file does.
-    void setCurrentFileName(const std::string& fileName) { currentPath_ = paths_->userDir() / fileName; }
+    void setCurrentFileName(const std::string& fileName) { current_.path = paths_->userDir() / fileName; }
 
-    NutrientRecord& currentProfile() { return currentProfile_; }
-    const NutrientRecord& currentProfile() const { return currentProfile_; }
+    CurrentUser& current() { return current_; }
+    const CurrentUser& current() const { return current_; }
     const NutrientRecord& defaultProfile() const { return defaultProfile_; }
-
-    bool userChanged() const { return userChanged_; }
-    void setUserChanged(bool on) { userChanged_ = on; }
 
     int lastFileNumber() const { return lastFileNumber_; }
     void setLastFileNumber(int n) { lastFileNumber_ = n; }
@@ -98,11 +100,8 @@ private:
     std::vector<std::filesystem::path> userPaths_;
     int currentIndex_ = 0;
     int defaultIndex_ = 0;
-    std::filesystem::path currentPath_;
-    std::string currentName_;
-    NutrientRecord currentProfile_;
+    CurrentUser current_;
     NutrientRecord defaultProfile_;
-    bool userChanged_ = false;
     bool scanned_ = false;
     int lastFileNumber_ = 0;
 };

@@ -140,7 +140,7 @@ std::vector<std::string> DNtrDialog::resultRows() const {
     if (set_.found() == 0) return {dailymsg::kNoLogFiles};
     return nutrientTotalsRows(
         {modeTitle(shownMode_), printfText(dailymsg::kFilesFound, set_.found()), std::string(65, '-')}, set_.totals(),
-        db_.users().currentProfile());
+        db_.users().current().profile);
 }
 
 void DNtrDialog::onDeleteRange() {
@@ -180,7 +180,7 @@ bool DNtrDialog::onPrint(ReportPrinter& printer) {
         return false;
     }
     // The totals found, even while the list asks for an update.
-    const std::string user = db_.users().currentUserName();
+    const std::string user = db_.users().current().name;
     const std::vector<std::string> rows = resultRows();
     return runPrintJob(platform_, printer, kDailyJobName, [&](ReportWriter& out) {
         writeRangeTotalsReport(out, user, shownMode_ == oneDay, shownStart_, shownEnd_, rows);

@@ -36,7 +36,7 @@ std::string profileBaseName(const std::string& profilePath) {
 }
 
 LogOwner LogOwner::currentUserOf(const FoodDataBase& db) {
-    return {db.paths().userDir(), korva::profileBaseName(db.users().currentPath().string())};
+    return {db.paths().userDir(), korva::profileBaseName(db.users().current().path.string())};
 }
 
 std::filesystem::path LogOwner::logFilePath(const std::string& compactDate) const {

@@ -125,7 +125,7 @@ bool TdayDialog::onPrint(ReportPrinter& printer) {
         platform_.message(dailymsg::kNoDataCantPrint);
         return false;
     }
-    return printDayTotals(platform_, printer, db_.users().currentUserName(), date_, totalsRows_);
+    return printDayTotals(platform_, printer, db_.users().current().name, date_, totalsRows_);
 }
 
 void TdayDialog::refill() {
@@ -138,7 +138,7 @@ void TdayDialog::refill() {
         return;
     }
     totalsRows_ = nutrientTotalsRows({"Daily Totals for " + date_.slashed(), std::string(62, '-')}, log_.totals,
-                                     db_.users().currentProfile());
+                                     db_.users().current().profile);
 }
 
 } // namespace korva

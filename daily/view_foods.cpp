@@ -31,7 +31,7 @@ std::optional<ViewFood> ViewFoods::food(int category, int k) const {
     return out;
 }
 
-ViewUser ViewFoods::user() const { return {db_.users().currentUserName(), db_.users().currentProfile()}; }
+ViewUser ViewFoods::user() const { return {db_.users().current().name, db_.users().current().profile}; }
 
 int ViewFoods::currentCategory() const {
     const int c = db_.selection().currentCategory();

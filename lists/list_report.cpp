@@ -40,7 +40,7 @@ void writeNutrients(ReportWriter& out, const NutrientRecord& values, const Nutri
 
 ReportUser currentUser(const CFListDoc& doc) {
     const UserSet& users = doc.dataBase().users();
-    return {users.currentUserName(), users.currentProfile()};
+    return {users.current().name, users.current().profile};
 }
 
 } // namespace

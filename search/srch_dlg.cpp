@@ -138,7 +138,7 @@ void SrchDlg::onSearch() {
     request.categories = categories_;
     request.minimize = minimize_;
     request.maximize = maximize_;
-    const NutrientRecord& targets = db_.users().currentProfile();
+    const NutrientRecord& targets = db_.users().current().profile;
     if (auto refusal = validateSearchRequest(request, targets, activeList_)) {
         platform_.message(*refusal);
         return;
@@ -218,8 +218,7 @@ void SrchDlg::onClose() {
 void SrchDlg::onHelp() { platform_.openHelp(kHelpContext); }
 
 SearchSummary SrchDlg::summary() const {
-    return {settings_.currentType, basis_,     db_.users().currentUserName(), minimize_, maximize_,
-            categories_,           resultRows_};
+    return {settings_.currentType, basis_, db_.users().current().name, minimize_, maximize_, categories_, resultRows_};
 }
 
 bool SrchDlg::onPrint(ReportPrinter& printer) {

@@ -11,7 +11,7 @@ TEST(DailyCommandsTest, OnlyTheUserNamedDefaultIsRefused) {
     for (const char* name : {"default", "Default", "Ann"}) {
         test::ScriptedPlatform platform;
         FoodDataBase db;
-        db.users().setCurrentUserName(name);
+        db.users().current().name = name;
         DailyCommands daily(db, platform);
         const bool refused = std::string(name) == "default";
         EXPECT_EQ(daily.mayEnter(), !refused) << name;

@@ -60,9 +60,9 @@ TEST_F(UserCommands, SetSwitchesUserAndRetitles) {
     EXPECT_EQ(chooser.selectedOnOpen, 1);
     EXPECT_TRUE(out.titleChanged);
     EXPECT_EQ(out.title, "Korvana    USER  :  Bob");
-    EXPECT_FLOAT_EQ(db.users().currentProfile().value(0), 2900.0f);
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(0), 2900.0f);
     EXPECT_TRUE(db.state().stateDirty());
-    EXPECT_FALSE(db.users().userChanged());
+    EXPECT_FALSE(db.users().current().changed);
 }
 
 TEST_F(UserCommands, SetWithTheSameUserCancelOrADamagedProfileKeepsTheUser) {
@@ -76,7 +76,7 @@ TEST_F(UserCommands, SetWithTheSameUserCancelOrADamagedProfileKeepsTheUser) {
     chooser.pick = 2;
     EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{kDamagedUserFile});
-    EXPECT_EQ(db.users().currentUserName(), "Ann");
+    EXPECT_EQ(db.users().current().name, "Ann");
 }
 
 TEST_F(UserCommands, DeleteRefusesTheDefaultUser) {

@@ -59,7 +59,7 @@ TEST(DataBaseState, ReadKeepsWhatWasWrittenAndNamesTheUser) {
     EXPECT_EQ(db.state().userFileName, "user02.rda");
     EXPECT_EQ(db.state().lastUserFileNumber, 2);
     EXPECT_EQ(db.state().edited, 3);
-    EXPECT_EQ(db.users().currentPath(), tree.paths().userDir() / "user02.rda");
+    EXPECT_EQ(db.users().current().path, tree.paths().userDir() / "user02.rda");
 }
 
 TEST(DataBaseState, RetiringKeepsTheBooks) {

@@ -43,8 +43,8 @@ TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
     ASSERT_TRUE(scanAndRead(users, "User03.Rda"));
     EXPECT_EQ(users.names(), (std::vector<std::string>{"default", "Ann", "Bob", "Default"}));
     EXPECT_EQ(users.defaultIndex(), 0) << "\"Default\" is not the default user";
-    EXPECT_EQ(users.currentUserName(), "Bob");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2900.0f);
+    EXPECT_EQ(users.current().name, "Bob");
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 2900.0f);
     EXPECT_FLOAT_EQ(users.defaultProfile().value(0), 2000.0f);
     EXPECT_EQ(users.lastFileNumber(), 5);
     EXPECT_TRUE(platform.messages.empty());
@@ -64,9 +64,9 @@ TEST_F(Users, MissingProfileFallsBackToDefaultWithAMessage) {
     ASSERT_TRUE(users.scanUsers());
     EXPECT_FALSE(users.readCurrentProfile(platform));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"User file not found, using default ..."});
-    EXPECT_EQ(users.currentUserName(), "default");
+    EXPECT_EQ(users.current().name, "default");
     EXPECT_EQ(users.currentIndex(), users.defaultIndex());
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 2000.0f);
     EXPECT_EQ(users.currentUserFileName(), "user00.rda");
 }
 
@@ -74,9 +74,9 @@ TEST_F(Users, SwitchingReadsTheProfileAndADamagedOneChangesNothing) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
     EXPECT_EQ(users.setCurrentUser(1, platform), ProfileLoad::read);
-    EXPECT_TRUE(users.userChanged());
+    EXPECT_TRUE(users.current().changed);
     EXPECT_EQ(users.currentUserFileName(), "user01.rda");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 1800.0f);
 
     auto bytes = test::fileBytes(dir / "user03.rda");
     bytes[0] ^= 0xFF;
@@ -86,8 +86,8 @@ TEST_F(Users, SwitchingReadsTheProfileAndADamagedOneChangesNothing) {
     EXPECT_TRUE(platform.messages.empty());
     // Still Ann, with Ann's targets: the name shown and the targets agree.
     EXPECT_EQ(users.currentIndex(), 1);
-    EXPECT_EQ(users.currentUserName(), "Ann");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 1800.0f);
+    EXPECT_EQ(users.current().name, "Ann");
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 1800.0f);
 }
 
 TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
@@ -99,13 +99,13 @@ TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
     ASSERT_TRUE(alloc);
     EXPECT_EQ(alloc.path, dir / "user05.rda");
     users.addUser("Carol", alloc.path);
-    users.currentProfile().setValue(0, 2222.0f);
+    users.current().profile.setValue(0, 2222.0f);
     ASSERT_TRUE(users.writeCurrentProfile());
     EXPECT_EQ(users.currentUserFileName(), "user05.rda");
 
     UserSet again(paths);
     ASSERT_TRUE(scanAndRead(again, "user05.rda"));
-    EXPECT_FLOAT_EQ(again.currentProfile().value(0), 2222.0f);
+    EXPECT_FLOAT_EQ(again.current().profile.value(0), 2222.0f);
 
     // No more than ninety-nine profile files.
     writeProfile(dir / "user99.rda", "Last", 1.0f);
@@ -148,15 +148,15 @@ TEST_F(Users, DeletingKeepsTheCurrentUserWhereItCan) {
 
     // Someone before the current user goes: still Bob.
     ASSERT_TRUE(users.deleteUser(1, platform));
-    EXPECT_EQ(users.currentUserName(), "Bob");
+    EXPECT_EQ(users.current().name, "Bob");
     EXPECT_EQ(users.currentUserFileName(), "user03.rda");
 
     // The current user, last in the list, goes: the first user takes over.
     ASSERT_TRUE(users.setCurrentUser(2, platform) == ProfileLoad::read);
     ASSERT_TRUE(users.deleteUser(2, platform));
     EXPECT_EQ(users.currentIndex(), 0);
-    EXPECT_EQ(users.currentUserName(), "default");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+    EXPECT_EQ(users.current().name, "default");
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 2000.0f);
 }
 
 TEST_F(Users, DeletingTheCurrentUserBeforeADamagedProfileFallsBackToDefault) {
@@ -164,10 +164,10 @@ TEST_F(Users, DeletingTheCurrentUserBeforeADamagedProfileFallsBackToDefault) {
     ASSERT_TRUE(scanAndRead(users, "user01.rda")); // default, Ann, Bob
     std::filesystem::resize_file(dir / "user03.rda", 10);
     ASSERT_TRUE(users.deleteUser(1, platform)); // Bob takes Ann's place but cannot be read
-    EXPECT_EQ(users.currentUserName(), "default");
-    EXPECT_EQ(users.currentPath(), dir / "user00.rda");
+    EXPECT_EQ(users.current().name, "default");
+    EXPECT_EQ(users.current().path, dir / "user00.rda");
     EXPECT_EQ(users.currentUserFileName(), "user00.rda");
-    EXPECT_FLOAT_EQ(users.currentProfile().value(0), 2000.0f);
+    EXPECT_FLOAT_EQ(users.current().profile.value(0), 2000.0f);
 }
 
 TEST_F(Users, ProfilesOfAnySizeAreListedWithoutReadingPastTheirEnd) {
@@ -186,7 +186,7 @@ TEST_F(Users, ProfilesOfAnySizeAreListedWithoutReadingPastTheirEnd) {
         EXPECT_LE(users.userName(i).size(), 127u);
         EXPECT_EQ(users.setCurrentUser(i, platform), ProfileLoad::damaged) << i;
     }
-    EXPECT_EQ(users.currentUserName(), "default");
+    EXPECT_EQ(users.current().name, "default");
 }
 
 } // namespace

@@ -17,8 +17,8 @@ class LogTree : public ListTree {
 public:
     LogTree() : ListTree({food(101, 5, "Milk", 100, {50, 3, 1}), food(102, 10, "Apple", 100, {52, 0.5f, 0.25f})}) {
         db.users().setCurrentFileName("user01.rda");
-        db.users().setCurrentUserName("Ann");
-        NutrientRecord& targets = db.users().currentProfile();
+        db.users().current().name = "Ann";
+        NutrientRecord& targets = db.users().current().profile;
         targets.setValue(0, 200);
         targets.setLevel(0, 1);
     }

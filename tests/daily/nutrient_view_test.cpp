@@ -48,8 +48,8 @@ protected:
     ViewFoods foods{tree.db};
 
     void SetUp() override {
-        tree.db.users().setCurrentUserName("Ann");
-        NutrientRecord& t = tree.db.users().currentProfile();
+        tree.db.users().current().name = "Ann";
+        NutrientRecord& t = tree.db.users().current().profile;
         t.setValue(0, 2000.0f);
         t.setLevel(0, 2);
         t.setValue(1, 50.0f);

@@ -160,10 +160,10 @@ private:
 
 TEST(SrchDlg, PrintStatesTheSearchAndItsResults) {
     DialogWorld w;
-    w.tree.db.users().setCurrentUserName("Ann");
+    w.tree.db.users().current().name = "Ann";
     for (int n : {0, 27}) {
-        w.tree.db.users().currentProfile().setValue(n, 50.0f);
-        w.tree.db.users().currentProfile().setLevel(n, 1);
+        w.tree.db.users().current().profile.setValue(n, 50.0f);
+        w.tree.db.users().current().profile.setLevel(n, 1);
     }
     SrchDlg d = w.open(MinMaxSeveral);
     w.choosers.nutrientMoves = {pickNutrients({27}), pickNutrients({0})};

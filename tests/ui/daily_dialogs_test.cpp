@@ -74,7 +74,7 @@ TEST_F(DailyDialogsTest, DailyMenuRefusesTheDefaultUser) {
     KorvaApp app(tree.db, platform);
     MainWindow window(app, platform);
     DailyFeature daily(window, tree.db, platform);
-    tree.db.users().setCurrentUserName("default");
+    tree.db.users().current().name = "default";
     const std::pair<int, const char*> items[] = {{kCmdDailyEnter, "Enter Daily FoodList log data"},
                                                  {kCmdDailyEdit, "Edit daily FoodList log data"},
                                                  {kCmdDailyView, "View daily FoodList log data"}};

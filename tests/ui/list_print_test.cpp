@@ -93,7 +93,7 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     test::RecordingSurface expected;
     ReportWriter layout(expected);
     layout.begin();
-    writeFoodListReport(layout, w->document().list(), {db.users().currentUserName(), db.users().currentProfile()});
+    writeFoodListReport(layout, w->document().list(), {db.users().current().name, db.users().current().profile});
     layout.end();
     std::vector<std::string> wanted;
     for (const std::string& line : expected.textLines()) wanted.push_back(squeezed(line));
