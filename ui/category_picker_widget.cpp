@@ -10,18 +10,10 @@
 #include <QVBoxLayout>
 
 #include "search/category_food_picker.h"
+#include "ui/dialog_button.h"
 #include "ui/qt_text.h"
 
 namespace korva {
-
-namespace {
-QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(toQt(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* parent)
     : QDialog(parent), picker_(picker) {
@@ -47,11 +39,11 @@ CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* 
     foods_->setMinimumHeight(fontMetrics().height() * 14);
     layout->addWidget(foods_);
 
-    auto* add = button(CategoryFoodPicker::kAddButton, "addButton", this);
-    auto* view = button(CategoryFoodPicker::kViewButton, "viewButton", this);
+    auto* add = dialogButton(CategoryFoodPicker::kAddButton, "addButton", this);
+    auto* view = dialogButton(CategoryFoodPicker::kViewButton, "viewButton", this);
     view->setVisible(picker_.viewAllowed());
-    auto* help = button(CategoryFoodPicker::kHelpButton, "helpButton", this);
-    auto* close = button(CategoryFoodPicker::kCloseButton, "closeButton", this);
+    auto* help = dialogButton(CategoryFoodPicker::kHelpButton, "helpButton", this);
+    auto* close = dialogButton(CategoryFoodPicker::kCloseButton, "closeButton", this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(view);

@@ -14,6 +14,7 @@
 #include "daily/dntr_dialog.h"
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
+#include "ui/dialog_button.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
@@ -21,13 +22,6 @@
 namespace korva {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(toQt(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QListWidget* totalsList(QWidget* parent) {
     auto* list = new QListWidget(parent);
@@ -70,7 +64,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("tdayDialog"));
     setWindowTitle(toQt(dialog.caption()));
 
-    dateButton_ = button(this, "dateButton", "Date");
+    dateButton_ = dialogButton("Date", "dateButton", this);
     dateScroll_ = dayScroller(this, QStringLiteral("dateScroll"), [this](int days) {
         days < 0 ? dialog_.onScrollLeft() : dialog_.onScrollRight();
         dialog_.onScrollEnded();
@@ -88,13 +82,13 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     foodLists_->setObjectName(QStringLiteral("foodListList"));
     totals_ = totalsList(this);
 
-    auto* save = button(this, "saveButton", "&SAVE");
+    auto* save = dialogButton("&SAVE", "saveButton", this);
     save->setDefault(true);
-    auto* add = button(this, "addButton", "&Add FoodList");
-    auto* remove = button(this, "deleteButton", "&Delete FoodList");
-    auto* print = button(this, "printButton", "&Print");
-    auto* help = button(this, "helpButton", "&HELP");
-    auto* close = button(this, "closeButton", "&Close");
+    auto* add = dialogButton("&Add FoodList", "addButton", this);
+    auto* remove = dialogButton("&Delete FoodList", "deleteButton", this);
+    auto* print = dialogButton("&Print", "printButton", this);
+    auto* help = dialogButton("&HELP", "helpButton", this);
+    auto* close = dialogButton("&Close", "closeButton", this);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(dateButton_);
@@ -176,15 +170,15 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialo
     modeBox->addWidget(dateRow(DNtrDialog::rangeStart, "Start  Date  :"));
     modeBox->addWidget(dateRow(DNtrDialog::rangeEnd, "End  Date  :"));
 
-    auto* deleteRange = button(this, "deleteRangeButton", "&Delete  Range");
+    auto* deleteRange = dialogButton("&Delete  Range", "deleteRangeButton", this);
     modeBox->addSpacing(12);
     modeBox->addWidget(deleteRange);
     modeBox->addWidget(dateRow(DNtrDialog::deleteStart, "Start  Date  :"));
     modeBox->addWidget(dateRow(DNtrDialog::deleteEnd, "End  Date  :"));
     modeBox->addStretch(1);
-    auto* print = button(this, "printButton", "&Print");
-    auto* help = button(this, "helpButton", "&HELP");
-    auto* close = button(this, "closeButton", "&Close");
+    auto* print = dialogButton("&Print", "printButton", this);
+    auto* help = dialogButton("&HELP", "helpButton", this);
+    auto* close = dialogButton("&Close", "closeButton", this);
     modeBox->addWidget(print);
     modeBox->addWidget(help);
     modeBox->addWidget(close);

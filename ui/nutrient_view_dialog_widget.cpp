@@ -17,19 +17,13 @@
 #include "daily/key_dialog.h"
 #include "daily/nutrient_view_dialog.h"
 #include "ui/chart_painter.h"
+#include "ui/dialog_button.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
 
 namespace {
-
-QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(toQt(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 void fill(QComboBox* c, const std::vector<std::string>& labels) {
     const QSignalBlocker block(c);
@@ -87,8 +81,8 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
         auto* box = new QHBoxLayout(itemBox_);
         itemName_ = new QLabel(itemBox_);
         itemName_->setObjectName("itemName");
-        previous_ = button(NutrientViewDialog::kPrevious, "previousButton", itemBox_);
-        next_ = button(NutrientViewDialog::kNext, "nextButton", itemBox_);
+        previous_ = dialogButton(NutrientViewDialog::kPrevious, "previousButton", itemBox_);
+        next_ = dialogButton(NutrientViewDialog::kNext, "nextButton", itemBox_);
         box->addWidget(itemName_, 1);
         box->addWidget(previous_);
         box->addWidget(next_);
@@ -124,10 +118,10 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     layout->addWidget(chart_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* key = button(NutrientViewDialog::kKeyButton, "keyButton", this);
-    auto* print = button(NutrientViewDialog::kPrintButton, "printButton", this);
-    auto* help = button(NutrientViewDialog::kHelpButton, "helpButton", this);
-    auto* close = button(NutrientViewDialog::kCloseButton, "closeButton", this);
+    auto* key = dialogButton(NutrientViewDialog::kKeyButton, "keyButton", this);
+    auto* print = dialogButton(NutrientViewDialog::kPrintButton, "printButton", this);
+    auto* help = dialogButton(NutrientViewDialog::kHelpButton, "helpButton", this);
+    auto* close = dialogButton(NutrientViewDialog::kCloseButton, "closeButton", this);
     for (QPushButton* b : {key, print, help, close}) buttons->addWidget(b);
     layout->addLayout(buttons);
 
@@ -223,7 +217,7 @@ KeyDialogWidget::KeyDialogWidget(const KeyDialog& key, QWidget* parent) : QDialo
     };
     connect(list, &QListWidget::itemSelectionChanged, this, clear, Qt::QueuedConnection);
     connect(list, &QListWidget::itemDoubleClicked, this, clear);
-    auto* close = button(KeyDialog::kCloseButton, "closeButton", this);
+    auto* close = dialogButton(KeyDialog::kCloseButton, "closeButton", this);
     layout->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     clear();
@@ -257,8 +251,8 @@ IndivDlgWidget::IndivDlgWidget(IndivDlg& dialog, QWidget* parent) : QDialog(pare
     items_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     layout->addRow(items_);
     auto* buttons = new QHBoxLayout;
-    auto* help = button(IndivDlg::kHelpButton, "helpButton", this);
-    auto* close = button(IndivDlg::kCloseButton, "closeButton", this);
+    auto* help = dialogButton(IndivDlg::kHelpButton, "helpButton", this);
+    auto* close = dialogButton(IndivDlg::kCloseButton, "closeButton", this);
     buttons->addWidget(help);
     buttons->addWidget(close);
     layout->addRow(buttons);
