@@ -9,6 +9,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "tests/support/food_tree.h"
+#include "tests/support/saved_list.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -43,15 +44,7 @@ protected:
 
     // A saved list of one food under `name` in the lists' folder.
     std::filesystem::path savedList(const std::string& name) {
-        FoodList list(&db);
-        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(0));
-        EXPECT_NE(lentils, nullptr);
-        if (lentils) {
-            EXPECT_TRUE(list.addFood(*lentils, kUnitServings));
-        }
-        const auto file = tree.paths().foodListDir() / name;
-        EXPECT_TRUE(list.writeFile(file, platform));
-        return file;
+        return test::writeOneFoodList(db, test::FoodTree::idOf(0), tree.paths().foodListDir() / name, platform);
     }
 
     test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};

@@ -1,4 +1,5 @@
 #include "core/food_data_base.h"
+#include "tests/support/shipped_data.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,12 @@ namespace {
 class ShippedDataBase : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(paths.indexSer()) || !std::filesystem::exists(paths.foodsArc()))
-            GTEST_SKIP() << "no shipped data tree under " << paths.root;
-        ASSERT_TRUE(db.loadIndex());
-        db.state().archived =
-            static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) / NutrientRecord::kBytes);
+        if (!test::shippedTreePresent(paths)) GTEST_SKIP() << "no shipped data tree under " << paths.root;
+        ASSERT_TRUE(test::loadShippedIndex(db));
     }
     void TearDown() override { db.records().endCategoryScan(); }
 
-    DataPaths paths{std::filesystem::path(KORVA_SOURCE_DIR) / "data"};
+    DataPaths paths = test::shippedPaths();
     FoodDataBase db{paths};
 };
 

@@ -11,6 +11,7 @@
 #include "core/food_data_base.h"
 #include "search/search_engine.h"
 #include "tests/search/search_tree.h"
+#include "tests/support/shipped_data.h"
 
 namespace korva::test {
 namespace {
@@ -21,11 +22,8 @@ namespace {
 class ShippedSearch : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(paths.indexSer()) || !std::filesystem::exists(paths.foodsArc()))
-            GTEST_SKIP() << "no shipped data tree under " << paths.root;
-        ASSERT_TRUE(db.loadIndex());
-        db.state().archived =
-            static_cast<std::int32_t>(std::filesystem::file_size(paths.foodsArc()) / NutrientRecord::kBytes);
+        if (!shippedTreePresent(paths)) GTEST_SKIP() << "no shipped data tree under " << paths.root;
+        ASSERT_TRUE(loadShippedIndex(db));
         const auto bytes = readWholeFile(paths.foodsArc());
         ASSERT_TRUE(bytes);
         for (std::size_t k = 0; k + NutrientRecord::kBytes <= bytes->size(); k += NutrientRecord::kBytes)
@@ -75,7 +73,7 @@ protected:
         return true;
     }
 
-    DataPaths paths{std::filesystem::path(KORVA_SOURCE_DIR) / "data"};
+    DataPaths paths = shippedPaths();
     FoodDataBase db{paths};
     NutrientRecord targets;
     std::vector<NutrientRecord> records; // by record number

@@ -22,6 +22,7 @@
 #include "lists/flist_doc.h"
 #include "lists/food_list.h"
 #include "tests/support/food_tree.h"
+#include "tests/support/saved_list.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/flist_child_window.h"
@@ -79,15 +80,7 @@ protected:
     }
     // A list of one lentil serving saved under `name`, not open.
     std::filesystem::path savedListNamed(const std::string& name) {
-        FoodList list(&db);
-        const ShortFood* lentils = db.index().findEntryById(test::FoodTree::idOf(2));
-        EXPECT_NE(lentils, nullptr);
-        if (lentils) {
-            EXPECT_TRUE(list.addFood(*lentils, kUnitServings));
-        }
-        const auto file = tree.paths().foodListDir() / name;
-        EXPECT_TRUE(list.writeFile(file, platform));
-        return file;
+        return test::writeOneFoodList(db, test::FoodTree::idOf(2), tree.paths().foodListDir() / name, platform);
     }
     QStringList menuAsShown(MenuId id) {
         emit mainWindow.menu(id)->aboutToShow();
