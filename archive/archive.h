@@ -101,9 +101,13 @@ public:
     // allocation each.
     template <class T>
     bool readObjectInto(T& into) {
-        if (ClassRegistry::instance().find(T::kClassName) == nullptr) {
-            registerSerializable<T>(T::kClassName, T::kSchema);
-        }
+        // Once per class, not once per element of a long list.
+        static const bool registered = [] {
+            if (ClassRegistry::instance().find(T::kClassName) == nullptr)
+                registerSerializable<T>(T::kClassName, T::kSchema);
+            return true;
+        }();
+        (void)registered;
         return readObjectInto(T::kClassName, into);
     }
 

@@ -1,6 +1,7 @@
 #include "ui/artwork.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -94,18 +95,32 @@ void drawSplashPicture(QPainter& p) {
     p.restore();
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128}) {
-        QPixmap pix(side, side);
+namespace {
+
+// Draws the mark at the size asked for, when it is asked for: most sizes
+// are never needed.
+class MarkIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(rect.width(), rect.height());
+        drawMark(*p, QRectF(rect.x(), rect.y(), side, side));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pix(size);
         pix.fill(Qt::transparent);
         QPainter p(&pix);
-        drawMark(p, QRectF(0, 0, side, side));
-        p.end();
-        icon.addPixmap(pix);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pix;
     }
-    return icon;
-}
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    }
+    QIconEngine* clone() const override { return new MarkIconEngine; }
+};
+
+} // namespace
+
+QIcon programIcon() { return QIcon(new MarkIconEngine); }
 
 QPixmap backgroundTile() {
     QPixmap tile(96, 96);

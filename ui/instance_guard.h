@@ -5,19 +5,17 @@
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/single_instance.h"
-
-class QLocalServer;
-class QThread;
 
 namespace korva {
 
 // The data root's lock (a QLockFile) and the local socket the holder of the
 // lock listens on, both in the user's runtime folder under the root's key.
+// The socket is a plain Unix stream socket served by a thread of its own.
 class InstanceGuard : public QObject, public InstanceChannel {
 public:
     explicit InstanceGuard(const std::filesystem::path& dataRoot);
@@ -33,13 +31,15 @@ public:
     bool listen(Receiver receiver);
 
 private:
-    void accept();
+    void serve();
+    void answer(int connection);
     void stopListening();
 
-    QString socketName_;
+    std::string socketPath_;
     QLockFile lock_;
-    std::unique_ptr<QThread> thread_;
-    QLocalServer* server_ = nullptr; // lives in thread_
+    int listenFd_ = -1;
+    int wakeFds_[2] = {-1, -1}; // written to end the listener
+    std::thread thread_;
     Receiver receiver_;
 };
 

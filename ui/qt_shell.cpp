@@ -1,6 +1,9 @@
 #include "ui/qt_shell.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -52,10 +55,52 @@ void QtShell::bringToFront() {
     window_->activateWindow();
 }
 
+namespace {
+
+// Calls `then` once, from the event loop, after the main window is first on
+// the screen, or after a short while if the window system never says so.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), window_(window), then_(std::move(then)) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, &AfterFirstPaint::fire);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && window_ && watched == window_->windowHandle() &&
+            window_->windowHandle()->isExposed())
+            // The paint follows this event; the call waits for the next turn.
+            QTimer::singleShot(0, this, &AfterFirstPaint::fire);
+        return false;
+    }
+
+private:
+    static constexpr int kLatestMs = 300;
+
+    void fire() {
+        if (!then_) return;
+        qApp->removeEventFilter(this);
+        auto then = std::move(then_);
+        then_ = nullptr;
+        deleteLater();
+        then();
+    }
+
+    QPointer<QWidget> window_;
+    std::function<void()> then_;
+};
+
+} // namespace
+
 void QtShell::showSplash() {
     window_->refresh(); // the title now names the user
-    splash_ = new SplashWindow;
-    splash_->start();
+    // The picture comes a moment after the main window, so that the window
+    // the user works in is on the screen first.
+    new AfterFirstPaint(window_.get(), [this] {
+        splash_ = new SplashWindow;
+        splash_->start();
+    });
 }
 
 } // namespace korva
