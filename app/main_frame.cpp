@@ -25,8 +25,9 @@ void CMainFrame::onUserSet(UserDialogRunner& dialogs) {
     if (outcome.titleChanged) title_ = outcome.title;
 }
 
-void CMainFrame::onUserDelete(UserDialogRunner& dialogs) {
-    const UserCommandOutcome outcome = userDelete(db_, platform_, dialogs);
+void CMainFrame::onUserDelete(UserDialogRunner& dialogs) { takeUserOutcome(userDelete(db_, platform_, dialogs)); }
+
+void CMainFrame::takeUserOutcome(const UserCommandOutcome& outcome) {
     if (outcome.titleChanged) title_ = outcome.title;
 }
 

@@ -11,6 +11,7 @@ namespace korva {
 class FoodDataBase;
 class Platform;
 class UserDialogRunner;
+struct UserCommandOutcome;
 
 // The behaviour of the main window: its title, its size, which items are
 // greyed and the commands carried out here.  The window face shows this
@@ -36,6 +37,8 @@ public:
     void onConsolidate();
     void onUserSet(UserDialogRunner& dialogs);
     void onUserDelete(UserDialogRunner& dialogs);
+    // After a command that may have made another user current.
+    void takeUserOutcome(const UserCommandOutcome& outcome);
     CommandEnd onScreenFont(const FontChoice& current) { return preferenceCommands().onScreenFont(current); }
     CommandEnd onPrinterFont() { return preferenceCommands().onPrinterFont(); }
     CommandEnd onXYScale() { return preferenceCommands().onXYScale(); }

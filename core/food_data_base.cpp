@@ -19,7 +19,13 @@ bool FoodDataBase::loadIndex() {
 
 bool FoodDataBase::loadIndexFromBytes(std::vector<std::uint8_t> bytes) {
     if (!index_.loadFromBytes(std::move(bytes))) return false;
-    state_.lastUserFoodId = index_.highestUserFoodId();
+    // The state file remembers ids handed out to foods deleted since: such an
+    // id must not come back, or an older FoodList naming it would silently
+    // show the new food.  A number outside the user-food range is damage.
+    const std::int32_t fromIndex = index_.highestUserFoodId();
+    const std::int32_t fromState = state_.lastUserFoodId;
+    const bool stateSound = fromState >= kFirstUserFoodId && fromState <= kLastUserFoodId;
+    state_.lastUserFoodId = stateSound ? std::max(fromState, fromIndex) : fromIndex;
     rebuildCategoryTables();
     return true;
 }

@@ -17,8 +17,10 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "ui/daily_feature.h"
+#include "ui/editor_feature.h"
 #include "ui/first_show_report.h"
 #include "ui/food_list_feature.h"
+#include "ui/food_list_windows.h"
 #include "ui/instance_guard.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -109,12 +111,15 @@ int main(int argc, char** argv) {
     std::unique_ptr<korva::FoodListFeature> foodLists;
     std::unique_ptr<korva::SearchFeature> search;
     std::unique_ptr<korva::DailyFeature> dailyLog;
+    std::unique_ptr<korva::EditorFeature> editor;
     korva::QtShell shell(app, platform, &platform);
     shell.addWindowExtension([&](korva::MainWindow& window) {
         foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
         window.setCloseGuard([&] { return foodLists->closeAll(); });
         search = std::make_unique<korva::SearchFeature>(window, db, platform, activeDocument, foodLists->windows());
         dailyLog = std::make_unique<korva::DailyFeature>(window, db, platform);
+        editor = std::make_unique<korva::EditorFeature>(
+            window, app.frame(), db, platform, [&] { return foodLists && !foodLists->windows().documents().empty(); });
     });
     shell.setDocumentOpener(
         [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });

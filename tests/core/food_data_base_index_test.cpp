@@ -38,13 +38,22 @@ TEST_F(FoodIndexLoad, RecomputesPositionsAndSavesWhatItHolds) {
     EXPECT_EQ(readWholeFile(paths.indexSer()), indexBytes(db.index().entries()));
 }
 
-TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHighestInTheUserRange) {
+TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHigherOfTheStateFileAndTheIndex) {
     writeConsolidatedTree({food(0, "a", 24999), food(0, "b", 25007), food(1, "c", 25003), food(23, "r", 29001)});
-    db.state().lastUserFoodId = 26000; // the state file's number gives way to the index
+    db.state().lastUserFoodId = 25002; // older than the index
+    ASSERT_TRUE(db.loadIndex());
+    EXPECT_EQ(db.state().lastUserFoodId, 25007);
+    // Foods up to 26000 were handed out and deleted since: none of their ids
+    // comes back.
+    db.state().lastUserFoodId = 26000;
+    ASSERT_TRUE(db.loadIndex());
+    EXPECT_EQ(db.state().nextUserFoodId(4), 26001);
+    db.state().lastUserFoodId = 31000; // damaged: the index decides
     ASSERT_TRUE(db.loadIndex());
     EXPECT_EQ(db.state().lastUserFoodId, 25007);
 
     writeConsolidatedTree({food(0, "a", 24999), food(23, "r", 29000)});
+    db.state().lastUserFoodId = 25000;
     ASSERT_TRUE(db.loadIndex());
     EXPECT_EQ(db.state().nextUserFoodId(4), 25001);
 }

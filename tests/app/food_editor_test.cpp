@@ -1,0 +1,351 @@
+#include "app/food_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/editor_commands.h"
+#include "app/quest_dialog.h"
+#include "app/usel_dialog.h"
+#include "core/profile_file.h"
+#include "search/cset_dialog.h"
+#include "tests/core/db_tree.h"
+#include "tests/daily/report_recorder.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+constexpr int kVitaminC = 12;
+
+// Plays the user in the windows the editor and its commands open.
+class ScriptedWindows : public EditorWindows {
+public:
+    std::vector<int> categoryChoices; // -1 cancels
+    std::optional<int> userPick;
+    bool acceptQuestionnaire = true;
+    std::function<void(FoodEditor&)> inEditor;
+
+    void runCategoryChoice(CSetDialog& dialog) override {
+        ASSERT_FALSE(categoryChoices.empty()) << "unscripted category choice";
+        const int c = categoryChoices.front();
+        categoryChoices.erase(categoryChoices.begin());
+        if (c < 0) return dialog.onCancel();
+        dialog.onRowSelected(c);
+        dialog.onOk();
+    }
+    void runUserSelection(USelDialog& dialog) override {
+        if (!userPick) return dialog.onCancel();
+        dialog.onRowSelected(*userPick);
+        dialog.onOk();
+    }
+    void runQuestionnaire(QuestDialog& dialog) override {
+        if (acceptQuestionnaire)
+            dialog.onAccept();
+        else
+            dialog.onCancel();
+    }
+    void runEditor(FoodEditor& editor) override {
+        if (inEditor) inEditor(editor);
+        editor.onClose();
+    }
+};
+
+class FoodEditorTest : public test::ScriptedTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tree.load(db));
+        const auto dir = tree.paths().userDir();
+        test::writeProfile(dir / "user00.rda", "default", 2000.0f);
+        ProfileFile ann{{}, "Ann"};
+        ann.profile.setValue(kVitaminC, 60.0f);
+        ann.profile.setLevel(kVitaminC, 2);
+        ASSERT_TRUE(writeProfileFile(dir / "user01.rda", ann));
+        test::writeProfile(dir / "user02.rda", "Bob", 2900.0f);
+        db.users().setCurrentFileName("user01.rda");
+        ASSERT_TRUE(db.users().scanUsers());
+        ASSERT_TRUE(db.users().readCurrentProfile(platform));
+    }
+
+    FoodEditor& open(FoodEditor::Mode mode, const NutrientRecord& profile = {}) {
+        editor = std::make_unique<FoodEditor>(db, platform, windows, mode, profile);
+        editor->setRecipeFoodRemoved([this](std::uint16_t id) { removedRecipes.push_back(id); });
+        editor->open();
+        return *editor;
+    }
+    // Opens the modify mode on the k-th food of a category.
+    FoodEditor& modify(int category, int k) {
+        FoodEditor& e = open(FoodEditor::modifyFood);
+        e.onCategoryChosen(category);
+        e.onFoodSelected(k);
+        return e;
+    }
+    const ShortFood* entryNamed(const std::string& name) const {
+        for (const ShortFood& e : db.index().entries())
+            if (e.name == name) return &e;
+        return nullptr;
+    }
+    NutrientRecord recordOf(const ShortFood& e) const {
+        NutrientRecord r;
+        EXPECT_TRUE(db.records().readFoodRecord(e, r));
+        return r;
+    }
+    void fillNewFood(FoodEditor& e) {
+        e.onCategoryChosen(5);
+        e.onNameEdited("Oat cakes");
+        e.onGramsPerServingEdited("30");
+        e.onGramsEnteredEdited("50");
+        for (auto [n, text] : {std::pair{0, "100"}, {1, "4"}, {2, "2"}, {6, "20"}}) e.onFieldEdited(n, text);
+    }
+
+    test::FoodTree tree{{{0, "Apple juice"}, {0, "Bagel"}, {5, "Lentils"}, {23, "Stew"}}};
+    FoodDataBase db;
+    ScriptedWindows windows;
+    std::unique_ptr<FoodEditor> editor;
+    std::vector<std::uint16_t> removedRecipes;
+};
+
+TEST_F(FoodEditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
+    FoodEditor& e = open(FoodEditor::newFood);
+    EXPECT_EQ(e.title(), "ENTER  New  Food  :  User  :  Ann");
+    EXPECT_EQ(e.fieldText(3), "0.00");
+    fillNewFood(e);
+    // Letters are dropped; 50 % of Ann's vitamin C target is 30.
+    e.onFieldEdited(7, "1x2");
+    EXPECT_EQ(e.fieldText(7), "12");
+    e.onFieldEdited(kVitaminC, "50%");
+    EXPECT_EQ(e.fieldText(kVitaminC), "30.000");
+    e.onPageChosen(FoodEditor::Page::aminoAcids);
+    e.onFieldEdited(30, "0.5");
+
+    e.onSaveNewFood();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNeedNewServing);
+    EXPECT_FALSE(e.finished());
+    e.onServingEdited("2 cakes");
+    e.onSaveNewFood();
+    EXPECT_EQ(platform.messages.back().caption, FoodEditor::kFoodSavedCaption);
+    EXPECT_TRUE(e.finished());
+
+    const ShortFood* food = entryNamed("Oat cakes");
+    ASSERT_NE(food, nullptr);
+    EXPECT_EQ(food->id, 25001);
+    EXPECT_EQ(food->category, 5);
+    EXPECT_EQ(food->servingText, "2 cakes");
+    EXPECT_FLOAT_EQ(food->gramsPerServing, 30.0f);
+    EXPECT_FALSE(food->isArchived());
+    const NutrientRecord r = recordOf(*food);
+    EXPECT_FLOAT_EQ(r.value(0), 200.0f); // typed for 50 g
+    EXPECT_FLOAT_EQ(r.value(7), 24.0f);
+    EXPECT_FLOAT_EQ(r.value(kVitaminC), 60.0f);
+    EXPECT_FLOAT_EQ(r.value(30), 1.0f);
+    EXPECT_EQ(r.level(3), 0) << "a field never typed is not available";
+    EXPECT_EQ(db.state().unconsolidated, 1);
+    EXPECT_FALSE(db.state().isSet(kConsolidated));
+    EXPECT_EQ(db.selection().currentEntry(), db.index().findPositionById(25001));
+}
+
+TEST_F(FoodEditorTest, NewFoodRefusals) {
+    const std::vector<std::pair<std::function<void(FoodEditor&)>, const char*>> cases{
+        {[](FoodEditor& e) { e.onNameEdited(" "); }, FoodEditor::kNeedNewName},
+        {[](FoodEditor& e) { e.onGramsPerServingEdited(""); }, FoodEditor::kNeedGramsPerServing},
+        {[](FoodEditor& e) {
+             e.onGramsPerServingEdited("0.1");
+             e.onGramsPerServingStep(false);
+         },
+         FoodEditor::kGramsPerServingPositive},
+        {[](FoodEditor& e) { e.onGramsEnteredEdited("0"); }, FoodEditor::kGramsEnteredPositive},
+        {[](FoodEditor&) {}, FoodEditor::kNeedMainValues},
+        {[this](FoodEditor&) { db.state().unconsolidated = 32; }, FoodEditor::kConsolidateBeforeNew},
+    };
+    for (const auto& [spoil, message] : cases) {
+        SCOPED_TRACE(message);
+        FoodEditor e(db, platform, windows, FoodEditor::newFood);
+        e.open();
+        e.onCategoryChosen(5);
+        e.onNameEdited("Oat cakes");
+        e.onServingEdited("cake");
+        e.onGramsPerServingEdited("30");
+        for (int n : {0, 1, 2}) e.onFieldEdited(n, "1"); // no carbohydrate
+        spoil(e);
+        e.onSaveNewFood();
+        EXPECT_EQ(platform.messageTexts().back(), message);
+        EXPECT_EQ(db.index().totalFoods(), 4u);
+        db.state().unconsolidated = 0;
+    }
+}
+
+TEST_F(FoodEditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
+    FoodEditor& e = modify(0, 1);
+    EXPECT_EQ(e.name(), "Bagel");
+    EXPECT_EQ(e.gramsPerServingText(), "100.00");
+    EXPECT_EQ(e.foodNames(), (std::vector<std::string>{"Apple juice", "Bagel"}));
+    e.onSaveFood();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNoEditChange);
+
+    e.onNameEdited("Bagel, plain");
+    e.onGramsPerServingEdited("71");
+    e.onFieldEdited(kVitaminC, "50%");
+    e.onSaveFood();
+    EXPECT_TRUE(e.finished());
+    const ShortFood* food = entryNamed("Bagel, plain");
+    ASSERT_NE(food, nullptr);
+    EXPECT_TRUE(food->isArchived());
+    EXPECT_FLOAT_EQ(food->gramsPerServing, 71.0f);
+    EXPECT_FLOAT_EQ(recordOf(*food).value(kVitaminC), 30.0f);
+    EXPECT_FALSE(db.state().isSet(kNoEdits));
+    EXPECT_TRUE(db.state().indexModified());
+
+    // Choosing an empty category is refused and keeps the one shown.
+    FoodEditor& again = modify(0, 0);
+    again.onCategoryChosen(7);
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kEmptyCategory);
+    EXPECT_EQ(again.category(), 0);
+}
+
+TEST_F(FoodEditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue) {
+    FoodEditor& e = modify(23, 0);
+    ASSERT_EQ(e.name(), "Stew");
+    const std::uint16_t id = test::FoodTree::idOf(3);
+    windows.categoryChoices = {-1, 23, 5};
+    e.onChangeCategory(); // cancelled
+    e.onChangeCategory();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kSameCategory);
+    e.onGramsPerServingEdited("0");
+    e.onChangeCategory();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kGramsPerServingPositive);
+    EXPECT_EQ(db.index().findEntryById(id)->category, 23) << "a refused move loses nothing";
+
+    e.onGramsPerServingEdited("250");
+    e.onFieldEdited(0, "321");
+    windows.categoryChoices = {5};
+    e.onChangeCategory();
+    EXPECT_EQ(platform.messages.back().caption, FoodEditor::kFoodSavedCaption);
+
+    ASSERT_EQ(db.index().totalFoods(), 4u);
+    const ShortFood* moved = db.index().findEntryById(id);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(moved->category, 5);
+    EXPECT_FLOAT_EQ(moved->gramsPerServing, 250.0f);
+    EXPECT_FLOAT_EQ(recordOf(*moved).value(0), 321.0f);
+    EXPECT_EQ(db.index().foodCount(23), 0);
+    EXPECT_EQ(removedRecipes, std::vector<std::uint16_t>{id});
+    EXPECT_EQ(db.state().deleted, 1);
+    EXPECT_EQ(db.state().unconsolidated, 1);
+    EXPECT_EQ(e.category(), 5);
+    EXPECT_EQ(e.foodNames()[std::size_t(e.selectedFood())], "Stew");
+
+    windows.categoryChoices = {23};
+    e.onChangeCategory();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNotToRecipes);
+    db.state().unconsolidated = 32;
+    e.onChangeCategory();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kTooManyForChange);
+}
+
+TEST_F(FoodEditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
+    FoodEditor& e = modify(5, 0);
+    db.state().deleted = FoodEditor::kMaxDeletions;
+    e.onDelete();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kConsolidateBeforeDelete);
+    db.state().deleted = 0;
+    platform.answer(MsgAnswer::no, FoodEditor::kDeleteQuestion);
+    e.onDelete();
+    EXPECT_EQ(db.index().totalFoods(), 4u);
+    platform.answer(MsgAnswer::yes, FoodEditor::kDeleteQuestion);
+    e.onDelete();
+    EXPECT_EQ(db.index().findEntryById(test::FoodTree::idOf(2)), nullptr);
+    EXPECT_EQ(db.state().deleted, 1);
+    EXPECT_FALSE(db.state().isSet(kNoDeletions));
+    EXPECT_TRUE(removedRecipes.empty());
+    // The editor moves on to foods that are there.
+    EXPECT_EQ(e.category(), 23);
+    EXPECT_EQ(e.name(), "Stew");
+}
+
+TEST_F(FoodEditorTest, TargetsRefusePercentKeepTheirMarkAndSaveUnderANewName) {
+    FoodEditor& e = open(FoodEditor::modifyUser, db.users().current().profile);
+    EXPECT_EQ(e.fieldText(kVitaminC), "60.000");
+    EXPECT_EQ(e.fieldText(0), " N / A ");
+    e.onFieldEdited(kVitaminC, "5%");
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNoPercentForTargets);
+    EXPECT_EQ(e.fieldText(kVitaminC), "0.00");
+    e.onFieldEdited(kVitaminC, "90");
+    e.onSaveUser();
+    EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
+    const ProfileReadResult saved = readProfileFile(tree.paths().userDir() / "user01.rda");
+    EXPECT_FLOAT_EQ(saved.file.profile.value(kVitaminC), 90.0f);
+    EXPECT_EQ(saved.file.profile.level(kVitaminC), 2) << "an RDA stays an RDA";
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 90.0f);
+
+    platform.answerText("default", FoodEditor::kNewUserPrompt);
+    platform.answerText("Ann", FoodEditor::kNewUserPrompt);
+    platform.answerText("Cleo", FoodEditor::kNewUserPrompt);
+    for (const char* refusal : {FoodEditor::kNotAsDefault, FoodEditor::kSameUserName}) {
+        e.onSaveUserAs();
+        EXPECT_EQ(platform.messageTexts().back(), refusal);
+    }
+    e.onSaveUserAs();
+    EXPECT_EQ(db.users().current().name, "Cleo");
+    EXPECT_EQ(db.users().count(), 4);
+    EXPECT_EQ(readProfileFile(tree.paths().userDir() / "user03.rda").file.name, "Cleo");
+    EXPECT_TRUE(db.state().stateDirty());
+}
+
+TEST_F(FoodEditorTest, LoadUserTakesAnotherUsersValuesAndViewChangesNothing) {
+    FoodEditor& e = open(FoodEditor::modifyUser, db.users().current().profile);
+    windows.userPick = 2;
+    e.onLoadUser();
+    EXPECT_EQ(e.fieldText(0), valueText(2900.0f));
+    EXPECT_TRUE(e.changed());
+
+    FoodEditor& v = open(FoodEditor::viewUser, db.users().current().profile);
+    EXPECT_EQ(v.title(), "VIEW  ODA/RDA  VALUES for User : Ann");
+    EXPECT_FALSE(v.userSavesEnabled());
+    v.onFieldEdited(kVitaminC, "1");
+    v.onSaveUser();
+    EXPECT_EQ(v.fieldText(kVitaminC), "60.000");
+    EXPECT_FALSE(v.succeeded());
+
+    test::ReportRecorder printer;
+    EXPECT_TRUE(v.onPrint(printer));
+    EXPECT_EQ(printer.jobName, "FOOD LIST TOTALS");
+    ASSERT_EQ(printer.texts.size(), 2u + kNutrientCount);
+    EXPECT_EQ(printer.texts[1], "NUTRIENT  ODA/RDA  Levels for User : Ann");
+    EXPECT_EQ(printer.texts[2 + kVitaminC], "Vit. C\t60.000\t_mg\t100% RDA");
+    v.onHelp();
+    EXPECT_EQ(platform.helpContexts, std::vector<int>{FoodEditor::kUserHelpContext});
+}
+
+TEST_F(FoodEditorTest, CommandsGuardTheEditorAndRetitleForANewUser) {
+    EditorCommands commands(db, platform, windows);
+    commands.newFood(true);
+    EXPECT_EQ(platform.messageTexts().back(), kCloseListsBeforeNewFood);
+    commands.modifyFood(true);
+    EXPECT_EQ(platform.messageTexts().back(), kCloseListsBeforeEdit);
+    db.state().unconsolidated = 32;
+    commands.newFood(false);
+    EXPECT_EQ(platform.messageTexts().back(), kTooManyNewFoods);
+
+    // A new user from the questionnaire, named by its first save.
+    windows.inEditor = [](FoodEditor& e) {
+        EXPECT_EQ(e.title(), "NEW  User  ODA/RDA  Values");
+        e.onSaveUser();
+    };
+    platform.answerText("Dora", FoodEditor::kNewUserPrompt);
+    const UserCommandOutcome made = commands.userNew();
+    EXPECT_TRUE(made.titleChanged);
+    EXPECT_EQ(made.title, "Korvana  :  USER Dora");
+    EXPECT_FALSE(db.users().current().changed);
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(1), 50.0f) << "the questionnaire's targets";
+
+    windows.inEditor = {};
+    windows.acceptQuestionnaire = false;
+    EXPECT_FALSE(commands.userNew().titleChanged);
+    db.users().setCurrentUser(0, platform);
+    EXPECT_FALSE(commands.userModify().titleChanged);
+    EXPECT_EQ(platform.messageTexts().back(), kCannotModifyDefault);
+}
+
+} // namespace
+} // namespace korva
