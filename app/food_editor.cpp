@@ -206,8 +206,9 @@ void FoodEditor::storeChangedFields() {
         const auto i = std::size_t(n);
         if (!fieldChanged_[i] || !isPagesField(n, page_)) continue;
         record_.setValue(n, fieldNumber(texts_[i], kValueChars).value_or(0.0f));
-        // A food's value is simply there; a target keeps its RDA mark.
-        if (foodMode() || record_.level(n) == 0) record_.setLevel(n, 1);
+        // A food's value is simply there; a target the user set is the
+        // user's own (ODA), no longer the approved RDA.
+        record_.setLevel(n, 1);
         fieldChanged_[i] = false;
     }
 }

@@ -263,7 +263,7 @@ TEST_F(FoodEditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
     EXPECT_EQ(e.name(), "Stew");
 }
 
-TEST_F(FoodEditorTest, TargetsRefusePercentKeepTheirMarkAndSaveUnderANewName) {
+TEST_F(FoodEditorTest, TargetsRefusePercentBecomeTheUsersOwnAndSaveUnderANewName) {
     FoodEditor& e = open(FoodEditor::modifyUser, db.users().current().profile);
     EXPECT_EQ(e.fieldText(kVitaminC), "60.000");
     EXPECT_EQ(e.fieldText(0), " N / A ");
@@ -275,7 +275,7 @@ TEST_F(FoodEditorTest, TargetsRefusePercentKeepTheirMarkAndSaveUnderANewName) {
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
     const ProfileReadResult saved = readProfileFile(tree.paths().userDir() / "user01.rda");
     EXPECT_FLOAT_EQ(saved.file.profile.value(kVitaminC), 90.0f);
-    EXPECT_EQ(saved.file.profile.level(kVitaminC), 2) << "an RDA stays an RDA";
+    EXPECT_EQ(saved.file.profile.level(kVitaminC), 1) << "a target set by the user is an ODA";
     EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 90.0f);
 
     platform.answerText("default", FoodEditor::kNewUserPrompt);
