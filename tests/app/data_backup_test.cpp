@@ -62,10 +62,9 @@ TEST_F(DataBackupTest, AnotherFolderMustBeNewAndInsideTheDataFolder) {
     EXPECT_EQ(backupData(paths, platform), BackupOutcome::declined);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{kFolderExists});
 
-    for (std::optional<std::string> name : {std::optional<std::string>("backup1"), std::optional<std::string>(),
-                                            std::optional<std::string>("../outside"),
-                                            std::optional<std::string>(dir.string() + "/abs"),
-                                            std::optional<std::string>("")}) {
+    for (std::optional<std::string> name :
+         {std::optional<std::string>("backup1"), std::optional<std::string>(), std::optional<std::string>("../outside"),
+          std::optional<std::string>(dir.string() + "/abs"), std::optional<std::string>("")}) {
         platform.messages.clear();
         platform.answer(MsgAnswer::yes, kFolderExists);
         platform.answerText(name);
@@ -82,8 +81,8 @@ TEST_F(DataBackupTest, FailedCopyNamesTheFileAndKeepsTheEarlierCopies) {
     const fs::path target = paths.dataDir() / "backup";
     EXPECT_EQ(filesIn(target), (std::vector<std::string>{"foods.arc", "korva.ini"}));
     EXPECT_EQ(platform.messageTexts(),
-              (std::vector<std::string>{"Error copying index.ser,\n from '" + paths.indexSer().string() +
-                                            "',\n to '" + (target / "index.ser").string() + "'!!!",
+              (std::vector<std::string>{"Error copying index.ser,\n from '" + paths.indexSer().string() + "',\n to '" +
+                                            (target / "index.ser").string() + "'!!!",
                                         kCopyFailed}));
 }
 
