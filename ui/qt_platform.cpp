@@ -103,8 +103,10 @@ void QtPlatform::openHelp(int context) {
         return;
     }
     // Help asked for in a modal dialog opens beside it, usable while the
-    // dialog is; it goes when the dialog goes.
+    // dialog is, and goes when the dialog goes; else it belongs to the main
+    // window, so that closing that window still ends the program.
     QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = parent_;
     if (!helpWindow_) helpWindow_ = new HelpWindow(helpFolder_);
     if (helpWindow_->parentWidget() != owner) helpWindow_->setParent(owner, Qt::Window);
     helpWindow_->showTopic(context);
