@@ -58,7 +58,6 @@ TEST(HelpWindow, HelpButtonOfADialogShowsItsSection) {
         ASSERT_TRUE(back->isEnabled());
         back->click();
         EXPECT_EQ(browser->source().fragment(), QStringLiteral("daily-view"));
-        EXPECT_TRUE(help->findChild<QPushButton*>("helpForward")->isEnabled());
         help->close();
         qobject_cast<QDialog*>(modal)->reject();
     });
@@ -75,9 +74,7 @@ TEST(HelpWindow, TopicWithoutAPageShowsTheContentsAndSaysSo) {
     auto* notice = help->findChild<QLabel*>("helpNotice");
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text(), QString::fromStdString(help_texts::noTopic(12345)));
-
     platform.openHelp(help_contexts::kReference);
-    EXPECT_EQ(shownPage(help->browser()), QStringLiteral("reference.html"));
     EXPECT_FALSE(notice->isVisible());
 }
 
