@@ -20,10 +20,6 @@ inline std::string setupFailed(const std::string& root, const std::string& reaso
     return "... could not set up the data folder " + root + " ...\n" + reason;
 }
 
-inline std::string helpNotInstalled(int context) {
-    return "Help topic " + std::to_string(context) + " is not installed.";
-}
-
 inline std::string runningProgramSilent(const std::string& root) {
     return "... KORVA is already running on the data folder " + root +
            " but does not answer ...\nend it, or wait until it answers, and start again ..";

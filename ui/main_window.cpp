@@ -12,8 +12,11 @@
 #include <QStatusBar>
 #include <QStyle>
 
+#include "app/data_backup.h"
+#include "app/help_topics.h"
 #include "app/korva_app.h"
 #include "app/window_arrangement.h"
+#include "core/food_data_base.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/font_conversion.h"
@@ -178,6 +181,9 @@ void MainWindow::addOwnCommands() {
     addCommand(kCmdTile, [this] { tile(); });
     addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
     addCommand(kCmdAbout, [this] { onAbout(); });
+    addCommand(kCmdBackup, [this] { backupData(app_.dataBase().paths(), platform_); });
+    for (int id : {kCmdHelpContents, kCmdHelpGettingStarted, kCmdHelpReference, kCmdHelpWindows})
+        addCommand(id, [this, id] { platform_.openHelp(helpContextOfCommand(id).value_or(help_contexts::kContents)); });
 }
 
 void MainWindow::afterPreference(CommandEnd end) {

@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -10,9 +11,11 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "app/help_topics.h"
 #include "app/shell_texts.h"
 #include "ui/file_filter.h"
 #include "ui/font_conversion.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 
 namespace korva {
@@ -85,8 +88,31 @@ ScreenSize QtPlatform::screenSize() {
     return {g.width(), g.height()};
 }
 
+QtPlatform::~QtPlatform() { delete helpWindow_; }
+
+HelpWindow* QtPlatform::helpWindow() const { return helpWindow_; }
+
 void QtPlatform::openHelp(int context) {
-    messageBox(shell_texts::helpNotInstalled(context), kAppTitle, MsgButtons::ok);
+    if (helpFolder_.empty()) {
+        const auto programDir = pathFromQt(QCoreApplication::applicationDirPath());
+        helpFolder_ = findHelpFolder(programDir).value_or(programDir / "help");
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(helpFolder_ / kHelpContentsPage, ec)) {
+        messageBox(help_texts::noFolder(helpFolder_), kAppTitle, MsgButtons::ok);
+        return;
+    }
+    // Help asked for in a modal dialog opens beside it, usable while the
+    // dialog is, and goes when the dialog goes; else it belongs to the main
+    // window, so that closing that window still ends the program.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = parent_;
+    if (!helpWindow_) helpWindow_ = new HelpWindow(helpFolder_);
+    if (helpWindow_->parentWidget() != owner) helpWindow_->setParent(owner, Qt::Window);
+    helpWindow_->showTopic(context);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontDescription& initial, FontUse use) {

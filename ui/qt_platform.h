@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+
+#include <filesystem>
 #include <functional>
 
 #include "core/platform.h"
@@ -9,12 +12,17 @@ class QWidget;
 
 namespace korva {
 
+class HelpWindow;
+
 // The Platform of the running program: Qt message boxes, file choosers and
 // the wait cursor.  Texts cross the boundary as Latin-1, file names in the
 // file system's own encoding.
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
     void setParentWidget(QWidget* parent) { parent_ = parent; }
 
     MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) override;
@@ -36,9 +44,17 @@ public:
     using PrinterSource = std::function<QPrinter&()>;
     void setPrinter(PrinterSource printer) { printer_ = std::move(printer); }
 
+    // The folder of the help pages; by default the one beside the program or
+    // of its installation.
+    void setHelpFolder(std::filesystem::path folder) { helpFolder_ = std::move(folder); }
+    // The help window, once help has been shown.
+    HelpWindow* helpWindow() const;
+
 private:
     QWidget* parent_;
     PrinterSource printer_;
+    std::filesystem::path helpFolder_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace korva

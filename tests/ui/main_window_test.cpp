@@ -13,6 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/data_backup.h"
 #include "app/display_preferences.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
@@ -118,14 +119,34 @@ TEST_F(MainWindowTest, CommandsAddedLaterTakeTheirPlaceInTheTable) {
     EXPECT_TRUE(created);
 }
 
-TEST_F(MainWindowTest, StatusBarShowsTheCommandPrompt) {
+// Moving through a menu shows each command's prompt, the text before any
+// line end of its status text, or the idle text for a command without one.
+TEST_F(MainWindowTest, StatusBarShowsThePromptOfTheHighlightedCommand) {
     MainWindow& w = start();
     EXPECT_EQ(w.findChild<QLabel*>("promptPane")->text(), QStringLiteral("Ready"));
     for (const char* pane : {"capPane", "numPane", "scrlPane"}) EXPECT_NE(w.findChild<QLabel*>(pane), nullptr);
-    w.action(kCmdConsolidate)->showStatusText(&w);
-    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Consolidate Foods Data Base"));
-    w.action(kCmdExit)->showStatusText(&w);
-    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Quit the application; prompts to save documents"));
+    const std::pair<int, QString> items[] = {
+        {kCmdUserSet, QStringLiteral("Set current KORVA user")},
+        {kCmdBackup, QStringLiteral("Ready")},
+        {kCmdExit, QStringLiteral("Quit the application; prompts to save documents")}};
+    for (const auto& [id, prompt] : items) {
+        QMenu* menu = w.menu(findCommand(id)->menu);
+        w.menuBar()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY(menu->isVisible());
+        menu->setActiveAction(w.action(id));
+        EXPECT_EQ(w.statusBar()->currentMessage(), prompt) << id;
+        menu->hide();
+    }
+}
+
+TEST_F(MainWindowTest, BackupAndHelpItemsRunTheirCommands) {
+    MainWindow& w = start();
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdBackup)));
+    EXPECT_TRUE(fs::is_regular_file(tree.paths().dataDir() / "backup" / "index.ser"));
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{backup_texts::kDone});
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdHelpWindows)));
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdHelpGettingStarted)));
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{63488, 50176}));
 }
 
 TEST_F(MainWindowTest, ConsolidateMenuItemGreysAfterItRuns) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/data_root.h"
+#include "app/help_topics.h"
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "lists/food_list.h"
@@ -141,6 +142,9 @@ TEST_F(RunningProgramTest, InstalledInTheUsersOwnDataFolder) {
                                                 QStringLiteral("--prefix"), q(prefix)});
     ASSERT_TRUE(install.waitForFinished(120000));
     ASSERT_EQ(install.exitCode(), 0);
+    EXPECT_EQ(findHelpFolder(prefix / "bin"), prefix / "share/korva/help");
+    for (const char* file : {"share/man/man1/korva.1", "share/metainfo/org.korvana.korva.metainfo.xml"})
+        EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
     const QString korva = q(prefix / "bin/korva");
     const fs::path shipped = prefix / "share/korva/data";
     const auto shippedIndex = readWholeFile(shipped / "kvdata/index.ser");
