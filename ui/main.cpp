@@ -25,6 +25,7 @@
 #include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 #include "ui/search_feature.h"
+#include "ui/shop_feature.h"
 
 namespace {
 
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
         window.setCloseGuard([&] { return foodLists->closeAll(); });
         search = std::make_unique<korva::SearchFeature>(window, db, platform, activeDocument, foodLists->windows());
         dailyLog = std::make_unique<korva::DailyFeature>(window, db, platform);
+        korva::installShoppingLists(window, db, platform);
     });
     shell.setDocumentOpener(
         [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });
