@@ -81,7 +81,7 @@ void ShopList::setCurrentFactor(float factor) {
 }
 
 bool ShopList::addFoodList(const std::filesystem::path& file, Platform& platform) {
-    ShopEntry entry{FoodList(db_), ShopEntry::kFoodList, 1.0f, upperAscii(file.filename().string()), file.string()};
+    ShopEntry entry{FoodList(db_), ShopEntry::kFoodList, 1.0f, upperAscii(fileNameOf(file.string())), file.string()};
     return append(std::move(entry), platform);
 }
 
@@ -93,7 +93,10 @@ bool ShopList::addRecipe(const std::filesystem::path& file, const std::string& n
 bool ShopList::append(ShopEntry entry, Platform& platform) {
     if (entries_.size() >= kMaxCount) return false;
     readContents(entry, platform);
-    if (entry.kind == ShopEntry::kRecipe && entry.label.empty()) entry.label = entry.contents.recipeName();
+    // A recipe chosen as a file is known by its own name, or by the file's
+    // when it could not be read.
+    if (entry.label.empty()) entry.label = entry.contents.recipeName();
+    if (entry.label.empty()) entry.label = upperAscii(fileNameOf(entry.path));
     entries_.push_back(std::move(entry));
     current_ = static_cast<int>(entries_.size()) - 1;
     return true;

@@ -168,6 +168,19 @@ TEST_F(ShopDialogTest, FileLayoutAndAnUnreadableEntryKeptEmpty) {
     ShopDialog d(tree.db, platform, recipes);
     EXPECT_FALSE(d.open(saveList("fl0001.fls", {{101, 1}})));
     EXPECT_EQ(platform.messageTexts().back(), "... file not in SHOPPING LIST format ..");
+
+    // A path stored where another data tree lived, with the other separator,
+    // is found by its name in the list folder.
+    ShopList found(&tree.db);
+    ASSERT_TRUE(found.addFoodList("C:\\old\\kvflist\\fl0001.fls", platform));
+    EXPECT_EQ(found.entries()[0].contents.itemCount(), 1u);
+    EXPECT_EQ(found.entries()[0].label, "FL0001.FLS");
+
+    // A count the file's words cannot hold is refused, not wrapped.
+    found.path = (tree.paths().root / "big.sls").string();
+    found.extraLines.assign(ShopList::kMaxCount + 1, "");
+    EXPECT_FALSE(found.write(platform));
+    EXPECT_EQ(platform.messageTexts().back(), "... cannot write shopping list ...");
 }
 
 TEST_F(ShopDialogTest, FactorBoundsByScrollBarAndApply) {
@@ -189,6 +202,9 @@ TEST_F(ShopDialogTest, FactorBoundsByScrollBarAndApply) {
     apply(d, "0");
     EXPECT_EQ(d.list().textLines.back(), "    1 cup  times   0.00");
 
+    apply(d, "80");
+    d.onFactorRight(); // above the bar's range: the arrow never lowers it
+    EXPECT_EQ(d.factorField(), "80.00");
     apply(d, "0.15");
     d.onFactorLeft();
     EXPECT_EQ(d.factorField(), " 0.10");
