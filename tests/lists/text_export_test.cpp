@@ -135,19 +135,6 @@ TEST_F(TextExportTest, RecipeReportAddsItsIdServingAndInstructions) {
     EXPECT_NE(text.find(crlfLines(kNutrientLines)), std::string::npos); // the whole recipe's totals
 }
 
-TEST_F(TextExportTest, ListEmptiedHasHeaderAndUnavailableTotals) {
-    FoodList list(&tree.db, "01/02/99");
-    list.setPath("fl0003.fls");
-    ASSERT_TRUE(list.addFood(tree.entry(101), kUnitServings));
-    list.deleteCurrent(); // totals recomputed from no items: nothing available
-    const std::string text = textReport(list, targets());
-    const std::string head = crlfLines(
-        {"Food  List  :  fl0003.fls", "      DATE  :  01/02/99", "Num. Foods  :  0", "", "NUTRIENT  TOTALS  :"});
-    EXPECT_EQ(text.substr(0, head.size()), head);
-    EXPECT_NE(text.find("\r\nCalories        \tN / A\r\nProtein         \tN / A\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 26), "\r\nIsoleucine      \tN / A\r\n");
-}
-
 TEST_F(TextExportTest, ProposedNames) {
     FoodList list;
     list.setPath("fl0012.fls");
