@@ -6,12 +6,13 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 52> kCommands{{
+constexpr std::array<CommandInfo, 53> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
     {kCmdSaveFoodListAs, MenuId::file, "", "Save FoodList &As...", "Save the active FoodList with a new name\nSave As"},
     {kCmdMergeFoodList, MenuId::file, "", "&Merge FoodList", "Add the foods of a FoodList file to the active FoodList"},
+    {kCmdExportFoodList, MenuId::file, "", "&Export FoodList...", "Write the active FoodList as a text file"},
     {kCmdPrintFoodList, MenuId::file, "", "&Print FoodList...\tCtrl+P", "Print the active FoodList\nPrint"},
     {kCmdNewShoppingList, MenuId::file, "Shopping &List", "New", "Create a new Shopping List"},
     {kCmdOpenShoppingList, MenuId::file, "Shopping &List", "Open", "Open an existing Shopping List file"},

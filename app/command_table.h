@@ -16,6 +16,7 @@ enum CommandId : int {
     kCmdSaveFoodList = 57603,
     kCmdSaveFoodListAs = 57604,
     kCmdMergeFoodList = 32804,
+    kCmdExportFoodList = 32806,
     kCmdPrintFoodList = 57607,
     kCmdNewShoppingList = 32771,
     kCmdOpenShoppingList = 32772,

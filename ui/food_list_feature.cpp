@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/command_table.h"
+#include "app/export_command.h"
 #include "app/food_list_commands.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -48,6 +49,8 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
                             if (const CFListDoc* doc = active.document())
                                 printFoodList(*doc, QtReportPrinter::shared());
                         })};
+    documentActions_.push_back(
+        window.addCommand(kCmdExportFoodList, [&active, &platform] { onExportFoodList(active, platform); }));
     window.addCommand(kCmdCategories, [this, c] {
         QtPickerDialogs dialogs(&window_);
         c->onCategories(dialogs);

@@ -27,6 +27,7 @@
 #include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 #include "ui/search_feature.h"
+#include "ui/shop_feature.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
         dailyLog = std::make_unique<korva::DailyFeature>(window, db, platform);
         editor = std::make_unique<korva::EditorFeature>(
             window, app.frame(), db, platform, [&] { return foodLists && !foodLists->windows().documents().empty(); });
+        korva::installShoppingLists(window, db, platform);
     });
     shell.setDocumentOpener(
         [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });

@@ -17,6 +17,7 @@
 #include "app/food_list_commands.h"
 #include "app/korva_app.h"
 #include "app/recent_files.h"
+#include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
@@ -335,6 +336,17 @@ TEST_F(FListWindowTest, TileAndCascadeKeepTheMainWindowAsItIs) {
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdCascade)));
     settle();
     EXPECT_EQ(mainWindow.size(), before);
+}
+
+TEST_F(FListWindowTest, ExportWritesTheFocusedListAsText) {
+    FListChildWindow* window = newFoodList();
+    typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
+    platform.answerFile(std::filesystem::path("lunch.txt"));
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdExportFoodList)));
+    const auto text = readWholeFile(tree.paths().foodListDir() / "lunch.txt");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(std::string(text->begin(), text->begin() + 17), "Food  List  :  fl");
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... file SAVEd as ASCII text ..."});
 }
 
 } // namespace

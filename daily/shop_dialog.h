@@ -1,0 +1,124 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "daily/shop_list.h"
+
+namespace korva {
+
+class FoodDataBase;
+class Platform;
+class ReportPrinter;
+class ReportWriter;
+
+// A recipe the user chose for a shopping list: its file and the name that
+// labels it (empty: the recipe's own name).
+struct RecipeChoice {
+    std::filesystem::path file;
+    std::string name;
+};
+
+// How the shopping list asks for a recipe; none when the user cancels.
+class RecipeChooser {
+public:
+    virtual ~RecipeChooser() = default;
+    virtual std::optional<RecipeChoice> chooseRecipe() = 0;
+};
+
+namespace shopmsg {
+inline constexpr const char* kNoRecipes = "... no recipes in data base, can't add ..";
+inline constexpr const char* kNothingToDelete = " nothing in Shopping List, can't delete ...";
+inline constexpr const char* kNoChanges = "... ERROR ... no changes, can' save ...";
+inline constexpr const char* kNoText = "... no text in SHOPPLING LIST, cannot save ...";
+inline constexpr const char* kNothingToPrint = "... no items in SHOPPING  LIST, can't print ...";
+inline constexpr const char* kFactorNegative = " factor must be positive ...";
+inline constexpr const char* kFactorTooHigh = " factor is too high ...";
+inline constexpr const char* kSaveAsFilter = "All Files (*.*)|*.*|ShoppingList Files(*.SLS)|*.SLS||";
+inline constexpr const char* kJobName = "SHOPPING  LIST";
+} // namespace shopmsg
+
+// The shopping list dialog ("SHOPPING  LIST"): its entries with their
+// factors, the text built from them and the extra text.  The two texts are
+// held as their fields show them, lines joined by CR LF.  Nothing is
+// written but by Save and Save As.
+class ShopDialog {
+public:
+    static constexpr int kHelpContext = 61440;
+    static constexpr float kStep = 0.1f;
+    static constexpr float kMinStepped = 0.1f;
+    static constexpr float kMaxStepped = 50.0f;
+    static constexpr std::size_t kFactorFieldLength = 9;
+    static constexpr std::size_t kPrintedLineLength = 128;
+    // Tab stops of the entry list.
+    static constexpr int kEntryTabStops[] = {18, 34, 52};
+
+    ShopDialog(FoodDataBase& db, Platform& platform, RecipeChooser& recipes);
+
+    // A new list under the next free shopping list name; false, with the
+    // reason shown, when the names are used up.
+    bool openNew();
+    // The list of a file; false, with "... file not in SHOPPING LIST
+    // format ..", when it is not one: the dialog then closes.
+    bool open(const std::filesystem::path& file);
+
+    std::string caption() const;
+    const ShopList& list() const { return list_; }
+    bool changed() const { return changed_; }
+
+    // The entry list ("None" alone when empty), its selected row (-1 when
+    // empty), the current entry's row and the factor field.
+    const std::vector<std::string>& entryRows() const { return entryRows_; }
+    int selectedRow() const { return list_.currentIndex(); }
+    std::string currentRow() const;
+    const std::string& factorField() const { return factorField_; }
+    const std::string& shopText() const { return shopText_; }
+    const std::string& extraText() const { return extraText_; }
+
+    // Controls.
+    void onSelectRow(int row);
+    void onFactorLeft();
+    void onFactorRight();
+    void onFactorEdited(const std::string& text) { factorField_ = text; }
+    void onApply();
+    void onShopTextEdited(const std::string& text);
+    void onExtraTextEdited(const std::string& text);
+    void onAddFoodList();
+    void onAddRecipe();
+    void onDelete();
+    bool onSave();
+    bool onSaveAs();
+    bool onPrint(ReportPrinter& printer);
+    void onHelp();
+
+private:
+    void refill();
+    void showFactor();
+    // Shows why not when the text is empty.
+    bool hasText() const;
+    bool store(const std::string& file);
+
+    FoodDataBase& db_;
+    Platform& platform_;
+    RecipeChooser& recipes_;
+    ShopList list_;
+    bool changed_ = false;
+    std::vector<std::string> entryRows_;
+    std::string factorField_ = "0.00";
+    std::string shopText_;
+    std::string extraText_;
+};
+
+// The field text of a list of lines (CR LF between them; three blanks for
+// none) and the lines of a field text.
+std::string fieldText(const std::vector<std::string>& lines);
+std::vector<std::string> fieldLines(const std::string& text);
+
+// The printed shopping list: title, heading, the list's text, then the
+// extra text.
+void writeShopListReport(ReportWriter& out, const std::vector<std::string>& text,
+                         const std::vector<std::string>& extra);
+
+} // namespace korva

@@ -1,0 +1,67 @@
+#include "app/export_command.h"
+
+#include <gtest/gtest.h>
+
+#include "archive/atomic_file.h"
+#include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
+#include "lists/text_export.h"
+#include "tests/support/food_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+class ExportCommandTest : public test::ScriptedTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(tree.load(db)); }
+
+    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
+    FoodDataBase db;
+    ActiveDocument active;
+};
+
+TEST_F(ExportCommandTest, RefusedWithoutAFoodListAndOnARecipe) {
+    EXPECT_FALSE(onExportFoodList(active, platform));
+    CFListDoc recipe(db, platform, active, true);
+    recipe.onNewDocument("Recipe 001");
+    EXPECT_FALSE(onExportFoodList(active, platform));
+    EXPECT_EQ(platform.messageTexts(),
+              (std::vector<std::string>{"no active Food List, can't export ..", "Use RECIPE MENU entries ..."}));
+    EXPECT_TRUE(platform.fileRequests.empty());
+}
+
+TEST_F(ExportCommandTest, AsksInTheListFolderWritesThereAndConfirms) {
+    CFListDoc doc(db, platform, active, false);
+    doc.onNewDocument("fl0004.fls");
+    ASSERT_TRUE(doc.list().addFood(*db.index().findEntryById(test::FoodTree::idOf(0)), kUnitServings));
+
+    platform.answerFile(std::nullopt); // Cancel writes nothing and says nothing
+    EXPECT_FALSE(onExportFoodList(active, platform));
+    platform.answerFile(std::filesystem::path("mine.txt"));
+    EXPECT_TRUE(onExportFoodList(active, platform));
+
+    ASSERT_EQ(platform.fileRequests.size(), 2u);
+    const FileDialogRequest& asked = platform.fileRequests[1];
+    EXPECT_EQ(asked.filter, "Text Files(*.TXT)|*.TXT||");
+    EXPECT_EQ(asked.defaultExtension, "TXT");
+    EXPECT_EQ(asked.initialName, "fl0004.txt");
+    EXPECT_EQ(asked.startFolder, tree.paths().foodListDir());
+    const auto file = tree.paths().foodListDir() / "mine.txt";
+    const auto bytes = readWholeFile(file);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), textReport(doc.list(), db.users().current().profile));
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"... file SAVEd as ASCII text ..."}));
+}
+
+TEST_F(ExportCommandTest, NoConfirmationWhenTheFileCannotBeCreated) {
+    CFListDoc doc(db, platform, active, false);
+    doc.onNewDocument("fl0004.fls");
+    platform.answerFile(tree.paths().root / "missing" / "x.txt");
+    EXPECT_FALSE(exportAsText(doc.list(), db, platform));
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Unable to open file for writing ..."}));
+}
+
+} // namespace
+} // namespace korva

@@ -1,0 +1,284 @@
+#include "daily/shop_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/daily/report_recorder.h"
+#include "tests/lists/list_tree.h"
+#include "tests/support/scripted_platform.h"
+
+namespace korva {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Answers the recipe choices queued, then cancels.
+class QueuedRecipes : public RecipeChooser {
+public:
+    std::optional<RecipeChoice> chooseRecipe() override {
+        if (choices.empty()) return std::nullopt;
+        RecipeChoice c = choices.front();
+        choices.erase(choices.begin());
+        return c;
+    }
+    std::vector<RecipeChoice> choices;
+};
+
+class ShopDialogTest : public test::ScriptedTest {
+protected:
+    test::ListTree tree{{
+        test::food(101, 5, "Milk", 100, {50}, "1 cup"),
+        test::food(102, 10, "apple", 100, {52}, "1 medium"),
+        test::food(103, 10, "Banana", 100, {89}, "1 large"),
+        test::food(104, 22, "Carrots", 100, {41}, "1 cup"),
+        test::food(29000, 23, "Fruit Cup", 100, {60}, "1 bowl"),
+    }};
+    QueuedRecipes recipes;
+
+    std::filesystem::path saveList(const std::string& name, std::vector<std::pair<std::uint16_t, float>> items) {
+        FoodList l(&tree.db, "01/02/26");
+        for (auto [id, servings] : items) {
+            EXPECT_TRUE(l.addFood(tree.entry(id), kUnitServings));
+            EXPECT_TRUE(l.setCurrentAmount(servings, kUnitServings));
+        }
+        EXPECT_TRUE(l.writeFile(tree.listFile(name), platform));
+        return tree.listFile(name);
+    }
+
+    std::filesystem::path saveRecipe() {
+        FoodList r(&tree.db, "01/02/26");
+        r.setListType(FoodList::kRecipe);
+        EXPECT_TRUE(r.addFood(tree.entry(103), kUnitServings));
+        EXPECT_TRUE(r.setCurrentAmount(2, kUnitServings));
+        EXPECT_TRUE(r.addFood(tree.entry(104), kUnitServings));
+        EXPECT_TRUE(r.setCurrentAmount(0.5f, kUnitServings));
+        r.setRecipeName("Fruit Cup");
+        r.setServingDescription("1 bowl");
+        r.setServingCount(4);
+        r.setInstructions({"Mix."});
+        std::filesystem::create_directories(tree.paths().recipeDir());
+        r.setPath((tree.paths().recipeDir() / "rcp001.rcp").string());
+        EXPECT_TRUE(r.writeRecipeFile(platform));
+        return r.path();
+    }
+
+    void addList(ShopDialog& d, const std::filesystem::path& file) {
+        platform.answerFile(file);
+        d.onAddFoodList();
+    }
+
+    void apply(ShopDialog& d, const std::string& factor) {
+        d.onFactorEdited(factor);
+        d.onApply();
+    }
+};
+
+TEST_F(ShopDialogTest, TwoListsAndARecipeMakeTheTextThatSavesAndReopens) {
+    const auto a = saveList("fl0001.fls", {{103, 1}, {101, 2}});
+    const auto b = saveList("fl0002.fls", {{102, 1.5f}, {101, 1.5f}});
+    recipes.choices = {{saveRecipe(), "Fruit Cup"}};
+
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  shop001.sls");
+    EXPECT_EQ(d.entryRows(), Texts{"None"});
+    EXPECT_EQ(d.factorField(), "0.00");
+    EXPECT_EQ(d.shopText(), "   ");
+
+    addList(d, a);
+    addList(d, b);
+    apply(d, "2");
+    d.onAddRecipe();
+    apply(d, "1.5");
+    EXPECT_EQ(platform.fileRequests.at(0).startFolder, tree.paths().foodListDir());
+    EXPECT_EQ(d.entryRows(), (Texts{"FL0001.FLS\t   1.00", "FL0002.FLS\t   2.00", "Fruit Cup\t   1.50, serves 6"}));
+    EXPECT_EQ(d.currentRow(), "Fruit Cup\t   1.50, serves 6");
+    EXPECT_EQ(d.factorField(), " 1.50");
+
+    // Categories in order, names without case; equal names come out as the
+    // exchange sort leaves them (the later list first).
+    const Texts expected = {"Dairy",
+                            "  Milk",
+                            "    1 cup  times   3.00",
+                            "  Milk",
+                            "    1 cup  times   2.00",
+                            "  ",
+                            "Fruits",
+                            "  apple",
+                            "    1 medium  times   3.00",
+                            "  Banana",
+                            "    1 large  times   3.00",
+                            "  Banana",
+                            "    1 large  times   1.00",
+                            "  ",
+                            "Vegetables",
+                            "  Carrots",
+                            "    1 cup  times   0.75"};
+    EXPECT_EQ(d.list().textLines, expected);
+    EXPECT_EQ(d.shopText(), fieldText(expected));
+
+    d.onExtraTextEdited("bread\r\n  and butter");
+    ASSERT_TRUE(d.onSave());
+    ShopDialog again(tree.db, platform, recipes);
+    ASSERT_TRUE(again.open(tree.paths().shopDir() / "shop001.sls"));
+    EXPECT_EQ(again.caption(), "SHOPPING  LIST  :  shop001.sls");
+    EXPECT_EQ(again.entryRows(), d.entryRows());
+    EXPECT_EQ(again.list().textLines, expected);
+    EXPECT_EQ(again.list().extraLines, (Texts{"bread", "  and butter"}));
+    EXPECT_EQ(again.factorField(), " 1.00"); // the first entry is current
+
+    test::ReportRecorder printer;
+    ASSERT_TRUE(again.onPrint(printer));
+    EXPECT_EQ(printer.jobName, "SHOPPING  LIST");
+    ASSERT_EQ(printer.texts.size(), 2 + expected.size() + 2);
+    EXPECT_EQ(printer.texts[1], "SHOPPING  LIST");
+    EXPECT_EQ(printer.texts.back(), "  and butter");
+}
+
+TEST_F(ShopDialogTest, FileLayoutAndAnUnreadableEntryKeptEmpty) {
+    ShopList list(&tree.db);
+    ASSERT_TRUE(list.addFoodList("/nowhere/a.fls", platform));
+    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... FOOD LIST file not found ..."});
+    list.setCurrentFactor(1.5f);
+    list.rebuildText();
+    EXPECT_TRUE(list.textLines.empty());
+    list.textLines = {"x"};
+    const std::vector<std::uint8_t> expected = {0xAF, 0x0D, 0xDD, 0x0D, 0x01, 0x00, // marks, 1 entry
+                                                0x05, 'A',  '.',  'F',  'L',  'S',  // label
+                                                0x0E, '/',  'n',  'o',  'w',  'h',  'e', 'r',
+                                                'e',  '/',  'a',  '.',  'f',  'l',  's', // path
+                                                0x00, 0x00, 0x00, 0x00, 0xC0, 0x3F,      // kind, 1.5
+                                                0x01, 0x00, 0x01, 'x',  0x00, 0x00};     // the texts
+    EXPECT_EQ(list.toBytes(), expected);
+
+    // Wrong marks, any cut and an impossible factor are refused whole.
+    ShopList other;
+    other.extraLines = {"kept"};
+    for (std::size_t n = 0; n < expected.size(); ++n)
+        EXPECT_FALSE(other.readBytes({expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(n)})) << n;
+    std::vector<std::uint8_t> bad = expected;
+    bad[2] = 0xDE;
+    EXPECT_FALSE(other.readBytes(bad));
+    bad = expected;
+    bad[32] = 0x7F; // the factor becomes NaN
+    EXPECT_FALSE(other.readBytes(bad));
+    EXPECT_EQ(other.extraLines, Texts{"kept"});
+    ASSERT_TRUE(other.readBytes(expected));
+    EXPECT_EQ(other.toBytes(), expected);
+
+    ShopDialog d(tree.db, platform, recipes);
+    EXPECT_FALSE(d.open(saveList("fl0001.fls", {{101, 1}})));
+    EXPECT_EQ(platform.messageTexts().back(), "... file not in SHOPPING LIST format ..");
+
+    // A path stored where another data tree lived, with the other separator,
+    // is found by its name in the list folder.
+    ShopList found(&tree.db);
+    ASSERT_TRUE(found.addFoodList("C:\\old\\kvflist\\fl0001.fls", platform));
+    EXPECT_EQ(found.entries()[0].contents.itemCount(), 1u);
+    EXPECT_EQ(found.entries()[0].label, "FL0001.FLS");
+
+    // A count the file's words cannot hold is refused, not wrapped.
+    found.path = (tree.paths().root / "big.sls").string();
+    found.extraLines.assign(ShopList::kMaxCount + 1, "");
+    EXPECT_FALSE(found.write(platform));
+    EXPECT_EQ(platform.messageTexts().back(), "... cannot write shopping list ...");
+}
+
+TEST_F(ShopDialogTest, FactorBoundsByScrollBarAndApply) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    apply(d, "5");
+    d.onFactorLeft();
+    EXPECT_TRUE(platform.messages.empty()); // no entry: nothing happens
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+
+    apply(d, "-0.5");
+    EXPECT_EQ(d.factorField(), " 1.00");
+    apply(d, "100.5");
+    apply(d, "nonsense");
+    EXPECT_EQ(d.factorField(), " 1.00");
+    EXPECT_EQ(platform.messageTexts(), (Texts{" factor must be positive ...", " factor is too high ..."}));
+    apply(d, "100");
+    EXPECT_EQ(d.entryRows(), Texts{"FL0001.FLS\t   100.00"});
+    apply(d, "0");
+    EXPECT_EQ(d.list().textLines.back(), "    1 cup  times   0.00");
+
+    apply(d, "80");
+    d.onFactorRight(); // above the bar's range: the arrow never lowers it
+    EXPECT_EQ(d.factorField(), "80.00");
+    apply(d, "0.15");
+    d.onFactorLeft();
+    EXPECT_EQ(d.factorField(), " 0.10");
+    d.onFactorLeft();
+    EXPECT_EQ(d.factorField(), " 0.10");
+    apply(d, "49.95");
+    d.onFactorRight();
+    EXPECT_EQ(d.factorField(), "50.00");
+    EXPECT_EQ(d.list().textLines.back(), "    1 cup  times  49.95"); // not rebuilt until APPLY
+}
+
+TEST_F(ShopDialogTest, DeletingKeepsTheOrderAndMovesTheCurrentEntry) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    d.onDelete();
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    addList(d, saveList("fl0002.fls", {{102, 1}}));
+    addList(d, saveList("fl0003.fls", {{104, 1}}));
+    d.onSelectRow(1);
+    d.onDelete();
+    EXPECT_EQ(d.entryRows(), (Texts{"FL0001.FLS\t   1.00", "FL0003.FLS\t   1.00"}));
+    EXPECT_EQ(d.selectedRow(), 1);
+    EXPECT_EQ(d.list().textLines, (Texts{"Dairy", "  Milk", "    1 cup  times   1.00", "  ", "Vegetables", "  Carrots",
+                                         "    1 cup  times   1.00"}));
+    d.onDelete();
+    EXPECT_EQ(d.entryRows(), Texts{"FL0001.FLS\t   1.00"});
+    EXPECT_EQ(d.selectedRow(), 0);
+    d.onDelete();
+    EXPECT_EQ(d.entryRows(), Texts{"None"});
+    EXPECT_EQ(d.shopText(), "   ");
+    EXPECT_EQ(platform.messageTexts(), Texts{" nothing in Shopping List, can't delete ..."});
+}
+
+TEST_F(ShopDialogTest, Refusals) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    EXPECT_FALSE(d.onSave());
+    test::ReportRecorder printer;
+    EXPECT_FALSE(d.onPrint(printer));
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    d.onShopTextEdited("  \r\n ");
+    EXPECT_FALSE(d.onSave());
+    EXPECT_FALSE(d.onSaveAs()); // the text is checked before the file is asked for
+    EXPECT_EQ(printer.dialogs, 0);
+    EXPECT_FALSE(std::filesystem::exists(tree.paths().shopDir() / "shop001.sls"));
+
+    test::ListTree noRecipes{{test::food(101, 5, "Milk", 100, {50})}};
+    ShopDialog e(noRecipes.db, platform, recipes);
+    recipes.choices = {{"unused.rcp", ""}};
+    e.onAddRecipe();
+    EXPECT_EQ(platform.messageTexts(),
+              (Texts{"... ERROR ... no changes, can' save ...", "... no items in SHOPPING  LIST, can't print ...",
+                     "... no text in SHOPPLING LIST, cannot save ...", "... no text in SHOPPLING LIST, cannot save ...",
+                     "... no recipes in data base, can't add .."}));
+}
+
+TEST_F(ShopDialogTest, EditedExtraTextCountsAsAChangeAndSaveAsAdoptsTheFile) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    ASSERT_TRUE(d.onSave());
+    EXPECT_FALSE(d.onSave()); // saved: no changes since
+
+    d.onExtraTextEdited("eggs");
+    platform.answerFile(std::filesystem::path("weekend.sls"));
+    ASSERT_TRUE(d.onSaveAs());
+    EXPECT_EQ(platform.fileRequests.back().filter, "All Files (*.*)|*.*|ShoppingList Files(*.SLS)|*.SLS||");
+    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  weekend.sls");
+    d.onExtraTextEdited("eggs\r\nflour");
+    ASSERT_TRUE(d.onSave());
+    ShopList saved;
+    ASSERT_TRUE(saved.readBytes(*readWholeFile(tree.paths().shopDir() / "weekend.sls")));
+    EXPECT_EQ(saved.extraLines, (Texts{"eggs", "flour"}));
+}
+
+} // namespace
+} // namespace korva
