@@ -194,7 +194,7 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
 
     // A document that cannot be opened has given its message; the program
-    // goes on without it.  A recipe cannot be opened yet, and says so.
+    // goes on without it.  A recipe goes to the shell as a FoodList does.
     RecordingShell failing;
     failing.openSucceeds = false;
     FoodDataBase d;
@@ -206,8 +206,7 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     FoodDataBase r;
     KorvaApp b(r, platform);
     EXPECT_TRUE(b.initInstance(tree.root(), DocumentRequest{"soup.rcp", DocumentKind::recipe}, recipe));
-    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "show", "splash"}));
-    EXPECT_EQ(platform.messageTexts().back(), "... soup.rcp : recipes can't be opened in this version ...");
+    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "open soup.rcp", "show", "splash"}));
 }
 
 TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
