@@ -93,9 +93,6 @@ public:
     void onDelete();
     void onClear();
     void onSave();
-    // Commands 107 and 106: the focus to the ingredient or the instructions.
-    void onFocusIngredient() { focus_ = Focus::ingredient; }
-    void onFocusInstructions() { focus_ = Focus::instructions; }
 
     // The serving description, the number of servings and the instructions,
     // when changed, go into the recipe.
