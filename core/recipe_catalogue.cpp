@@ -1,6 +1,7 @@
 #include "core/recipe_catalogue.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "archive/archive.h"
@@ -102,7 +103,9 @@ void RCPNList::recomputeCounters(std::size_t recipeCount) {
         maxFoodId = std::max(maxFoodId, id);
         maxFileNumber = std::max(maxFileNumber, fileNumberOf(fileNamePart(i.filePath)));
     }
-    nextFileNumber = recipeCount > 0 ? maxFileNumber + 1 : maxFileNumber;
+    // A name with absurdly many digits saturates; the next number may not
+    // wrap past it (the file name template refuses it anyway).
+    nextFileNumber = recipeCount > 0 && maxFileNumber < INT32_MAX ? maxFileNumber + 1 : maxFileNumber;
     nextFoodId = recipeCount > 0 ? maxFoodId + 1 : maxFoodId;
 }
 

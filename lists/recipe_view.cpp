@@ -126,7 +126,10 @@ void CRecipeView::onInitialUpdate() {
     if (!list().empty()) list().select(0);
     if (const FoodItem* item = list().current()) {
         ingredient_ = item->name();
+        // The form has no "EntryUnits": such an item shows in its entry unit.
         displayUnit_ = item->displayUnit();
+        if (displayUnit_ == kUnitEntryUnits)
+            displayUnit_ = item->entryUnit() < kUnitEntryUnits ? item->entryUnit() : kFoodUnits;
     } else {
         ingredient_.clear();
         displayUnit_ = kFoodUnits;

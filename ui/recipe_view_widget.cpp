@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "lists/recipe_view.h"
 #include "ui/qt_text.h"
@@ -92,14 +91,32 @@ void RecipeViewWidget::build() {
     items_ = new QListWidget(this);
     items_->setObjectName("ingredientList");
     items_->setItemDelegate(new TabStopDelegate({CFLView::kTabStops.begin(), CFLView::kTabStops.end()}, items_));
-    items_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 8);
+    items_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 6);
     grid->addWidget(items_, 2, 0, 1, 4);
 
     instructions_ = new QPlainTextEdit(this);
     instructions_->setObjectName("instructionsEdit");
     instructions_->setTabChangesFocus(true);
-    instructions_->setMinimumHeight(fontMetrics().height() * 5);
-    grid->addWidget(instructions_, 3, 0, 1, 4);
+
+    // The figures of one serving beside the instructions.
+    auto* box = new QGroupBox(toQt(CRecipeView::kTotalsGroup), this);
+    box->setObjectName("perServingBox");
+    auto* totals = new QGridLayout(box);
+    totals->setVerticalSpacing(0);
+    const auto& lines = view_.perServing();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int row = static_cast<int>(i);
+        totals->addWidget(new QLabel(toQt(lines[i].label), box), row, 0);
+        perServing_[i] = new QLabel(box);
+        perServing_[i]->setObjectName(kPerServingNames[i]);
+        perServing_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        totals->addWidget(perServing_[i], row, 1);
+        totals->addWidget(new QLabel(toQt(lines[i].unit), box), row, 2);
+    }
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(instructions_, 3);
+    middle->addWidget(box, 2);
+    grid->addLayout(middle, 3, 0, 1, 4);
 
     auto* descriptionLabel = new QLabel(toQt(CRecipeView::kServingDescriptionLabel), this);
     servingDescription_ = new QLineEdit(this);
@@ -125,37 +142,16 @@ void RecipeViewWidget::build() {
     displayUnit_->setObjectName("displayUnitCombo");
     for (const auto& l : CRecipeView::displayUnitLabels()) displayUnit_->addItem(toQt(l));
     displayLabel->setBuddy(displayUnit_);
-    auto* units = new QHBoxLayout;
-    units->addWidget(displayLabel);
-    units->addWidget(displayUnit_);
-    units->addStretch();
-    grid->addLayout(units, 5, 0, 1, 4);
-
     clear_ = makeButton(CRecipeView::kClearButton, "clearRecipeButton", this);
     delete_ = makeButton(CRecipeView::kDeleteButton, "deleteButton", this);
     save_ = makeButton(CRecipeView::kSaveButton, "saveButton", this);
     help_ = makeButton(CRecipeView::kHelpButton, "helpButton", this);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {clear_, delete_, save_, help_}) buttons->addWidget(b);
-    buttons->addStretch();
-
-    auto* box = new QGroupBox(toQt(CRecipeView::kTotalsGroup), this);
-    box->setObjectName("perServingBox");
-    auto* totals = new QGridLayout(box);
-    const auto& lines = view_.perServing();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int row = static_cast<int>(i);
-        totals->addWidget(new QLabel(toQt(lines[i].label), box), row, 0);
-        perServing_[i] = new QLabel(box);
-        perServing_[i]->setObjectName(kPerServingNames[i]);
-        perServing_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        totals->addWidget(perServing_[i], row, 1);
-        totals->addWidget(new QLabel(toQt(lines[i].unit), box), row, 2);
-    }
     auto* bottom = new QHBoxLayout;
-    bottom->addLayout(buttons);
-    bottom->addWidget(box, 1);
-    grid->addLayout(bottom, 6, 0, 1, 4);
+    bottom->addWidget(displayLabel);
+    bottom->addWidget(displayUnit_);
+    bottom->addStretch();
+    for (QPushButton* b : {clear_, delete_, save_, help_}) bottom->addWidget(b);
+    grid->addLayout(bottom, 5, 0, 1, 4);
 }
 
 void RecipeViewWidget::connectControls() {

@@ -135,8 +135,12 @@ TEST_F(RecipeViewTest, AnOpenedRecipeShowsItsFields) {
     doc.list().setInstructions({"Soak.", "Boil."});
     doc.list().setServingDescription("a cup");
     doc.list().setServingCount(2.5f);
+    // An item listed in its entry unit (as food lists do) shows in it here.
+    doc.list().setCurrentEntryUnit(kUnitGrams);
+    doc.list().setCurrentDisplayUnit(kUnitEntryUnits);
     CRecipeView again(doc, picker);
     again.onInitialUpdate();
+    EXPECT_EQ(again.displayChoice(), 0);
     EXPECT_EQ(again.instructionsText(), "Soak.\r\nBoil.");
     EXPECT_EQ(again.servingsText(), "   2.5");
     EXPECT_EQ(again.servingDescriptionText(), "a cup");
