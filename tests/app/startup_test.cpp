@@ -215,6 +215,15 @@ TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
     ASSERT_TRUE(start());
     app.exitInstance();
     EXPECT_EQ(snapshot(tree.root()), before);
+
+    // A recipe catalogue changed and not yet written is written at exit.
+    db.recipes().addRecipe("rcp000.rcp", 29000, "Soup", 1);
+    db.recipes().modified = true;
+    app.exitInstance();
+    RCPNList written;
+    ASSERT_TRUE(written.readFile(tree.paths().recipeCatalogue(), tree.paths().recipeDir()));
+    EXPECT_EQ(written.size(), 1u);
+    EXPECT_FALSE(db.recipes().modified);
 }
 
 TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {

@@ -118,6 +118,16 @@ TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
                                         docmsg::kNoInstructions}));
     EXPECT_FALSE(std::filesystem::exists(world.paths().recipeDir() / "rcp000.rcp"));
 
+    // A full store of new foods refuses before any file is written.
+    platform.messages.clear();
+    db.state().unconsolidated = 32;
+    auto full = readyRecipe(db, platform, active, "Soup");
+    EXPECT_FALSE(full->onRecipeSave());
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{addOutcomeMessage(FoodDataBase::AddOutcome::tooManyUnconsolidated)});
+    EXPECT_TRUE(std::filesystem::is_empty(world.paths().recipeDir()));
+    db.state().unconsolidated = 0;
+
     // 0.1 servings passes; a saved, unchanged recipe has nothing to save; a
     // second recipe of the same name (case aside) is refused.
     platform.messages.clear();
