@@ -21,6 +21,7 @@
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 #include "ui/recipe_feature.h"
 
 namespace korva {
@@ -130,6 +131,13 @@ TEST_F(RecipeWindowTest, MakeSaveFindAndReopenARecipe) {
     EXPECT_EQ(child<QPlainTextEdit>(reopened, "instructionsEdit")->toPlainText(),
               QStringLiteral("Simmer the lentils in the juice."));
     EXPECT_EQ(child<QLineEdit>(reopened, "servingDescriptionEdit")->text(), QStringLiteral("one bowl"));
+
+    // Print of the Recipe menu prints the recipe's report.
+    const std::filesystem::path out = tree.paths().root / "printed";
+    QtReportPrinter::shared().sendJobsTo(out);
+    EXPECT_TRUE(test::triggerAction(mainWindow.action(kCmdRecipePrint)));
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(std::filesystem::exists(out / "FOOD_LIST_TOTALS-001.pdf"));
 
     // Named at start, the same file brings its window forward.
     EXPECT_TRUE(recipes->openDocument({reopened->document().pathName(), DocumentKind::recipe}));
