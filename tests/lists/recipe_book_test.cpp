@@ -79,6 +79,9 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
     ASSERT_TRUE(db.records().readFoodRecord(*pie, record));
     EXPECT_FLOAT_EQ(record.value(0), r.totals().value(0) * 100.0f / r.totalGrams());
     EXPECT_EQ(record.level(30), 1);
+    FoodList weightless;
+    weightless.setListType(FoodList::kRecipe);
+    EXPECT_EQ(recipeFoodRecord(weightless).value(0), 0.0f);
     EXPECT_EQ(recipesSeen(db).size(), 3u);
 
     // Saved again after a change: the same food and file, new values.
@@ -180,6 +183,18 @@ TEST_F(RecipeBookTest, CatalogueIsRebuiltWhenItsFileIsMissingOrDisagrees) {
     ASSERT_TRUE(reopen(third, world.paths()));
     EXPECT_FALSE(third.recipes().rebuilt);
     EXPECT_EQ(third.recipes().size(), 2u);
+
+    // A recipe food whose file is gone keeps its id: the next recipe passes it.
+    std::filesystem::remove(world.paths().recipeDir() / "rcp001.rcp");
+    std::filesystem::remove(world.paths().recipeCatalogue());
+    FoodDataBase fourth;
+    ASSERT_TRUE(reopen(fourth, world.paths()));
+    EXPECT_EQ(fourth.recipes().size(), 1u);
+    auto pie = readyRecipe(fourth, platform, active, "Pie");
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    ASSERT_TRUE(pie->onRecipeSave());
+    EXPECT_EQ(pie->list().recipeFoodId(), 29002);
+    EXPECT_EQ(fourth.index().findEntryById(29001)->name, "Stew");
 }
 
 // A stop after every file a save or restore writes: the next start accepts
