@@ -73,6 +73,8 @@ void FListChildWindow::closeWithoutAsking() {
 }
 
 void FListChildWindow::closeEvent(QCloseEvent* event) {
+    // Typed recipe fields count as changes when the window is to go.
+    if (!closeApproved_) commitForm();
     if (!closeApproved_ && !doc_->canClose()) {
         updateTitle();
         event->ignore();

@@ -84,6 +84,7 @@ bool FoodListFeature::openDocument(const DocumentRequest& request) {
 }
 
 bool FoodListFeature::closeAll() {
+    for (FListChildWindow* w : windows_->windows()) w->commitForm();
     if (!commands_->confirmCloseAll()) return false;
     windows_->closeAnswered();
     return true;

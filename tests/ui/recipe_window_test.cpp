@@ -142,6 +142,24 @@ TEST_F(RecipeWindowTest, MakeSaveFindAndReopenARecipe) {
     // Named at start, the same file brings its window forward.
     EXPECT_TRUE(recipes->openDocument({reopened->document().pathName(), DocumentKind::recipe}));
     EXPECT_EQ(lists->windows().windows().size(), 1u);
+
+    // Merge Recipe brings the recipe's ingredients into a FoodList.
+    ASSERT_NE(lists->commands().onNewFoodList(), nullptr);
+    test::DialogAnswer merge(QStringLiteral("rcslDialog"), [](QWidget* dialog) {
+        if (auto* ok = child<QPushButton>(dialog, "okButton")) ok->click();
+    });
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeRecipe)));
+    EXPECT_EQ(rows(child<QListWidget>(active_window(), "itemList")).size(), 3);
+}
+
+TEST_F(RecipeWindowTest, ClosingAsksAboutTypedFields) {
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdNewRecipe)));
+    FListChildWindow* window = active_window();
+    typeInto(window, "servingDescriptionEdit", QStringLiteral("one cup"), false);
+    platform.answer(MsgAnswer::no, "Close RECIPE  :  Recipe 001 without saving the changes ?");
+    EXPECT_FALSE(window->close());
+    platform.answer(MsgAnswer::yes);
+    EXPECT_TRUE(lists->closeAll());
 }
 
 } // namespace
