@@ -78,12 +78,6 @@ int RCPNList::indexOfName(std::string_view name) const {
     return -1;
 }
 
-const RCPNItem* RCPNList::findByPath(std::string_view path) const {
-    for (const RCPNItem& i : items_)
-        if (i.filePath == path) return &i;
-    return nullptr;
-}
-
 const RCPNItem* RCPNList::findById(std::uint32_t id) const {
     for (const RCPNItem& i : items_)
         if (i.foodId == id) return &i;

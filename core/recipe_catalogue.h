@@ -57,7 +57,6 @@ public:
     // False when no item has that id.
     bool removeById(std::uint32_t id);
     int indexOfName(std::string_view name) const;
-    const RCPNItem* findByPath(std::string_view path) const;
     const RCPNItem* findById(std::uint32_t id) const;
     std::string pathForId(std::uint32_t id) const;
     void recomputeCounters(std::size_t recipeCount);
