@@ -6,12 +6,13 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 53> kCommands{{
+constexpr std::array<CommandInfo, 60> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
     {kCmdSaveFoodListAs, MenuId::file, "", "Save FoodList &As...", "Save the active FoodList with a new name\nSave As"},
     {kCmdMergeFoodList, MenuId::file, "", "&Merge FoodList", "Add the foods of a FoodList file to the active FoodList"},
+    {kCmdMergeRecipe, MenuId::file, "", "Merge &Recipe", ""},
     {kCmdExportFoodList, MenuId::file, "", "&Export FoodList...", "Write the active FoodList as a text file"},
     {kCmdPrintFoodList, MenuId::file, "", "&Print FoodList...\tCtrl+P", "Print the active FoodList\nPrint"},
     {kCmdNewShoppingList, MenuId::file, "Shopping &List", "New", "Create a new Shopping List"},
@@ -39,6 +40,12 @@ constexpr std::array<CommandInfo, 53> kCommands{{
     {kCmdNewRecipe, MenuId::recipe, "", "&New Recipe", "Create a new Recipe"},
     {kCmdOpenRecipe, MenuId::recipe, "", "&Open Recipe", "Open an existing Recipe file"},
     {kCmdRestoreRecipe, MenuId::recipe, "", "&Restore", "Restore a Recipe from backup"},
+    {kCmdRecipeMergeFoodList, MenuId::recipe, "", "&Merge Foodlist", ""},
+    {kCmdRecipeSave, MenuId::recipe, "", "&Save", ""},
+    {kCmdRecipeSaveAs, MenuId::recipe, "", "Save &as ...", ""},
+    {kCmdRecipeBackup, MenuId::recipe, "", "&Backup", ""},
+    {kCmdRecipePrint, MenuId::recipe, "", "&Print", ""},
+    {kCmdRecipeClose, MenuId::recipe, "", "&Close", ""},
     {kCmdDailyEnter, MenuId::daily, "", "&Enter", "Enter Daily FoodList log data"},
     {kCmdDailyEdit, MenuId::daily, "", "E&dit", "Edit daily FoodList log data"},
     {kCmdDailyView, MenuId::daily, "", "&View", "View daily FoodList log data"},

@@ -51,13 +51,7 @@ bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::op
     return true;
 }
 
-bool KorvaApp::openDocument(const DocumentRequest& request, AppShell& shell) {
-    if (request.kind == DocumentKind::recipe) {
-        platform_.message(shell_texts::recipeNotOpened(request.path.filename().string()));
-        return false;
-    }
-    return shell.openDocument(request);
-}
+bool KorvaApp::openDocument(const DocumentRequest& request, AppShell& shell) { return shell.openDocument(request); }
 
 bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     db_.setPaths(DataPaths(dataRoot));
@@ -92,6 +86,8 @@ void KorvaApp::exitInstance() {
         writeState = true;
     }
     if (writeState) db_.writeStateFile();
+    if (db_.recipes().modified && db_.recipes().writeFile(db_.paths().recipeCatalogue()))
+        db_.recipes().modified = false;
     db_.state().setStateDirty(false);
     db_.state().setIndexModified(false);
 }

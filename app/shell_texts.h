@@ -25,8 +25,4 @@ inline std::string runningProgramSilent(const std::string& root) {
            " but does not answer ...\nend it, or wait until it answers, and start again ..";
 }
 
-inline std::string recipeNotOpened(const std::string& file) {
-    return "... " + file + " : recipes can't be opened in this version ...";
-}
-
 } // namespace korva::shell_texts

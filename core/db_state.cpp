@@ -31,7 +31,8 @@ void holdCountsToFiles(StateFileData& d, const DataPaths& paths) {
 }
 
 int nextFreeRecipeNumber(const FoodDataBase& db) {
-    int n = std::max(db.state().lastRecipeFileNumber, 0) + 1;
+    const RCPNList& book = db.recipes();
+    int n = book.loaded() ? std::max(book.nextFileNumber, 0) : std::max(db.state().lastRecipeFileNumber, 0) + 1;
     // A recipe file left by a run whose state file was lost must not be
     // overwritten by a new recipe.
     for (; n <= 99; ++n) {
@@ -65,7 +66,15 @@ bool FoodDataBase::writeStateFile() {
 
 NewFileName FoodDataBase::nextRecipeFileName() const { return recipeFileName(nextFreeRecipeNumber(*this)); }
 
-std::string FoodDataBase::nextRecipeTitle() const { return recipeTitle(nextFreeRecipeNumber(*this)); }
+std::string FoodDataBase::nextRecipeTitle() const {
+    // The first two numbers share a title ("Recipe 001"), and the title
+    // of a saved recipe must not be offered again for a new one.
+    for (int n = nextFreeRecipeNumber(*this); n <= 99; ++n) {
+        std::string title = recipeTitle(n);
+        if (recipes_.indexOfName(title) < 0) return title;
+    }
+    return recipeTitle(99);
+}
 
 StateFileData stateForWriting(const FoodDataBase& db) {
     StateFileData d = db.state();

@@ -23,8 +23,9 @@ std::string fillTemplate(std::string_view pattern, std::size_t lastDigit, int nu
     return out;
 }
 
-NewFileName numbered(int number, int highest, std::string_view pattern, std::size_t lastDigit, const char* refusal) {
-    if (number < 1 || number > highest) return {{}, refusal};
+NewFileName numbered(int number, int highest, std::string_view pattern, std::size_t lastDigit, const char* refusal,
+                     int lowest = 1) {
+    if (number < lowest || number > highest) return {{}, refusal};
     return {fillTemplate(pattern, lastDigit, number), {}};
 }
 
@@ -101,7 +102,8 @@ NewFileName shoppingListFileName(int number) {
 }
 
 NewFileName recipeFileName(int number) {
-    return numbered(number, 99, "rcp000.rcp", 5, "... no more recipe file names, rcp099.rcp is taken ...");
+    // The first recipe of a data base is rcp000.rcp.
+    return numbered(number, 99, "rcp000.rcp", 5, "... no more recipe file names, rcp099.rcp is taken ...", 0);
 }
 
 std::string recipeTitle(int number) { return fillTemplate("Recipe 001", 9, std::clamp(number, 0, 99)); }

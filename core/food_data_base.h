@@ -9,6 +9,7 @@
 #include "core/file_numbering.h"
 #include "core/food_index.h"
 #include "core/food_selection.h"
+#include "core/recipe_catalogue.h"
 #include "core/record_store.h"
 #include "core/users.h"
 
@@ -40,6 +41,10 @@ public:
     UserSet& users() { return users_; }
     const UserSet& users() const { return users_; }
     FileNumbering& numbering() { return numbering_; }
+    // The recipe catalogue; lists/recipe_book.h loads it before first use.
+    RCPNList& recipes() { return recipes_; }
+    const RCPNList& recipes() const { return recipes_; }
+    int recipeCount() const { return index_.foodCount(kRecipeCategory); }
 
     // ---- Index ------------------------------------------------------------
     bool loadIndex();
@@ -64,9 +69,11 @@ public:
     bool readStateFile();
     bool writeStateFile();
     bool consolidate();
-    // The name and default title for the next recipe file, from the last
-    // recipe file number; the recipe catalogue raises that number when it
-    // saves the file.  Numbers whose file already exists are stepped over.
+    // The name and default title for the next recipe file, from the recipe
+    // catalogue's next file number (before the catalogue is loaded, from the
+    // last recipe file number of the state file).  Numbers whose file
+    // already exists are stepped over, and so are default titles that name
+    // a recipe already.
     NewFileName nextRecipeFileName() const;
     std::string nextRecipeTitle() const;
 
@@ -78,6 +85,7 @@ private:
     RecordStore records_{paths_, index_, state_};
     UserSet users_{paths_};
     FileNumbering numbering_{paths_};
+    RCPNList recipes_;
 };
 
 // The message shown when an addition is refused (empty for `added`).

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "lists/food_list.h"
+#include "lists/recipe_book.h"
 
 namespace korva {
 
@@ -76,6 +77,12 @@ public:
     bool checkExportRecipe() const;
     bool checkViewAllNutrients() const;
     bool checkViewOneNutrient() const;
+    // The Recipe menu's Save, Save As and Backup (recipe_doc.cpp); the form's
+    // fields are committed before.  Each answers whether it wrote.  `hook`
+    // stops a save between its files (tests).
+    bool onRecipeSave(const RecipeStepHook& hook = {});
+    bool onRecipeSaveAs(const RecipeStepHook& hook = {});
+    bool onRecipeBackup();
     // Close of the Recipe menu: true when the document is to close.
     bool onRecipeClose();
     // The prompt when a window closes or the program ends: true when it may
@@ -93,6 +100,11 @@ private:
     // name meanwhile: it moves on to the next free name.  False, with the
     // reason shown, when there is none.
     bool claimFreshName();
+    // The recipe save rules both Save and Save As check; false with the
+    // message of the first that fails.
+    bool recipeRulesPass(bool checkModified);
+    // Another recipe of the catalogue carries this name (case ignored).
+    bool nameTaken(const std::string& name) const;
 
     FoodDataBase& db_;
     Platform& platform_;
@@ -125,6 +137,21 @@ inline constexpr const char* kNoRecipes = "... no recipes in data base, can't op
 inline constexpr const char* kNoActiveList = "no active Food List, can't export ..";
 inline constexpr const char* kNoItemsNutrients = "... no FOOD ITEMS, can't display nutrients...";
 inline constexpr const char* kNoItemsNutrient = "... no FOOD ITEMS, can't display nutrient...";
+inline constexpr const char* kNoIngredients = "... can't save if no INGREDIENTS in RECIPE ...";
+inline constexpr const char* kNoInstructions = "... can't save, no instructions in RECIPE ...";
+inline constexpr const char* kNoServingDescription = "... you must enter a RECIPE SERVING DESCRIPTION ...";
+inline constexpr const char* kTooFewServings = "... # servings must be greater than 0.1 ...";
+inline constexpr const char* kNameExists = "... a recipe with this name already exists, can't save ...";
+inline constexpr const char* kSameName = "... can't \"SAVE AS\" under same name; use \"SAVE\" ...";
+inline constexpr const char* kRecipeSaved = "Recipe  data  has  been  saved  . . .";
+inline constexpr const char* kRecipeSavedCaption = "RECIPE  DATA";
+inline constexpr const char* kNamePrompt = "Enter  Name  for  new  Recipe :      ";
+inline constexpr const char* kNameCaption = "RECIPE  NAME";
+inline constexpr const char* kBackupFoodList = "... use SAVE FOODLIST to back up your data..";
+inline constexpr const char* kSaveBeforeBackup = "... you must SAVE a RECIPE before BACKUP ...";
+inline constexpr const char* kNoBackupFolder = "... can't create recipe backup directory ..";
+inline constexpr const char* kBackupNotWritten = "... can't write recipe backup file ...";
+inline constexpr const char* kBackedUp = "... RECIPE has been backed up ..";
 inline constexpr const char* kFoodListFilter = "All Files (*.*)|*.*|Food List Files(*.FLS)|*.FLS||";
 inline constexpr const char* kFoodListExtension = "FLS";
 } // namespace docmsg

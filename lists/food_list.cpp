@@ -198,11 +198,13 @@ void FoodList::stepCurrentAmount(bool up) {
     recomputeTotals();
 }
 
-bool FoodList::enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform) {
+bool FoodList::enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
+                                const char* outOfBounds) {
     if (items_.empty()) return false;
     const std::optional<TypedAmount> amount = parseTypedAmount(text, viewEntryUnit);
     if (!amount || !setCurrentAmount(amount->value, amount->unit)) {
-        platform.messageBox(listmsg::kAmountOutOfBounds, listmsg::kErrorCaption, MsgButtons::ok);
+        platform.messageBox(outOfBounds ? outOfBounds : listmsg::kAmountOutOfBounds, listmsg::kErrorCaption,
+                            MsgButtons::ok);
         return false;
     }
     if (amount->unitNamed) viewEntryUnit = amount->unit;

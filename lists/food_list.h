@@ -105,7 +105,9 @@ public:
     // A typed amount ("2 serv", "3 oz", "250"): on a bad amount shows
     // " ERROR - food item amount out of bounds" and answers false with the
     // item unchanged.  A unit named in the text becomes `viewEntryUnit`.
-    bool enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform);
+    // A recipe form names its own message.
+    bool enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
+                          const char* outOfBounds = nullptr);
     // Code 3 stores the item's entry unit as its display unit.
     void setCurrentDisplayUnit(std::uint16_t u);
     // Code 3 is ignored.

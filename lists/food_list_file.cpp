@@ -125,9 +125,13 @@ void FoodList::adoptItems(const FoodList& loaded, Platform& platform) {
 
 int FoodList::readFile(const std::filesystem::path& file, bool merge, Platform& platform) {
     WaitCursor wait(platform);
-    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(file);
+    // A bare recipe name lies in the recipe folder, where writeRecipeFile
+    // puts it.
+    std::filesystem::path source = file;
+    if (isRecipe() && source.is_relative() && db_) source = db_->paths().recipeDir() / source;
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(source);
     if (!bytes) return kReadNotFound;
-    return readFileBytes(file, std::move(*bytes), merge, platform);
+    return readFileBytes(source, std::move(*bytes), merge, platform);
 }
 
 int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::uint8_t> bytes, bool merge,

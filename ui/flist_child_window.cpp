@@ -4,33 +4,60 @@
 
 #include "lists/flist_doc.h"
 #include "lists/flist_view.h"
+#include "lists/recipe_view.h"
 #include "search/dialog_food_picker.h"
 #include "ui/flist_view_widget.h"
 #include "ui/qt_picker_dialogs.h"
 #include "ui/qt_text.h"
+#include "ui/recipe_view_widget.h"
 
 namespace korva {
 
 FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
-    setObjectName("flistChildWindow");
+    setObjectName(doc_->isRecipe() ? "recipeChildWindow" : "flistChildWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     dialogs_ = std::make_unique<QtPickerDialogs>(this);
     picker_ = std::make_unique<DialogFoodPicker>(doc_->dataBase(), doc_->platform(), *dialogs_);
-    view_ = std::make_unique<CFLView>(*doc_, *picker_);
-    face_ = new FListViewWidget(*view_, this);
-    setWidget(face_);
-    connect(face_, &FListViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
-    face_->start();
+    if (doc_->isRecipe()) {
+        recipeView_ = std::make_unique<CRecipeView>(*doc_, *picker_);
+        recipeFace_ = new RecipeViewWidget(*recipeView_, this);
+        setWidget(recipeFace_);
+        connect(recipeFace_, &RecipeViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
+        recipeFace_->start();
+    } else {
+        view_ = std::make_unique<CFLView>(*doc_, *picker_);
+        face_ = new FListViewWidget(*view_, this);
+        setWidget(face_);
+        connect(face_, &FListViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
+        face_->start();
+    }
     updateTitle();
 }
 
 // The face refers to the view: it goes first, with the window's widgets.
 FListChildWindow::~FListChildWindow() { delete widget(); }
 
+void FListChildWindow::refreshFace() {
+    if (face_) face_->refresh();
+    if (recipeFace_) recipeFace_->refresh();
+}
+
+void FListChildWindow::addFromSearch(std::size_t position, std::uint16_t unit) {
+    if (view_) view_->addFromSearch(position, unit);
+    if (recipeView_) recipeView_->addFromSearch(position, unit);
+    refreshFace();
+    updateTitle();
+}
+
+void FListChildWindow::commitForm() {
+    if (recipeFace_) recipeFace_->commit();
+}
+
 void FListChildWindow::documentChanged() {
-    view_->refreshAll();
-    face_->refresh();
+    if (view_) view_->refreshAll();
+    if (recipeView_) recipeView_->refreshAll();
+    refreshFace();
     updateTitle();
 }
 
@@ -46,6 +73,8 @@ void FListChildWindow::closeWithoutAsking() {
 }
 
 void FListChildWindow::closeEvent(QCloseEvent* event) {
+    // Typed recipe fields count as changes when the window is to go.
+    if (!closeApproved_) commitForm();
     if (!closeApproved_ && !doc_->canClose()) {
         updateTitle();
         event->ignore();

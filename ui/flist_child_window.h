@@ -2,19 +2,24 @@
 
 #include <QMdiSubWindow>
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace korva {
 
 class CFListDoc;
 class CFLView;
+class CRecipeView;
 class DialogFoodPicker;
 class FListViewWidget;
 class QtPickerDialogs;
+class RecipeViewWidget;
 
-// The child window of one food list document: owns the document, its view
-// and the view's face.  Closing asks the document whether it may go (a
-// modified list offers to be saved first).
+// The child window of one food list or recipe document: owns the document,
+// its view (the food list form or the recipe form) and the view's face.
+// Closing asks the document whether it may go (a modified list offers to be
+// saved first).
 class FListChildWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -22,9 +27,16 @@ public:
     ~FListChildWindow() override;
 
     CFListDoc& document() const { return *doc_; }
-    CFLView& view() const { return *view_; }
-    FListViewWidget& face() const { return *face_; }
+    // The food list form, or null in a recipe window.
+    CFLView* listView() const { return view_.get(); }
+    // The recipe form, or null in a food list window.
+    CRecipeView* recipeView() const { return recipeView_.get(); }
 
+    // A food found by the nutrient search, added by whichever form this is.
+    void addFromSearch(std::size_t position, std::uint16_t unit);
+    // Takes what was typed into a recipe form's fields (before a save from
+    // the menu); nothing in a food list window.
+    void commitForm();
     // After a command changed the document from outside the form (a merge,
     // a save from the menu): show it afresh.
     void documentChanged();
@@ -41,11 +53,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void refreshFace();
+
     std::unique_ptr<CFListDoc> doc_;
     std::unique_ptr<QtPickerDialogs> dialogs_;
     std::unique_ptr<DialogFoodPicker> picker_;
     std::unique_ptr<CFLView> view_;
-    FListViewWidget* face_;
+    std::unique_ptr<CRecipeView> recipeView_;
+    FListViewWidget* face_ = nullptr;
+    RecipeViewWidget* recipeFace_ = nullptr;
     bool closeApproved_ = false;
 };
 

@@ -74,7 +74,7 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
 FoodListFeature::~FoodListFeature() = default;
 
 bool FoodListFeature::openDocument(const DocumentRequest& request) {
-    // Recipes come with their own view; the application refuses them before.
+    // Recipes are opened by the recipe commands.
     if (request.kind != DocumentKind::foodList) return false;
     // A bare name the shell cannot find is looked for among the FoodLists,
     // where the program keeps them.
@@ -87,6 +87,7 @@ bool FoodListFeature::openDocument(const DocumentRequest& request) {
 }
 
 bool FoodListFeature::closeAll() {
+    for (FListChildWindow* w : windows_->windows()) w->commitForm();
     if (!commands_->confirmCloseAll()) return false;
     windows_->closeAnswered();
     return true;

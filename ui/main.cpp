@@ -26,6 +26,7 @@
 #include "ui/qt_platform.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
+#include "ui/recipe_feature.h"
 #include "ui/search_feature.h"
 #include "ui/shop_feature.h"
 
@@ -113,6 +114,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<korva::SearchFeature> search;
     std::unique_ptr<korva::DailyFeature> dailyLog;
     std::unique_ptr<korva::EditorFeature> editor;
+    std::unique_ptr<korva::RecipeFeature> recipes;
     korva::QtShell shell(app, platform, &platform);
     shell.addWindowExtension([&](korva::MainWindow& window) {
         foodLists = std::make_unique<korva::FoodListFeature>(window, db, platform, activeDocument);
@@ -122,9 +124,12 @@ int main(int argc, char** argv) {
         editor = std::make_unique<korva::EditorFeature>(
             window, app.frame(), db, platform, [&] { return foodLists && !foodLists->windows().documents().empty(); });
         korva::installShoppingLists(window, db, platform);
+        recipes = std::make_unique<korva::RecipeFeature>(window, db, platform, activeDocument, foodLists->windows());
     });
-    shell.setDocumentOpener(
-        [&](const korva::DocumentRequest& request) { return foodLists && foodLists->openDocument(request); });
+    shell.setDocumentOpener([&](const korva::DocumentRequest& request) {
+        if (request.kind == korva::DocumentKind::recipe) return recipes && recipes->openDocument(request);
+        return foodLists && foodLists->openDocument(request);
+    });
 
     // Files handed over while this start is still on its way wait for the
     // main window.

@@ -291,9 +291,7 @@ std::optional<int> QtSearchWindows::askSearchSize(int current) {
 bool QtSearchWindows::addToActiveView(std::size_t position, std::uint16_t unit) {
     FListChildWindow* window = lists_.activeWindow();
     if (!window) return false;
-    window->view().addFromSearch(position, unit);
-    window->face().refresh();
-    window->updateTitle();
+    window->addFromSearch(position, unit);
     return true;
 }
 

@@ -194,7 +194,7 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
 
     // A document that cannot be opened has given its message; the program
-    // goes on without it.  A recipe cannot be opened yet, and says so.
+    // goes on without it.  A recipe goes to the shell as a FoodList does.
     RecordingShell failing;
     failing.openSucceeds = false;
     FoodDataBase d;
@@ -206,8 +206,7 @@ TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
     FoodDataBase r;
     KorvaApp b(r, platform);
     EXPECT_TRUE(b.initInstance(tree.root(), DocumentRequest{"soup.rcp", DocumentKind::recipe}, recipe));
-    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "show", "splash"}));
-    EXPECT_EQ(platform.messageTexts().back(), "... soup.rcp : recipes can't be opened in this version ...");
+    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "open soup.rcp", "show", "splash"}));
 }
 
 TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
@@ -216,6 +215,15 @@ TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
     ASSERT_TRUE(start());
     app.exitInstance();
     EXPECT_EQ(snapshot(tree.root()), before);
+
+    // A recipe catalogue changed and not yet written is written at exit.
+    db.recipes().addRecipe("rcp000.rcp", 29000, "Soup", 1);
+    db.recipes().modified = true;
+    app.exitInstance();
+    RCPNList written;
+    ASSERT_TRUE(written.readFile(tree.paths().recipeCatalogue(), tree.paths().recipeDir()));
+    EXPECT_EQ(written.size(), 1u);
+    EXPECT_FALSE(db.recipes().modified);
 }
 
 TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {

@@ -1,0 +1,111 @@
+#include "app/recipe_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "app/food_list_commands.h"
+#include "lists/rcsl_dialog.h"
+#include "tests/lists/recipe_tree.h"
+
+namespace korva {
+namespace {
+
+class Documents : public DocumentWindows {
+public:
+    std::vector<CFListDoc*> documents() const override {
+        std::vector<CFListDoc*> out;
+        for (const auto& d : docs) out.push_back(d.get());
+        return out;
+    }
+    CFListDoc* focusedDocument() const override { return focused; }
+    CFListDoc& show(std::unique_ptr<CFListDoc> doc) override {
+        docs.push_back(std::move(doc));
+        focused = docs.back().get();
+        return *focused;
+    }
+    void bringToFront(CFListDoc& doc) override { focused = &doc; }
+    void documentChanged(CFListDoc&) override {}
+    void documentRetitled(CFListDoc&) override {}
+
+    std::vector<std::unique_ptr<CFListDoc>> docs;
+    CFListDoc* focused = nullptr;
+};
+
+// Plays the user in "Current  Recipes": OK on a row, or Cancel.
+class PickRow : public RecipeChooser {
+public:
+    explicit PickRow(int row) : row_(row) {}
+    void run(RcSlDialog& dialog) override {
+        rows = dialog.rows();
+        if (row_ < 0) return dialog.onCancel();
+        dialog.onRowDoubleClicked(row_);
+    }
+    std::vector<std::string> rows;
+
+private:
+    int row_;
+};
+
+class RecipeCommandsTest : public test::ScriptedTest {
+protected:
+    test::RecipeTree world;
+    FoodDataBase& db = world.tree.db;
+    ActiveDocument active;
+    Documents area;
+    RecipeCommands commands{db, platform, active, area};
+};
+
+TEST_F(RecipeCommandsTest, OpenRecipeChoosesAmongTheRecipeFoods) {
+    PickRow first(0);
+    EXPECT_EQ(commands.onOpenRecipe(first), nullptr);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{RecipeCommands::kNoRecipes});
+    EXPECT_TRUE(first.rows.empty());
+
+    CFListDoc* fresh = commands.onNewRecipe();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->title(), "RECIPE  :  Recipe 001");
+    auto soup = test::readyRecipe(db, platform, active, "Soup");
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    ASSERT_TRUE(soup->onRecipeSave());
+    // The next default title is not the one a recipe already carries.
+    soup->list().setRecipeName("Recipe 001");
+    EXPECT_EQ(commands.onNewRecipe()->title(), "RECIPE  :  Recipe 001");
+
+    PickRow cancel(-1);
+    EXPECT_EQ(commands.onOpenRecipe(cancel), nullptr);
+    EXPECT_EQ(cancel.rows, std::vector<std::string>{"Soup"});
+    CFListDoc* opened = commands.onOpenRecipe(first);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->title(), "RECIPE  :  Soup");
+    EXPECT_FALSE(opened->isModified());
+    // Chosen again, the open window comes forward instead of a second one.
+    commands.onNewRecipe();
+    EXPECT_EQ(commands.onOpenRecipe(first), opened);
+    EXPECT_EQ(area.focused, opened);
+    EXPECT_EQ(area.docs.size(), 4u);
+}
+
+TEST_F(RecipeCommandsTest, RestoreRefusalsThenARestoredRecipe) {
+    db.state().unconsolidated = 32;
+    EXPECT_FALSE(commands.onRestore());
+    db.state().unconsolidated = 0;
+    EXPECT_FALSE(commands.onRestore());
+    EXPECT_EQ(platform.messageTexts(),
+              (std::vector<std::string>{RecipeCommands::kConsolidateFirst, RecipeCommands::kNoBackups}));
+
+    auto soup = test::readyRecipe(db, platform, active, "Soup");
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    ASSERT_TRUE(soup->onRecipeSave());
+    ASSERT_TRUE(soup->onRecipeBackup());
+    platform.answerFile(std::nullopt);
+    EXPECT_FALSE(commands.onRestore());
+    EXPECT_EQ(platform.fileRequests.back().filter, RecipeCommands::kRestoreFilter);
+    EXPECT_EQ(platform.fileRequests.back().startFolder, world.paths().recipeDir() / "backup");
+    platform.answerFile(world.paths().recipeDir() / "backup" / "rcp000.rcp");
+    EXPECT_TRUE(commands.onRestore());
+    EXPECT_EQ(platform.messageTexts().back(), recipemsg::kRestored);
+    EXPECT_EQ(db.recipeCount(), 2);
+    EXPECT_EQ(platform.waitDepth, 0);
+}
+
+} // namespace
+} // namespace korva
