@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 60> kCommands{{
+constexpr std::array<CommandInfo, 61> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -45,6 +45,7 @@ constexpr std::array<CommandInfo, 60> kCommands{{
     {kCmdRecipeSaveAs, MenuId::recipe, "", "Save &as ...", ""},
     {kCmdRecipeBackup, MenuId::recipe, "", "&Backup", ""},
     {kCmdRecipePrint, MenuId::recipe, "", "&Print", ""},
+    {kCmdRecipeExport, MenuId::recipe, "", "&Export", ""},
     {kCmdRecipeClose, MenuId::recipe, "", "&Close", ""},
     {kCmdDailyEnter, MenuId::daily, "", "&Enter", "Enter Daily FoodList log data"},
     {kCmdDailyEdit, MenuId::daily, "", "E&dit", "Edit daily FoodList log data"},

@@ -46,6 +46,7 @@ enum CommandId : int {
     kCmdRecipeSaveAs = 32814,
     kCmdRecipeBackup = 32815,
     kCmdRecipePrint = 32816,
+    kCmdRecipeExport = 32817,
     kCmdRecipeClose = 32818,
     kCmdDailyEnter = 32789,
     kCmdDailyEdit = 32790,

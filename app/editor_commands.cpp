@@ -4,6 +4,7 @@
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "core/record_store.h"
+#include "lists/recipe_book.h"
 
 namespace korva {
 
@@ -15,7 +16,11 @@ EditorCommands::EditorCommands(FoodDataBase& db, Platform& platform, EditorWindo
 
 bool EditorCommands::runEditor(FoodEditor::Mode mode, const NutrientRecord& profile) {
     FoodEditor editor(db_, platform_, windows_, mode, profile);
-    editor.setRecipeFoodRemoved(recipeFoodRemoved_);
+    if (recipeFoodRemoved_)
+        editor.setRecipeFoodRemoved(recipeFoodRemoved_);
+    else
+        editor.setRecipeFoodRemoved(
+            [this](std::uint16_t id, bool deleted) { dropRecipeFood(db_, id, deleted, platform_); });
     editor.open();
     windows_.runEditor(editor);
     return editor.succeeded();
@@ -29,6 +34,9 @@ void EditorCommands::newFood(bool documentsOpen) {
 
 void EditorCommands::modifyFood(bool documentsOpen) {
     if (documentsOpen) return platform_.message(kCloseListsBeforeEdit);
+    // Recipe foods that are moved or deleted leave the catalogue, which must
+    // list them first.
+    ensureRecipeCatalogue(db_);
     runEditor(FoodEditor::modifyFood);
 }
 

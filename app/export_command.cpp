@@ -33,4 +33,14 @@ bool onExportFoodList(const ActiveDocument& active, Platform& platform) {
     return exportAsText(doc->list(), doc->dataBase(), platform);
 }
 
+bool onExportRecipe(const ActiveDocument& active, Platform& platform) {
+    const CFListDoc* doc = active.document();
+    if (!doc) {
+        platform.message(docmsg::kNoActiveList);
+        return false;
+    }
+    if (!doc->checkExportRecipe()) return false;
+    return exportAsText(doc->list(), doc->dataBase(), platform);
+}
+
 } // namespace korva

@@ -17,4 +17,9 @@ bool exportAsText(const FoodList& list, FoodDataBase& db, Platform& platform);
 // recipe, else exportAsText of its list.
 bool onExportFoodList(const ActiveDocument& active, Platform& platform);
 
+// Export of the recipe menu on the active document: refused without one and
+// on a food list, else exportAsText of its list (its form committed by the
+// caller).
+bool onExportRecipe(const ActiveDocument& active, Platform& platform);
+
 } // namespace korva

@@ -386,7 +386,7 @@ void FoodEditor::onChangeCategory() {
     if (added <= oldPos) ++oldPos;
     retireFood(db_, oldPos);
     if (added > oldPos) --added;
-    if (old.category == kRecipeCategory && recipeFoodRemoved_) recipeFoodRemoved_(old.id);
+    if (old.category == kRecipeCategory && recipeFoodRemoved_) recipeFoodRemoved_(old.id, false);
 
     db_.selection().setCurrentCategory(c);
     db_.selection().setCurrentEntry(added);
@@ -404,7 +404,7 @@ void FoodEditor::onDelete() {
     if (platform_.messageBox(kDeleteQuestion, kWarningCaption, MsgButtons::yesNo) != MsgAnswer::yes) return;
     const ShortFood old = db_.index().entries()[*pos];
     retireFood(db_, *pos);
-    if (old.category == kRecipeCategory && recipeFoodRemoved_) recipeFoodRemoved_(old.id);
+    if (old.category == kRecipeCategory && recipeFoodRemoved_) recipeFoodRemoved_(old.id, true);
     succeeded_ = true;
 
     // The editor goes on with a category that still has foods.

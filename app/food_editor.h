@@ -33,7 +33,7 @@ public:
 
 // Told the id of a recipe food that left "Recipes" (moved elsewhere or
 // deleted), so that the recipe catalogue drops its recipe.
-using RecipeFoodRemoved = std::function<void(std::uint16_t recipeId)>;
+using RecipeFoodRemoved = std::function<void(std::uint16_t recipeId, bool deleted)>;
 
 // The food and profile editor: one window for entering a new food,
 // modifying or deleting a food of the data base, and creating, editing or

@@ -129,6 +129,28 @@ void ensureRecipeCatalogue(FoodDataBase& db) {
     rebuildRecipeCatalogue(db);
 }
 
+void dropRecipeFood(FoodDataBase& db, std::uint16_t foodId, bool deleteFile, Platform& platform) {
+    RCPNList& book = db.recipes();
+    const std::string path = book.pathForId(foodId);
+    if (!book.removeById(foodId)) return;
+    if (deleteFile && path != RCPNList::kNoPath) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        if (ec) {
+            platform.message(recipemsg::kFileNotDeleted);
+            return;
+        }
+    }
+    book.recomputeCounters(static_cast<std::size_t>(db.recipeCount()));
+    book.modified = true;
+    std::error_code ec;
+    if (book.size() == 0)
+        std::filesystem::remove(db.paths().recipeCatalogue(), ec);
+    else if (!book.writeFile(db.paths().recipeCatalogue()))
+        return; // written at exit instead
+    book.modified = false;
+}
+
 bool saveNewRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const RecipeStepHook& hook) {
     ensureRecipeCatalogue(db);
     if (auto why = db.canAddFood(); why != FoodDataBase::AddOutcome::added) {

@@ -58,8 +58,15 @@ bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const 
 bool restoreRecipeFile(FoodDataBase& db, const std::filesystem::path& file, Platform& platform,
                        const RecipeStepHook& hook = {});
 
+// A recipe food has left "Recipes", moved to another category or deleted:
+// its item leaves the catalogue, which is written at once (removed when
+// empty).  A deleted recipe's file goes too; one that cannot be deleted is
+// reported and the catalogue file is left as it was.
+void dropRecipeFood(FoodDataBase& db, std::uint16_t foodId, bool deleteFile, Platform& platform);
+
 namespace recipemsg {
 inline constexpr const char* kCantOpen = "... input file can't be opened...";
+inline constexpr const char* kFileNotDeleted = " ... recipe file could not be deleted";
 inline constexpr const char* kRestored = "... RECIPE has been restored ...";
 inline constexpr const char* kNoIdsLeft = "... all recipe numbers are used up, no more recipes can be added ...";
 inline constexpr const char* kFoodNotWritten =

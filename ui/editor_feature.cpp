@@ -30,7 +30,7 @@ EditorFeature::EditorFeature(MainWindow& window, CMainFrame& frame, FoodDataBase
     // after the menu was made.
     auto run = [this](const std::function<void(EditorCommands&)>& command) {
         QtEditorWindows windows(&window_);
-        EditorCommands commands(db_, platform_, windows, recipeFoodRemoved_);
+        EditorCommands commands(db_, platform_, windows);
         command(commands);
         window_.refresh();
     };

@@ -37,16 +37,12 @@ public:
     EditorFeature(MainWindow& window, CMainFrame& frame, FoodDataBase& db, Platform& platform,
                   std::function<bool()> documentsOpen);
 
-    // Where recipe foods that leave "Recipes" are reported.
-    void setRecipeFoodRemoved(RecipeFoodRemoved hook) { recipeFoodRemoved_ = std::move(hook); }
-
 private:
     MainWindow& window_;
     CMainFrame& frame_;
     FoodDataBase& db_;
     Platform& platform_;
     std::function<bool()> documentsOpen_;
-    RecipeFoodRemoved recipeFoodRemoved_;
 };
 
 } // namespace korva

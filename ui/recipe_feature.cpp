@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/command_table.h"
+#include "app/export_command.h"
 #include "app/recipe_commands.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -67,6 +68,11 @@ RecipeFeature::RecipeFeature(MainWindow& window, FoodDataBase& db, Platform& pla
                           [&active] {
                               if (const CFListDoc* doc = active.document())
                                   printRecipe(*doc, QtReportPrinter::shared());
+                          }),
+        window.addCommand(kCmdRecipeExport,
+                          [this, &active, &platform] {
+                              commitFocusedForm();
+                              onExportRecipe(active, platform);
                           }),
         window.addCommand(kCmdRecipeClose,
                           [this, c] {

@@ -70,7 +70,7 @@ protected:
 
     FoodEditor& open(FoodEditor::Mode mode, const NutrientRecord& profile = {}) {
         editor = std::make_unique<FoodEditor>(db, platform, windows, mode, profile);
-        editor->setRecipeFoodRemoved([this](std::uint16_t id) { removedRecipes.push_back(id); });
+        editor->setRecipeFoodRemoved([this](std::uint16_t id, bool) { removedRecipes.push_back(id); });
         editor->open();
         return *editor;
     }

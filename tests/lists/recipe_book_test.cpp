@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "core/db_state.h"
 #include "core/nutrients.h"
 #include "tests/lists/recipe_tree.h"
 #include "tests/support/quiet_platform.h"
@@ -195,6 +196,33 @@ TEST_F(RecipeBookTest, CatalogueIsRebuiltWhenItsFileIsMissingOrDisagrees) {
     ASSERT_TRUE(pie->onRecipeSave());
     EXPECT_EQ(pie->list().recipeFoodId(), 29002);
     EXPECT_EQ(fourth.index().findEntryById(29001)->name, "Stew");
+}
+
+// A recipe food deleted in the editor takes its file along; one moved to
+// another category keeps it.  Either way the catalogue file follows at once.
+TEST_F(RecipeBookTest, RecipeFoodsLeavingRecipesLeaveTheCatalogue) {
+    save(db, "Soup");
+    save(db, "Stew");
+    const auto positionOf = [&](std::uint16_t id) {
+        const auto& all = db.index().entries();
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (all[i].id == id) return i;
+        ADD_FAILURE() << id;
+        return std::size_t{0};
+    };
+    retireFood(db, positionOf(29001));
+    dropRecipeFood(db, 29001, true, platform);
+    EXPECT_FALSE(std::filesystem::exists(world.paths().recipeDir() / "rcp001.rcp"));
+    RCPNList onDisk;
+    ASSERT_TRUE(onDisk.readFile(world.paths().recipeCatalogue(), world.paths().recipeDir()));
+    ASSERT_EQ(onDisk.size(), 1u);
+    EXPECT_EQ(onDisk.items()[0].recipeName, "Soup");
+
+    retireFood(db, positionOf(29000));
+    dropRecipeFood(db, 29000, false, platform);
+    EXPECT_TRUE(std::filesystem::exists(world.paths().recipeDir() / "rcp000.rcp"));
+    EXPECT_FALSE(std::filesystem::exists(world.paths().recipeCatalogue()));
+    EXPECT_EQ(db.recipes().size(), 0u);
 }
 
 // A stop after every file a save or restore writes: the next start accepts

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/food_list_commands.h"
 #include "app/korva_app.h"
+#include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
@@ -138,6 +139,18 @@ TEST_F(RecipeWindowTest, MakeSaveFindAndReopenARecipe) {
     EXPECT_TRUE(test::triggerAction(mainWindow.action(kCmdRecipePrint)));
     QtReportPrinter::shared().printOnPrinter();
     EXPECT_TRUE(std::filesystem::exists(out / "FOOD_LIST_TOTALS-001.pdf"));
+
+    // Export of the Recipe menu writes what the form shows, typed fields too.
+    auto* serving = child<QLineEdit>(reopened, "servingDescriptionEdit");
+    serving->selectAll();
+    QTest::keyClicks(serving, QStringLiteral("two bowls"));
+    platform.answerFile(std::filesystem::path("soup.txt"));
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdRecipeExport)));
+    const auto exported = readWholeFile(tree.paths().foodListDir() / "soup.txt");
+    ASSERT_TRUE(exported);
+    const std::string text(exported->begin(), exported->end());
+    EXPECT_EQ(text.rfind("RECIPE      :  Lentil soup\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Serving Desc : two bowls\r\n"), std::string::npos) << text;
 
     // Named at start, the same file brings its window forward.
     EXPECT_TRUE(recipes->openDocument({reopened->document().pathName(), DocumentKind::recipe}));
