@@ -23,8 +23,8 @@ std::string fillTemplate(std::string_view pattern, std::size_t lastDigit, int nu
     return out;
 }
 
-NewFileName numbered(int number, int highest, std::string_view pattern, std::size_t lastDigit, const char* refusal,
-                     int lowest = 1) {
+NewFileName numbered(int number, int lowest, int highest, std::string_view pattern, std::size_t lastDigit,
+                     const char* refusal) {
     if (number < lowest || number > highest) return {{}, refusal};
     return {fillTemplate(pattern, lastDigit, number), {}};
 }
@@ -91,25 +91,25 @@ int highestFileNumber(const std::filesystem::path& folder, std::string_view pref
 }
 
 NewFileName foodListFileName(int number) {
-    return numbered(number, kLastFoodListNumber, "fl0000.fls", 5,
+    return numbered(number, 1, kLastFoodListNumber, "fl0000.fls", 5,
                     "... no more FoodList file names, fl0999.fls is taken, move or delete old FoodLists ...");
 }
 
 NewFileName shoppingListFileName(int number) {
     return numbered(
-        number, 999, "shop000.sls", 6,
+        number, 0, 999, "shop000.sls", 6,
         "... no more shopping list file names, shop999.sls is taken, move or delete old shopping lists ...");
 }
 
 NewFileName recipeFileName(int number) {
     // The first recipe of a data base is rcp000.rcp.
-    return numbered(number, 99, "rcp000.rcp", 5, "... no more recipe file names, rcp099.rcp is taken ...", 0);
+    return numbered(number, 0, 99, "rcp000.rcp", 5, "... no more recipe file names, rcp099.rcp is taken ...");
 }
 
 std::string recipeTitle(int number) { return fillTemplate("Recipe 001", 9, std::clamp(number, 0, 99)); }
 
 NewFileName userFileName(int number) {
-    return numbered(number, 99, "user00.rda", 5,
+    return numbered(number, 1, 99, "user00.rda", 5,
                     "... too many users, user99.rda is taken, delete a user before adding another ...");
 }
 
@@ -139,7 +139,9 @@ NewFileName FileNumbering::nextShoppingListName() {
     if (!lastShop_) {
         std::error_code ec;
         std::filesystem::create_directories(paths_->shopDir(), ec);
-        lastShop_ = std::max(highestFileNumber(paths_->shopDir(), "shop", "*.sls"), 0);
+        // -1 when the folder holds only lists saved under other names: the
+        // first new one is then the template itself, shop000.sls.
+        lastShop_ = highestFileNumber(paths_->shopDir(), "shop", "*.sls");
     }
     NewFileName name = shoppingListFileName(*lastShop_ + 1);
     if (name) ++*lastShop_;

@@ -41,7 +41,7 @@ int foodListNumberOf(std::string_view fileName);
 
 // Template names for a number; refused when it does not fit.
 NewFileName foodListFileName(int number);     // "fl0000.fls", 1..999
-NewFileName shoppingListFileName(int number); // "shop000.sls", 1..999
+NewFileName shoppingListFileName(int number); // "shop000.sls", 0..999
 NewFileName recipeFileName(int number);       // "rcp000.rcp", 0..99
 std::string recipeTitle(int number);          // "Recipe 001"
 NewFileName userFileName(int number);         // "user00.rda", 1..99

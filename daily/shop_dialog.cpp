@@ -155,7 +155,10 @@ void ShopDialog::onAddFoodList() {
     request.startFolder = db_.paths().foodListDir();
     request.initialName = "*.*";
     const std::optional<std::filesystem::path> chosen = platform_.chooseOpenFile(request);
-    if (!chosen || !list_.addFoodList(*chosen, platform_)) return;
+    if (!chosen) return;
+    // A numbered list picked here is one no new FoodList may be named after.
+    db_.numbering().noteFoodListName(chosen->filename().string());
+    if (!list_.addFoodList(*chosen, platform_)) return;
     list_.rebuildText();
     changed_ = true;
     refill();

@@ -94,6 +94,10 @@ TEST(FileNumbering, ShoppingListsMakeTheirFolder) {
     FileNumbering numbering(paths);
     EXPECT_EQ(numbering.nextShoppingListName().name, "shop001.sls");
     EXPECT_TRUE(std::filesystem::is_directory(paths.shopDir()));
+    touch(paths.shopDir() / "weekend.sls"); // no list of the template's yet
+    FileNumbering renamed(paths);
+    EXPECT_EQ(renamed.nextShoppingListName().name, "shop000.sls");
+    EXPECT_EQ(renamed.nextShoppingListName().name, "shop001.sls");
     touch(paths.shopDir() / "shop077.sls");
     FileNumbering later(paths);
     EXPECT_EQ(later.nextShoppingListName().name, "shop078.sls");

@@ -238,6 +238,14 @@ TEST_F(ShopDialogTest, DeletingKeepsTheOrderAndMovesTheCurrentEntry) {
     EXPECT_EQ(platform.messageTexts(), Texts{" nothing in Shopping List, can't delete ..."});
 }
 
+TEST_F(ShopDialogTest, APickedFoodListRaisesTheFoodListNumbering) {
+    EXPECT_EQ(tree.db.numbering().nextFoodListName().name, "fl0001.fls");
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    addList(d, saveList("fl0020.fls", {{101, 1}}));
+    EXPECT_EQ(tree.db.numbering().nextFoodListName().name, "fl0021.fls");
+}
+
 TEST_F(ShopDialogTest, Refusals) {
     ShopDialog d(tree.db, platform, recipes);
     ASSERT_TRUE(d.openNew());
