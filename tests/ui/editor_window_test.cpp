@@ -136,7 +136,7 @@ TEST_F(EditorWindowTest, ANewVitaminCTargetChangesTheOpenListsPercentage) {
         ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdUserModify)));
     }
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
-    EXPECT_EQ(vitaminC(), " 50% RDA");
+    EXPECT_EQ(vitaminC(), " 50% ODA");
 }
 
 } // namespace
