@@ -19,6 +19,8 @@ namespace {
 
 constexpr const char* kNewFieldText = "0.00";
 constexpr const char* kNewPercentText = "00% RDA";
+// The amino acids of a new food keep the label the window starts with.
+constexpr const char* kNewAminoPercentText = "100% R";
 constexpr const char* kTargetNotSet = " N / A ";
 constexpr const char* kPrintTitle = "Korvana";
 constexpr const char* kPrintHeading = "NUTRIENT  ODA/RDA  Levels for User : ";
@@ -106,7 +108,8 @@ void FoodEditor::clearFieldFlags() {
 
 void FoodEditor::showNewFood() {
     texts_.fill(kNewFieldText);
-    labels_.fill(kNewPercentText);
+    for (int n = 0; n < kNutrientCount; ++n)
+        labels_[std::size_t(n)] = n < kFirstAminoAcid ? kNewPercentText : kNewAminoPercentText;
     record_.clear();
     clearFieldFlags();
 }
@@ -157,8 +160,8 @@ void FoodEditor::updateLabel(int n) {
         const float v = fieldNumber(texts_[i], kValueChars).value_or(0.0f);
         if (auto text = percentText(v, db_.users().current().profile, n)) labels_[i] = *text;
     } else {
-        // An edited target keeps its mark; one that had none becomes an ODA.
-        labels_[i] = record_.level(n) == 2 ? "100% RDA" : "100% ODA";
+        // An edited target is stored as the user's own.
+        labels_[i] = "100% ODA";
     }
 }
 
@@ -333,13 +336,14 @@ void FoodEditor::onSaveFood() {
     if (name_.size() > 36) return platform_.message(kNameTooLong);
     if (blank(serving_)) return platform_.message(kNeedServing);
     const auto grams = fieldNumber(gramsPerServing_, kGramsChars);
-    if (!grams || *grams <= 0.0f) return platform_.message(kGramsPerServingPositive);
+    if (gramsPerServingChanged_ && (!grams || *grams <= 0.0f)) return platform_.message(kGramsPerServingPositive);
     storeChangedFields();
 
+    // Only what was edited: the shown grams per serving are rounded.
     ShortFood updated = db_.index().entries()[*pos];
-    updated.setName(name_);
-    updated.servingText = serving_.substr(0, kMaxServingTyped);
-    updated.gramsPerServing = *grams;
+    if (nameChanged_) updated.setName(name_);
+    if (servingChanged_) updated.servingText = serving_.substr(0, kMaxServingTyped);
+    if (gramsPerServingChanged_) updated.gramsPerServing = *grams;
     // The record first: an entry that names values never written would lie.
     if (!db_.records().writeFoodRecord(updated, record_)) return platform_.message(kFoodNotWritten);
     db_.index().mutableEntries()[*pos] = updated;

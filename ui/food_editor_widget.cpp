@@ -177,6 +177,8 @@ QWidget* FoodEditorWidget::buildPages() {
     pages_->setObjectName("valuePages");
     auto* standardPage = new QWidget(pages_);
     auto* standardRow = new QHBoxLayout(standardPage);
+    standardRow->setContentsMargins(0, 0, 0, 0);
+    standardRow->setSpacing(4);
     auto* aminoPage = new QWidget(pages_);
     auto* aminoRow = new QHBoxLayout(aminoPage);
     for (NutrientGroup g :
@@ -184,13 +186,16 @@ QWidget* FoodEditorWidget::buildPages() {
         QWidget* page = g == NutrientGroup::aminoAcids ? aminoPage : standardPage;
         auto* groupBox = new QGroupBox(toQt(groupEditorLabel(g)), page);
         auto* grid = new QGridLayout(groupBox);
+        // Three groups side by side must fit a 1280 pixel screen.
+        grid->setHorizontalSpacing(4);
+        grid->setContentsMargins(6, 6, 6, 6);
         const int first = firstNutrientOf(g);
         for (int k = 0; k < nutrientCountOf(g); ++k) {
             const int n = first + k;
             auto* field = new QLineEdit(groupBox);
             field->setObjectName(QStringLiteral("value%1").arg(n));
             field->setMaxLength(14);
-            field->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000__")));
+            field->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 10);
             field->installEventFilter(this);
             connect(field, &QLineEdit::textEdited, this, [this, n](const QString& text) {
                 editor_.onFieldEdited(n, fromQt(text));
@@ -198,7 +203,7 @@ QWidget* FoodEditorWidget::buildPages() {
             });
             auto* percent = new QLabel(groupBox);
             percent->setObjectName(QStringLiteral("percent%1").arg(n));
-            percent->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("1000% RDA_")));
+            percent->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("100% ODA ")));
             grid->addWidget(labelFor(std::string(nutrientName(n)).c_str(), field, groupBox), k, 0);
             grid->addWidget(field, k, 1);
             grid->addWidget(new QLabel(toQt(FoodEditor::unitLabel(n)), groupBox), k, 2);

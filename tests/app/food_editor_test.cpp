@@ -110,6 +110,8 @@ TEST_F(FoodEditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
     FoodEditor& e = open(FoodEditor::newFood);
     EXPECT_EQ(e.title(), "ENTER  New  Food  :  User  :  Ann");
     EXPECT_EQ(e.fieldText(3), "0.00");
+    EXPECT_EQ(e.percentLabel(3), "00% RDA");
+    EXPECT_EQ(e.percentLabel(30), "100% R");
     fillNewFood(e);
     // Letters are dropped; 50 % of Ann's vitamin C target is 30.
     e.onFieldEdited(7, "1x2");
@@ -176,6 +178,11 @@ TEST_F(FoodEditorTest, NewFoodRefusals) {
 }
 
 TEST_F(FoodEditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
+    db.index().mutableEntries()[1].gramsPerServing = 28.3495f;
+    modify(0, 1).onFieldEdited(0, "250");
+    editor->onSaveFood();
+    EXPECT_FLOAT_EQ(entryNamed("Bagel")->gramsPerServing, 28.3495f) << "the rounded field was not edited";
+    db.index().mutableEntries()[1].gramsPerServing = 100.0f;
     FoodEditor& e = modify(0, 1);
     EXPECT_EQ(e.name(), "Bagel");
     EXPECT_EQ(e.gramsPerServingText(), "100.00");
@@ -271,6 +278,7 @@ TEST_F(FoodEditorTest, TargetsRefusePercentBecomeTheUsersOwnAndSaveUnderANewName
     EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNoPercentForTargets);
     EXPECT_EQ(e.fieldText(kVitaminC), "0.00");
     e.onFieldEdited(kVitaminC, "90");
+    EXPECT_EQ(e.percentLabel(kVitaminC), "100% ODA");
     e.onSaveUser();
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
     const ProfileReadResult saved = readProfileFile(tree.paths().userDir() / "user01.rda");
