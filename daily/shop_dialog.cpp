@@ -63,7 +63,7 @@ void writeShopListReport(ReportWriter& out, const std::vector<std::string>& text
     out.useStandardTabStops();
 }
 
-ShopDialog::ShopDialog(FoodDataBase& db, Platform& platform, RecipeChooser& recipes)
+ShopDialog::ShopDialog(FoodDataBase& db, Platform& platform, ShopRecipeChooser& recipes)
     : db_(db), platform_(platform), recipes_(recipes), list_(&db) {}
 
 bool ShopDialog::openNew() {

@@ -22,9 +22,9 @@ struct RecipeChoice {
 };
 
 // How the shopping list asks for a recipe; none when the user cancels.
-class RecipeChooser {
+class ShopRecipeChooser {
 public:
-    virtual ~RecipeChooser() = default;
+    virtual ~ShopRecipeChooser() = default;
     virtual std::optional<RecipeChoice> chooseRecipe() = 0;
 };
 
@@ -55,7 +55,7 @@ public:
     // Tab stops of the entry list.
     static constexpr int kEntryTabStops[] = {18, 34, 52};
 
-    ShopDialog(FoodDataBase& db, Platform& platform, RecipeChooser& recipes);
+    ShopDialog(FoodDataBase& db, Platform& platform, ShopRecipeChooser& recipes);
 
     // A new list under the next free shopping list name; false, with the
     // reason shown, when the names are used up.
@@ -102,7 +102,7 @@ private:
 
     FoodDataBase& db_;
     Platform& platform_;
-    RecipeChooser& recipes_;
+    ShopRecipeChooser& recipes_;
     ShopList list_;
     bool changed_ = false;
     std::vector<std::string> entryRows_;

@@ -1,5 +1,6 @@
 #include "ui/shop_dialog_widget.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,11 @@
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "daily/shop_dialog.h"
+#include "lists/rcsl_dialog.h"
 #include "ui/dialog_button.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
+#include "ui/rcsl_dialog_widget.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
@@ -45,26 +48,23 @@ void showText(QPlainTextEdit* field, const std::string& text) {
     field->setPlainText(shownText(text));
 }
 
-// Until the recipe catalogue's own chooser takes its place, a recipe is
-// picked as a file in the recipe folder and labelled by its own name.
-class RecipeFileChooser : public RecipeChooser {
+// "Add  &Recipe" picks from the recipe catalogue; the entry takes the
+// recipe's own name from its file.
+class CatalogueRecipeChooser : public ShopRecipeChooser {
 public:
-    RecipeFileChooser(Platform& platform, std::filesystem::path folder)
-        : platform_(platform), folder_(std::move(folder)) {}
+    CatalogueRecipeChooser(FoodDataBase& db, QWidget* parent) : db_(db), parent_(parent) {}
     std::optional<RecipeChoice> chooseRecipe() override {
-        FileDialogRequest request;
-        request.caption = "Open";
-        request.filter = "Recipe Files(*.RCP)|*.RCP|All Files(*.*)|*.*||";
-        request.defaultExtension = "RCP";
-        request.startFolder = folder_;
-        const auto chosen = platform_.chooseOpenFile(request);
+        // Over the shopping list, which is the modal window by then.
+        QWidget* over = QApplication::activeModalWidget();
+        QtRecipeChooser chooser(over ? over : parent_);
+        const auto chosen = korva::chooseRecipe(db_, chooser);
         if (!chosen) return std::nullopt;
-        return RecipeChoice{chosen->is_relative() ? folder_ / *chosen : *chosen, {}};
+        return RecipeChoice{*chosen, {}};
     }
 
 private:
-    Platform& platform_;
-    std::filesystem::path folder_;
+    FoodDataBase& db_;
+    QWidget* parent_;
 };
 
 } // namespace
@@ -181,7 +181,7 @@ void ShopDialogWidget::showEntry() {
 
 void runShopDialog(FoodDataBase& db, Platform& platform, const std::optional<std::filesystem::path>& file,
                    QWidget* parent) {
-    RecipeFileChooser recipes(platform, db.paths().recipeDir());
+    CatalogueRecipeChooser recipes(db, parent);
     ShopDialog dialog(db, platform, recipes);
     if (!(file ? dialog.open(*file) : dialog.openNew())) return;
     ShopDialogWidget face(dialog, parent);

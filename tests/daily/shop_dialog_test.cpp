@@ -12,7 +12,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Answers the recipe choices queued, then cancels.
-class QueuedRecipes : public RecipeChooser {
+class QueuedRecipes : public ShopRecipeChooser {
 public:
     std::optional<RecipeChoice> chooseRecipe() override {
         if (choices.empty()) return std::nullopt;
