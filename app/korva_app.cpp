@@ -1,5 +1,7 @@
 #include "app/korva_app.h"
 
+#include <future>
+
 #include "app/shell_texts.h"
 #include "core/consolidation.h"
 #include "core/food_data_base.h"
@@ -32,7 +34,11 @@ bool KorvaApp::initInstance(const std::filesystem::path& dataRoot, const std::op
     bool indexLoaded;
     {
         WaitCursor wait(platform_);
-        indexLoaded = db_.loadIndex();
+        // The two longest steps before the first window share nothing: the
+        // index is read on a thread of its own meanwhile.
+        auto loading = std::async(std::launch::async, [this] { return db_.loadIndex(); });
+        shell.prepareWindowSystem();
+        indexLoaded = loading.get();
     }
     if (!indexLoaded) {
         platform_.message(shell_texts::kIndexUnreadable);

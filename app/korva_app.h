@@ -23,6 +23,9 @@ public:
     virtual bool openDocument(const DocumentRequest& request) = 0;
     virtual void showMainWindow() = 0;
     virtual void showSplash() = 0;
+    // Readies what the first window will need (its fonts); runs while the
+    // food index loads on another thread, so it touches no data.
+    virtual void prepareWindowSystem() {}
 };
 
 // The application object: the start-up sequence, the data base opening and

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QTimer>
 #include <QWindow>
 
@@ -39,6 +40,12 @@ bool QtShell::createMainWindow() {
     }
     for (const auto& extend : extensions_) extend(*window_);
     return true;
+}
+
+void QtShell::prepareWindowSystem() {
+    // The first text measured loads the font data base, the longest step of
+    // making the main window.
+    (void)QFontMetrics(toQFont(app_.preferences().screenFont(), QApplication::font())).height();
 }
 
 bool QtShell::openDocument(const DocumentRequest& request) { return opener_ && opener_(request); }

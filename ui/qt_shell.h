@@ -27,6 +27,7 @@ public:
     bool openDocument(const DocumentRequest& request) override;
     void showMainWindow() override;
     void showSplash() override;
+    void prepareWindowSystem() override;
 
     // Documents come with their own windows; without them nothing opens.
     using DocumentOpener = std::function<bool(const DocumentRequest&)>;
