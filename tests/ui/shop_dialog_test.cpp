@@ -9,6 +9,7 @@
 #include "app/korva_app.h"
 #include "lists/food_list.h"
 #include "tests/lists/list_tree.h"
+#include "tests/lists/recipe_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/main_window.h"
@@ -62,6 +63,31 @@ TEST_F(ShopDialogWidgetTest, ListBuiltInTheDialogIsSavedAndReopened) {
     });
     ASSERT_TRUE(test::triggerAction(window.action(kCmdOpenShoppingList)));
     EXPECT_EQ(platform.fileRequests.back().startFolder, tree.paths().shopDir());
+}
+
+// "Add  &Recipe" offers the recipes of the data base in the catalogue's
+// chooser; the chosen one is listed under its own name.
+TEST(ShopDialogRecipes, AddRecipeChoosesFromTheCatalogue) {
+    test::ScriptedPlatform platform;
+    test::RecipeTree world;
+    FoodDataBase& db = world.tree.db;
+    ActiveDocument active;
+    auto soup = test::readyRecipe(db, platform, active, "Soup");
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    ASSERT_TRUE(soup->onRecipeSave());
+    KorvaApp app(db, platform);
+    MainWindow window(app, platform);
+    installShoppingLists(window, db, platform);
+
+    test::DialogAnswer shop(QStringLiteral("shopDialog"), [&](QWidget* d) {
+        test::DialogAnswer choose(QStringLiteral("rcslDialog"),
+                                  [](QWidget* c) { c->findChild<QPushButton*>("okButton")->click(); });
+        d->findChild<QPushButton*>("addRecipeButton")->click();
+        EXPECT_TRUE(d->findChild<QListWidget*>("entryList")->item(0)->text().startsWith(QStringLiteral("Soup")));
+        EXPECT_TRUE(d->findChild<QPlainTextEdit*>("shopText")->toPlainText().contains(QStringLiteral("Milk")));
+        d->findChild<QPushButton*>("closeButton")->click();
+    });
+    ASSERT_TRUE(test::triggerAction(window.action(kCmdNewShoppingList)));
 }
 
 } // namespace
