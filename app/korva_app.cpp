@@ -78,7 +78,17 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     return true;
 }
 
-void KorvaApp::exitInstance() {
+void KorvaApp::exitInstance() { saveDataBase(); }
+
+BackupOutcome KorvaApp::backupData() {
+    // The files on disk must agree with each other and with this run: foods
+    // added since the start are in uncons.arc, and only a saved index names
+    // them.
+    saveDataBase();
+    return korva::backupData(db_.paths(), platform_);
+}
+
+void KorvaApp::saveDataBase() {
     bool writeState = db_.state().stateDirty();
     if (db_.state().indexModified()) {
         const bool pending =

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/command_line.h"
+#include "app/data_backup.h"
 #include "app/display_preferences.h"
 #include "app/main_frame.h"
 
@@ -46,6 +47,8 @@ public:
     bool openDocument(const DocumentRequest& request, AppShell& shell);
     // The saves at the end of a normal run.
     void exitInstance();
+    // Foods > Backup, of the data base as it stands in this run.
+    BackupOutcome backupData();
 
     // A command ended the program at once: no exit saves.
     void endAtOnce() { endedAtOnce_ = true; }
@@ -56,6 +59,8 @@ public:
     FoodDataBase& dataBase() { return db_; }
 
 private:
+    // The index, state file and recipe catalogue, where this run changed them.
+    void saveDataBase();
     FoodDataBase& db_;
     Platform& platform_;
     DisplayPreferences prefs_;

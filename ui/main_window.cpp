@@ -181,7 +181,7 @@ void MainWindow::addOwnCommands() {
     addCommand(kCmdTile, [this] { tile(); });
     addCommand(kCmdArrangeIcons, [this] { arrangeIcons(); });
     addCommand(kCmdAbout, [this] { onAbout(); });
-    addCommand(kCmdBackup, [this] { backupData(app_.dataBase().paths(), platform_); });
+    addCommand(kCmdBackup, [this] { app_.backupData(); });
     for (int id : {kCmdHelpContents, kCmdHelpGettingStarted, kCmdHelpReference, kCmdHelpWindows})
         addCommand(id, [this, id] { platform_.openHelp(helpContextOfCommand(id).value_or(help_contexts::kContents)); });
 }

@@ -248,6 +248,29 @@ TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
     EXPECT_TRUE(after.state().isSet(kNoEdits));
 }
 
+// A backup made during a run holds the foods added in it: the index that
+// names them is saved first.
+TEST_F(StartupTest, BackupHoldsTheFoodsAddedInThisRun) {
+    ASSERT_TRUE(start());
+    const auto id = db.state().nextUserFoodId(3);
+    ASSERT_TRUE(id);
+    ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added today"), test::recordFor(*id, 3)),
+              FoodDataBase::AddOutcome::added);
+    ASSERT_EQ(app.backupData(), BackupOutcome::done);
+
+    test::TempRoot restored;
+    fs::create_directories(restored.paths().dataDir());
+    for (const auto& e : fs::directory_iterator(tree.paths().dataDir() / "backup"))
+        fs::copy_file(e.path(), restored.paths().dataDir() / e.path().filename());
+    FoodDataBase after(restored.paths());
+    ASSERT_TRUE(test::openDataBase(after));
+    const ShortFood* food = after.index().findEntryById(static_cast<std::uint16_t>(*id));
+    ASSERT_NE(food, nullptr);
+    NutrientRecord record;
+    EXPECT_TRUE(after.records().readFoodRecord(*food, record));
+    EXPECT_EQ(record.value(0), test::recordFor(*id, 3).value(0));
+}
+
 TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
     addFoods(2);
     ASSERT_TRUE(start());
