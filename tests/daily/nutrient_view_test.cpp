@@ -17,24 +17,6 @@ namespace {
 using View = NutrientViewDialog;
 using Texts = std::vector<std::string>;
 
-class ScriptedPrinter : public ReportPrinter {
-public:
-    Texts jobNames;
-    std::vector<test::RecordingSurface> finished;
-    bool choosePrinter() override { return true; }
-    std::unique_ptr<ReportSurface> startJob(const std::string& name, int&) override {
-        jobNames.push_back(name);
-        return std::make_unique<Job>(finished);
-    }
-
-private:
-    struct Job : test::RecordingSurface {
-        explicit Job(std::vector<test::RecordingSurface>& done) : RecordingSurface({10, 20}, 2200, 1700), done_(done) {}
-        ~Job() override { done_.push_back(*this); }
-        std::vector<test::RecordingSurface>& done_;
-    };
-};
-
 class NutrientViewTest : public ::testing::Test {
 protected:
     test::ListTree tree{{
@@ -151,7 +133,9 @@ TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
 
 TEST_F(NutrientViewTest, PrintsTheTableOrTheChartAsNutrientLevels) {
     View v(foods, platform, View::kTable, 10, 0);
-    ScriptedPrinter printer;
+    test::KeepingPrinter printer;
+    printer.pageHeight = 2200;
+    printer.pageWidth = 1700;
     ASSERT_TRUE(v.onPrint(printer));
     ASSERT_EQ(printer.finished.size(), 1u);
     const test::RecordingSurface& s = printer.finished[0];

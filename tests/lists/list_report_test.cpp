@@ -15,33 +15,7 @@ namespace {
 using test::RecordingSurface;
 using Texts = std::vector<std::string>;
 
-// A printer that answers the dialog as scripted and keeps every finished job.
-class ScriptedPrinter : public ReportPrinter {
-public:
-    bool accept = true;
-    int refusal = 0; // the error code of a refused job; 0 starts it
-    int dialogs = 0;
-    Texts jobNames;
-    std::vector<RecordingSurface> finished;
-
-    bool choosePrinter() override {
-        ++dialogs;
-        return accept;
-    }
-    std::unique_ptr<ReportSurface> startJob(const std::string& name, int& error) override {
-        jobNames.push_back(name);
-        error = refusal;
-        if (refusal) return nullptr;
-        return std::make_unique<Job>(finished);
-    }
-
-private:
-    struct Job : RecordingSurface {
-        explicit Job(std::vector<RecordingSurface>& done) : done_(done) {}
-        ~Job() override { done_.push_back(*this); }
-        std::vector<RecordingSurface>& done_;
-    };
-};
+using ScriptedPrinter = test::KeepingPrinter;
 
 TEST(ReportWriterTest, LinesAdvanceBreakPagesAndExpandTabs) {
     RecordingSurface s({10, 20}, 120); // (120 - 20) / 20 = 5 lines a page

@@ -139,25 +139,6 @@ TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
     EXPECT_EQ(w.settings.basis, ComparisonBasis::Per100Calories);
 }
 
-// Keeps every finished job.
-class KeepingPrinter : public ReportPrinter {
-public:
-    std::vector<std::string> jobNames;
-    std::vector<RecordingSurface> finished;
-    bool choosePrinter() override { return true; }
-    std::unique_ptr<ReportSurface> startJob(const std::string& name, int&) override {
-        jobNames.push_back(name);
-        return std::make_unique<Job>(finished);
-    }
-
-private:
-    struct Job : RecordingSurface {
-        explicit Job(std::vector<RecordingSurface>& done) : done_(done) {}
-        ~Job() override { done_.push_back(*this); }
-        std::vector<RecordingSurface>& done_;
-    };
-};
-
 TEST(SrchDlg, PrintStatesTheSearchAndItsResults) {
     DialogWorld w;
     w.tree.db.users().current().name = "Ann";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,36 @@ private:
     CharMetrics metrics_;
     int height_;
     int width_;
+};
+
+// A printer that answers the dialog as scripted and keeps every finished
+// job, each on pages of the size given.
+class KeepingPrinter : public ReportPrinter {
+public:
+    bool accept = true;
+    int refusal = 0; // the error code of a refused job; 0 starts it
+    int dialogs = 0;
+    int pageHeight = 2000, pageWidth = 1600;
+    std::vector<std::string> jobNames;
+    std::vector<RecordingSurface> finished;
+
+    bool choosePrinter() override {
+        ++dialogs;
+        return accept;
+    }
+    std::unique_ptr<ReportSurface> startJob(const std::string& name, int& error) override {
+        jobNames.push_back(name);
+        error = refusal;
+        if (refusal) return nullptr;
+        return std::make_unique<Job>(*this);
+    }
+
+private:
+    struct Job : RecordingSurface {
+        explicit Job(KeepingPrinter& p) : RecordingSurface({10, 20}, p.pageHeight, p.pageWidth), to(p) {}
+        ~Job() override { to.finished.push_back(*this); }
+        KeepingPrinter& to;
+    };
 };
 
 } // namespace korva::test
