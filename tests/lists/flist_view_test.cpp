@@ -101,8 +101,6 @@ TEST_F(FListViewTest, OtherNamesAreOfferedChosenOrRefused) {
         d.onOk();
     });
     typeName("apple");
-    ASSERT_EQ(dialogs.matRowsSeen.size(), 1u);
-    EXPECT_EQ(dialogs.matRowsSeen[0], (Names{"Apple juice", "Apples, raw", "Pineapple"})); // index order
     ASSERT_EQ(list().itemCount(), 1u);
     EXPECT_EQ(list().current()->name(), "Pineapple");
 
@@ -113,8 +111,6 @@ TEST_F(FListViewTest, OtherNamesAreOfferedChosenOrRefused) {
     typeName("kiwi");
     EXPECT_EQ(list().itemCount(), 1u);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "NO MATCH found for entered name . . .");
-    EXPECT_EQ(platform.messages[0].caption, "FOOD  SEARCH  by  NAME");
     view.onEnter(false); // Enter again without typing does not search again
     EXPECT_EQ(platform.messages.size(), 1u);
 
