@@ -30,7 +30,7 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(ArchiveFiles, CloseWritesTheFileThatOpenReadsBack) {
+TEST_F(ArchiveFiles, CloseWritesTheFileThatOpenReadsBackAndReplacesItWhole) {
     const fs::path file = dir_ / "index.ser";
     Archive w = Archive::forWriting(file);
     w.writeString("Apples, raw");
@@ -45,14 +45,11 @@ TEST_F(ArchiveFiles, CloseWritesTheFileThatOpenReadsBack) {
     EXPECT_EQ(r.readString(), "Apples, raw");
     EXPECT_EQ(r.readF32(), 138.0f);
     EXPECT_EQ(r.bytesLeft(), 0u);
-}
 
-TEST_F(ArchiveFiles, ReplacingAFileLeavesOnlyTheNewContents) {
-    const fs::path file = dir_ / "list.fls";
-    ASSERT_TRUE(writeFileAtomically(file, std::string(5000, 'o')));
-    Archive w = Archive::forWriting(file);
-    w.writeWord(0x0DAF);
-    ASSERT_TRUE(w.close());
+    // A shorter write replaces the whole file.
+    Archive again = Archive::forWriting(file);
+    again.writeWord(0x0DAF);
+    ASSERT_TRUE(again.close());
     EXPECT_EQ(fs::file_size(file), 2u);
     EXPECT_EQ(filesIn(dir_), 1u);
 }
