@@ -3,9 +3,8 @@
 #include <map>
 
 #include "app/korva_app.h"
-#include "app/usel_dialog.h"
-#include "app/user_commands.h"
 #include "core/food_data_base.h"
+#include "tests/app/scripted_user_chooser.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 
@@ -284,43 +283,25 @@ TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
     EXPECT_EQ(after.index().totalFoods(), 42u);
 }
 
-// Picks a row of the user list as the user would, or cancels.
-class PickingRunner : public UserDialogRunner {
-public:
-    explicit PickingRunner(std::optional<int> row) : row_(row) {}
-    void runUserSelection(USelDialog& dialog) override {
-        shown = dialog.rows();
-        if (!row_) {
-            dialog.onCancel();
-            return;
-        }
-        dialog.onRowSelected(*row_);
-        dialog.onOk();
-    }
-    std::vector<std::string> shown;
-
-private:
-    std::optional<int> row_;
-};
-
 TEST_F(StartupTest, UserSetAndDeletedThroughTheMenuAreKeptAtExit) {
     test::writeProfile(tree.paths().userDir() / "user02.rda", "Bert", 2500);
     fs::create_directories(tree.paths().userDir() / "user02");
     ASSERT_TRUE(start());
     ASSERT_EQ(app.frame().title(), "Korvana    USER  :  Anna");
 
-    PickingRunner setBert(2);
-    app.frame().onUserSet(setBert);
-    EXPECT_EQ(setBert.shown, (std::vector<std::string>{"default", "Anna", "Bert"}));
+    test::ScriptedUserChooser chooser;
+    chooser.pick = 2;
+    app.frame().onUserSet(chooser);
+    EXPECT_EQ(chooser.rowsSeen, (std::vector<std::string>{"default", "Anna", "Bert"}));
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
 
-    PickingRunner cancel(std::nullopt);
-    app.frame().onUserDelete(cancel);
+    chooser.pick.reset();
+    app.frame().onUserDelete(chooser);
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  Bert");
 
-    PickingRunner deleteBert(2);
+    chooser.pick = 2;
     platform.answer(MsgAnswer::yes);
-    app.frame().onUserDelete(deleteBert);
+    app.frame().onUserDelete(chooser);
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02.rda"));
     EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02"));
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  default");

@@ -5,6 +5,7 @@
 #include "app/quest_dialog.h"
 #include "app/usel_dialog.h"
 #include "core/new_user_targets.h"
+#include "tests/app/scripted_user_chooser.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 
@@ -14,27 +15,7 @@ namespace {
 using test::TempRoot;
 using test::writeProfile;
 
-// Picks a row (or cancels) the way the user would in the real dialog.
-class ScriptedChooser : public UserDialogRunner {
-public:
-    std::optional<int> pick;
-    bool doubleClick = false;
-    std::vector<std::string> rowsSeen;
-    int selectedOnOpen = -2;
-
-    void runUserSelection(USelDialog& dialog) override {
-        rowsSeen = dialog.rows();
-        selectedOnOpen = dialog.selectedRow();
-        if (!pick) {
-            dialog.onCancel();
-        } else if (doubleClick) {
-            dialog.onRowDoubleClicked(*pick);
-        } else {
-            dialog.onRowSelected(*pick);
-            dialog.onOk();
-        }
-    }
-};
+using ScriptedChooser = test::ScriptedUserChooser;
 
 class UserCommands : public test::ScriptedTest {
 protected:
