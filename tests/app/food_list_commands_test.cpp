@@ -8,35 +8,13 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
+#include "tests/app/listed_documents.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/saved_list.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {
-
-// The document area without windows: documents in a list, the last shown or
-// brought forward has the focus.
-class ListedDocuments : public DocumentWindows {
-public:
-    std::vector<CFListDoc*> documents() const override {
-        std::vector<CFListDoc*> out;
-        for (const auto& d : docs) out.push_back(d.get());
-        return out;
-    }
-    CFListDoc* focusedDocument() const override { return focused; }
-    CFListDoc& show(std::unique_ptr<CFListDoc> doc) override {
-        docs.push_back(std::move(doc));
-        focused = docs.back().get();
-        return *focused;
-    }
-    void bringToFront(CFListDoc& doc) override { focused = &doc; }
-    void documentChanged(CFListDoc&) override {}
-    void documentRetitled(CFListDoc&) override {}
-
-    std::vector<std::unique_ptr<CFListDoc>> docs;
-    CFListDoc* focused = nullptr;
-};
 
 class FoodListCommandsTest : public ::testing::Test {
 protected:
@@ -52,7 +30,7 @@ protected:
     test::ScriptedPlatform platform;
     ActiveDocument active;
     RecentFiles recent{tree.paths().userDir() / "recent.lst"};
-    ListedDocuments area;
+    test::ListedDocuments area;
     FoodListCommands commands{db, platform, active, recent, area};
 };
 

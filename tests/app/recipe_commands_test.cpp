@@ -4,31 +4,11 @@
 
 #include "app/food_list_commands.h"
 #include "lists/rcsl_dialog.h"
+#include "tests/app/listed_documents.h"
 #include "tests/lists/recipe_tree.h"
 
 namespace korva {
 namespace {
-
-class Documents : public DocumentWindows {
-public:
-    std::vector<CFListDoc*> documents() const override {
-        std::vector<CFListDoc*> out;
-        for (const auto& d : docs) out.push_back(d.get());
-        return out;
-    }
-    CFListDoc* focusedDocument() const override { return focused; }
-    CFListDoc& show(std::unique_ptr<CFListDoc> doc) override {
-        docs.push_back(std::move(doc));
-        focused = docs.back().get();
-        return *focused;
-    }
-    void bringToFront(CFListDoc& doc) override { focused = &doc; }
-    void documentChanged(CFListDoc&) override {}
-    void documentRetitled(CFListDoc&) override {}
-
-    std::vector<std::unique_ptr<CFListDoc>> docs;
-    CFListDoc* focused = nullptr;
-};
 
 // Plays the user in "Current  Recipes": OK on a row, or Cancel.
 class PickRow : public RecipeChooser {
@@ -50,7 +30,7 @@ protected:
     test::RecipeTree world;
     FoodDataBase& db = world.tree.db;
     ActiveDocument active;
-    Documents area;
+    test::ListedDocuments area;
     RecipeCommands commands{db, platform, active, area};
 };
 
