@@ -217,6 +217,7 @@ bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const 
         platform.message(recipemsg::kFoodNotWritten);
         return false;
     }
+    entry.name = fresh.name;
     entry.servingText = fresh.servingText;
     entry.gramsPerServing = fresh.gramsPerServing;
     db.state().setFlag(kNoEdits, false);

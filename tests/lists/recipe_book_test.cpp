@@ -85,7 +85,9 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
     EXPECT_EQ(recipeFoodRecord(weightless).value(0), 0.0f);
     EXPECT_EQ(recipesSeen(db).size(), 3u);
 
-    // Saved again after a change: the same food and file, new values.
+    // Saved again after a change: the same food and file, new values, and
+    // the recipe's own name back on a food renamed meanwhile.
+    db.index().mutableEntries()[*db.index().findPositionById(29002)].name = "Apple pie";
     third->list().setCurrentAmount(3.0f, kUnitServings);
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     ASSERT_TRUE(third->onRecipeSave());
