@@ -70,10 +70,18 @@ std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(const FileDialog
 
 std::optional<std::string> QtPlatform::textEntry(const std::string& prompt, const std::string& caption,
                                                  const std::string& initial) {
-    bool ok = false;
-    QString t = QInputDialog::getText(parent_, toQt(caption), toQt(prompt), QLineEdit::Normal, toQt(initial), &ok);
-    if (!ok) return std::nullopt;
-    return fromQt(t);
+    // The one-line entry dialog: its prompt above the field, which starts
+    // with the given text, all of it selected, and the buttons "&OK" and
+    // "Cancel".
+    QInputDialog dlg(parent_);
+    dlg.setObjectName(QStringLiteral("entDialog"));
+    dlg.setWindowTitle(toQt(caption));
+    dlg.setLabelText(toQt(prompt));
+    dlg.setTextValue(toQt(initial));
+    dlg.setOkButtonText(QStringLiteral("&OK"));
+    dlg.setCancelButtonText(QStringLiteral("Cancel"));
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return fromQt(dlg.textValue());
 }
 
 LocalDateTime QtPlatform::now() {

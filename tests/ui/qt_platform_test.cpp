@@ -1,3 +1,5 @@
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -15,4 +17,27 @@ TEST(QtPlatform, QuestionReturnsTheButtonClicked) {
         box->button(QMessageBox::No)->click();
     });
     EXPECT_EQ(platform.messageBox("Save?", "CAPTION", korva::MsgButtons::yesNo), korva::MsgAnswer::no);
+}
+
+// The one-line entry: caption, prompt, the given text selected, "&OK" takes
+// what was typed.
+TEST(QtPlatform, TextEntryOffersItsTextAndTakesTheTypedOne) {
+    korva::QtPlatform platform;
+    korva::test::DialogAnswer typed(QStringLiteral("entDialog"), [](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("RECIPE  NAME"));
+        auto* label = modal->findChild<QLabel*>();
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QStringLiteral("Enter  Name  for  new  Recipe :      "));
+        auto* edit = modal->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("Soup"));
+        edit->setText(QStringLiteral("Stew"));
+        QPushButton* ok = nullptr;
+        for (QPushButton* b : modal->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&OK")) ok = b;
+        ASSERT_NE(ok, nullptr);
+        ok->click();
+    });
+    EXPECT_EQ(platform.textEntry("Enter  Name  for  new  Recipe :      ", "RECIPE  NAME", "Soup"),
+              std::optional<std::string>("Stew"));
 }
