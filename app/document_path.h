@@ -11,7 +11,7 @@ namespace korva {
 // folder where the program keeps documents of its kind.  Without a
 // `documentDir` such a name stays as it is, for the program that opens it.
 std::filesystem::path resolveDocumentName(const std::filesystem::path& named, const std::filesystem::path& workingDir,
-                                          const std::filesystem::path& documentDir = {});
+                                          const std::filesystem::path& documentDir);
 // The same from the program's own working folder.
 std::filesystem::path resolveDocumentName(const std::filesystem::path& named,
                                           const std::filesystem::path& documentDir);

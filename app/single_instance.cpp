@@ -63,7 +63,7 @@ std::string instanceKey(const fs::path& dataRoot) {
 
 std::vector<std::string> handoffNames(const std::optional<DocumentRequest>& document, const fs::path& workingDir) {
     if (!document) return {};
-    return {resolveDocumentName(document->path, workingDir).string()};
+    return {resolveDocumentName(document->path, workingDir, {}).string()};
 }
 
 std::string encodeHandoff(const std::vector<std::string>& files) {
