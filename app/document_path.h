@@ -13,8 +13,7 @@ namespace korva {
 std::filesystem::path resolveDocumentName(const std::filesystem::path& named, const std::filesystem::path& workingDir,
                                           const std::filesystem::path& documentDir);
 // The same from the program's own working folder.
-std::filesystem::path resolveDocumentName(const std::filesystem::path& named,
-                                          const std::filesystem::path& documentDir);
+std::filesystem::path resolveDocumentName(const std::filesystem::path& named, const std::filesystem::path& documentDir);
 
 // Two spellings of one file (a link, "x/../", a trailing "."), or of one path
 // when neither exists yet.

@@ -29,7 +29,8 @@ bool proceed(const RecipeStepHook& hook, RecipeStep step) { return !hook || hook
 // and stepping over ids the index holds already (a catalogue that lost an
 // item must not hand out a living food's id).
 std::optional<std::uint16_t> freeRecipeId(const FoodDataBase& db) {
-    const std::int32_t first = std::max({db.recipes().nextFoodId, RCPNList::kFirstId, std::min(db.state().lastRecipeId, 0xFFFF) + 1});
+    const std::int32_t first =
+        std::max({db.recipes().nextFoodId, RCPNList::kFirstId, std::min(db.state().lastRecipeId, 0xFFFF) + 1});
     for (std::int32_t id = first; id <= 0xFFFF; ++id)
         if (!db.index().findEntryById(static_cast<std::uint16_t>(id))) return static_cast<std::uint16_t>(id);
     return std::nullopt;

@@ -19,7 +19,6 @@ TEST_F(SingleInstanceTest, KeyIsTheFolderWhateverItsSpelling) {
     const std::string key = instanceKey(dir / "data");
     for (const fs::path& same : {dir / "data/", dir / "x/../data", dir / "link"}) EXPECT_EQ(instanceKey(same), key);
     EXPECT_NE(instanceKey(dir / "other"), key);
-
 }
 
 // One rule for a named document: found from the working folder, it is that

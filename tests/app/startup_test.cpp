@@ -160,8 +160,10 @@ TEST_F(StartupTest, ThirtyTwoPendingFoodsOrThirtyDeletionsWarn) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(app.frame().consolidateEnabled());
     for (int more : {1, 0}) {
-        if (more) addFoods(more);
-        else editState([](StateFileData& s) { s.unconsolidated = 0, s.deleted = 30; });
+        if (more)
+            addFoods(more);
+        else
+            editState([](StateFileData& s) { s.unconsolidated = 0, s.deleted = 30; });
         platform.messages.clear();
         FoodDataBase d;
         KorvaApp again(d, platform);
@@ -272,25 +274,27 @@ TEST_F(StartupTest, AFailedSaveNamesTheFileAndKeepsItsMarks) {
     db.recipes().addRecipe("rcp000.rcp", 29000, "Soup", 1);
     db.recipes().modified = true;
     const auto stateBefore = test::fileBytes(tree.paths().stateFile());
-    for (const fs::path& blocked : {tree.paths().indexSer(), tree.paths().stateFile(), tree.paths().recipeCatalogue()}) {
+    for (const fs::path& blocked :
+         {tree.paths().indexSer(), tree.paths().stateFile(), tree.paths().recipeCatalogue()}) {
         SCOPED_TRACE(blocked.filename().string());
         const auto kept = fs::exists(blocked) ? test::fileBytes(blocked) : std::vector<std::uint8_t>{};
         fs::remove(blocked);
         fs::create_directory(blocked); // a folder in the way of the file
         for (bool backup : {false, true}) {
             platform.messages.clear();
-            if (backup)
-                EXPECT_EQ(app.backupData(), BackupOutcome::notSaved);
-            else
-                EXPECT_FALSE(app.exitInstance());
+            EXPECT_FALSE(backup ? app.backupData() == BackupOutcome::done : app.exitInstance());
             EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{notSavedMessage(blocked)});
             EXPECT_TRUE(db.recipes().modified);
             EXPECT_EQ(db.state().indexModified(), blocked != tree.paths().recipeCatalogue());
         }
-        if (blocked == tree.paths().indexSer()) EXPECT_EQ(test::fileBytes(tree.paths().stateFile()), stateBefore);
+        if (blocked == tree.paths().indexSer()) {
+            EXPECT_EQ(test::fileBytes(tree.paths().stateFile()), stateBefore);
+        }
         EXPECT_FALSE(fs::exists(tree.paths().dataDir() / "backup"));
         fs::remove(blocked);
-        if (!kept.empty()) ASSERT_TRUE(writeFileAtomically(blocked, kept));
+        if (!kept.empty()) {
+            ASSERT_TRUE(writeFileAtomically(blocked, kept));
+        }
     }
     // Then the backup holds the food added in this run: the index that names
     // it was saved first.
