@@ -24,7 +24,7 @@ inline constexpr const char* kDone = " .. backup of KORVA data has been performe
 std::string copyError(const std::string& file, const std::string& from, const std::string& to);
 } // namespace backup_texts
 
-enum class BackupOutcome { done, declined, noFolder, copyFailed };
+enum class BackupOutcome { done, declined, noFolder, copyFailed, notSaved };
 
 BackupOutcome backupData(const DataPaths& paths, Platform& platform);
 

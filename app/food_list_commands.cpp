@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "app/command_table.h"
+#include "app/document_path.h"
 #include "app/recent_files.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -11,16 +12,6 @@
 #include "search/picker_dialogs.h"
 
 namespace korva {
-
-namespace {
-
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    return a.lexically_normal() == b.lexically_normal();
-}
-
-} // namespace
 
 FoodListCommands::FoodListCommands(FoodDataBase& db, Platform& platform, ActiveDocument& active, RecentFiles& recent,
                                    DocumentWindows& windows)
@@ -42,7 +33,8 @@ CFListDoc* FoodListCommands::onOpenFoodList() {
     return chosen ? openFoodList(*chosen) : nullptr;
 }
 
-CFListDoc* FoodListCommands::openFoodList(const std::filesystem::path& file) {
+CFListDoc* FoodListCommands::openFoodList(const std::filesystem::path& named) {
+    const std::filesystem::path file = resolveDocumentName(named, db_.paths().foodListDir());
     // A list has one window: opening it again brings that window forward
     // rather than showing a second copy that could overwrite the first.
     for (CFListDoc* doc : windows_.documents()) {

@@ -55,7 +55,8 @@ public:
     // cancelled).
     CFListDoc* onNewFoodList();
     CFListDoc* onOpenFoodList();
-    CFListDoc* openFoodList(const std::filesystem::path& file);
+    // A bare name is resolved by resolveDocumentName.
+    CFListDoc* openFoodList(const std::filesystem::path& named);
     // A file of the recent list; one that can no longer be read leaves it.
     CFListDoc* onRecentFile(std::size_t i);
     void onSaveFoodList();

@@ -4,6 +4,7 @@
 
 #include "app/shell_texts.h"
 #include "core/consolidation.h"
+#include "core/db_state.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
 
@@ -78,34 +79,42 @@ bool KorvaApp::openDataBase(const std::filesystem::path& dataRoot) {
     return true;
 }
 
-void KorvaApp::exitInstance() { saveDataBase(); }
+bool KorvaApp::exitInstance() { return saveDataBase(); }
 
 BackupOutcome KorvaApp::backupData() {
     // The files on disk must agree with each other and with this run: foods
     // added since the start are in uncons.arc, and only a saved index names
-    // them.
-    saveDataBase();
+    // them.  A backup of older files is no backup of this run.
+    if (!saveDataBase()) return BackupOutcome::notSaved;
     return korva::backupData(db_.paths(), platform_);
 }
 
-void KorvaApp::saveDataBase() {
-    bool writeState = db_.state().stateDirty();
-    if (db_.state().indexModified()) {
-        const bool pending =
-            !db_.state().isSet(kNoDeletions) || !db_.state().isSet(kNoInsertions) || !db_.state().isSet(kNoEdits);
-        if (pending) {
+bool KorvaApp::saveDataBase() {
+    DataBaseState& state = db_.state();
+    const auto failed = [this](const std::filesystem::path& file) {
+        platform_.message(notSavedMessage(file));
+        return false;
+    };
+    // Every mark of unsaved work stays set until its file is written, so that
+    // a later save or the exit tries again.  The state file follows the index
+    // and is never written ahead of it: it counts what the index holds.
+    if (state.indexModified() || state.stateDirty()) {
+        const bool pending = !state.isSet(kNoDeletions) || !state.isSet(kNoInsertions) || !state.isSet(kNoEdits);
+        if (state.indexModified() && pending) {
             WaitCursor wait(platform_);
-            // Edits written in place are in the saved index too; only a
-            // saved index may say so.
-            if (db_.saveIndex()) db_.state().setFlag(kNoEdits, true);
+            if (!db_.saveIndex()) return failed(db_.paths().indexSer());
+            // Edits written in place are in the saved index now.
+            state.setFlag(kNoEdits, true);
         }
-        writeState = true;
+        if (!db_.writeStateFile()) return failed(db_.paths().stateFile());
+        state.setStateDirty(false);
+        state.setIndexModified(false);
     }
-    if (writeState) db_.writeStateFile();
-    if (db_.recipes().modified && db_.recipes().writeFile(db_.paths().recipeCatalogue()))
+    if (db_.recipes().modified) {
+        if (!db_.recipes().writeFile(db_.paths().recipeCatalogue())) return failed(db_.paths().recipeCatalogue());
         db_.recipes().modified = false;
-    db_.state().setStateDirty(false);
-    db_.state().setIndexModified(false);
+    }
+    return true;
 }
 
 } // namespace korva

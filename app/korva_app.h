@@ -45,9 +45,11 @@ public:
     // Opens a document named at start or handed over by a later start; false
     // (with its message shown) when it cannot be opened.
     bool openDocument(const DocumentRequest& request, AppShell& shell);
-    // The saves at the end of a normal run.
-    void exitInstance();
-    // Foods > Backup, of the data base as it stands in this run.
+    // The saves at the end of a normal run; false when a file could not be
+    // written (its name was shown).
+    bool exitInstance();
+    // Foods > Backup, of the data base as it stands in this run: saved
+    // first, and not backed up when that save fails.
     BackupOutcome backupData();
 
     // A command ended the program at once: no exit saves.
@@ -59,8 +61,9 @@ public:
     FoodDataBase& dataBase() { return db_; }
 
 private:
-    // The index, state file and recipe catalogue, where this run changed them.
-    void saveDataBase();
+    // The index, state file and recipe catalogue, where this run changed
+    // them; stops at the first file that cannot be written and names it.
+    bool saveDataBase();
     FoodDataBase& db_;
     Platform& platform_;
     DisplayPreferences prefs_;

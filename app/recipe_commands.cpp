@@ -3,6 +3,7 @@
 #include <memory>
 #include <system_error>
 
+#include "app/document_path.h"
 #include "app/food_list_commands.h"
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
@@ -10,16 +11,6 @@
 #include "lists/rcsl_dialog.h"
 
 namespace korva {
-
-namespace {
-
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    return a.lexically_normal() == b.lexically_normal();
-}
-
-} // namespace
 
 RecipeCommands::RecipeCommands(FoodDataBase& db, Platform& platform, ActiveDocument& active, DocumentWindows& windows)
     : db_(db), platform_(platform), active_(active), windows_(windows) {}
@@ -44,7 +35,7 @@ CFListDoc* RecipeCommands::onOpenRecipe(RecipeChooser& chooser) {
 
 CFListDoc* RecipeCommands::openRecipe(const std::filesystem::path& file) {
     // Two windows on one recipe would each save over the other.
-    const std::filesystem::path where = file.is_relative() ? db_.paths().recipeDir() / file : file;
+    const std::filesystem::path where = resolveDocumentName(file, db_.paths().recipeDir());
     for (CFListDoc* doc : windows_.documents()) {
         if (doc->isRecipe() && sameFile(doc->pathName(), where)) {
             windows_.bringToFront(*doc);
@@ -53,7 +44,7 @@ CFListDoc* RecipeCommands::openRecipe(const std::filesystem::path& file) {
     }
     ensureRecipeCatalogue(db_);
     auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, true);
-    if (!doc->onOpenRecipe(file)) return nullptr;
+    if (!doc->onOpenRecipe(where)) return nullptr;
     return &windows_.show(std::move(doc));
 }
 
@@ -98,6 +89,13 @@ void RecipeCommands::onSaveAs() {
 
 void RecipeCommands::onBackup() {
     if (CFListDoc* doc = focused()) doc->onRecipeBackup();
+}
+
+void RecipeCommands::onMergeRecipe(RecipeChooser& chooser) {
+    CFListDoc* doc = focused();
+    if (!doc) return;
+    if (doc->onMergeRecipe([&] { return chooseRecipe(db_, chooser); })) windows_.documentChanged(*doc);
+    windows_.documentRetitled(*doc);
 }
 
 void RecipeCommands::onMergeFoodList() {

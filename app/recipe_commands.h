@@ -13,9 +13,10 @@ class DocumentWindows;
 class FoodDataBase;
 class RecipeChooser;
 
-// The Recipe menu of the main window (New Recipe, Open Recipe, Restore) and
-// the recipe commands of a document window (Save, Save As, Backup, Merge
-// Foodlist, Close), each on the focused document.
+// The Recipe menu of the main window (New Recipe, Open Recipe, Restore), the
+// recipe commands of a document window (Save, Save As, Backup, Merge
+// Foodlist, Close) and Merge Recipe of the File menu, each on the focused
+// document.
 class RecipeCommands {
 public:
     static constexpr const char* kNoRecipes = "... no recipes in data base, can't open ..";
@@ -29,8 +30,9 @@ public:
     // cancelled).
     CFListDoc* onNewRecipe();
     CFListDoc* onOpenRecipe(RecipeChooser& chooser);
-    // A recipe file named on the command line or handed over by the shell;
-    // an open recipe of that file comes to the front instead.
+    // A recipe file named on the command line or handed over by the shell
+    // (a bare name is resolved by resolveDocumentName); an open recipe of
+    // that file comes to the front instead.
     CFListDoc* openRecipe(const std::filesystem::path& file);
     bool onRestore(const RecipeStepHook& hook = {});
 
@@ -38,6 +40,7 @@ public:
     void onSaveAs();
     void onBackup();
     void onMergeFoodList();
+    void onMergeRecipe(RecipeChooser& chooser);
     // True when the focused document was closed.
     bool onClose();
 

@@ -1,5 +1,7 @@
 #include "app/single_instance.h"
 
+#include "app/document_path.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -61,10 +63,7 @@ std::string instanceKey(const fs::path& dataRoot) {
 
 std::vector<std::string> handoffNames(const std::optional<DocumentRequest>& document, const fs::path& workingDir) {
     if (!document) return {};
-    fs::path file = document->path;
-    std::error_code ec;
-    if (file.is_relative() && fs::exists(workingDir / file, ec)) file = (workingDir / file).lexically_normal();
-    return {file.string()};
+    return {resolveDocumentName(document->path, workingDir, {}).string()};
 }
 
 std::string encodeHandoff(const std::vector<std::string>& files) {

@@ -32,7 +32,13 @@ void holdCountsToFiles(StateFileData& d, const DataPaths& paths) {
 
 int nextFreeRecipeNumber(const FoodDataBase& db) {
     const RCPNList& book = db.recipes();
-    int n = book.loaded() ? std::max(book.nextFileNumber, 0) : std::max(db.state().lastRecipeFileNumber, 0) + 1;
+    // A number once handed out stays taken after its recipe is deleted: the
+    // state file remembers the last one (rcp000.rcp is the first of all).
+    // A number past the template is damage and counts for nothing.
+    const DataBaseState& state = db.state();
+    const std::int32_t last = state.lastRecipeFileNumber <= 99 ? state.lastRecipeFileNumber : -1;
+    const bool anyIssued = state.lastRecipeId >= kFirstRecipeId || last > 0;
+    int n = std::max({book.loaded() ? book.nextFileNumber : 0, anyIssued ? last + 1 : 0, 0});
     // A recipe file left by a run whose state file was lost must not be
     // overwritten by a new recipe.
     for (; n <= 99; ++n) {
@@ -56,6 +62,10 @@ bool FoodDataBase::readStateFile() {
     holdCountsToFiles(d, paths_);
     state_.assign(std::move(d));
     users_.setCurrentFileName(state_.userFileName);
+    // The scan of the user folder only raises it: a user file number stays
+    // taken after its user was deleted.
+    const std::int32_t lastUser = state_.lastUserFileNumber;
+    users_.setLastFileNumber(lastUser >= 0 && lastUser <= 99 ? lastUser : 0);
     return true;
 }
 
@@ -83,6 +93,10 @@ StateFileData stateForWriting(const FoodDataBase& db) {
         d.lastUserFileNumber = db.users().lastFileNumber();
     }
     return d;
+}
+
+std::string notSavedMessage(const std::filesystem::path& file) {
+    return "... can't write " + file.string() + ", changes not saved ..";
 }
 
 void retireFood(FoodDataBase& db, std::size_t position) {

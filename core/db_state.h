@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
+#include <string>
 
 #include "core/food_data_base.h"
 
@@ -15,5 +17,9 @@ void retireFood(FoodDataBase& db, std::size_t position);
 // user's file and the last user file number taken from the user list once it
 // has been scanned.
 StateFileData stateForWriting(const FoodDataBase& db);
+
+// The message for a data file that could not be written; what it should
+// have held stays marked unsaved.
+std::string notSavedMessage(const std::filesystem::path& file);
 
 } // namespace korva

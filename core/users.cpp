@@ -36,7 +36,7 @@ bool UserSet::scanUsers() {
     names_.clear();
     userPaths_.clear();
     scanned_ = false;
-    lastFileNumber_ = std::max(highestFileNumber(dir, "user", "*.rda"), 0);
+    lastFileNumber_ = std::max(lastFileNumber_, highestFileNumber(dir, "user", "*.rda"));
 
     std::error_code ec;
     std::vector<std::filesystem::path> found;
@@ -120,14 +120,15 @@ NewFileName UserSet::nextUserFileName() {
 }
 
 UserSet::Allocation UserSet::allocateUserFileName() {
-    // Numbers only count up; a file already holding the next number (put
-    // there by hand) is stepped over rather than overwritten.
+    // Numbers only count up; a profile or log folder already holding the
+    // next number (put there by hand, or left behind) is stepped over: a new
+    // user starts with nothing of another's.
     for (;;) {
         NewFileName name = nextUserFileName();
         if (!name) return {{}, name.refusal};
         std::filesystem::path path = paths_->userDir() / name.name;
         std::error_code ec;
-        if (!std::filesystem::exists(path, ec)) return {path, {}};
+        if (!std::filesystem::exists(path, ec) && !std::filesystem::exists(logFolderOf(path), ec)) return {path, {}};
     }
 }
 

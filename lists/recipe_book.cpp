@@ -6,6 +6,8 @@
 
 #include "archive/archive.h"
 #include "archive/atomic_file.h"
+#include "core/ascii_text.h"
+#include "core/db_state.h"
 #include "core/file_numbering.h"
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
@@ -22,10 +24,14 @@ constexpr std::uint16_t kRecipeFoodFlags = 0x2;
 
 bool proceed(const RecipeStepHook& hook, RecipeStep step) { return !hook || hook(step); }
 
-// The next recipe food id, stepping over ids the index holds already (a
-// catalogue that lost an item must not hand out a living food's id).
+// The next recipe food id: past the last one ever handed out (the state
+// file's), so that a FoodList naming a deleted recipe never shows another,
+// and stepping over ids the index holds already (a catalogue that lost an
+// item must not hand out a living food's id).
 std::optional<std::uint16_t> freeRecipeId(const FoodDataBase& db) {
-    for (std::int32_t id = std::max(db.recipes().nextFoodId, RCPNList::kFirstId); id <= 0xFFFF; ++id)
+    const std::int32_t first =
+        std::max({db.recipes().nextFoodId, RCPNList::kFirstId, std::min(db.state().lastRecipeId, 0xFFFF) + 1});
+    for (std::int32_t id = first; id <= 0xFFFF; ++id)
         if (!db.index().findEntryById(static_cast<std::uint16_t>(id))) return static_cast<std::uint16_t>(id);
     return std::nullopt;
 }
@@ -35,15 +41,23 @@ void noteNumbers(FoodDataBase& db, std::uint16_t id, const std::string& fileName
     db.state().lastRecipeFileNumber = std::max(db.state().lastRecipeFileNumber, fileNumberOf(fileName));
 }
 
+bool notWritten(const std::filesystem::path& file, Platform& platform) {
+    platform.message(notSavedMessage(file));
+    return false;
+}
+
 // The state file, the index and the catalogue, in that order: the state
 // first, so that an index naming a new slot never meets a state file that
-// does not count it.
-bool writeBookkeeping(FoodDataBase& db, const RecipeStepHook& hook) {
-    db.writeStateFile();
+// does not count it.  A file that cannot be written is named; its marks stay
+// set, and the exit writes it.
+bool writeBookkeeping(FoodDataBase& db, Platform& platform, const RecipeStepHook& hook) {
+    if (!db.writeStateFile()) return notWritten(db.paths().stateFile(), platform);
     if (!proceed(hook, RecipeStep::stateFile)) return false;
-    db.saveIndex();
+    if (!db.saveIndex()) return notWritten(db.paths().indexSer(), platform);
     if (!proceed(hook, RecipeStep::index)) return false;
-    if (db.recipes().writeFile(db.paths().recipeCatalogue())) db.recipes().modified = false;
+    if (!db.recipes().writeFile(db.paths().recipeCatalogue()))
+        return notWritten(db.paths().recipeCatalogue(), platform);
+    db.recipes().modified = false;
     return proceed(hook, RecipeStep::catalogue);
 }
 
@@ -87,6 +101,41 @@ std::optional<RecipeFileHeader> readRecipeFileHeader(const std::filesystem::path
         return std::nullopt;
     }
     return RecipeFileHeader{list.recipeFoodId(), list.recipeName()};
+}
+
+bool recipeNameTaken(const FoodDataBase& db, std::string_view name, std::uint32_t ownId) {
+    for (const RCPNItem& item : db.recipes().items())
+        if (item.foodId != ownId && compareNamesNoCase(item.recipeName, name) == 0) return true;
+    return false;
+}
+
+std::string freeRecipeName(const FoodDataBase& db, const std::string& name) {
+    for (int n = 2;; ++n) {
+        const std::string suffix = " (" + std::to_string(n) + ")";
+        std::string candidate = name.substr(0, kMaxRecipeFoodName - suffix.size()) + suffix;
+        if (!recipeNameTaken(db, candidate)) return candidate;
+    }
+}
+
+RecipeBackup backupRecipe(const FoodDataBase& db, FoodList& recipe) {
+    const std::filesystem::path folder = db.paths().recipeDir() / "backup";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) return RecipeBackup::noFolder;
+    const std::filesystem::path own = recipe.fileName();
+    if (own.empty()) return RecipeBackup::notWritten;
+    // A recipe's backup carries its file name and replaces its own older
+    // backup, but never another recipe's (a deleted one's, say, whose file
+    // name was later given again): that name is stepped over.
+    std::filesystem::path target = folder / own;
+    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(target, ec)); ++n) {
+        const std::optional<RecipeFileHeader> there = readRecipeFileHeader(target);
+        if (there && there->foodId == recipe.recipeFoodId()) break;
+        target = folder / (own.stem().string() + "-" + std::to_string(n) + own.extension().string());
+    }
+    Archive ar = Archive::forWriting(target);
+    recipe.Serialize(ar);
+    return ar.close() ? RecipeBackup::written : RecipeBackup::notWritten;
 }
 
 void rebuildRecipeCatalogue(FoodDataBase& db) {
@@ -196,7 +245,7 @@ bool saveNewRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const
     db.recipes().modified = true;
     noteNumbers(db, *id, name.name);
     if (!proceed(hook, RecipeStep::foodRecord)) return false;
-    return writeBookkeeping(db, hook);
+    return writeBookkeeping(db, platform, hook);
 }
 
 bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const RecipeStepHook& hook) {
@@ -228,7 +277,7 @@ bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const 
         db.recipes().modified = true;
     }
     if (!proceed(hook, RecipeStep::foodRecord)) return false;
-    return writeBookkeeping(db, hook);
+    return writeBookkeeping(db, platform, hook);
 }
 
 bool restoreRecipeFile(FoodDataBase& db, const std::filesystem::path& file, Platform& platform,
@@ -239,6 +288,13 @@ bool restoreRecipeFile(FoodDataBase& db, const std::filesystem::path& file, Plat
     if (outcome == kReadNotFound) platform.message(recipemsg::kCantOpen);
     if (outcome != kReadOk) return false;
     recipe.setHasRecipeEntry(false);
+    // Two recipes of one name could neither of them be saved again.
+    ensureRecipeCatalogue(db);
+    const std::string name = recipe.recipeName();
+    if (recipeNameTaken(db, name)) {
+        recipe.setRecipeName(freeRecipeName(db, name));
+        platform.message(recipemsg::renamedOnRestore(name, recipe.recipeName()));
+    }
     if (!saveNewRecipe(db, recipe, platform, hook)) return false;
     db.recipes().sortById();
     db.recipes().writeFile(db.paths().recipeCatalogue());

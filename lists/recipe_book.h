@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/nutrient_record.h"
 #include "core/short_food.h"
@@ -26,6 +27,12 @@ struct RecipeFileHeader {
     std::string name;
 };
 std::optional<RecipeFileHeader> readRecipeFileHeader(const std::filesystem::path& file);
+
+// Another recipe of the catalogue than `ownId`'s carries this name (case
+// ignored).
+bool recipeNameTaken(const FoodDataBase& db, std::string_view name, std::uint32_t ownId = 0);
+// `name` with the first number " (2)", " (3)" ... that no recipe carries.
+std::string freeRecipeName(const FoodDataBase& db, const std::string& name);
 
 // Loads the recipe catalogue once per run, before any recipe command: from
 // rclist.ser when it lists exactly the data base's recipe foods, else
@@ -64,11 +71,18 @@ bool restoreRecipeFile(FoodDataBase& db, const std::filesystem::path& file, Plat
 // reported and the catalogue file is left as it was.
 void dropRecipeFood(FoodDataBase& db, std::uint16_t foodId, bool deleteFile, Platform& platform);
 
+// Recipe > Backup of a saved recipe into the recipe folder's "backup".
+enum class RecipeBackup { written, noFolder, notWritten };
+RecipeBackup backupRecipe(const FoodDataBase& db, FoodList& recipe);
+
 namespace recipemsg {
 inline constexpr const char* kCantOpen = "... input file can't be opened...";
 inline constexpr const char* kFileNotDeleted = " ... recipe file could not be deleted";
 inline constexpr const char* kRestored = "... RECIPE has been restored ...";
 inline constexpr const char* kNoIdsLeft = "... all recipe numbers are used up, no more recipes can be added ...";
+inline std::string renamedOnRestore(const std::string& taken, const std::string& given) {
+    return "... a recipe named " + taken + " exists, the restored recipe is named " + given + " ...";
+}
 inline constexpr const char* kFoodNotWritten =
     "... the recipe's food could not be written, the recipe was not saved ...";
 } // namespace recipemsg

@@ -101,19 +101,9 @@ bool CFListDoc::onRecipeBackup() {
         platform_.message(docmsg::kSaveBeforeBackup);
         return false;
     }
-    const std::filesystem::path folder = db_.paths().recipeDir() / "backup";
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (!std::filesystem::is_directory(folder, ec)) {
-        platform_.message(docmsg::kNoBackupFolder);
-        return false;
-    }
-    // The backup carries the recipe's own file name and replaces an older
-    // backup of the same recipe.
-    Archive ar = Archive::forWriting(folder / list_.fileName());
-    list_.Serialize(ar);
-    if (list_.fileName().empty() || !ar.close()) {
-        platform_.message(docmsg::kBackupNotWritten);
+    const RecipeBackup outcome = backupRecipe(db_, list_);
+    if (outcome != RecipeBackup::written) {
+        platform_.message(outcome == RecipeBackup::noFolder ? docmsg::kNoBackupFolder : docmsg::kBackupNotWritten);
         return false;
     }
     platform_.message(docmsg::kBackedUp);

@@ -34,7 +34,7 @@ void removeAll(QMenu* menu, std::vector<QAction*>& actions) {
 } // namespace
 
 FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform& platform, ActiveDocument& active)
-    : window_(window), db_(db), recent_(db.paths().userDir() / "recent.lst") {
+    : window_(window), recent_(db.paths().userDir() / "recent.lst") {
     recent_.load();
     windows_ = std::make_unique<FoodListWindows>(window.mdiArea());
     commands_ = std::make_unique<FoodListCommands>(db, platform, active, recent_, *windows_);
@@ -76,14 +76,7 @@ FoodListFeature::~FoodListFeature() = default;
 bool FoodListFeature::openDocument(const DocumentRequest& request) {
     // Recipes are opened by the recipe commands.
     if (request.kind != DocumentKind::foodList) return false;
-    // A bare name the shell cannot find is looked for among the FoodLists,
-    // where the program keeps them.
-    std::filesystem::path file = request.path;
-    std::error_code ec;
-    if (file.is_relative() && !std::filesystem::exists(file, ec) &&
-        std::filesystem::exists(db_.paths().foodListDir() / file, ec))
-        file = db_.paths().foodListDir() / file;
-    return commands_->openFoodList(file) != nullptr;
+    return commands_->openFoodList(request.path) != nullptr;
 }
 
 bool FoodListFeature::closeAll() {

@@ -46,7 +46,6 @@ private:
     void listWindows();
 
     MainWindow& window_;
-    FoodDataBase& db_;
     RecentFiles recent_;
     std::unique_ptr<FoodListWindows> windows_;
     std::unique_ptr<FoodListCommands> commands_;

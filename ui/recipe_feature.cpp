@@ -42,13 +42,9 @@ RecipeFeature::RecipeFeature(MainWindow& window, FoodDataBase& db, Platform& pla
 
     documentActions_ = {
         window.addCommand(kCmdMergeRecipe,
-                          [this, &db] {
-                              FListChildWindow* w = windows_.activeWindow();
-                              if (!w) return;
+                          [this, c] {
                               QtRecipeChooser chooser(&window_);
-                              if (w->document().onMergeRecipe([&] { return chooseRecipe(db, chooser); }))
-                                  w->documentChanged();
-                              w->updateTitle();
+                              c->onMergeRecipe(chooser);
                           }),
         window.addCommand(kCmdRecipeMergeFoodList, [c] { c->onMergeFoodList(); }),
         window.addCommand(kCmdRecipeSave,
@@ -88,12 +84,7 @@ RecipeFeature::~RecipeFeature() = default;
 
 bool RecipeFeature::openDocument(const DocumentRequest& request) {
     if (request.kind != DocumentKind::recipe) return false;
-    // A bare name found where the program was started is that file; any
-    // other bare name is looked for among the recipes.
-    std::filesystem::path file = request.path;
-    std::error_code ec;
-    if (file.is_relative() && std::filesystem::exists(file, ec)) file = std::filesystem::absolute(file, ec);
-    const bool opened = commands_->openRecipe(file) != nullptr;
+    const bool opened = commands_->openRecipe(request.path) != nullptr;
     window_.refresh();
     return opened;
 }

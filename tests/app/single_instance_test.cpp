@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "app/document_path.h"
 #include "app/single_instance.h"
 #include "tests/app/app_temp_dir.h"
 
@@ -18,10 +19,17 @@ TEST_F(SingleInstanceTest, KeyIsTheFolderWhateverItsSpelling) {
     const std::string key = instanceKey(dir / "data");
     for (const fs::path& same : {dir / "data/", dir / "x/../data", dir / "link"}) EXPECT_EQ(instanceKey(same), key);
     EXPECT_NE(instanceKey(dir / "other"), key);
+}
 
-    // Names found from the later start's folder travel absolute; others as
-    // they are, to be looked for among the lists.
+// One rule for a named document: found from the working folder, it is that
+// file; else it lies in the folder of its kind.  A later start hands on the
+// names it cannot find as they are, for the running program to look for.
+TEST_F(SingleInstanceTest, BareNamesFollowOneRule) {
     writeBytes(dir / "here.fls", {'x'});
+    const fs::path lists = dir / "kvflist";
+    EXPECT_EQ(resolveDocumentName("here.fls", dir, lists), dir / "here.fls");
+    EXPECT_EQ(resolveDocumentName("kept.fls", dir, lists), lists / "kept.fls");
+    EXPECT_EQ(resolveDocumentName("/x/kept.fls", dir, lists), fs::path("/x/kept.fls"));
     EXPECT_EQ(handoffNames(DocumentRequest{"here.fls"}, dir), std::vector<std::string>{(dir / "here.fls").string()});
     EXPECT_EQ(handoffNames(DocumentRequest{"kept.fls"}, dir), std::vector<std::string>{"kept.fls"});
     EXPECT_TRUE(handoffNames(std::nullopt, dir).empty());

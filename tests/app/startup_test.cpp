@@ -3,6 +3,8 @@
 #include <map>
 
 #include "app/korva_app.h"
+#include "app/shell_texts.h"
+#include "core/db_state.h"
 #include "core/food_data_base.h"
 #include "tests/app/scripted_user_chooser.h"
 #include "tests/core/db_tree.h"
@@ -101,14 +103,8 @@ TEST_F(StartupTest, StartsWithTheCurrentUserInTheTitle) {
 TEST_F(StartupTest, ScreenNarrowerThan640Refuses) {
     platform.screen = {639, 480};
     EXPECT_FALSE(start());
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"KORVA 2.0 for WINDOWS can't run at EGA/CGA; use MSDOS version .."});
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{shell_texts::kNarrowScreen});
     EXPECT_TRUE(shell.calls.empty());
-
-    platform.messages.clear();
-    platform.screen = {640, 480};
-    EXPECT_TRUE(start());
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(StartupTest, MissingOrBrokenFilesEndTheStartWithTheirMessage) {
@@ -158,26 +154,22 @@ TEST_F(StartupTest, MissingCurrentProfileFallsBackToTheDefaultUser) {
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  default");
 }
 
-TEST_F(StartupTest, ThirtyTwoPendingFoodsWarnThirtyOneDoNot) {
+TEST_F(StartupTest, ThirtyTwoPendingFoodsOrThirtyDeletionsWarn) {
     addFoods(31);
     ASSERT_TRUE(start());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(app.frame().consolidateEnabled());
-
-    addFoods(1);
-    FoodDataBase d;
-    KorvaApp again(d, platform);
-    ASSERT_TRUE(again.initInstance(tree.root(), std::nullopt, shell));
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
-    EXPECT_EQ(d.index().totalFoods(), 72u);
-}
-
-TEST_F(StartupTest, ThirtyDeletionsWarn) {
-    editState([](StateFileData& s) { s.deleted = 30; });
-    ASSERT_TRUE(start());
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"WARNING! you must CONSOLIDATE before editing FOODS ..."});
+    for (int more : {1, 0}) {
+        if (more)
+            addFoods(more);
+        else
+            editState([](StateFileData& s) { s.unconsolidated = 0, s.deleted = 30; });
+        platform.messages.clear();
+        FoodDataBase d;
+        KorvaApp again(d, platform);
+        ASSERT_TRUE(again.initInstance(tree.root(), std::nullopt, shell));
+        EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{shell_texts::kConsolidateFirst});
+    }
 }
 
 TEST_F(StartupTest, PendingInsertionsNeedTheirRecordsFile) {
@@ -187,25 +179,12 @@ TEST_F(StartupTest, PendingInsertionsNeedTheirRecordsFile) {
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... data files corrupted or missing ... exiting .."});
 }
 
+// A document that cannot be opened has given its message; the program goes
+// on without it.
 TEST_F(StartupTest, DocumentNamedAtStartIsOpenedBeforeTheWindowShows) {
-    const DocumentRequest request{tree.paths().foodListDir() / "fl0001.fls", DocumentKind::foodList};
-    ASSERT_TRUE(start(request));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
-
-    // A document that cannot be opened has given its message; the program
-    // goes on without it.  A recipe goes to the shell as a FoodList does.
-    RecordingShell failing;
-    failing.openSucceeds = false;
-    FoodDataBase d;
-    KorvaApp a(d, platform);
-    EXPECT_TRUE(a.initInstance(tree.root(), request, failing));
-    EXPECT_EQ(failing.calls, (std::vector<std::string>{"create", "open " + request.path.string(), "show", "splash"}));
-
-    RecordingShell recipe;
-    FoodDataBase r;
-    KorvaApp b(r, platform);
-    EXPECT_TRUE(b.initInstance(tree.root(), DocumentRequest{"soup.rcp", DocumentKind::recipe}, recipe));
-    EXPECT_EQ(recipe.calls, (std::vector<std::string>{"create", "open soup.rcp", "show", "splash"}));
+    shell.openSucceeds = false;
+    ASSERT_TRUE(start(DocumentRequest{"soup.rcp", DocumentKind::recipe}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"create", "open soup.rcp", "show", "splash"}));
 }
 
 TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
@@ -214,15 +193,6 @@ TEST_F(StartupTest, ClosingRightAfterStartWritesNothing) {
     ASSERT_TRUE(start());
     app.exitInstance();
     EXPECT_EQ(snapshot(tree.root()), before);
-
-    // A recipe catalogue changed and not yet written is written at exit.
-    db.recipes().addRecipe("rcp000.rcp", 29000, "Soup", 1);
-    db.recipes().modified = true;
-    app.exitInstance();
-    RCPNList written;
-    ASSERT_TRUE(written.readFile(tree.paths().recipeCatalogue(), tree.paths().recipeDir()));
-    EXPECT_EQ(written.size(), 1u);
-    EXPECT_FALSE(db.recipes().modified);
 }
 
 TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
@@ -245,29 +215,6 @@ TEST_F(StartupTest, ExitWritesTheModifiedIndexOnlyWhenChangesArePending) {
     ASSERT_TRUE(test::openDataBase(after));
     EXPECT_EQ(after.index().entries()[0].name, "renamed");
     EXPECT_TRUE(after.state().isSet(kNoEdits));
-}
-
-// A backup made during a run holds the foods added in it: the index that
-// names them is saved first.
-TEST_F(StartupTest, BackupHoldsTheFoodsAddedInThisRun) {
-    ASSERT_TRUE(start());
-    const auto id = db.state().nextUserFoodId(3);
-    ASSERT_TRUE(id);
-    ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added today"), test::recordFor(*id, 3)),
-              FoodDataBase::AddOutcome::added);
-    ASSERT_EQ(app.backupData(), BackupOutcome::done);
-
-    test::TempRoot restored;
-    fs::create_directories(restored.paths().dataDir());
-    for (const auto& e : fs::directory_iterator(tree.paths().dataDir() / "backup"))
-        fs::copy_file(e.path(), restored.paths().dataDir() / e.path().filename());
-    FoodDataBase after(restored.paths());
-    ASSERT_TRUE(test::openDataBase(after));
-    const ShortFood* food = after.index().findEntryById(static_cast<std::uint16_t>(*id));
-    ASSERT_NE(food, nullptr);
-    NutrientRecord record;
-    EXPECT_TRUE(after.records().readFoodRecord(*food, record));
-    EXPECT_EQ(record.value(0), test::recordFor(*id, 3).value(0));
 }
 
 TEST_F(StartupTest, ConsolidateCommandGreysItselfOnSuccess) {
@@ -307,9 +254,63 @@ TEST_F(StartupTest, UserSetAndDeletedThroughTheMenuAreKeptAtExit) {
     EXPECT_EQ(app.frame().title(), "Korvana    USER  :  default");
 
     app.exitInstance();
-    FoodDataBase after(tree.paths());
-    ASSERT_TRUE(after.readStateFile());
+    // The next start names a new user after the deleted one, whose number
+    // stays taken.
+    FoodDataBase after;
+    KorvaApp again(after, platform);
+    ASSERT_TRUE(again.initInstance(tree.root(), std::nullopt, shell));
     EXPECT_EQ(after.state().userFileName, "user00.rda");
+    EXPECT_EQ(after.users().allocateUserFileName().path, tree.paths().userDir() / "user03.rda");
+}
+
+// A file that cannot be written at exit or before a backup is named; every
+// mark of unsaved work stays, no state file runs ahead of the index, no
+// backup is made of older files, and the next try writes it all.
+TEST_F(StartupTest, AFailedSaveNamesTheFileAndKeepsItsMarks) {
+    ASSERT_TRUE(start());
+    const auto id = db.state().nextUserFoodId(3);
+    ASSERT_EQ(db.addFood(test::newFood(*id, 3, "added today"), test::recordFor(*id, 3)),
+              FoodDataBase::AddOutcome::added);
+    db.recipes().addRecipe("rcp000.rcp", 29000, "Soup", 1);
+    db.recipes().modified = true;
+    const auto stateBefore = test::fileBytes(tree.paths().stateFile());
+    for (const fs::path& blocked :
+         {tree.paths().indexSer(), tree.paths().stateFile(), tree.paths().recipeCatalogue()}) {
+        SCOPED_TRACE(blocked.filename().string());
+        const auto kept = fs::exists(blocked) ? test::fileBytes(blocked) : std::vector<std::uint8_t>{};
+        fs::remove(blocked);
+        fs::create_directory(blocked); // a folder in the way of the file
+        for (bool backup : {false, true}) {
+            platform.messages.clear();
+            EXPECT_FALSE(backup ? app.backupData() == BackupOutcome::done : app.exitInstance());
+            EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{notSavedMessage(blocked)});
+            EXPECT_TRUE(db.recipes().modified);
+            EXPECT_EQ(db.state().indexModified(), blocked != tree.paths().recipeCatalogue());
+        }
+        if (blocked == tree.paths().indexSer()) {
+            EXPECT_EQ(test::fileBytes(tree.paths().stateFile()), stateBefore);
+        }
+        EXPECT_FALSE(fs::exists(tree.paths().dataDir() / "backup"));
+        fs::remove(blocked);
+        if (!kept.empty()) {
+            ASSERT_TRUE(writeFileAtomically(blocked, kept));
+        }
+    }
+    // Then the backup holds the food added in this run: the index that names
+    // it was saved first.
+    platform.messages.clear();
+    EXPECT_EQ(app.backupData(), BackupOutcome::done);
+    test::TempRoot restored;
+    fs::copy(tree.paths().dataDir() / "backup", restored.paths().dataDir());
+    FoodDataBase after(restored.paths());
+    ASSERT_TRUE(test::openDataBase(after));
+    const ShortFood* food = after.index().findEntryById(static_cast<std::uint16_t>(*id));
+    NutrientRecord record;
+    ASSERT_TRUE(food && after.records().readFoodRecord(*food, record));
+    EXPECT_EQ(record.value(0), test::recordFor(*id, 3).value(0));
+    RCPNList written;
+    ASSERT_TRUE(written.readFile(restored.paths().recipeCatalogue(), restored.paths().recipeDir()));
+    EXPECT_EQ(written.size(), 1u);
 }
 
 } // namespace

@@ -50,15 +50,10 @@ TEST_F(Users, ScanListsEveryUserFileOnceInNameOrder) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(Users, NoUserFilesFailsTheScan) {
-    for (const char* f : {"user00.rda", "user01.rda", "user03.rda"}) std::filesystem::remove(dir / f);
-    UserSet users(paths);
-    EXPECT_FALSE(users.scanUsers());
-    std::filesystem::remove(dir / "default.rda");
-    EXPECT_FALSE(users.scanUsers());
-}
-
-TEST_F(Users, MissingProfileFallsBackToDefaultWithAMessage) {
+TEST_F(Users, NoUserFileFailsTheScanAndAMissingProfileFallsBackToDefault) {
+    const TempRoot empty;
+    const DataPaths emptyPaths = empty.paths();
+    EXPECT_FALSE(UserSet(emptyPaths).scanUsers());
     UserSet users(paths);
     users.setCurrentFileName("user09.rda");
     ASSERT_TRUE(users.scanUsers());
@@ -93,18 +88,20 @@ TEST_F(Users, SwitchingReadsTheProfileAndADamagedOneChangesNothing) {
 TEST_F(Users, NewUserGetsTheNextFileAndBecomesCurrent) {
     UserSet users(paths);
     ASSERT_TRUE(scanAndRead(users, "user00.rda"));
-    // A file put there by hand is not overwritten.
+    // A file put there by hand is not overwritten, nor a log folder left
+    // behind inherited.
     writeProfile(dir / "user04.rda", "Hand made", 1.0f);
+    std::filesystem::create_directories(dir / "user05");
     auto alloc = users.allocateUserFileName();
     ASSERT_TRUE(alloc);
-    EXPECT_EQ(alloc.path, dir / "user05.rda");
+    EXPECT_EQ(alloc.path, dir / "user06.rda");
     users.addUser("Carol", alloc.path);
     users.current().profile.setValue(0, 2222.0f);
     ASSERT_TRUE(users.writeCurrentProfile());
-    EXPECT_EQ(users.currentUserFileName(), "user05.rda");
+    EXPECT_EQ(users.currentUserFileName(), "user06.rda");
 
     UserSet again(paths);
-    ASSERT_TRUE(scanAndRead(again, "user05.rda"));
+    ASSERT_TRUE(scanAndRead(again, "user06.rda"));
     EXPECT_FLOAT_EQ(again.current().profile.value(0), 2222.0f);
 
     // No more than ninety-nine profile files.

@@ -12,7 +12,6 @@
 namespace korva {
 namespace {
 
-using test::kApple;
 using test::kMilk;
 using test::readyRecipe;
 using test::reopen;
@@ -201,30 +200,64 @@ TEST_F(RecipeBookTest, CatalogueIsRebuiltWhenItsFileIsMissingOrDisagrees) {
 }
 
 // A recipe food deleted in the editor takes its file along; one moved to
-// another category keeps it.  Either way the catalogue file follows at once.
-TEST_F(RecipeBookTest, RecipeFoodsLeavingRecipesLeaveTheCatalogue) {
+// another category keeps it.  Either way the catalogue file follows at once,
+// and neither the id nor the file number is handed out again: FoodLists
+// naming the deleted recipe must not show another.
+TEST_F(RecipeBookTest, RecipeFoodsLeavingRecipesLeaveTheCatalogueAndTheirNumbersStayTaken) {
     save(db, "Soup");
     save(db, "Stew");
-    const auto positionOf = [&](std::uint16_t id) {
-        const auto& all = db.index().entries();
-        for (std::size_t i = 0; i < all.size(); ++i)
-            if (all[i].id == id) return i;
-        ADD_FAILURE() << id;
-        return std::size_t{0};
-    };
-    retireFood(db, positionOf(29001));
+    retireFood(db, *db.index().findPositionById(29001));
     dropRecipeFood(db, 29001, true, platform);
     EXPECT_FALSE(std::filesystem::exists(world.paths().recipeDir() / "rcp001.rcp"));
     RCPNList onDisk;
     ASSERT_TRUE(onDisk.readFile(world.paths().recipeCatalogue(), world.paths().recipeDir()));
     ASSERT_EQ(onDisk.size(), 1u);
     EXPECT_EQ(onDisk.items()[0].recipeName, "Soup");
+    EXPECT_EQ(db.nextRecipeFileName().name, "rcp002.rcp");
 
-    retireFood(db, positionOf(29000));
+    retireFood(db, *db.index().findPositionById(29000));
     dropRecipeFood(db, 29000, false, platform);
     EXPECT_TRUE(std::filesystem::exists(world.paths().recipeDir() / "rcp000.rcp"));
     EXPECT_FALSE(std::filesystem::exists(world.paths().recipeCatalogue()));
-    EXPECT_EQ(db.recipes().size(), 0u);
+    ASSERT_TRUE(db.writeStateFile() && db.saveIndex());
+
+    FoodDataBase again; // the state file remembers across a restart
+    ASSERT_TRUE(reopen(again, world.paths()));
+    auto pie = readyRecipe(again, platform, active, "Pie");
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    ASSERT_TRUE(pie->onRecipeSave());
+    EXPECT_EQ(pie->list().recipeFoodId(), 29002);
+    EXPECT_EQ(pie->pathName(), world.paths().recipeDir() / "rcp002.rcp");
+}
+
+// Backup: refusals, a write that fails, and a backup that never replaces
+// another recipe's (an unreadable file in the way counts as another's).
+TEST_F(RecipeBookTest, BackupKeepsEveryOtherRecipesBackupAndSaysWhenItFails) {
+    save(db, "Soup");
+    auto soup = readyRecipe(db, platform, active, "x");
+    ASSERT_TRUE(soup->onOpenRecipe("rcp000.rcp")); // a bare name is looked for in the recipe folder
+    platform.messages.clear();
+    auto list = std::make_unique<CFListDoc>(db, platform, active, false);
+    auto unsaved = readyRecipe(db, platform, active, "y");
+    EXPECT_FALSE(list->onRecipeBackup());
+    EXPECT_FALSE(unsaved->onRecipeBackup());
+    const auto backups = world.paths().recipeDir() / "backup";
+    test::writeBytes(backups, {1}); // a file where the folder should be
+    EXPECT_FALSE(soup->onRecipeBackup());
+    std::filesystem::remove(backups);
+    std::filesystem::create_directory_symlink("/proc/self", backups); // a folder no one can write in
+    EXPECT_FALSE(soup->onRecipeBackup());
+    std::filesystem::remove(backups);
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{docmsg::kBackupFoodList, docmsg::kSaveBeforeBackup,
+                                                                 docmsg::kNoBackupFolder, docmsg::kBackupNotWritten}));
+
+    std::filesystem::create_directories(backups / "rcp000-2.rcp");
+    test::writeBytes(backups / "rcp000.rcp", {9});
+    for (int round = 0; round < 2; ++round) ASSERT_TRUE(soup->onRecipeBackup());
+    EXPECT_EQ(test::fileBytes(backups / "rcp000.rcp"), std::vector<std::uint8_t>{9});
+    EXPECT_TRUE(std::filesystem::is_directory(backups / "rcp000-2.rcp"));
+    EXPECT_EQ(readRecipeFileHeader(backups / "rcp000-3.rcp")->foodId, 29000);
+    EXPECT_FALSE(std::filesystem::exists(backups / "rcp000-4.rcp")) << "its own backup is replaced";
 }
 
 // A stop after every file a save or restore writes: the next start accepts
@@ -290,27 +323,31 @@ TEST_F(RecipeBookTest, AStopAfterAnyStepOfSaveOrRestoreLosesNothing) {
     }
 }
 
-TEST_F(RecipeBookTest, RestoreGivesABackupANewFileAndFood) {
+// A restore is a new recipe: a new file and food, and a name of its own
+// when the backed-up one is taken.
+TEST_F(RecipeBookTest, RestoreGivesABackupANewFileFoodAndFreeName) {
     save(db, "Soup");
-    platform.messages.clear();
     auto soup = readyRecipe(db, platform, active, "x");
-    ASSERT_TRUE(soup->onOpenRecipe("rcp000.rcp")); // a bare name is looked for in the recipe folder
-    auto list = std::make_unique<CFListDoc>(db, platform, active, false);
-    auto unsaved = readyRecipe(db, platform, active, "y");
-    EXPECT_FALSE(list->onRecipeBackup());
-    EXPECT_FALSE(unsaved->onRecipeBackup());
+    ASSERT_TRUE(soup->onOpenRecipe(world.paths().recipeDir() / "rcp000.rcp"));
     ASSERT_TRUE(soup->onRecipeBackup());
-    EXPECT_EQ(platform.messageTexts(),
-              (std::vector<std::string>{docmsg::kBackupFoodList, docmsg::kSaveBeforeBackup, docmsg::kBackedUp}));
-
-    EXPECT_TRUE(restoreRecipeFile(db, world.paths().recipeDir() / "backup" / "rcp000.rcp", platform));
-    EXPECT_EQ(db.recipeCount(), 2);
-    EXPECT_EQ(db.recipes().pathForId(29001), (world.paths().recipeDir() / "rcp001.rcp").string());
+    platform.messages.clear();
+    const auto backup = world.paths().recipeDir() / "backup" / "rcp000.rcp";
+    for (const char* given : {"Soup (2)", "Soup (3)"}) {
+        EXPECT_TRUE(restoreRecipeFile(db, backup, platform));
+        EXPECT_EQ(platform.messageTexts().back(), recipemsg::renamedOnRestore("Soup", given));
+    }
+    EXPECT_EQ(db.recipes().pathForId(29002), (world.paths().recipeDir() / "rcp002.rcp").string());
     EXPECT_FALSE(restoreRecipeFile(db, world.paths().recipeDir() / "backup" / "gone.rcp", platform));
     EXPECT_EQ(platform.messageTexts().back(), recipemsg::kCantOpen);
     FoodDataBase again;
     ASSERT_TRUE(reopen(again, world.paths()));
-    EXPECT_EQ(recipesSeen(again).size(), 2u);
+    EXPECT_EQ(recipesSeen(again), (Recipes{{29000, "Soup"}, {29001, "Soup (2)"}, {29002, "Soup (3)"}}));
+    // Each can be saved again under its own name.
+    auto restored = readyRecipe(again, platform, active, "x");
+    ASSERT_TRUE(restored->onOpenRecipe(world.paths().recipeDir() / "rcp001.rcp"));
+    restored->list().setServingCount(3.0f);
+    platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
+    EXPECT_TRUE(restored->onRecipeSave());
 }
 
 } // namespace
