@@ -60,7 +60,6 @@ public:
     Page page() const { return page_; }
     const std::string& fieldText(int n) const { return texts_[static_cast<std::size_t>(n)]; }
     const std::string& percentLabel(int n) const { return labels_[static_cast<std::size_t>(n)]; }
-    const NutrientTexts& percentLabels() const { return labels_; }
     bool valuesReadOnly() const { return readOnly_; }
     // A value was typed or the record replaced since the fields were shown.
     bool changed() const { return changed_; }
