@@ -14,22 +14,28 @@ EditorCommands::EditorCommands(FoodDataBase& db, Platform& platform, EditorWindo
                                RecipeFoodRemoved recipeFoodRemoved)
     : db_(db), platform_(platform), windows_(windows), recipeFoodRemoved_(std::move(recipeFoodRemoved)) {}
 
-bool EditorCommands::runEditor(FoodEditor::Mode mode, const NutrientRecord& profile) {
-    FoodEditor editor(db_, platform_, windows_, mode, profile);
+bool EditorCommands::runFoodEditor(FoodEditor::Mode mode) {
+    FoodEditor editor(db_, platform_, windows_, mode);
     if (recipeFoodRemoved_)
         editor.setRecipeFoodRemoved(recipeFoodRemoved_);
     else
         editor.setRecipeFoodRemoved(
             [this](std::uint16_t id, bool deleted) { dropRecipeFood(db_, id, deleted, platform_); });
     editor.open();
-    windows_.runEditor(editor);
+    windows_.runFoodEditor(editor);
+    return editor.succeeded();
+}
+
+bool EditorCommands::runProfileEditor(ProfileEditor::Mode mode, const NutrientRecord& profile) {
+    ProfileEditor editor(db_, platform_, windows_, mode, profile);
+    windows_.runProfileEditor(editor);
     return editor.succeeded();
 }
 
 void EditorCommands::newFood(bool documentsOpen) {
     if (documentsOpen) return platform_.message(kCloseListsBeforeNewFood);
     if (db_.state().unconsolidated >= kUnconsolidatedSlots) return platform_.message(kTooManyNewFoods);
-    runEditor(FoodEditor::newFood);
+    runFoodEditor(FoodEditor::newFood);
 }
 
 void EditorCommands::modifyFood(bool documentsOpen) {
@@ -37,7 +43,7 @@ void EditorCommands::modifyFood(bool documentsOpen) {
     // Recipe foods that are moved or deleted leave the catalogue, which must
     // list them first.
     ensureRecipeCatalogue(db_);
-    runEditor(FoodEditor::modifyFood);
+    runFoodEditor(FoodEditor::modifyFood);
 }
 
 UserCommandOutcome EditorCommands::afterUserEditor(bool saved) {
@@ -59,7 +65,7 @@ UserCommandOutcome EditorCommands::userNew() {
     QuestDialog quest(db_.users().defaultProfile());
     windows_.runQuestionnaire(quest);
     if (!quest.result()) return {};
-    return afterUserEditor(runEditor(FoodEditor::newUser, *quest.result()));
+    return afterUserEditor(runProfileEditor(ProfileEditor::newUser, *quest.result()));
 }
 
 UserCommandOutcome EditorCommands::userModify() {
@@ -67,9 +73,9 @@ UserCommandOutcome EditorCommands::userModify() {
         platform_.message(kCannotModifyDefault);
         return {};
     }
-    return afterUserEditor(runEditor(FoodEditor::modifyUser, db_.users().current().profile));
+    return afterUserEditor(runProfileEditor(ProfileEditor::modifyUser, db_.users().current().profile));
 }
 
-void EditorCommands::userView() { runEditor(FoodEditor::viewUser, db_.users().current().profile); }
+void EditorCommands::userView() { runProfileEditor(ProfileEditor::viewUser, db_.users().current().profile); }
 
 } // namespace korva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/food_editor.h"
+#include "app/profile_editor.h"
 #include "app/user_commands.h"
 
 namespace korva {
@@ -18,7 +19,7 @@ inline constexpr const char* kCannotModifyDefault = "... cannot modify default v
 // The main window's title after a new user was made current from the editor.
 std::string newUserTitle(const std::string& name);
 
-// The commands that open the food and profile editor.  `documentsOpen` says
+// The commands that open the food editor and the profile editor.  `documentsOpen` says
 // whether any FoodList or recipe window is open: their items point into the
 // index, which the food commands change.
 class EditorCommands {
@@ -35,8 +36,9 @@ public:
     void userView();
 
 private:
-    // Runs the editor; true when something was saved in it.
-    bool runEditor(FoodEditor::Mode mode, const NutrientRecord& profile = {});
+    // Run an editor; true when something was saved in it.
+    bool runFoodEditor(FoodEditor::Mode mode);
+    bool runProfileEditor(ProfileEditor::Mode mode, const NutrientRecord& profile);
     UserCommandOutcome afterUserEditor(bool saved);
 
     FoodDataBase& db_;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 
 namespace korva {
 
@@ -23,6 +24,7 @@ std::optional<float> scanFloat(std::string_view text) {
     const char* last = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
     if (ec != std::errc{} || ptr == first) return std::nullopt;
+    if (!std::isfinite(v)) return std::nullopt; // "inf" and "nan" are no amounts
     return v;
 }
 

@@ -1,6 +1,6 @@
 #include "ui/cset_dialog_widget.h"
 
-#include "search/cset_dialog.h"
+#include "app/cset_dialog.h"
 
 namespace korva {
 

@@ -1,11 +1,12 @@
 #include "ui/editor_feature.h"
 
+#include "app/cset_dialog.h"
 #include "app/main_frame.h"
 #include "app/quest_dialog.h"
-#include "search/cset_dialog.h"
 #include "ui/cset_dialog_widget.h"
 #include "ui/food_editor_widget.h"
 #include "ui/main_window.h"
+#include "ui/profile_editor_widget.h"
 #include "ui/quest_dialog_widget.h"
 
 namespace korva {
@@ -17,8 +18,14 @@ void QtEditorWindows::runQuestionnaire(QuestDialog& dialog) {
     face.exec();
 }
 
-void QtEditorWindows::runEditor(FoodEditor& editor) {
+void QtEditorWindows::runFoodEditor(FoodEditor& editor) {
     FoodEditorWidget face(editor, parent_);
+    face.exec();
+    if (!editor.finished()) editor.onClose();
+}
+
+void QtEditorWindows::runProfileEditor(ProfileEditor& editor) {
+    ProfileEditorWidget face(editor, parent_);
     face.exec();
     if (!editor.finished()) editor.onClose();
 }

@@ -22,7 +22,8 @@ public:
     void runUserSelection(USelDialog& dialog) override { users_.runUserSelection(dialog); }
     void runCategoryChoice(CSetDialog& dialog) override;
     void runQuestionnaire(QuestDialog& dialog) override;
-    void runEditor(FoodEditor& editor) override;
+    void runFoodEditor(FoodEditor& editor) override;
+    void runProfileEditor(ProfileEditor& editor) override;
 
 private:
     QWidget* parent_;
@@ -30,7 +31,7 @@ private:
 };
 
 // Foods "&New" and "&Modify", User "&New", "&Modify" and "&View": the food
-// and profile editor in the main window.  `documentsOpen` says whether any
+// editor and the profile editor in the main window.  `documentsOpen` says whether any
 // FoodList or recipe window is open.
 class EditorFeature {
 public:

@@ -1,24 +1,24 @@
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/korva_app.h"
+#include "app/quest_dialog.h"
+#include "app/usel_dialog.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
-#include "daily/nutrient_view_dialog.h"
-#include "daily/view_foods.h"
-#include "lists/active_document.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/editor_feature.h"
-#include "ui/flist_child_window.h"
-#include "ui/food_list_feature.h"
-#include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/quest_dialog_widget.h"
+#include "ui/usel_dialog_widget.h"
 
 namespace korva {
 namespace {
@@ -34,13 +34,13 @@ void typeInto(QWidget* parent, const QString& name, const QString& text) {
 }
 
 void click(QWidget* parent, const char* name) {
-    auto* b = parent->findChild<QPushButton*>(QLatin1String(name));
+    auto* b = parent->findChild<QAbstractButton*>(QLatin1String(name));
     ASSERT_NE(b, nullptr) << name;
     b->click();
 }
 
-// The editor's commands in a main window with the food lists beside them;
-// Ann, the current user, wants 60 mg of vitamin C a day.
+// The editors' commands in a main window; Ann, the current user, wants 60 mg
+// of vitamin C a day.
 class EditorWindowTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
@@ -48,42 +48,23 @@ protected:
         ProfileFile ann{{}, "Ann"};
         ann.profile.setValue(kVitaminC, 60.0f);
         ann.profile.setLevel(kVitaminC, 2);
-        ProfileFile label{{}, "default"};
-        ASSERT_TRUE(writeProfileFile(tree.paths().userDir() / "user00.rda", label));
+        ASSERT_TRUE(writeProfileFile(tree.paths().userDir() / "user00.rda", ProfileFile{{}, "default"}));
         ASSERT_TRUE(writeProfileFile(tree.paths().userDir() / "user01.rda", ann));
         db.users().setCurrentFileName("user01.rda");
         ASSERT_TRUE(db.users().scanUsers());
         ASSERT_TRUE(db.users().readCurrentProfile(platform));
-        lists = std::make_unique<FoodListFeature>(mainWindow, db, platform, active);
-        editor = std::make_unique<EditorFeature>(mainWindow, app.frame(), db, platform,
-                                                 [this] { return !lists->windows().documents().empty(); });
+        editor = std::make_unique<EditorFeature>(mainWindow, app.frame(), db, platform, [] { return false; });
         mainWindow.show();
     }
-    void TearDown() override {
-        if (lists) lists->windows().closeAnswered();
-        QApplication::processEvents();
-        test::ScriptedTest::TearDown();
-    }
 
-    // A new list holding the one food whose name holds `typed`.
-    FListChildWindow* listWith(const QString& typed) {
-        if (!lists->commands().onNewFoodList()) return nullptr;
-        FListChildWindow* window = lists->windows().activeWindow();
-        typeInto(window, QStringLiteral("foodNameEdit"), typed);
-        QTest::keyClick(window->findChild<QLineEdit*>(QStringLiteral("foodNameEdit")), Qt::Key_Return);
-        return window;
-    }
-
-    test::FoodTree tree{{{0, "Apple juice"}, {5, "Lentils", "1 cup", 200.0f}}};
+    test::FoodTree tree{{{0, "Apple juice"}}};
     FoodDataBase db;
-    ActiveDocument active;
     KorvaApp app{db, platform};
     MainWindow mainWindow{app, platform};
-    std::unique_ptr<FoodListFeature> lists;
     std::unique_ptr<EditorFeature> editor;
 };
 
-TEST_F(EditorWindowTest, ANewFoodTypedInTheEditorIsFoundByNameInAFoodList) {
+TEST_F(EditorWindowTest, FoodsNewTakesWhatIsTypedAndSaves) {
     {
         test::DialogAnswer enter(QStringLiteral("foodEditor"), [](QWidget* w) {
             typeInto(w, QStringLiteral("nameEdit"), QStringLiteral("Kale chips"));
@@ -91,52 +72,50 @@ TEST_F(EditorWindowTest, ANewFoodTypedInTheEditorIsFoundByNameInAFoodList) {
             typeInto(w, QStringLiteral("gramsPerServingEdit"), QStringLiteral("28"));
             for (int n : {0, 1, 2, 6}) typeInto(w, QStringLiteral("value%1").arg(n), QStringLiteral("1x5"));
             EXPECT_EQ(w->findChild<QLineEdit*>(QStringLiteral("value0"))->text(), QStringLiteral("15"));
+            click(w, "aminoPage");
             click(w, "saveNewButton");
         });
         ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdNewFood)));
     }
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kFoodSavedCaption);
+    EXPECT_EQ(db.index().totalFoods(), 2u);
     EXPECT_TRUE(mainWindow.action(kCmdConsolidate)->isEnabled());
-
-    FListChildWindow* window = listWith(QStringLiteral("kale"));
-    ASSERT_NE(window, nullptr);
-    auto* items = window->findChild<QListWidget*>(QStringLiteral("itemList"));
-    ASSERT_NE(items, nullptr);
-    ASSERT_EQ(items->count(), 2);
-    EXPECT_TRUE(items->item(1)->text().startsWith(QStringLiteral("Kale chips")));
-
-    // With the list open the food commands are refused.
-    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdModifyFood)));
-    EXPECT_EQ(platform.messageTexts().back(), kCloseListsBeforeEdit);
 }
 
-TEST_F(EditorWindowTest, ANewVitaminCTargetChangesTheOpenListsPercentage) {
-    // Lentils with 30 mg of vitamin C per 100 g: a 200 g serving has 60.
-    const std::size_t lentils = *db.index().findPositionById(test::FoodTree::idOf(1));
-    NutrientRecord r;
-    ASSERT_TRUE(db.records().readFoodRecord(db.index().entries()[lentils], r));
-    r.setValue(kVitaminC, 30.0f);
-    ASSERT_TRUE(db.records().writeFoodRecord(db.index().entries()[lentils], r));
-    FListChildWindow* window = listWith(QStringLiteral("lent"));
-    ASSERT_NE(window, nullptr);
-    ViewFoods foods(db);
-    auto vitaminC = [&] {
-        NutrientViewDialog view(foods, platform, NutrientViewDialog::kTable, window->document(),
-                                NutrientViewDialog::kWhole);
-        return view.percentTexts()[kVitaminC];
-    };
-    EXPECT_EQ(vitaminC(), "100% RDA");
-
+TEST_F(EditorWindowTest, UserModifyShowsATypedTargetAsTheUsersOwnAndSavesIt) {
     {
-        test::DialogAnswer edit(QStringLiteral("foodEditor"), [](QWidget* w) {
+        test::DialogAnswer edit(QStringLiteral("profileEditor"), [](QWidget* w) {
+            auto* percent = w->findChild<QLabel*>(QStringLiteral("percent%1").arg(kVitaminC));
+            EXPECT_EQ(percent->text(), QStringLiteral("100% RDA"));
             typeInto(w, QStringLiteral("value%1").arg(kVitaminC), QStringLiteral("120"));
+            EXPECT_EQ(percent->text(), QStringLiteral("100% ODA"));
             click(w, "saveUserButton");
             click(w, "closeButton");
         });
         ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdUserModify)));
     }
-    EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
-    EXPECT_EQ(vitaminC(), " 50% ODA");
+    EXPECT_EQ(platform.messages.back().caption, ProfileEditor::kUserSavedCaption);
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 120.0f);
+}
+
+TEST(UserDialogWidgets, TheChooserAndTheQuestionnaireAnswerWhatWasClicked) {
+    USelDialog users({"default", "Ann", "Bob"}, 1);
+    USelDialogWidget chooser(users);
+    auto* name = chooser.findChild<QLineEdit*>("selectedName");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), QStringLiteral("Ann"));
+    chooser.findChild<QListWidget*>("userList")->setCurrentRow(2);
+    EXPECT_EQ(name->text(), QStringLiteral("Bob"));
+    click(&chooser, "okButton");
+    EXPECT_EQ(users.result(), 2);
+
+    QuestDialog quest(NutrientRecord{});
+    QuestDialogWidget questions(quest);
+    EXPECT_TRUE(questions.findChild<QRadioButton*>("type2")->isChecked());
+    click(&questions, "sex0");
+    click(&questions, "acceptButton");
+    ASSERT_TRUE(quest.result());
+    EXPECT_EQ(quest.answers().sex, NewUserAnswers::male);
 }
 
 } // namespace

@@ -1,14 +1,16 @@
-#include "app/food_editor.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "app/cset_dialog.h"
 #include "app/editor_commands.h"
+#include "app/food_editor.h"
+#include "app/profile_editor.h"
 #include "app/quest_dialog.h"
 #include "app/usel_dialog.h"
+#include "core/new_user_targets.h"
 #include "core/profile_file.h"
-#include "search/cset_dialog.h"
+#include "tests/app/scripted_user_chooser.h"
 #include "tests/core/db_tree.h"
 #include "tests/daily/report_recorder.h"
 #include "tests/support/food_tree.h"
@@ -17,15 +19,16 @@
 namespace korva {
 namespace {
 
+namespace fs = std::filesystem;
 constexpr int kVitaminC = 12;
 
-// Plays the user in the windows the editor and its commands open.
+// Plays the user in the windows the editors and the commands open.
 class ScriptedWindows : public EditorWindows {
 public:
     std::vector<int> categoryChoices; // -1 cancels
     std::optional<int> userPick;
     bool acceptQuestionnaire = true;
-    std::function<void(FoodEditor&)> inEditor;
+    std::function<void(ProfileEditor&)> inProfileEditor;
 
     void runCategoryChoice(CSetDialog& dialog) override {
         ASSERT_FALSE(categoryChoices.empty()) << "unscripted category choice";
@@ -40,19 +43,16 @@ public:
         dialog.onRowSelected(*userPick);
         dialog.onOk();
     }
-    void runQuestionnaire(QuestDialog& dialog) override {
-        if (acceptQuestionnaire)
-            dialog.onAccept();
-        else
-            dialog.onCancel();
-    }
-    void runEditor(FoodEditor& editor) override {
-        if (inEditor) inEditor(editor);
+    void runQuestionnaire(QuestDialog& dialog) override { acceptQuestionnaire ? dialog.onAccept() : dialog.onCancel(); }
+    void runFoodEditor(FoodEditor& editor) override { editor.onClose(); }
+    void runProfileEditor(ProfileEditor& editor) override {
+        if (inProfileEditor) inProfileEditor(editor);
         editor.onClose();
     }
 };
 
-class FoodEditorTest : public test::ScriptedTest {
+// Ann, the current user, wants 60 mg of vitamin C a day (an RDA).
+class EditorTest : public test::ScriptedTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.load(db));
@@ -68,11 +68,15 @@ protected:
         ASSERT_TRUE(db.users().readCurrentProfile(platform));
     }
 
-    FoodEditor& open(FoodEditor::Mode mode, const NutrientRecord& profile = {}) {
-        editor = std::make_unique<FoodEditor>(db, platform, windows, mode, profile);
+    FoodEditor& open(FoodEditor::Mode mode) {
+        editor = std::make_unique<FoodEditor>(db, platform, windows, mode);
         editor->setRecipeFoodRemoved([this](std::uint16_t id, bool) { removedRecipes.push_back(id); });
         editor->open();
         return *editor;
+    }
+    ProfileEditor& openProfile(ProfileEditor::Mode mode) {
+        profileEditor = std::make_unique<ProfileEditor>(db, platform, windows, mode, db.users().current().profile);
+        return *profileEditor;
     }
     // Opens the modify mode on the k-th food of a category.
     FoodEditor& modify(int category, int k) {
@@ -91,39 +95,45 @@ protected:
         EXPECT_TRUE(db.records().readFoodRecord(e, r));
         return r;
     }
-    void fillNewFood(FoodEditor& e) {
-        e.onCategoryChosen(5);
-        e.onNameEdited("Oat cakes");
-        e.onGramsPerServingEdited("30");
-        e.onGramsEnteredEdited("50");
-        for (auto [n, text] : {std::pair{0, "100"}, {1, "4"}, {2, "2"}, {6, "20"}}) e.onFieldEdited(n, text);
+    // Puts a directory where `file` was, so that writing it fails; undone by
+    // the returned step.
+    std::function<void()> blockWrites(const fs::path& file) {
+        fs::rename(file, file.string() + ".kept");
+        fs::create_directory(file);
+        return [file] {
+            fs::remove(file);
+            fs::rename(file.string() + ".kept", file);
+        };
     }
 
     test::FoodTree tree{{{0, "Apple juice"}, {0, "Bagel"}, {5, "Lentils"}, {23, "Stew"}}};
     FoodDataBase db;
     ScriptedWindows windows;
     std::unique_ptr<FoodEditor> editor;
+    std::unique_ptr<ProfileEditor> profileEditor;
     std::vector<std::uint16_t> removedRecipes;
 };
 
-TEST_F(FoodEditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
+TEST_F(EditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
     FoodEditor& e = open(FoodEditor::newFood);
     EXPECT_EQ(e.title(), "ENTER  New  Food  :  User  :  Ann");
-    EXPECT_EQ(e.fieldText(3), "0.00");
-    EXPECT_EQ(e.percentLabel(3), "00% RDA");
-    EXPECT_EQ(e.percentLabel(30), "100% R");
-    fillNewFood(e);
+    EXPECT_EQ(e.fields().fieldText(3), "0.00");
+    EXPECT_EQ(e.fields().percentLabel(3), "00% RDA");
+    e.onCategoryChosen(5);
+    e.onNameEdited("Oat cakes");
+    e.onGramsPerServingEdited("30");
+    e.onGramsEnteredEdited("50");
+    for (auto [n, text] : {std::pair{0, "100"}, {1, "4"}, {2, "2"}, {6, "20"}}) e.fields().onFieldEdited(n, text);
     // Letters are dropped; 50 % of Ann's vitamin C target is 30.
-    e.onFieldEdited(7, "1x2");
-    EXPECT_EQ(e.fieldText(7), "12");
-    e.onFieldEdited(kVitaminC, "50%");
-    EXPECT_EQ(e.fieldText(kVitaminC), "30.000");
-    e.onPageChosen(FoodEditor::Page::aminoAcids);
-    e.onFieldEdited(30, "0.5");
+    e.fields().onFieldEdited(7, "1x2");
+    EXPECT_EQ(e.fields().fieldText(7), "12");
+    e.fields().onFieldEdited(kVitaminC, "50%");
+    EXPECT_EQ(e.fields().fieldText(kVitaminC), "30.000");
+    e.fields().onPageChosen(NutrientFields::Page::aminoAcids);
+    e.fields().onFieldEdited(30, "0.5");
 
     e.onSaveNewFood();
     EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNeedNewServing);
-    EXPECT_FALSE(e.finished());
     e.onServingEdited("2 cakes");
     e.onSaveNewFood();
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kFoodSavedCaption);
@@ -132,10 +142,8 @@ TEST_F(FoodEditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
     const ShortFood* food = entryNamed("Oat cakes");
     ASSERT_NE(food, nullptr);
     EXPECT_EQ(food->id, 25001);
-    EXPECT_EQ(food->category, 5);
     EXPECT_EQ(food->servingText, "2 cakes");
     EXPECT_FLOAT_EQ(food->gramsPerServing, 30.0f);
-    EXPECT_FALSE(food->isArchived());
     const NutrientRecord r = recordOf(*food);
     EXPECT_FLOAT_EQ(r.value(0), 200.0f); // typed for 50 g
     EXPECT_FLOAT_EQ(r.value(7), 24.0f);
@@ -143,12 +151,11 @@ TEST_F(FoodEditorTest, NewFoodIsStoredPerHundredGramsOnceEvenAfterARefusal) {
     EXPECT_FLOAT_EQ(r.value(30), 1.0f);
     EXPECT_EQ(r.level(3), 0) << "a field never typed is not available";
     EXPECT_EQ(db.state().unconsolidated, 1);
-    EXPECT_FALSE(db.state().isSet(kConsolidated));
     EXPECT_EQ(db.selection().currentEntry(), db.index().findPositionById(25001));
 }
 
-TEST_F(FoodEditorTest, NewFoodRefusals) {
-    const std::vector<std::pair<std::function<void(FoodEditor&)>, const char*>> cases{
+TEST_F(EditorTest, NewFoodRefusalsStoreNothing) {
+    const std::vector<std::pair<std::function<void(FoodEditor&)>, std::string>> cases{
         {[](FoodEditor& e) { e.onNameEdited(" "); }, FoodEditor::kNeedNewName},
         {[](FoodEditor& e) { e.onGramsPerServingEdited(""); }, FoodEditor::kNeedGramsPerServing},
         {[](FoodEditor& e) {
@@ -156,35 +163,42 @@ TEST_F(FoodEditorTest, NewFoodRefusals) {
              e.onGramsPerServingStep(false);
          },
          FoodEditor::kGramsPerServingPositive},
+        {[](FoodEditor& e) { e.onGramsPerServingEdited("inf"); }, FoodEditor::kGramsPerServingPositive},
         {[](FoodEditor& e) { e.onGramsEnteredEdited("0"); }, FoodEditor::kGramsEnteredPositive},
+        {[](FoodEditor& e) { e.onGramsEnteredEdited("nan"); }, FoodEditor::kGramsEnteredPositive},
+        {[](FoodEditor& e) { e.fields().onFieldEdited(6, "."); }, NutrientFields::notANumber(6)},
         {[](FoodEditor&) {}, FoodEditor::kNeedMainValues},
+        {[](FoodEditor& e) { e.onCategoryChosen(kRecipeCategory); }, FoodEditor::kNewNotARecipe},
         {[this](FoodEditor&) { db.state().unconsolidated = 32; }, FoodEditor::kConsolidateBeforeNew},
     };
     for (const auto& [spoil, message] : cases) {
         SCOPED_TRACE(message);
-        FoodEditor e(db, platform, windows, FoodEditor::newFood);
-        e.open();
+        FoodEditor& e = open(FoodEditor::newFood);
         e.onCategoryChosen(5);
         e.onNameEdited("Oat cakes");
         e.onServingEdited("cake");
         e.onGramsPerServingEdited("30");
-        for (int n : {0, 1, 2}) e.onFieldEdited(n, "1"); // no carbohydrate
+        for (int n : {0, 1, 2}) e.fields().onFieldEdited(n, "1"); // no carbohydrate
         spoil(e);
         e.onSaveNewFood();
         EXPECT_EQ(platform.messageTexts().back(), message);
         EXPECT_EQ(db.index().totalFoods(), 4u);
         db.state().unconsolidated = 0;
     }
+    // A "%" with no number before it takes nothing.
+    FoodEditor& e = open(FoodEditor::newFood);
+    e.fields().onFieldEdited(kVitaminC, ".%");
+    EXPECT_EQ(platform.messageTexts().back(), FoodValueFields::kPercentNegative);
+    EXPECT_EQ(e.fields().fieldText(kVitaminC), "0.00");
 }
 
-TEST_F(FoodEditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
+TEST_F(EditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
     db.index().mutableEntries()[1].gramsPerServing = 28.3495f;
-    modify(0, 1).onFieldEdited(0, "250");
+    modify(0, 1).fields().onFieldEdited(0, "250");
     editor->onSaveFood();
     EXPECT_FLOAT_EQ(entryNamed("Bagel")->gramsPerServing, 28.3495f) << "the rounded field was not edited";
     db.index().mutableEntries()[1].gramsPerServing = 100.0f;
     FoodEditor& e = modify(0, 1);
-    EXPECT_EQ(e.name(), "Bagel");
     EXPECT_EQ(e.gramsPerServingText(), "100.00");
     EXPECT_EQ(e.foodNames(), (std::vector<std::string>{"Apple juice", "Bagel"}));
     e.onSaveFood();
@@ -192,12 +206,11 @@ TEST_F(FoodEditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
 
     e.onNameEdited("Bagel, plain");
     e.onGramsPerServingEdited("71");
-    e.onFieldEdited(kVitaminC, "50%");
+    e.fields().onFieldEdited(kVitaminC, "50%");
     e.onSaveFood();
     EXPECT_TRUE(e.finished());
     const ShortFood* food = entryNamed("Bagel, plain");
     ASSERT_NE(food, nullptr);
-    EXPECT_TRUE(food->isArchived());
     EXPECT_FLOAT_EQ(food->gramsPerServing, 71.0f);
     EXPECT_FLOAT_EQ(recordOf(*food).value(kVitaminC), 30.0f);
     EXPECT_FALSE(db.state().isSet(kNoEdits));
@@ -210,7 +223,25 @@ TEST_F(FoodEditorTest, ModifyWritesTheRecordInPlaceOnlyAfterAChange) {
     EXPECT_EQ(again.category(), 0);
 }
 
-TEST_F(FoodEditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue) {
+TEST_F(EditorTest, AModifiedFoodWhoseRecordCannotBeWrittenKeepsFileIndexAndTyping) {
+    FoodEditor& e = modify(0, 1);
+    e.onNameEdited("Bagel, plain");
+    e.fields().onFieldEdited(0, "250");
+    auto unblock = blockWrites(tree.paths().foodsArc());
+    e.onSaveFood();
+    unblock();
+    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kFoodNotWritten);
+    EXPECT_FALSE(e.finished());
+    ASSERT_NE(entryNamed("Bagel"), nullptr);
+    EXPECT_FLOAT_EQ(recordOf(*entryNamed("Bagel")).value(0), 100.0f);
+    EXPECT_FALSE(db.state().indexModified());
+
+    e.onSaveFood(); // what was typed is still there to save
+    ASSERT_NE(entryNamed("Bagel, plain"), nullptr);
+    EXPECT_FLOAT_EQ(recordOf(*entryNamed("Bagel, plain")).value(0), 250.0f);
+}
+
+TEST_F(EditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue) {
     FoodEditor& e = modify(23, 0);
     ASSERT_EQ(e.name(), "Stew");
     const std::uint16_t id = test::FoodTree::idOf(3);
@@ -224,22 +255,18 @@ TEST_F(FoodEditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue)
     EXPECT_EQ(db.index().findEntryById(id)->category, 23) << "a refused move loses nothing";
 
     e.onGramsPerServingEdited("250");
-    e.onFieldEdited(0, "321");
+    e.fields().onFieldEdited(0, "321");
     windows.categoryChoices = {5};
     e.onChangeCategory();
     EXPECT_EQ(platform.messages.back().caption, FoodEditor::kFoodSavedCaption);
-
     ASSERT_EQ(db.index().totalFoods(), 4u);
     const ShortFood* moved = db.index().findEntryById(id);
     ASSERT_NE(moved, nullptr);
     EXPECT_EQ(moved->category, 5);
     EXPECT_FLOAT_EQ(moved->gramsPerServing, 250.0f);
     EXPECT_FLOAT_EQ(recordOf(*moved).value(0), 321.0f);
-    EXPECT_EQ(db.index().foodCount(23), 0);
     EXPECT_EQ(removedRecipes, std::vector<std::uint16_t>{id});
     EXPECT_EQ(db.state().deleted, 1);
-    EXPECT_EQ(db.state().unconsolidated, 1);
-    EXPECT_EQ(e.category(), 5);
     EXPECT_EQ(e.foodNames()[std::size_t(e.selectedFood())], "Stew");
 
     windows.categoryChoices = {23};
@@ -250,7 +277,7 @@ TEST_F(FoodEditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue)
     EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kTooManyForChange);
 }
 
-TEST_F(FoodEditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
+TEST_F(EditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
     FoodEditor& e = modify(5, 0);
     db.state().deleted = FoodEditor::kMaxDeletions;
     e.onDelete();
@@ -263,56 +290,65 @@ TEST_F(FoodEditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
     e.onDelete();
     EXPECT_EQ(db.index().findEntryById(test::FoodTree::idOf(2)), nullptr);
     EXPECT_EQ(db.state().deleted, 1);
-    EXPECT_FALSE(db.state().isSet(kNoDeletions));
     EXPECT_TRUE(removedRecipes.empty());
     // The editor moves on to foods that are there.
     EXPECT_EQ(e.category(), 23);
     EXPECT_EQ(e.name(), "Stew");
 }
 
-TEST_F(FoodEditorTest, TargetsRefusePercentBecomeTheUsersOwnAndSaveUnderANewName) {
-    FoodEditor& e = open(FoodEditor::modifyUser, db.users().current().profile);
-    EXPECT_EQ(e.fieldText(kVitaminC), "60.000");
-    EXPECT_EQ(e.fieldText(0), " N / A ");
-    e.onFieldEdited(kVitaminC, "5%");
-    EXPECT_EQ(platform.messageTexts().back(), FoodEditor::kNoPercentForTargets);
-    EXPECT_EQ(e.fieldText(kVitaminC), "0.00");
-    e.onFieldEdited(kVitaminC, "90");
-    EXPECT_EQ(e.percentLabel(kVitaminC), "100% ODA");
+TEST_F(EditorTest, TargetsRefusePercentShowTheyBecomeTheUsersOwnAndSaveUnderANewName) {
+    ProfileEditor& e = openProfile(ProfileEditor::modifyUser);
+    EXPECT_EQ(e.fields().fieldText(kVitaminC), "60.000");
+    EXPECT_EQ(e.fields().percentLabel(kVitaminC), "100% RDA");
+    EXPECT_EQ(e.fields().fieldText(0), " N / A ");
+    e.fields().onFieldEdited(kVitaminC, "5%");
+    EXPECT_EQ(platform.messageTexts().back(), TargetFields::kNoPercentForTargets);
+    EXPECT_EQ(e.fields().fieldText(kVitaminC), "0.00");
+    e.fields().onFieldEdited(kVitaminC, "90");
+    EXPECT_EQ(e.fields().percentLabel(kVitaminC), "100% ODA") << "said as it is typed";
+
+    // A profile file that cannot be written changes nothing and keeps the typing.
+    const fs::path annFile = tree.paths().userDir() / "user01.rda";
+    auto unblock = blockWrites(annFile);
     e.onSaveUser();
-    EXPECT_EQ(platform.messages.back().caption, FoodEditor::kUserSavedCaption);
-    const ProfileReadResult saved = readProfileFile(tree.paths().userDir() / "user01.rda");
+    unblock();
+    EXPECT_EQ(platform.messageTexts().back(), ProfileEditor::kUserNotWritten);
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 60.0f);
+    EXPECT_FLOAT_EQ(readProfileFile(annFile).file.profile.value(kVitaminC), 60.0f);
+
+    e.onSaveUser();
+    EXPECT_EQ(platform.messages.back().caption, ProfileEditor::kUserSavedCaption);
+    const ProfileReadResult saved = readProfileFile(annFile);
     EXPECT_FLOAT_EQ(saved.file.profile.value(kVitaminC), 90.0f);
     EXPECT_EQ(saved.file.profile.level(kVitaminC), 1) << "a target set by the user is an ODA";
     EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 90.0f);
 
-    platform.answerText("default", FoodEditor::kNewUserPrompt);
-    platform.answerText("Ann", FoodEditor::kNewUserPrompt);
-    platform.answerText("Cleo", FoodEditor::kNewUserPrompt);
-    for (const char* refusal : {FoodEditor::kNotAsDefault, FoodEditor::kSameUserName}) {
+    platform.answerText("default", ProfileEditor::kNewUserPrompt);
+    platform.answerText("Ann", ProfileEditor::kNewUserPrompt);
+    platform.answerText("Cleo", ProfileEditor::kNewUserPrompt);
+    for (const char* refusal : {ProfileEditor::kNotAsDefault, ProfileEditor::kSameUserName}) {
         e.onSaveUserAs();
         EXPECT_EQ(platform.messageTexts().back(), refusal);
     }
     e.onSaveUserAs();
     EXPECT_EQ(db.users().current().name, "Cleo");
-    EXPECT_EQ(db.users().count(), 4);
     EXPECT_EQ(readProfileFile(tree.paths().userDir() / "user03.rda").file.name, "Cleo");
     EXPECT_TRUE(db.state().stateDirty());
 }
 
-TEST_F(FoodEditorTest, LoadUserTakesAnotherUsersValuesAndViewChangesNothing) {
-    FoodEditor& e = open(FoodEditor::modifyUser, db.users().current().profile);
+TEST_F(EditorTest, LoadUserTakesAnotherUsersValuesAndViewChangesNothing) {
+    ProfileEditor& e = openProfile(ProfileEditor::modifyUser);
     windows.userPick = 2;
     e.onLoadUser();
-    EXPECT_EQ(e.fieldText(0), valueText(2900.0f));
-    EXPECT_TRUE(e.changed());
+    EXPECT_EQ(e.fields().fieldText(0), valueText(2900.0f));
+    EXPECT_TRUE(e.fields().changed());
 
-    FoodEditor& v = open(FoodEditor::viewUser, db.users().current().profile);
+    ProfileEditor& v = openProfile(ProfileEditor::viewUser);
     EXPECT_EQ(v.title(), "VIEW  ODA/RDA  VALUES for User : Ann");
-    EXPECT_FALSE(v.userSavesEnabled());
-    v.onFieldEdited(kVitaminC, "1");
+    EXPECT_FALSE(v.buttons()[0].enabled);
+    v.fields().onFieldEdited(kVitaminC, "1");
     v.onSaveUser();
-    EXPECT_EQ(v.fieldText(kVitaminC), "60.000");
+    EXPECT_EQ(v.fields().fieldText(kVitaminC), "60.000");
     EXPECT_FALSE(v.succeeded());
 
     test::ReportRecorder printer;
@@ -321,11 +357,9 @@ TEST_F(FoodEditorTest, LoadUserTakesAnotherUsersValuesAndViewChangesNothing) {
     ASSERT_EQ(printer.texts.size(), 2u + kNutrientCount);
     EXPECT_EQ(printer.texts[1], "NUTRIENT  ODA/RDA  Levels for User : Ann");
     EXPECT_EQ(printer.texts[2 + kVitaminC], "Vit. C\t60.000\t_mg\t100% RDA");
-    v.onHelp();
-    EXPECT_EQ(platform.helpContexts, std::vector<int>{FoodEditor::kUserHelpContext});
 }
 
-TEST_F(FoodEditorTest, CommandsGuardTheEditorAndRetitleForANewUser) {
+TEST_F(EditorTest, CommandsGuardTheEditorsAndRetitleForANewUser) {
     EditorCommands commands(db, platform, windows);
     commands.newFood(true);
     EXPECT_EQ(platform.messageTexts().back(), kCloseListsBeforeNewFood);
@@ -336,23 +370,84 @@ TEST_F(FoodEditorTest, CommandsGuardTheEditorAndRetitleForANewUser) {
     EXPECT_EQ(platform.messageTexts().back(), kTooManyNewFoods);
 
     // A new user from the questionnaire, named by its first save.
-    windows.inEditor = [](FoodEditor& e) {
+    windows.inProfileEditor = [](ProfileEditor& e) {
         EXPECT_EQ(e.title(), "NEW  User  ODA/RDA  Values");
         e.onSaveUser();
     };
-    platform.answerText("Dora", FoodEditor::kNewUserPrompt);
+    platform.answerText("Dora", ProfileEditor::kNewUserPrompt);
     const UserCommandOutcome made = commands.userNew();
-    EXPECT_TRUE(made.titleChanged);
     EXPECT_EQ(made.title, "Korvana  :  USER Dora");
     EXPECT_FALSE(db.users().current().changed);
     EXPECT_FLOAT_EQ(db.users().current().profile.value(1), 50.0f) << "the questionnaire's targets";
 
-    windows.inEditor = {};
+    windows.inProfileEditor = {};
     windows.acceptQuestionnaire = false;
     EXPECT_FALSE(commands.userNew().titleChanged);
     db.users().setCurrentUser(0, platform);
     EXPECT_FALSE(commands.userModify().titleChanged);
     EXPECT_EQ(platform.messageTexts().back(), kCannotModifyDefault);
+}
+
+// ---- The other user commands -------------------------------------------------
+
+TEST_F(EditorTest, SetUserSwitchesOnlyToAnotherReadableUser) {
+    test::ScriptedUserChooser chooser;
+    for (std::optional<int> keep : {std::optional<int>{1}, std::optional<int>{}}) {
+        chooser.pick = keep;
+        EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
+    }
+    EXPECT_FALSE(db.state().stateDirty());
+    fs::resize_file(tree.paths().userDir() / "user02.rda", 10);
+    chooser.pick = 2;
+    EXPECT_FALSE(userSet(db, platform, chooser).titleChanged);
+    EXPECT_EQ(platform.messageTexts().back(), kDamagedUserFile);
+    EXPECT_EQ(db.users().current().name, "Ann");
+
+    test::writeProfile(tree.paths().userDir() / "user02.rda", "Bob", 2900.0f);
+    UserCommandOutcome out = userSet(db, platform, chooser);
+    EXPECT_EQ(out.title, "Korvana    USER  :  Bob");
+    EXPECT_FLOAT_EQ(db.users().current().profile.value(0), 2900.0f);
+    EXPECT_TRUE(db.state().stateDirty());
+}
+
+TEST_F(EditorTest, DeleteUserRefusesTheDefaultAndAsksNamingTheUser) {
+    test::ScriptedUserChooser chooser;
+    chooser.pick = 0;
+    EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
+    EXPECT_EQ(platform.messageTexts().back(), "... cannot delete default values ...");
+    chooser.pick = 2;
+    platform.answer(MsgAnswer::no, deleteUserQuestion("Bob"));
+    EXPECT_FALSE(userDelete(db, platform, chooser).titleChanged);
+    EXPECT_TRUE(fs::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_FALSE(db.state().stateDirty());
+
+    platform.answer(MsgAnswer::yes, deleteUserQuestion("Bob"));
+    EXPECT_EQ(userDelete(db, platform, chooser).title, "Korvana    USER  :  Ann");
+    EXPECT_EQ(db.users().count(), 2);
+    EXPECT_FALSE(fs::exists(tree.paths().userDir() / "user02.rda"));
+    EXPECT_TRUE(db.state().indexModified());
+}
+
+TEST(UserDialogs, ChooserNeverAnswersARowThatIsNotThereAndTheQuestionnaireComputesOnAccept) {
+    USelDialog d({"default", "Ann"}, 0);
+    d.onRowSelected(5);
+    d.onOk();
+    EXPECT_EQ(d.result(), 0);
+    USelDialog empty({}, 0);
+    empty.onOk();
+    EXPECT_FALSE(empty.result());
+
+    NutrientRecord label;
+    QuestDialog q(label);
+    EXPECT_EQ(q.answers().type, NewUserAnswers::customRda30);
+    q.onSex(NewUserAnswers::male);
+    q.onHeight(NewUserAnswers::above5ft9);
+    q.onAccept();
+    ASSERT_TRUE(q.result());
+    EXPECT_FLOAT_EQ(q.result()->value(0), 3200.0f);
+    QuestDialog c(label);
+    c.onCancel();
+    EXPECT_FALSE(c.result());
 }
 
 } // namespace

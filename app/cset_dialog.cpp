@@ -1,4 +1,4 @@
-#include "search/cset_dialog.h"
+#include "app/cset_dialog.h"
 
 namespace korva {
 
