@@ -121,8 +121,8 @@ bool sameWord(std::string_view a, std::string_view b) {
 std::string unitsUnderstood(const std::string& foodWord, bool volume) {
     std::string units = "serv (s), cal (c), gram (g), oz, lb";
     if (volume) units += ", tbsp, tsp, cup, fl oz";
-    static constexpr std::array<std::string_view, 9> kNamed = {"serv", "cal", "gram", "oz",   "lb",
-                                                               "tbsp", "tsp", "cup",  "fl oz"};
+    static constexpr std::array<std::string_view, 12> kNamed = {"serv", "cal", "gram", "c",   "g",   "s",
+                                                                "oz",   "lb",  "tbsp", "tsp", "cup", "fl oz"};
     bool named = foodWord.empty();
     for (std::string_view w : kNamed) named = named || sameWord(w, foodWord);
     if (!named) units += ", " + foodWord;
