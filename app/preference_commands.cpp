@@ -1,13 +1,12 @@
 #include "app/preference_commands.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <system_error>
 
 #include "core/ascii_text.h"
 #include "core/printf_text.h"
+#include "lists/number_scan.h"
 
 namespace korva {
 
@@ -23,18 +22,10 @@ std::int32_t convertUnits(std::int32_t v, int to, int from) {
 
 // One number as "%f" reads it; none when the text holds none there.
 std::optional<float> readNumber(const std::string& text, std::size_t& pos) {
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
-    std::size_t start = pos;
-    bool negative = false;
-    if (start < text.size() && (text[start] == '+' || text[start] == '-')) {
-        negative = text[start] == '-';
-        ++start;
-    }
-    float v = 0;
-    auto [end, ec] = std::from_chars(text.data() + start, text.data() + text.size(), v);
-    if (ec != std::errc()) return std::nullopt;
-    pos = static_cast<std::size_t>(end - text.data());
-    return negative ? -v : v;
+    std::size_t used = 0;
+    const std::optional<float> v = scanFloat(std::string_view(text).substr(pos), &used);
+    if (v) pos += used;
+    return v;
 }
 
 bool endsWithBft(const std::filesystem::path& p) { return lowerAscii(p.extension().string()) == ".bft"; }

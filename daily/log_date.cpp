@@ -1,10 +1,11 @@
 #include "daily/log_date.h"
 
-#include <cctype>
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 
 #include "core/platform.h"
+#include "lists/number_scan.h"
 
 namespace korva {
 
@@ -18,19 +19,11 @@ int wrapYear(int y) { return ((y % 100) + 100) % 100; }
 // One "%d" of scanf: blanks, an optional sign, digits.  Digits beyond the
 // range of int saturate rather than overflow.
 bool scanInt(std::string_view text, std::size_t& pos, int& out) {
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
-    std::size_t p = pos;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-    if (p >= text.size() || !std::isdigit(static_cast<unsigned char>(text[p]))) return false;
-    long long v = 0;
-    while (p < text.size() && std::isdigit(static_cast<unsigned char>(text[p]))) {
-        if (v < INT_MAX) v = v * 10 + (text[p] - '0');
-        ++p;
-    }
-    if (v > INT_MAX) v = INT_MAX;
-    out = static_cast<int>(negative ? -v : v);
-    pos = p;
+    std::size_t used = 0;
+    const std::optional<long> v = korva::scanInt(text.substr(pos), &used);
+    if (!v) return false;
+    out = static_cast<int>(std::clamp<long>(*v, -INT_MAX, INT_MAX));
+    pos += used;
     return true;
 }
 

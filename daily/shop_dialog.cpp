@@ -1,12 +1,10 @@
 #include "daily/shop_dialog.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "core/printf_text.h"
 #include "lists/flist_doc.h"
+#include "lists/number_scan.h"
 #include "lists/report_writer.h"
 
 namespace korva {
@@ -118,12 +116,13 @@ void ShopDialog::onFactorRight() {
 void ShopDialog::onApply() {
     if (!list_.current()) return;
     const std::string text = factorField_.substr(0, kFactorFieldLength);
-    float factor = 0.0f;
     // A field that holds no number keeps the factor as it was.
-    if (std::sscanf(text.c_str(), "%f", &factor) != 1 || std::isnan(factor)) {
+    const std::optional<float> typed = scanFloat(text);
+    if (!typed) {
         showFactor();
         return;
     }
+    const float factor = *typed;
     if (factor < 0.0f || factor > ShopList::kMaxFactor) {
         platform_.message(factor < 0.0f ? shopmsg::kFactorNegative : shopmsg::kFactorTooHigh);
         showFactor();

@@ -194,10 +194,12 @@ void CFLView::enterTypedAmount() {
     // Whether taken or refused, the amount shown is selected, so the next
     // figure typed replaces it instead of running on after it.
     focus_ = Focus::amount;
-    if (!list().enterTypedAmount(amountText_, unit, platform())) {
+    const std::optional<std::string> understood = list().enterTypedAmount(amountText_, unit, platform());
+    if (!understood) {
         refreshAmountText();
         return;
     }
+    statusText_ = *understood;
     if (unit != entryUnit_) {
         entryUnit_ = unit;
         applyEntryUnitRule();

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korva {
@@ -74,6 +75,9 @@ public:
     int category() const { return category_; }
     // Where the keyboard focus should go next; reading it clears it.
     Focus takeFocusRequest();
+    // What the last typed amount was understood as, for the status line
+    // ("2 cup = 2.00 servings = 182 g = 62 cal"); reading it clears it.
+    std::string takeStatusText() { return std::exchange(statusText_, {}); }
 
     static std::vector<std::string> displayUnitLabels();
     static std::vector<std::string> entryUnitLabels();
@@ -122,6 +126,7 @@ private:
     FoodPicker& picker_;
     std::string foodName_;
     std::string amountText_;
+    std::string statusText_;
     bool nameModified_ = false;
     bool amountModified_ = false;
     int category_ = 0;

@@ -198,17 +198,20 @@ void FoodList::stepCurrentAmount(bool up) {
     recomputeTotals();
 }
 
-bool FoodList::enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
-                                const char* outOfBounds) {
-    if (items_.empty()) return false;
-    const std::optional<TypedAmount> amount = parseTypedAmount(text, viewEntryUnit);
-    if (!amount || !setCurrentAmount(amount->value, amount->unit)) {
-        platform.messageBox(outOfBounds ? outOfBounds : listmsg::kAmountOutOfBounds, listmsg::kErrorCaption,
-                            MsgButtons::ok);
-        return false;
+std::optional<std::string> FoodList::enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit,
+                                                      Platform& platform, const char* outOfBounds) {
+    FoodItem* item = currentItem();
+    if (!item) return std::nullopt;
+    const AmountReading reading = readTypedAmount(text, viewEntryUnit, item->householdMeasure());
+    if (!reading.amount || !setCurrentAmount(reading.amount->value, reading.amount->unit)) {
+        const std::string refusal = !reading.refusal.empty() ? reading.refusal
+                                    : outOfBounds            ? outOfBounds
+                                                             : listmsg::kAmountOutOfBounds;
+        platform.messageBox(refusal, listmsg::kErrorCaption, MsgButtons::ok);
+        return std::nullopt;
     }
-    if (amount->unitNamed) viewEntryUnit = amount->unit;
-    return true;
+    if (reading.amount->unitNamed) viewEntryUnit = reading.amount->unit;
+    return understoodText(*reading.amount, *item);
 }
 
 void FoodList::setCurrentDisplayUnit(std::uint16_t u) {

@@ -102,12 +102,14 @@ public:
     // amount cannot be converted (see FoodItem::setAmount).
     bool setCurrentAmount(float value, std::uint16_t unit);
     void stepCurrentAmount(bool up);
-    // A typed amount ("2 serv", "3 oz", "250"): on a bad amount shows
-    // " ERROR - food item amount out of bounds" and answers false with the
-    // item unchanged.  A unit named in the text becomes `viewEntryUnit`.
-    // A recipe form names its own message.
-    bool enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
-                          const char* outOfBounds = nullptr);
+    // A typed amount ("2 serv", "3 oz", "2 cup", "250"): answers what it
+    // was understood as ("2 cup = 2.00 servings = 182 g = 62 cal").  Out of
+    // bounds shows " ERROR - food item amount out of bounds" (a recipe form
+    // names its own message), an amount not understood says which units
+    // are; either answers none with the item unchanged.  A unit named in the
+    // text becomes `viewEntryUnit`.
+    std::optional<std::string> enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
+                                                const char* outOfBounds = nullptr);
     // Code 3 stores the item's entry unit as its display unit.
     void setCurrentDisplayUnit(std::uint16_t u);
     // Code 3 is ignored.

@@ -208,10 +208,13 @@ void CRecipeView::enterTypedAmount() {
     }
     focus_ = Focus::amount;
     std::uint16_t unit = displayUnit_;
-    if (!list().enterTypedAmount(amountText_, unit, platform(), kAmountOutOfBounds)) {
+    const std::optional<std::string> understood =
+        list().enterTypedAmount(amountText_, unit, platform(), kAmountOutOfBounds);
+    if (!understood) {
         refreshAmountText();
         return;
     }
+    statusText_ = *understood;
     if (unit != displayUnit_) {
         displayUnit_ = unit;
         list().setCurrentDisplayUnit(displayUnit_);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lists/flist_view.h"
@@ -72,6 +73,9 @@ public:
     int displayChoice() const;
     bool deleteEnabled() const { return deleteEnabled_; }
     Focus takeFocusRequest();
+    // What the last typed amount was understood as, for the status line
+    // ("2 cup = 2.00 servings = 182 g = 62 cal"); reading it clears it.
+    std::string takeStatusText() { return std::exchange(statusText_, {}); }
     static std::vector<std::string> displayUnitLabels();
 
     CFListDoc& document() const { return doc_; }
@@ -122,6 +126,7 @@ private:
     FoodPicker& picker_;
     std::string ingredient_;
     std::string amountText_;
+    std::string statusText_;
     std::string instructions_;
     std::string servingDescription_;
     std::string servings_;

@@ -16,6 +16,7 @@
 
 #include "lists/flist_view.h"
 #include "ui/qt_text.h"
+#include "ui/status_note.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
@@ -225,6 +226,7 @@ void FListViewWidget::start() {
 void FListViewWidget::after() {
     refresh();
     applyFocusRequest();
+    if (const std::string note = view_.takeStatusText(); !note.empty()) showStatusNote(this, note);
     emit documentTouched();
 }
 

