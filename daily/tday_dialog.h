@@ -40,6 +40,12 @@ public:
     const std::string& fileNameField() const { return fileNameField_; }
     const std::vector<std::string>& totalsRows() const { return totalsRows_; }
     const LogFile& log() const { return log_; }
+    // FoodLists added or deleted since the day was opened or saved.
+    bool modified() const { return modified_; }
+    // "&Close" and the close box: unsaved changes of the day shown ask to
+    // be saved first (Yes saves, No drops them); false when the dialog
+    // stays open.
+    bool canClose() { return mayLeaveDay(); }
 
     // Controls.
     void onScrollLeft();
@@ -54,6 +60,10 @@ public:
     bool onPrint(ReportPrinter& printer);
 
 private:
+    bool mayLeaveDay();
+    // Opens the day of the date chosen, or goes back to the day shown when
+    // its changes are to be kept.
+    void goToChosenDay();
     void openShownDay();
     void readDay(LogRead outcome);
     void refill();
@@ -64,6 +74,9 @@ private:
     LogOwner owner_;
     LogFile log_;
     LogDate date_;
+    // The day whose log is shown; date_ runs ahead while scrolling.
+    LogDate shownDate_;
+    bool modified_ = false;
     std::string dateLabel_;
     std::vector<std::string> foodListRows_;
     int selectedRow_ = -1;

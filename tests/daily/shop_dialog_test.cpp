@@ -288,5 +288,73 @@ TEST_F(ShopDialogTest, EditedExtraTextCountsAsAChangeAndSaveAsAdoptsTheFile) {
     EXPECT_EQ(saved.extraLines, (Texts{"eggs", "flour"}));
 }
 
+TEST_F(ShopDialogTest, NewNamesAndSavesNeverTakeAnotherListsFile) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    platform.answerFile(std::filesystem::path("shop002.sls"));
+    ASSERT_TRUE(d.onSaveAs());
+    const auto saved = readWholeFile(tree.paths().shopDir() / "shop002.sls");
+
+    ShopDialog next(tree.db, platform, recipes);
+    ASSERT_TRUE(next.openNew());
+    EXPECT_EQ(next.caption(), "SHOPPING  LIST  :  shop003.sls");
+    // A file that takes the new name before the first save stays as it is.
+    test::writeBytes(tree.paths().shopDir() / "shop003.sls", *saved);
+    addList(next, saveList("fl0002.fls", {{102, 1}}));
+    ASSERT_TRUE(next.onSave());
+    EXPECT_EQ(next.caption(), "SHOPPING  LIST  :  shop004.sls");
+    EXPECT_EQ(readWholeFile(tree.paths().shopDir() / "shop003.sls"), saved);
+    EXPECT_EQ(readWholeFile(tree.paths().shopDir() / "shop002.sls"), saved);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ShopDialogTest, ClosingAndRebuildingAskBeforeDroppingWork) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    EXPECT_TRUE(d.canClose());
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    const std::string typed = d.shopText() + "\r\n  and salt";
+    d.onShopTextEdited(typed);
+
+    // A rebuild would replace the typed text: No keeps entries and text.
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    d.onDelete();
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    apply(d, "2");
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    d.onAddFoodList();
+    EXPECT_EQ(d.entryRows(), Texts{"FL0001.FLS\t   1.00"});
+    EXPECT_EQ(d.shopText(), typed);
+
+    platform.answer(MsgAnswer::cancel, "Save changes to shop001.sls ?");
+    EXPECT_FALSE(d.canClose());
+    platform.answer(MsgAnswer::no, "Save changes to shop001.sls ?");
+    EXPECT_TRUE(d.canClose());
+
+    platform.answer(MsgAnswer::yes, "Save changes to shop001.sls ?");
+    EXPECT_TRUE(d.canClose());
+    const std::filesystem::path file = tree.paths().shopDir() / "shop001.sls";
+    ShopList saved;
+    ASSERT_TRUE(saved.readBytes(*readWholeFile(file)));
+    EXPECT_EQ(saved.textLines.back(), "  and salt");
+
+    // A save that cannot be written says so and keeps the list and its mark.
+    d.onExtraTextEdited("eggs");
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    platform.answer(MsgAnswer::yes, "Save changes to shop001.sls ?");
+    EXPECT_FALSE(d.canClose());
+    EXPECT_EQ(platform.messageTexts().back(), "... cannot write shopping list ...");
+    EXPECT_TRUE(d.changed());
+    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  shop001.sls");
+    EXPECT_EQ(d.extraText(), "eggs");
+
+    platform.answer(MsgAnswer::yes, shopmsg::kReplaceTyped);
+    d.onShopTextEdited(typed + "!");
+    d.onDelete();
+    EXPECT_EQ(d.entryRows(), Texts{"None"});
+}
+
 } // namespace
 } // namespace korva
