@@ -55,6 +55,20 @@ public:
     static constexpr float kMaxStepped = 50.0f;
     static constexpr std::size_t kFactorFieldLength = 9;
     static constexpr std::size_t kPrintedLineLength = 128;
+    // The face's labels and buttons.
+    static constexpr const char* kEntriesLabel = "FoodLists & Recipes in List";
+    static constexpr const char* kFactorLabel = "MULTIPLY Items by :";
+    static constexpr const char* kTextLabel = "SHOPPING  LIST  Text";
+    static constexpr const char* kExtraLabel = "EXTRA Text";
+    static constexpr const char* kApplyButton = "APPLY";
+    static constexpr const char* kAddFoodListButton = "Add  &FoodList";
+    static constexpr const char* kAddRecipeButton = "Add  &Recipe";
+    static constexpr const char* kDeleteButton = "&Delete";
+    static constexpr const char* kPrintButton = "&Print";
+    static constexpr const char* kSaveButton = "&Save";
+    static constexpr const char* kSaveAsButton = "Save &As ...";
+    static constexpr const char* kCloseButton = "&Close";
+    static constexpr const char* kHelpButton = "&Help";
     // Tab stops of the entry list.
     static constexpr int kEntryTabStops[] = {18, 34, 52};
 

@@ -22,6 +22,12 @@ public:
 
     static constexpr int kHelpToday = 59392;
     static constexpr int kHelpEdit = 59395;
+    // The face's own labels and buttons (dailylabel has the shared ones).
+    static constexpr const char* kDateButton = "Date";
+    static constexpr const char* kFilesLabel = "FoodList  Files  :";
+    static constexpr const char* kSaveButton = "&SAVE";
+    static constexpr const char* kAddButton = "&Add FoodList";
+    static constexpr const char* kDeleteButton = "&Delete FoodList";
 
     TdayDialog(FoodDataBase& db, Platform& platform, Mode mode);
 
