@@ -17,6 +17,7 @@
 
 #include "search/category_food_picker.h"
 #include "ui/dialog_button.h"
+#include "ui/help_window.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 
@@ -257,6 +258,7 @@ QWidget* FoodEditorWidget::buildButtons() {
     }
     row->addStretch();
     add(FoodEditor::kHelp, "helpButton", [](FoodEditor& e) { e.onHelp(); });
+    setHelp(this, [this] { editor_.onHelp(); });
     QPushButton* close =
         dialogButton(editor_.foodMode() ? FoodEditor::kClose : FoodEditor::kUserClose, "closeButton", box);
     connect(close, &QPushButton::clicked, this, &FoodEditorWidget::reject);
