@@ -46,4 +46,22 @@ std::vector<PixelRect> cascadeWindows(PixelSize area, const std::vector<PixelSiz
     return out;
 }
 
+std::vector<PixelRect> arrangeIcons(PixelSize area, const std::vector<PixelSize>& sizes) {
+    std::vector<PixelRect> out;
+    int x = 0;
+    int bottom = area.height;
+    int rowHeight = 0;
+    for (const PixelSize& s : sizes) {
+        if (x > 0 && x + s.width > area.width) {
+            x = 0;
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        out.push_back({x, bottom - s.height, s.width, s.height});
+        x += s.width;
+        rowHeight = std::max(rowHeight, s.height);
+    }
+    return out;
+}
+
 } // namespace korva

@@ -25,4 +25,9 @@ std::vector<PixelRect> tileWindows(PixelSize area, int count);
 // the corner.
 std::vector<PixelRect> cascadeWindows(PixelSize area, const std::vector<PixelSize>& sizes, int step);
 
+// Window > Arrange Icons: minimised windows (`sizes` in their order) in rows
+// along the bottom edge, left to right; a row that is full continues in a
+// row above it, so no icon covers another.
+std::vector<PixelRect> arrangeIcons(PixelSize area, const std::vector<PixelSize>& sizes);
+
 } // namespace korva

@@ -20,3 +20,13 @@ inline constexpr const char* kDeleteWarning = " ... WARNING ... data will be los
 inline constexpr const char* kNoDataCannotPrint = "... no data, cannot print ...";
 
 } // namespace korva::dailymsg
+
+// Labels and buttons the day and by-date dialogs share.
+namespace korva::dailylabel {
+
+inline constexpr const char* kTotals = "NUTRIENT  TOTALS";
+inline constexpr const char* kPrint = "&Print";
+inline constexpr const char* kHelp = "&HELP";
+inline constexpr const char* kClose = "&Close";
+
+} // namespace korva::dailylabel

@@ -78,6 +78,15 @@ void DNtrDialog::onDateRange() {
     update();
 }
 
+void DNtrDialog::onMode(Mode mode) {
+    switch (mode) {
+    case oneDay: onOneDay(); break;
+    case pastWeek: onPastWeek(); break;
+    case pastMonth: onPastMonth(); break;
+    case dateRange: onDateRange(); break;
+    }
+}
+
 void DNtrDialog::setFieldText(Field f, std::string text) { textOf(f) = std::move(text); }
 
 void DNtrDialog::onFieldEdited() {

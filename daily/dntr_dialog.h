@@ -26,6 +26,14 @@ public:
     static constexpr int kFieldCount = 5;
     static constexpr std::size_t kFieldChars = 20;
     static constexpr int kHelpContext = 60416;
+    // The face's own labels and buttons (dailylabel has the shared ones):
+    // the mode buttons in Mode order and each date field's label.
+    static constexpr const char* kCaption = "NUTRIENTS  by  DATE";
+    static constexpr std::array<const char*, 4> kModeButtons = {"&One  Day", "Past  &Week", "Past  &Month",
+                                                                "SET  DATE  RAN&GE  :"};
+    static constexpr std::array<const char*, kFieldCount> kFieldLabels = {
+        "", "Start  Date  :", "End  Date  :", "Start  Date  :", "End  Date  :"};
+    static constexpr const char* kDeleteRangeButton = "&Delete  Range";
 
     DNtrDialog(FoodDataBase& db, Platform& platform);
 
@@ -46,6 +54,8 @@ public:
     void onPastWeek();
     void onPastMonth();
     void onDateRange();
+    // The mode button of `mode`.
+    void onMode(Mode mode);
     void setFieldText(Field f, std::string text);
     void onFieldEdited();
     void onEnter();

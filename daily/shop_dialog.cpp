@@ -1,5 +1,9 @@
 #include "daily/shop_dialog.h"
 
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "core/printf_text.h"
@@ -64,14 +68,25 @@ void writeShopListReport(ReportWriter& out, const std::vector<std::string>& text
 ShopDialog::ShopDialog(FoodDataBase& db, Platform& platform, ShopRecipeChooser& recipes)
     : db_(db), platform_(platform), recipes_(recipes), list_(&db) {}
 
+NewFileName ShopDialog::freeName() {
+    // Lists saved under numbered names during the run hold the user's work.
+    for (;;) {
+        NewFileName name = db_.numbering().nextShoppingListName();
+        std::error_code ec;
+        if (!name || !std::filesystem::exists(std::filesystem::symlink_status(db_.paths().shopDir() / name.name, ec)))
+            return name;
+    }
+}
+
 bool ShopDialog::openNew() {
-    const NewFileName name = db_.numbering().nextShoppingListName();
+    const NewFileName name = freeName();
     if (!name) {
         platform_.message(name.refusal);
         return false;
     }
     list_.fileName = name.name;
     list_.path = (db_.paths().shopDir() / name.name).string();
+    freshName_ = true;
     extraText_ = fieldText(list_.extraLines);
     refill();
     return true;
@@ -88,6 +103,20 @@ bool ShopDialog::open(const std::filesystem::path& file) {
 }
 
 std::string ShopDialog::caption() const { return kCaption + list_.fileName; }
+
+bool ShopDialog::canClose() {
+    if (!changed_) return true;
+    switch (platform_.messageBox("Save changes to " + list_.fileName + " ?", kAppTitle, MsgButtons::yesNoCancel)) {
+    case MsgAnswer::yes: return onSave();
+    case MsgAnswer::no: return true;
+    default: return false;
+    }
+}
+
+bool ShopDialog::mayRebuild() {
+    if (shopText_ == fieldText(list_.textLines)) return true;
+    return platform_.messageBox(shopmsg::kReplaceTyped, kAppTitle, MsgButtons::yesNo) == MsgAnswer::yes;
+}
 
 std::string ShopDialog::currentRow() const {
     const ShopEntry* e = list_.current();
@@ -128,6 +157,7 @@ void ShopDialog::onApply() {
         showFactor();
         return;
     }
+    if (!mayRebuild()) return;
     list_.setCurrentFactor(factor);
     list_.rebuildText();
     changed_ = true;
@@ -147,6 +177,7 @@ void ShopDialog::onExtraTextEdited(const std::string& text) {
 }
 
 void ShopDialog::onAddFoodList() {
+    if (!mayRebuild()) return;
     FileDialogRequest request;
     request.caption = "Open";
     request.filter = docmsg::kFoodListFilter;
@@ -168,6 +199,7 @@ void ShopDialog::onAddRecipe() {
         platform_.message(shopmsg::kNoRecipes);
         return;
     }
+    if (!mayRebuild()) return;
     const std::optional<RecipeChoice> chosen = recipes_.chooseRecipe();
     if (!chosen || !list_.addRecipe(chosen->file, chosen->name, platform_)) return;
     list_.rebuildText();
@@ -180,6 +212,7 @@ void ShopDialog::onDelete() {
         platform_.message(shopmsg::kNothingToDelete);
         return;
     }
+    if (!mayRebuild()) return;
     list_.deleteCurrent();
     changed_ = true;
     refill();
@@ -190,7 +223,18 @@ bool ShopDialog::onSave() {
         platform_.message(shopmsg::kNoChanges);
         return false;
     }
-    return hasText() && store(list_.path);
+    if (!hasText()) return false;
+    std::error_code ec;
+    if (freshName_ && std::filesystem::exists(std::filesystem::symlink_status(list_.path, ec))) {
+        const NewFileName name = freeName();
+        if (!name) {
+            platform_.message(name.refusal);
+            return false;
+        }
+        list_.fileName = name.name;
+        list_.path = (db_.paths().shopDir() / name.name).string();
+    }
+    return store(list_.path);
 }
 
 bool ShopDialog::onSaveAs() {
@@ -226,6 +270,7 @@ bool ShopDialog::store(const std::string& file) {
     // The file written is the list's own from now on.
     list_.fileName = std::filesystem::path(file).filename().string();
     changed_ = false;
+    freshName_ = false;
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_numbering.h"
 #include "daily/shop_list.h"
 
 namespace korva {
@@ -38,6 +39,8 @@ inline constexpr const char* kFactorNegative = " factor must be positive ...";
 inline constexpr const char* kFactorTooHigh = " factor is too high ...";
 inline constexpr const char* kSaveAsFilter = "All Files (*.*)|*.*|ShoppingList Files(*.SLS)|*.SLS||";
 inline constexpr const char* kJobName = "SHOPPING  LIST";
+inline constexpr const char* kReplaceTyped =
+    "... the typed changes to the SHOPPING  LIST  Text will be replaced ... proceed?";
 } // namespace shopmsg
 
 // The shopping list dialog ("SHOPPING  LIST"): its entries with their
@@ -52,6 +55,20 @@ public:
     static constexpr float kMaxStepped = 50.0f;
     static constexpr std::size_t kFactorFieldLength = 9;
     static constexpr std::size_t kPrintedLineLength = 128;
+    // The face's labels and buttons.
+    static constexpr const char* kEntriesLabel = "FoodLists & Recipes in List";
+    static constexpr const char* kFactorLabel = "MULTIPLY Items by :";
+    static constexpr const char* kTextLabel = "SHOPPING  LIST  Text";
+    static constexpr const char* kExtraLabel = "EXTRA Text";
+    static constexpr const char* kApplyButton = "APPLY";
+    static constexpr const char* kAddFoodListButton = "Add  &FoodList";
+    static constexpr const char* kAddRecipeButton = "Add  &Recipe";
+    static constexpr const char* kDeleteButton = "&Delete";
+    static constexpr const char* kPrintButton = "&Print";
+    static constexpr const char* kSaveButton = "&Save";
+    static constexpr const char* kSaveAsButton = "Save &As ...";
+    static constexpr const char* kCloseButton = "&Close";
+    static constexpr const char* kHelpButton = "&Help";
     // Tab stops of the entry list.
     static constexpr int kEntryTabStops[] = {18, 34, 52};
 
@@ -67,6 +84,9 @@ public:
     std::string caption() const;
     const ShopList& list() const { return list_; }
     bool changed() const { return changed_; }
+    // "&Close" and the close box: a changed list asks to be saved first
+    // (Yes saves, No drops the changes); false when the dialog stays open.
+    bool canClose();
 
     // The entry list ("None" alone when empty), its selected row (-1 when
     // empty), the current entry's row and the factor field.
@@ -95,6 +115,11 @@ public:
 
 private:
     void refill();
+    // The next shopping list name no file holds yet.
+    NewFileName freeName();
+    // A rebuild replaces the shopping list text: typed changes to it go
+    // only when the user agrees.
+    bool mayRebuild();
     void showFactor();
     // Shows why not when the text is empty.
     bool hasText() const;
@@ -105,6 +130,9 @@ private:
     ShopRecipeChooser& recipes_;
     ShopList list_;
     bool changed_ = false;
+    // The list has a new name and was never written: a file that has taken
+    // that name since is not the list's to replace.
+    bool freshName_ = false;
     std::vector<std::string> entryRows_;
     std::string factorField_ = "0.00";
     std::string shopText_;

@@ -26,6 +26,7 @@ std::string TdayDialog::caption() const { return mode_ == today ? "TODAY's  FOOD
 void TdayDialog::open() {
     const LocalDateTime now = platform_.now();
     date_ = LogDate::fromLocal(now);
+    shownDate_ = date_;
     log_.initToday(owner_, now);
     dateLabel_ = mode_ == today ? longDateText(now) : date_.slashed();
     if (log_.exists())
@@ -44,8 +45,29 @@ void TdayDialog::readDay(LogRead outcome) {
     refill();
 }
 
+bool TdayDialog::mayLeaveDay() {
+    if (!modified_) return true;
+    const std::string question = "Save changes to the log of " + shownDate_.slashed() + " ?";
+    switch (platform_.messageBox(question, kAppTitle, MsgButtons::yesNoCancel)) {
+    case MsgAnswer::yes: return onSave();
+    case MsgAnswer::no: return true;
+    default: return false;
+    }
+}
+
+void TdayDialog::goToChosenDay() {
+    if (!mayLeaveDay()) {
+        date_ = shownDate_;
+        dateLabel_ = date_.slashed();
+        return;
+    }
+    dateLabel_ = date_.slashed();
+    openShownDay();
+}
+
 void TdayDialog::openShownDay() {
-    // Changes to the day shown before are dropped, as closing drops them.
+    shownDate_ = date_;
+    modified_ = false;
     log_.clear();
     log_.setDate(owner_, date_);
     readDay(log_.openDay(owner_, date_.compact()));
@@ -64,9 +86,7 @@ void TdayDialog::onScrollRight() {
 }
 
 void TdayDialog::onScrollEnded() {
-    if (mode_ != editDay) return;
-    dateLabel_ = date_.slashed();
-    openShownDay();
+    if (mode_ == editDay) goToChosenDay();
 }
 
 void TdayDialog::onDateButton() {
@@ -82,8 +102,7 @@ void TdayDialog::onDateButton() {
         platform_.message(dailymsg::kOutOfRange);
         return;
     }
-    dateLabel_ = date_.slashed();
-    openShownDay();
+    goToChosenDay();
 }
 
 void TdayDialog::onAddFoodList() {
@@ -98,6 +117,7 @@ void TdayDialog::onAddFoodList() {
     // A list that cannot be read stays listed without totals; the lists
     // show it either way.
     log_.addFoodList(chosen->string(), db_, platform_);
+    modified_ = true;
     refill();
 }
 
@@ -113,10 +133,15 @@ void TdayDialog::onDeleteFoodList() {
     if (at >= log_.foodListPaths.size()) return;
     log_.foodListPaths.erase(log_.foodListPaths.begin() + static_cast<std::ptrdiff_t>(at));
     log_.recomputeTotals(db_, platform_);
+    modified_ = true;
     refill();
 }
 
-bool TdayDialog::onSave() { return log_.write(platform_); }
+bool TdayDialog::onSave() {
+    if (!log_.write(platform_)) return false;
+    modified_ = false;
+    return true;
+}
 
 void TdayDialog::onHelp() { platform_.openHelp(mode_ == today ? kHelpToday : kHelpEdit); }
 

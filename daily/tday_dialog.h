@@ -22,6 +22,12 @@ public:
 
     static constexpr int kHelpToday = 59392;
     static constexpr int kHelpEdit = 59395;
+    // The face's own labels and buttons (dailylabel has the shared ones).
+    static constexpr const char* kDateButton = "Date";
+    static constexpr const char* kFilesLabel = "FoodList  Files  :";
+    static constexpr const char* kSaveButton = "&SAVE";
+    static constexpr const char* kAddButton = "&Add FoodList";
+    static constexpr const char* kDeleteButton = "&Delete FoodList";
 
     TdayDialog(FoodDataBase& db, Platform& platform, Mode mode);
 
@@ -40,6 +46,12 @@ public:
     const std::string& fileNameField() const { return fileNameField_; }
     const std::vector<std::string>& totalsRows() const { return totalsRows_; }
     const LogFile& log() const { return log_; }
+    // FoodLists added or deleted since the day was opened or saved.
+    bool modified() const { return modified_; }
+    // "&Close" and the close box: unsaved changes of the day shown ask to
+    // be saved first (Yes saves, No drops them); false when the dialog
+    // stays open.
+    bool canClose() { return mayLeaveDay(); }
 
     // Controls.
     void onScrollLeft();
@@ -54,6 +66,10 @@ public:
     bool onPrint(ReportPrinter& printer);
 
 private:
+    bool mayLeaveDay();
+    // Opens the day of the date chosen, or goes back to the day shown when
+    // its changes are to be kept.
+    void goToChosenDay();
     void openShownDay();
     void readDay(LogRead outcome);
     void refill();
@@ -64,6 +80,9 @@ private:
     LogOwner owner_;
     LogFile log_;
     LogDate date_;
+    // The day whose log is shown; date_ runs ahead while scrolling.
+    LogDate shownDate_;
+    bool modified_ = false;
     std::string dateLabel_;
     std::vector<std::string> foodListRows_;
     int selectedRow_ = -1;

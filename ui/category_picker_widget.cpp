@@ -11,6 +11,7 @@
 
 #include "search/category_food_picker.h"
 #include "ui/dialog_button.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 
 namespace korva {
@@ -70,6 +71,7 @@ CategoryPickerWidget::CategoryPickerWidget(CategoryFoodPicker& picker, QWidget* 
     });
     connect(view, &QPushButton::clicked, this, [this] { picker_.onView(); });
     connect(help, &QPushButton::clicked, this, [this] { picker_.onHelp(); });
+    setHelp(this, [this] { picker_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &CategoryPickerWidget::reject);
     refresh();
 }

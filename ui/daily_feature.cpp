@@ -14,7 +14,7 @@ namespace {
 void runDay(MainWindow& window, FoodDataBase& db, Platform& platform, TdayDialog::Mode mode) {
     TdayDialog dialog(db, platform, mode);
     dialog.open();
-    TdayDialogWidget face(dialog, &window);
+    TdayDialogWidget face(dialog, window.reportPrinter(), &window);
     face.exec();
 }
 
@@ -34,7 +34,7 @@ DailyFeature::DailyFeature(MainWindow& window, FoodDataBase& db, Platform& platf
         if (!DailyCommands(*data, *p).mayView()) return;
         DNtrDialog dialog(*data, *p);
         dialog.open();
-        DNtrDialogWidget face(dialog, w);
+        DNtrDialogWidget face(dialog, w->reportPrinter(), w);
         face.exec();
     });
 }

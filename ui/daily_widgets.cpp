@@ -15,7 +15,7 @@
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
 #include "ui/dialog_button.h"
-#include "ui/qt_report_printer.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -60,11 +60,12 @@ QScrollBar* dayScroller(QWidget* parent, const QString& name, std::function<void
 
 // ---- TdayDialogWidget ---------------------------------------------------------
 
-TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, ReportPrinter& printer, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
     setObjectName(QStringLiteral("tdayDialog"));
     setWindowTitle(toQt(dialog.caption()));
 
-    dateButton_ = dialogButton("Date", "dateButton", this);
+    dateButton_ = dialogButton(TdayDialog::kDateButton, "dateButton", this);
     dateScroll_ = dayScroller(this, QStringLiteral("dateScroll"), [this](int days) {
         days < 0 ? dialog_.onScrollLeft() : dialog_.onScrollRight();
         dialog_.onScrollEnded();
@@ -82,13 +83,13 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     foodLists_->setObjectName(QStringLiteral("foodListList"));
     totals_ = totalsList(this);
 
-    auto* save = dialogButton("&SAVE", "saveButton", this);
+    auto* save = dialogButton(TdayDialog::kSaveButton, "saveButton", this);
     save->setDefault(true);
-    auto* add = dialogButton("&Add FoodList", "addButton", this);
-    auto* remove = dialogButton("&Delete FoodList", "deleteButton", this);
-    auto* print = dialogButton("&Print", "printButton", this);
-    auto* help = dialogButton("&HELP", "helpButton", this);
-    auto* close = dialogButton("&Close", "closeButton", this);
+    auto* add = dialogButton(TdayDialog::kAddButton, "addButton", this);
+    auto* remove = dialogButton(TdayDialog::kDeleteButton, "deleteButton", this);
+    auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
+    auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
+    auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(dateButton_);
@@ -96,12 +97,12 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
     dateRow->addWidget(dateLabel_, 1);
     auto* left = new QVBoxLayout;
     left->addLayout(dateRow);
-    left->addWidget(new QLabel(QStringLiteral("FoodList  Files  :"), this));
+    left->addWidget(new QLabel(toQt(TdayDialog::kFilesLabel), this));
     left->addWidget(fileName_);
     left->addWidget(foodLists_, 1);
     for (QPushButton* b : {add, remove, save, print, help, close}) left->addWidget(b);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("NUTRIENT  TOTALS"), this));
+    right->addWidget(new QLabel(toQt(dailylabel::kTotals), this));
     right->addWidget(totals_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -120,14 +121,19 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, QWidget* parent) : QDialo
         refresh();
     });
     connect(save, &QPushButton::clicked, this, [this] { dialog_.onSave(); });
-    connect(print, &QPushButton::clicked, this, [this] { dialog_.onPrint(QtReportPrinter::shared()); });
+    connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
+    setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(foodLists_, &QListWidget::currentRowChanged, this, [this](int row) {
         dialog_.onSelectRow(row);
         fileName_->setText(toQt(dialog_.fileNameField()));
     });
     refresh();
+}
+
+void TdayDialogWidget::reject() {
+    if (dialog_.canClose()) QDialog::reject();
 }
 
 void TdayDialogWidget::refresh() {
@@ -141,51 +147,46 @@ void TdayDialogWidget::refresh() {
 
 // ---- DNtrDialogWidget ---------------------------------------------------------
 
-DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
     setObjectName(QStringLiteral("dntrDialog"));
-    setWindowTitle(QStringLiteral("NUTRIENTS  by  DATE"));
+    setWindowTitle(toQt(DNtrDialog::kCaption));
 
-    const char* modeTexts[] = {"&One  Day", "Past  &Week", "Past  &Month", "SET  DATE  RAN&GE  :"};
     const char* modeNames[] = {"oneDayRadio", "pastWeekRadio", "pastMonthRadio", "dateRangeRadio"};
     for (std::size_t m = 0; m < modes_.size(); ++m) {
-        modes_[m] = new QRadioButton(toQt(modeTexts[m]), this);
+        modes_[m] = new QRadioButton(toQt(DNtrDialog::kModeButtons[m]), this);
         modes_[m]->setObjectName(QString::fromLatin1(modeNames[m]));
         connect(modes_[m], &QRadioButton::clicked, this, [this, m] {
-            switch (m) {
-            case 0: dialog_.onOneDay(); break;
-            case 1: dialog_.onPastWeek(); break;
-            case 2: dialog_.onPastMonth(); break;
-            default: dialog_.onDateRange(); break;
-            }
+            dialog_.onMode(static_cast<DNtrDialog::Mode>(m));
             refresh();
         });
     }
 
     auto* modeBox = new QVBoxLayout;
     modeBox->addWidget(modes_[0]);
-    modeBox->addWidget(dateRow(DNtrDialog::oneDayField, ""));
+    modeBox->addWidget(dateRow(DNtrDialog::oneDayField));
     modeBox->addWidget(modes_[1]);
     modeBox->addWidget(modes_[2]);
     modeBox->addWidget(modes_[3]);
-    modeBox->addWidget(dateRow(DNtrDialog::rangeStart, "Start  Date  :"));
-    modeBox->addWidget(dateRow(DNtrDialog::rangeEnd, "End  Date  :"));
+    modeBox->addWidget(dateRow(DNtrDialog::rangeStart));
+    modeBox->addWidget(dateRow(DNtrDialog::rangeEnd));
 
-    auto* deleteRange = dialogButton("&Delete  Range", "deleteRangeButton", this);
+    auto* deleteRange = dialogButton(DNtrDialog::kDeleteRangeButton, "deleteRangeButton", this);
     modeBox->addSpacing(12);
     modeBox->addWidget(deleteRange);
-    modeBox->addWidget(dateRow(DNtrDialog::deleteStart, "Start  Date  :"));
-    modeBox->addWidget(dateRow(DNtrDialog::deleteEnd, "End  Date  :"));
+    modeBox->addWidget(dateRow(DNtrDialog::deleteStart));
+    modeBox->addWidget(dateRow(DNtrDialog::deleteEnd));
     modeBox->addStretch(1);
-    auto* print = dialogButton("&Print", "printButton", this);
-    auto* help = dialogButton("&HELP", "helpButton", this);
-    auto* close = dialogButton("&Close", "closeButton", this);
+    auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
+    auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
+    auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
     modeBox->addWidget(print);
     modeBox->addWidget(help);
     modeBox->addWidget(close);
 
     totals_ = totalsList(this);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("NUTRIENT  TOTALS"), this));
+    right->addWidget(new QLabel(toQt(dailylabel::kTotals), this));
     right->addWidget(totals_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(modeBox);
@@ -195,13 +196,14 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent) : QDialo
         dialog_.onDeleteRange();
         refresh();
     });
-    connect(print, &QPushButton::clicked, this, [this] { dialog_.onPrint(QtReportPrinter::shared()); });
+    connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
+    setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
 }
 
-QWidget* DNtrDialogWidget::dateRow(int f, const char* label) {
+QWidget* DNtrDialogWidget::dateRow(int f) {
     const auto field = static_cast<DNtrDialog::Field>(f);
     const auto i = static_cast<std::size_t>(f);
     const QString names[] = {QStringLiteral("oneDay"), QStringLiteral("rangeStart"), QStringLiteral("rangeEnd"),
@@ -209,7 +211,7 @@ QWidget* DNtrDialogWidget::dateRow(int f, const char* label) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(16, 0, 0, 0);
-    if (*label) layout->addWidget(new QLabel(toQt(label), row));
+    if (const char* label = DNtrDialog::kFieldLabels[i]; *label) layout->addWidget(new QLabel(toQt(label), row));
     fields_[i] = new QLineEdit(row);
     fields_[i]->setObjectName(names[i] + QStringLiteral("Field"));
     fields_[i]->setMaxLength(static_cast<int>(DNtrDialog::kFieldChars));

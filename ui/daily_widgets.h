@@ -14,13 +14,16 @@ class QScrollBar;
 namespace korva {
 
 class DNtrDialog;
+class ReportPrinter;
 class TdayDialog;
 
 // The face of TdayDialog: the day's FoodLists and its nutrient totals.
 class TdayDialogWidget : public QDialog {
     Q_OBJECT
 public:
-    TdayDialogWidget(TdayDialog& dialog, QWidget* parent = nullptr);
+    TdayDialogWidget(TdayDialog& dialog, ReportPrinter& printer, QWidget* parent = nullptr);
+    // "&Close", Escape and the close box: the day's unsaved changes ask first.
+    void reject() override;
 
 private:
     void refresh();
@@ -39,11 +42,11 @@ private:
 class DNtrDialogWidget : public QDialog {
     Q_OBJECT
 public:
-    DNtrDialogWidget(DNtrDialog& dialog, QWidget* parent = nullptr);
+    DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, QWidget* parent = nullptr);
 
 private:
     void refresh();
-    QWidget* dateRow(int field, const char* label);
+    QWidget* dateRow(int field);
 
     DNtrDialog& dialog_;
     std::array<QRadioButton*, 4> modes_{};

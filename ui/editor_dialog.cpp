@@ -11,7 +11,10 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 #include "ui/dialog_button.h"
+#include "ui/help_window.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 
@@ -136,6 +139,9 @@ void EditorDialog::addFieldsAndButtons(QVBoxLayout* layout, NutrientFields& fiel
             after();
         });
         row->addWidget(b);
+        // F1 does what the dialog's own HELP button does.
+        if (std::string_view(button.name) == "helpButton")
+            setHelp(this, [press = button.press] { press(QtReportPrinter::shared()); });
     }
     layout->addWidget(box);
 }

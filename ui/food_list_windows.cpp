@@ -3,7 +3,10 @@
 #include <QMdiArea>
 
 #include "lists/flist_doc.h"
+#include "lists/flist_view.h"
+#include "lists/recipe_view.h"
 #include "ui/flist_child_window.h"
+#include "ui/help_window.h"
 
 namespace korva {
 
@@ -27,6 +30,9 @@ CFListDoc* FoodListWindows::focusedDocument() const {
 CFListDoc& FoodListWindows::show(std::unique_ptr<CFListDoc> doc) {
     auto* window = new FListChildWindow(std::move(doc));
     area_->addSubWindow(window);
+    setHelp(window, [d = &window->document()] {
+        d->platform().openHelp(d->isRecipe() ? CRecipeView::kHelpContext : CFLView::kHelpContext);
+    });
     connect(window, &FListChildWindow::titleChanged, this, &FoodListWindows::documentsChanged);
     window->show();
     window->adjustSize();

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/qt_text.h"
@@ -60,6 +61,57 @@ void ListChoiceDialog::run() {
 
 void ListChoiceDialog::finishIfDone() {
     if (finished()) done(chosen() ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void runMultiChoice(const MultiChoice& choice, QWidget* parent) {
+    QDialog face(parent);
+    face.setObjectName(QLatin1String(choice.dialogName));
+    face.setWindowTitle(toQt(choice.caption));
+    auto* layout = new QVBoxLayout(&face);
+    auto* list = new QListWidget(&face);
+    list->setObjectName(QStringLiteral("chooserList"));
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (const auto& r : choice.rows) list->addItem(toQt(r));
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    layout->addWidget(list);
+    const auto show = [&] {
+        const QSignalBlocker quiet(list);
+        for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(choice.isChosen(i));
+    };
+    show();
+    // The mouse and Space both change the selection: each row that now
+    // differs from the behaviour's choice was turned on or off.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, &face, [&] {
+        std::vector<int> changed;
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->isSelected() != choice.isChosen(i)) changed.push_back(i);
+        for (int i : changed) choice.toggled(i, list->item(i)->isSelected());
+        show();
+    });
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* text, const char* name) {
+        auto* b = new QPushButton(QString::fromLatin1(text), &face);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* ok = button("&OK", "okButton");
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &face, [&] {
+        choice.ok();
+        face.accept();
+    });
+    if (choice.clear) {
+        QObject::connect(button("C&lear", "clearButton"), &QPushButton::clicked, &face, [&] {
+            choice.clear();
+            show();
+        });
+    }
+    QObject::connect(button("&Cancel", "cancelButton"), &QPushButton::clicked, &face, &QDialog::reject);
+    layout->addLayout(buttons);
+    face.exec();
+    if (!choice.finished()) choice.cancel();
 }
 
 } // namespace korva

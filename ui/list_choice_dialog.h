@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,23 @@ private:
     QListWidget* list_;
     int above_ = 0;
 };
+
+// A chooser of several rows (the nutrient and category choosers): a list
+// where a click or Space on a row turns its choice on or off, OK (also
+// Enter), Clear when `clear` is given, and Cancel.  Every change goes to the
+// behaviour, whose choice the list then shows.
+struct MultiChoice {
+    const char* dialogName;
+    const char* caption;
+    std::vector<std::string> rows;
+    std::function<bool(int)> isChosen;
+    std::function<void(int row, bool chosen)> toggled;
+    std::function<void()> ok;
+    std::function<void()> cancel;
+    std::function<void()> clear;
+    std::function<bool()> finished;
+};
+// Runs modally; a dialog that ends without OK counts as cancelled.
+void runMultiChoice(const MultiChoice& choice, QWidget* parent);
 
 } // namespace korva

@@ -91,6 +91,8 @@ MainWindow::~MainWindow() {
 
 QPrinter& MainWindow::printer() { return QtReportPrinter::shared().printer(); }
 
+ReportPrinter& MainWindow::reportPrinter() { return QtReportPrinter::shared(); }
+
 QMenu* MainWindow::menu(MenuId id) {
     if (auto it = menus_.find(id); it != menus_.end()) return it->second;
     auto* m = new QMenu(toQt(menuCaption(id)), this);
@@ -233,15 +235,17 @@ void MainWindow::cascade() {
 }
 
 void MainWindow::arrangeIcons() {
-    // Minimised windows line up along the bottom edge, left to right.
-    int x = 0;
-    for (QMdiSubWindow* w : area_->subWindowList()) {
-        if (!w->isMinimized()) continue;
-        const QSize s = w->size();
-        if (x > 0 && x + s.width() > area_->viewport()->width()) x = 0;
-        w->move(x, area_->viewport()->height() - s.height());
-        x += s.width();
-    }
+    QList<QMdiSubWindow*> icons;
+    std::vector<PixelSize> sizes;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (w->isMinimized()) {
+            icons << w;
+            sizes.push_back({w->width(), w->height()});
+        }
+    const QSize area = area_->viewport()->size();
+    const auto rects = korva::arrangeIcons({area.width(), area.height()}, sizes);
+    for (qsizetype i = 0; i < icons.size(); ++i)
+        icons[i]->move(rects[static_cast<std::size_t>(i)].x, rects[static_cast<std::size_t>(i)].y);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@ namespace korva {
 
 class KorvaApp;
 class Platform;
+class ReportPrinter;
 
 // The main window: a document area with the menu bar, accelerators and
 // status bar of the command table.  Its state (title, greyed items, size)
@@ -42,6 +43,8 @@ public:
     // loads the print system's client and asks it for printers, which no
     // start-up needs.
     QPrinter& printer();
+    // The printer the windows opened from here print on.
+    ReportPrinter& reportPrinter();
 
     // Title and greyed items afresh from the frame.
     void refresh();

@@ -18,6 +18,7 @@
 #include "daily/nutrient_view_dialog.h"
 #include "ui/chart_painter.h"
 #include "ui/dialog_button.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -139,6 +140,7 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     });
     connect(print, &QPushButton::clicked, this, [this] { view_.onPrint(printer_); });
     connect(help, &QPushButton::clicked, this, [this] { view_.onHelp(); });
+    setHelp(this, [this] { view_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
 }
@@ -192,6 +194,7 @@ void NutrientViewDialogWidget::refresh() {
         for (int c = 0; c < 3; ++c) table_->setItem(k, c, new QTableWidgetItem(toQt(cells[c])));
     }
     table_->setVerticalHeaderLabels(names);
+    table_->resizeColumnsToContents();
     table_->setVisible(view_.tableShown());
     chart_->setVisible(view_.chartShown());
     chart_->update();
@@ -261,6 +264,7 @@ IndivDlgWidget::IndivDlgWidget(IndivDlg& dialog, QWidget* parent) : QDialog(pare
         refresh();
     });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
+    setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     refresh();
 }

@@ -96,6 +96,10 @@ ScreenSize QtPlatform::screenSize() {
     return {g.width(), g.height()};
 }
 
+QtPlatform::QtPlatform(QWidget* parent) : parent_(parent), helpKey_(std::make_unique<HelpKey>(*this)) {
+    QCoreApplication::instance()->installEventFilter(helpKey_.get());
+}
+
 QtPlatform::~QtPlatform() { delete helpWindow_; }
 
 HelpWindow* QtPlatform::helpWindow() const { return helpWindow_; }

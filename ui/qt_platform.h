@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "core/platform.h"
 
+class QObject;
 class QPrinter;
 class QWidget;
 
@@ -19,7 +21,8 @@ class HelpWindow;
 // file system's own encoding.
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
+    // F1 opens help from here on (HelpKey).
+    explicit QtPlatform(QWidget* parent = nullptr);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -55,6 +58,7 @@ private:
     PrinterSource printer_;
     std::filesystem::path helpFolder_;
     QPointer<HelpWindow> helpWindow_;
+    std::unique_ptr<QObject> helpKey_;
 };
 
 } // namespace korva

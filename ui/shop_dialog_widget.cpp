@@ -16,7 +16,7 @@
 #include "daily/shop_dialog.h"
 #include "lists/rcsl_dialog.h"
 #include "ui/dialog_button.h"
-#include "ui/qt_report_printer.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 #include "ui/rcsl_dialog_widget.h"
 #include "ui/tab_stop_delegate.h"
@@ -69,7 +69,8 @@ private:
 
 } // namespace
 
-ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, ReportPrinter& printer, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
     setObjectName(QStringLiteral("shopDialog"));
 
     currentEntry_ = new QLineEdit(this);
@@ -92,36 +93,36 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, QWidget* parent) : QDialo
     scroll->setValue(0);
     scroll->setPageStep(1);
     scroll->setFixedWidth(scroll->sizeHint().height() * 3);
-    auto* apply = dialogButton("APPLY", "applyButton", this);
+    auto* apply = dialogButton(ShopDialog::kApplyButton, "applyButton", this);
 
     shopText_ = textField(QStringLiteral("shopText"), this);
     extraText_ = textField(QStringLiteral("extraText"), this);
 
-    auto* addFoodList = dialogButton("Add  &FoodList", "addFoodListButton", this);
-    auto* addRecipe = dialogButton("Add  &Recipe", "addRecipeButton", this);
-    auto* remove = dialogButton("&Delete", "deleteButton", this);
-    auto* print = dialogButton("&Print", "printButton", this);
-    auto* save = dialogButton("&Save", "saveButton", this);
-    auto* saveAs = dialogButton("Save &As ...", "saveAsButton", this);
-    auto* close = dialogButton("&Close", "closeButton", this);
-    auto* help = dialogButton("&Help", "helpButton", this);
+    auto* addFoodList = dialogButton(ShopDialog::kAddFoodListButton, "addFoodListButton", this);
+    auto* addRecipe = dialogButton(ShopDialog::kAddRecipeButton, "addRecipeButton", this);
+    auto* remove = dialogButton(ShopDialog::kDeleteButton, "deleteButton", this);
+    auto* print = dialogButton(ShopDialog::kPrintButton, "printButton", this);
+    auto* save = dialogButton(ShopDialog::kSaveButton, "saveButton", this);
+    auto* saveAs = dialogButton(ShopDialog::kSaveAsButton, "saveAsButton", this);
+    auto* close = dialogButton(ShopDialog::kCloseButton, "closeButton", this);
+    auto* help = dialogButton(ShopDialog::kHelpButton, "helpButton", this);
 
     auto* factorRow = new QHBoxLayout;
-    factorRow->addWidget(new QLabel(QStringLiteral("MULTIPLY Items by :"), this));
+    factorRow->addWidget(new QLabel(toQt(ShopDialog::kFactorLabel), this));
     factorRow->addWidget(factor_);
     factorRow->addWidget(scroll);
     factorRow->addWidget(apply);
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("FoodLists & Recipes in List"), this));
+    left->addWidget(new QLabel(toQt(ShopDialog::kEntriesLabel), this));
     left->addWidget(currentEntry_);
     left->addWidget(entries_, 1);
     left->addLayout(factorRow);
     for (QPushButton* b : {addFoodList, addRecipe, remove, print, save, saveAs, close, help}) left->addWidget(b);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("SHOPPING  LIST  Text"), this));
+    right->addWidget(new QLabel(toQt(ShopDialog::kTextLabel), this));
     shopText_->setMinimumHeight(shopText_->fontMetrics().height() * 20);
     right->addWidget(shopText_, 3);
-    right->addWidget(new QLabel(QStringLiteral("EXTRA Text"), this));
+    right->addWidget(new QLabel(toQt(ShopDialog::kExtraLabel), this));
     right->addWidget(extraText_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -139,8 +140,9 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, QWidget* parent) : QDialo
     act(apply, [this] { dialog_.onApply(); });
     act(save, [this] { dialog_.onSave(); });
     act(saveAs, [this] { dialog_.onSaveAs(); });
-    connect(print, &QPushButton::clicked, this, [this] { dialog_.onPrint(QtReportPrinter::shared()); });
+    connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
+    setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(factor_, &QLineEdit::textEdited, this, [this](const QString& t) { dialog_.onFactorEdited(fromQt(t)); });
     connect(scroll, &QScrollBar::actionTriggered, this, [this, scroll](int action) {
@@ -161,6 +163,10 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, QWidget* parent) : QDialo
     refresh();
 }
 
+void ShopDialogWidget::reject() {
+    if (dialog_.canClose()) QDialog::reject();
+}
+
 void ShopDialogWidget::refresh() {
     setWindowTitle(toQt(dialog_.caption()));
     {
@@ -179,12 +185,12 @@ void ShopDialogWidget::showEntry() {
     factor_->setText(toQt(dialog_.factorField()));
 }
 
-void runShopDialog(FoodDataBase& db, Platform& platform, const std::optional<std::filesystem::path>& file,
-                   QWidget* parent) {
+void runShopDialog(FoodDataBase& db, Platform& platform, ReportPrinter& printer,
+                   const std::optional<std::filesystem::path>& file, QWidget* parent) {
     CatalogueRecipeChooser recipes(db, parent);
     ShopDialog dialog(db, platform, recipes);
     if (!(file ? dialog.open(*file) : dialog.openNew())) return;
-    ShopDialogWidget face(dialog, parent);
+    ShopDialogWidget face(dialog, printer, parent);
     face.exec();
 }
 

@@ -13,6 +13,7 @@ namespace korva {
 
 class FoodDataBase;
 class Platform;
+class ReportPrinter;
 class ShopDialog;
 
 // The face of ShopDialog: the entries with their factor, the shopping list
@@ -20,7 +21,9 @@ class ShopDialog;
 class ShopDialogWidget : public QDialog {
     Q_OBJECT
 public:
-    ShopDialogWidget(ShopDialog& dialog, QWidget* parent = nullptr);
+    ShopDialogWidget(ShopDialog& dialog, ReportPrinter& printer, QWidget* parent = nullptr);
+    // "&Close", Escape and the close box: a changed list asks first.
+    void reject() override;
 
 private:
     void refresh();
@@ -36,7 +39,7 @@ private:
 
 // File > Shopping List: a new list, or the list of `file`.  A file that is
 // not a shopping list shows why and opens nothing.
-void runShopDialog(FoodDataBase& db, Platform& platform, const std::optional<std::filesystem::path>& file,
-                   QWidget* parent);
+void runShopDialog(FoodDataBase& db, Platform& platform, ReportPrinter& printer,
+                   const std::optional<std::filesystem::path>& file, QWidget* parent);
 
 } // namespace korva

@@ -11,9 +11,10 @@ void installShoppingLists(MainWindow& window, FoodDataBase& db, Platform& platfo
     MainWindow* w = &window;
     FoodDataBase* data = &db;
     Platform* p = &platform;
-    window.addCommand(kCmdNewShoppingList, [w, data, p] { runShopDialog(*data, *p, std::nullopt, w); });
+    window.addCommand(kCmdNewShoppingList,
+                      [w, data, p] { runShopDialog(*data, *p, w->reportPrinter(), std::nullopt, w); });
     window.addCommand(kCmdOpenShoppingList, [w, data, p] {
-        if (const auto file = chooseShoppingList(*data, *p)) runShopDialog(*data, *p, file, w);
+        if (const auto file = chooseShoppingList(*data, *p)) runShopDialog(*data, *p, w->reportPrinter(), file, w);
     });
 }
 

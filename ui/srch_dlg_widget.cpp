@@ -18,6 +18,8 @@
 #include "ui/flist_child_window.h"
 #include "ui/flist_view_widget.h"
 #include "ui/food_list_windows.h"
+#include "ui/help_window.h"
+#include "ui/list_choice_dialog.h"
 #include "ui/nutrient_view_commands.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
@@ -129,6 +131,7 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
     grid->addLayout(bottom, 6, 0, 1, 4);
     connect(add_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onAdd); });
     connect(help, &QPushButton::clicked, this, [this] { act(&SrchDlg::onHelp); });
+    setHelp(this, [this] { act(&SrchDlg::onHelp); });
     connect(clear, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClear); });
     connect(close, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClose); });
     connect(view, &QPushButton::clicked, this, [this] {
@@ -206,54 +209,21 @@ void SrchDlgWidget::refresh() {
 
 namespace {
 
-// A multiple-selection list with OK and Cancel (and, for categories, Clear);
-// every click goes to the behaviour, whose selection the list then shows.
+// The choosers of several rows; categories can also be cleared.
 template <class Behaviour>
 void runChooser(Behaviour& behaviour, QWidget* parent, const char* name, bool withClear) {
-    QDialog face(parent);
-    face.setObjectName(QLatin1String(name));
-    face.setWindowTitle(toQt(Behaviour::kCaption));
-    auto* layout = new QVBoxLayout(&face);
-    auto* list = new QListWidget(&face);
-    list->setObjectName(QStringLiteral("chooserList"));
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (const auto& r : behaviour.rows()) list->addItem(toQt(r));
-    layout->addWidget(list);
-    auto show = [&] {
-        const QSignalBlocker quiet(list);
-        for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(behaviour.isSelected(i));
-    };
-    show();
-    QObject::connect(list, &QListWidget::itemClicked, &face, [&](QListWidgetItem* item) {
-        behaviour.onRowClicked(list->row(item), item->isSelected());
-        show();
-    });
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&OK"), &face);
-    ok->setObjectName(QStringLiteral("okButton"));
-    buttons->addWidget(ok);
-    QObject::connect(ok, &QPushButton::clicked, &face, [&] {
-        behaviour.onOk();
-        face.accept();
-    });
-    if constexpr (requires { behaviour.onClear(); }) {
-        if (withClear) {
-            auto* clear = new QPushButton(QStringLiteral("C&lear"), &face);
-            clear->setObjectName(QStringLiteral("clearButton"));
-            buttons->addWidget(clear);
-            QObject::connect(clear, &QPushButton::clicked, &face, [&] {
-                behaviour.onClear();
-                show();
-            });
-        }
-    }
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), &face);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    buttons->addWidget(cancel);
-    QObject::connect(cancel, &QPushButton::clicked, &face, &QDialog::reject);
-    layout->addLayout(buttons);
-    face.exec();
-    if (!behaviour.finished()) behaviour.onCancel();
+    MultiChoice choice{name,
+                       Behaviour::kCaption,
+                       behaviour.rows(),
+                       [&](int row) { return behaviour.isSelected(row); },
+                       [&](int row, bool chosen) { behaviour.onRowClicked(row, chosen); },
+                       [&] { behaviour.onOk(); },
+                       [&] { behaviour.onCancel(); },
+                       {},
+                       [&] { return behaviour.finished(); }};
+    if constexpr (requires { behaviour.onClear(); })
+        if (withClear) choice.clear = [&] { behaviour.onClear(); };
+    runMultiChoice(choice, parent);
 }
 
 } // namespace

@@ -41,6 +41,12 @@ TEST(WindowArrangement, CascadeStepsDownAndKeepsEveryWindowInsideTheArea) {
     EXPECT_EQ(rects[1], (PixelRect{25, 25, 775, 300}));
     for (const PixelRect& r : rects) EXPECT_TRUE(inside(r, area)) << r.x;
     EXPECT_EQ(rects[12].x, 0) << "twelve steps of 25 fill half the area; the thirteenth starts again";
+
+    // Icons fill the bottom row, then the row above; none covers another.
+    const auto icons = arrangeIcons(area, std::vector<PixelSize>(5, PixelSize{300, 30}));
+    EXPECT_EQ(icons,
+              (std::vector<PixelRect>{
+                  {0, 570, 300, 30}, {300, 570, 300, 30}, {0, 540, 300, 30}, {300, 540, 300, 30}, {0, 510, 300, 30}}));
 }
 
 } // namespace

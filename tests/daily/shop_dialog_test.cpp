@@ -238,14 +238,6 @@ TEST_F(ShopDialogTest, DeletingKeepsTheOrderAndMovesTheCurrentEntry) {
     EXPECT_EQ(platform.messageTexts(), Texts{" nothing in Shopping List, can't delete ..."});
 }
 
-TEST_F(ShopDialogTest, APickedFoodListRaisesTheFoodListNumbering) {
-    EXPECT_EQ(tree.db.numbering().nextFoodListName().name, "fl0001.fls");
-    ShopDialog d(tree.db, platform, recipes);
-    ASSERT_TRUE(d.openNew());
-    addList(d, saveList("fl0020.fls", {{101, 1}}));
-    EXPECT_EQ(tree.db.numbering().nextFoodListName().name, "fl0021.fls");
-}
-
 TEST_F(ShopDialogTest, Refusals) {
     ShopDialog d(tree.db, platform, recipes);
     ASSERT_TRUE(d.openNew());
@@ -269,23 +261,83 @@ TEST_F(ShopDialogTest, Refusals) {
                      "... no recipes in data base, can't add .."}));
 }
 
-TEST_F(ShopDialogTest, EditedExtraTextCountsAsAChangeAndSaveAsAdoptsTheFile) {
+// Save As adopts its file; a new list's name steps over every file, and its
+// first save never replaces a file that took the name meanwhile.  A picked
+// FoodList raises the FoodList numbering.
+TEST_F(ShopDialogTest, NewNamesAndSavesNeverTakeAnotherListsFile) {
     ShopDialog d(tree.db, platform, recipes);
     ASSERT_TRUE(d.openNew());
-    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    addList(d, saveList("fl0020.fls", {{101, 1}}));
+    EXPECT_EQ(tree.db.numbering().nextFoodListName().name, "fl0021.fls");
     ASSERT_TRUE(d.onSave());
-    EXPECT_FALSE(d.onSave()); // saved: no changes since
-
     d.onExtraTextEdited("eggs");
-    platform.answerFile(std::filesystem::path("weekend.sls"));
+    platform.answerFile(std::filesystem::path("shop002.sls"));
     ASSERT_TRUE(d.onSaveAs());
     EXPECT_EQ(platform.fileRequests.back().filter, "All Files (*.*)|*.*|ShoppingList Files(*.SLS)|*.SLS||");
-    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  weekend.sls");
+    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  shop002.sls");
     d.onExtraTextEdited("eggs\r\nflour");
     ASSERT_TRUE(d.onSave());
+    const auto saved = readWholeFile(tree.paths().shopDir() / "shop002.sls");
+    ShopList list;
+    ASSERT_TRUE(list.readBytes(*saved));
+    EXPECT_EQ(list.extraLines, (Texts{"eggs", "flour"}));
+
+    ShopDialog next(tree.db, platform, recipes);
+    ASSERT_TRUE(next.openNew());
+    EXPECT_EQ(next.caption(), "SHOPPING  LIST  :  shop003.sls");
+    test::writeBytes(tree.paths().shopDir() / "shop003.sls", *saved);
+    addList(next, saveList("fl0002.fls", {{102, 1}}));
+    ASSERT_TRUE(next.onSave());
+    EXPECT_EQ(next.caption(), "SHOPPING  LIST  :  shop004.sls");
+    EXPECT_EQ(readWholeFile(tree.paths().shopDir() / "shop003.sls"), saved);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ShopDialogTest, ClosingAndRebuildingAskBeforeDroppingWork) {
+    ShopDialog d(tree.db, platform, recipes);
+    ASSERT_TRUE(d.openNew());
+    EXPECT_TRUE(d.canClose());
+    addList(d, saveList("fl0001.fls", {{101, 1}}));
+    const std::string typed = d.shopText() + "\r\n  and salt";
+    d.onShopTextEdited(typed);
+
+    // A rebuild would replace the typed text: No keeps entries and text.
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    d.onDelete();
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    apply(d, "2");
+    platform.answer(MsgAnswer::no, shopmsg::kReplaceTyped);
+    d.onAddFoodList();
+    EXPECT_EQ(d.entryRows(), Texts{"FL0001.FLS\t   1.00"});
+    EXPECT_EQ(d.shopText(), typed);
+
+    platform.answer(MsgAnswer::cancel, "Save changes to shop001.sls ?");
+    EXPECT_FALSE(d.canClose());
+    platform.answer(MsgAnswer::no, "Save changes to shop001.sls ?");
+    EXPECT_TRUE(d.canClose());
+
+    platform.answer(MsgAnswer::yes, "Save changes to shop001.sls ?");
+    EXPECT_TRUE(d.canClose());
+    const std::filesystem::path file = tree.paths().shopDir() / "shop001.sls";
     ShopList saved;
-    ASSERT_TRUE(saved.readBytes(*readWholeFile(tree.paths().shopDir() / "weekend.sls")));
-    EXPECT_EQ(saved.extraLines, (Texts{"eggs", "flour"}));
+    ASSERT_TRUE(saved.readBytes(*readWholeFile(file)));
+    EXPECT_EQ(saved.textLines.back(), "  and salt");
+
+    // A save that cannot be written says so and keeps the list and its mark.
+    d.onExtraTextEdited("eggs");
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    platform.answer(MsgAnswer::yes, "Save changes to shop001.sls ?");
+    EXPECT_FALSE(d.canClose());
+    EXPECT_EQ(platform.messageTexts().back(), "... cannot write shopping list ...");
+    EXPECT_TRUE(d.changed());
+    EXPECT_EQ(d.caption(), "SHOPPING  LIST  :  shop001.sls");
+    EXPECT_EQ(d.extraText(), "eggs");
+
+    platform.answer(MsgAnswer::yes, shopmsg::kReplaceTyped);
+    d.onShopTextEdited(typed + "!");
+    d.onDelete();
+    EXPECT_EQ(d.entryRows(), Texts{"None"});
 }
 
 } // namespace

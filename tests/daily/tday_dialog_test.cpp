@@ -151,5 +151,33 @@ TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOne) {
     EXPECT_EQ(printer.cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
 }
 
+TEST_F(TdayDialogTest, LeavingADayWithAdditionsAsksFirst) {
+    TdayDialog d(tree.db, platform, TdayDialog::editDay);
+    d.open();
+    platform.answerFile(tree.saveList("fl0001.fls", 101, 2, platform));
+    d.onAddFoodList();
+
+    // Cancel stays on the day and keeps its addition.
+    platform.answer(MsgAnswer::cancel, "Save changes to the log of 03/01/26 ?");
+    d.onScrollLeft();
+    d.onScrollEnded();
+    EXPECT_EQ(d.dateLabel(), "03/01/26");
+    EXPECT_EQ(d.log().foodListCount(), 1u);
+    platform.answer(MsgAnswer::cancel, "Save changes to the log of 03/01/26 ?");
+    platform.answerText("5/14/26");
+    d.onDateButton();
+    EXPECT_EQ(d.date(), LogDate(3, 1, 26));
+    platform.answer(MsgAnswer::cancel, "Save changes to the log of 03/01/26 ?");
+    EXPECT_FALSE(d.canClose());
+
+    // Yes saves the day before the next opens; nothing asks after that.
+    platform.answer(MsgAnswer::yes, "Save changes to the log of 03/01/26 ?");
+    d.onScrollRight();
+    d.onScrollEnded();
+    EXPECT_EQ(d.dateLabel(), "03/02/26");
+    EXPECT_TRUE(std::filesystem::exists(tree.dayFile(LogDate(3, 1, 26))));
+    EXPECT_TRUE(d.canClose());
+}
+
 } // namespace
 } // namespace korva

@@ -9,6 +9,7 @@
 #include "app/help_topics.h"
 #include "daily/dntr_dialog.h"
 #include "tests/daily/log_tree.h"
+#include "tests/daily/report_recorder.h"
 #include "tests/support/temp_root.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/daily_widgets.h"
@@ -30,25 +31,25 @@ bool hasAnchor(QTextBrowser* browser, const QString& name) {
 
 QString shownPage(QTextBrowser* browser) { return browser->source().fileName(); }
 
-// A dialog's HELP button opens its section beside the modal dialog; Back,
-// Forward and Contents move through the pages.
-TEST(HelpWindow, HelpButtonOfADialogShowsItsSection) {
+// F1 in a dialog opens its section beside the modal dialog; Back, Forward
+// and Contents move through the pages; Escape and Close close the window.
+TEST(HelpWindow, F1InADialogShowsItsSection) {
     QtPlatform platform;
     platform.setHelpFolder(kPages);
     test::LogTree tree;
     DNtrDialog dialog(tree.db, platform);
     dialog.open();
-    DNtrDialogWidget face(dialog);
+    test::ReportRecorder printer;
+    DNtrDialogWidget face(dialog, printer);
 
     test::DialogAnswer read(QString(), [&](QWidget* modal) {
-        modal->findChild<QPushButton*>("helpButton")->click();
+        QTest::keyClick(modal->findChild<QWidget*>("totalsList"), Qt::Key_F1);
         HelpWindow* help = platform.helpWindow();
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         QTextBrowser* browser = help->browser();
         EXPECT_EQ(shownPage(browser), QStringLiteral("windows.html"));
         EXPECT_EQ(browser->source().fragment(), QStringLiteral("daily-view"));
-        EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("NUTRIENTS by DATE")));
         EXPECT_TRUE(hasAnchor(browser, QStringLiteral("daily-view")));
         EXPECT_FALSE(help->findChild<QLabel*>("helpNotice")->isVisible());
 
@@ -58,13 +59,19 @@ TEST(HelpWindow, HelpButtonOfADialogShowsItsSection) {
         ASSERT_TRUE(back->isEnabled());
         back->click();
         EXPECT_EQ(browser->source().fragment(), QStringLiteral("daily-view"));
-        help->close();
+        QTest::keyClick(browser, Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible());
+        platform.openHelp(help_contexts::kContents);
+        help->findChild<QPushButton*>("helpClose")->click();
+        EXPECT_FALSE(help->isVisible());
         qobject_cast<QDialog*>(modal)->reject();
     });
     face.exec();
 }
 
-TEST(HelpWindow, TopicWithoutAPageShowsTheContentsAndSaysSo) {
+// A topic without a page shows the contents and says so; a missing help
+// folder is reported and opens nothing.
+TEST(HelpWindow, TopicWithoutAPageOrFolder) {
     QtPlatform platform;
     platform.setHelpFolder(kPages);
     platform.openHelp(12345);
@@ -72,24 +79,20 @@ TEST(HelpWindow, TopicWithoutAPageShowsTheContentsAndSaysSo) {
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(shownPage(help->browser()), QStringLiteral("index.html"));
     auto* notice = help->findChild<QLabel*>("helpNotice");
-    EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text(), QString::fromStdString(help_texts::noTopic(12345)));
     platform.openHelp(help_contexts::kReference);
     EXPECT_FALSE(notice->isVisible());
-}
 
-TEST(HelpWindow, MissingHelpFolderIsReported) {
     test::TempRoot empty(test::TempRoot::empty, "korva-help");
-    QtPlatform platform;
-    platform.setHelpFolder(empty.root());
+    QtPlatform bare;
+    bare.setHelpFolder(empty.root());
     test::DialogAnswer ok(QString(), [&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), QString::fromStdString(help_texts::noFolder(empty.root())));
-        box->accept();
+        EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->text(),
+                  QString::fromStdString(help_texts::noFolder(empty.root())));
+        qobject_cast<QDialog*>(modal)->accept();
     });
-    platform.openHelp(help_contexts::kContents);
-    EXPECT_EQ(platform.helpWindow(), nullptr);
+    bare.openHelp(help_contexts::kContents);
+    EXPECT_EQ(bare.helpWindow(), nullptr);
 }
 
 } // namespace

@@ -101,6 +101,9 @@ TEST_F(NutrientViewsTest, FoodsViewSwitchesDisplayPageAndFood) {
     Modal view("nutrientViewDialog", [](QWidget* d) {
         EXPECT_TRUE(child<QTableWidget>(d, "nutrientTable")->isVisible());
         EXPECT_EQ(child<QTableWidget>(d, "nutrientTable")->rowCount(), 29);
+        const QTableWidget* table = child<QTableWidget>(d, "nutrientTable"); // every percent text shown whole
+        for (int r = 0; r < 29; ++r)
+            EXPECT_GT(table->columnWidth(2), table->fontMetrics().horizontalAdvance(table->item(r, 2)->text())) << r;
         choose(d, "displayCombo", 1);
         EXPECT_TRUE(child<QWidget>(d, "nutrientChart")->isVisible());
         EXPECT_FALSE(child<QTableWidget>(d, "nutrientTable")->isVisible());
