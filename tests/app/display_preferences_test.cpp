@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "app/display_preferences.h"
 #include "app/main_frame_size.h"
 #include "tests/app/app_temp_dir.h"
-#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {

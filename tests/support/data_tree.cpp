@@ -8,6 +8,7 @@
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
 #include "lists/food_list.h"
+#include "lists/recipe_book.h"
 #include "tests/support/quiet_platform.h"
 
 namespace korva::test {
@@ -154,9 +155,11 @@ bool DataTree::load(FoodDataBase& db) const {
     return db.loadIndex();
 }
 
-bool DataTree::open(FoodDataBase& db) const {
+bool DataTree::open(FoodDataBase& db, bool recipes) const {
     db.setPaths(paths());
-    return openLikeStartUp(db);
+    if (!openLikeStartUp(db)) return false;
+    if (recipes) ensureRecipeCatalogue(db);
+    return true;
 }
 
 } // namespace korva::test

@@ -59,6 +59,7 @@ bool openLikeStartUp(FoodDataBase& db);
 // The whole file, or nothing when it cannot be read.
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p);
 
+// Without foods the data folders stay empty.
 class DataTree {
 public:
     explicit DataTree(std::vector<DataFood> foods = {}, const std::string& tag = "korva");
@@ -81,8 +82,9 @@ public:
 
     // Points the data base at this tree and loads the index.
     bool load(FoodDataBase& db) const;
-    // Points it here and opens it as start-up does.
-    bool open(FoodDataBase& db) const;
+    // Points it here and opens it as start-up does, recipe catalogue and all
+    // when `recipes` is set.
+    bool open(FoodDataBase& db, bool recipes = false) const;
 
 private:
     TempRoot root_;
