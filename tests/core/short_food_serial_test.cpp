@@ -30,28 +30,11 @@ TEST(ShortFoodSerial, IndexLaysOutEveryFieldInFileOrderAndReadsBack) {
     CSFList index;
     index.entries = {food(0x1234, 5, ShortFood::kArchived, "Milk", "1 cup", 1.0f),
                      food(25004, 3, 2, "my cr\xE8me", "1 glass", 50.0f)};
-    const test::Bytes expected = ByteBuilder()
-                                     .newClass("CSFList")
-                                     .word(2)
-                                     .newClass("ShortFood")
-                                     .word(0x1234)
-                                     .word(5)
-                                     .word(0x1234 % 1000)
-                                     .word(3) // id, category, record, position
-                                     .dword(0x3F800000)
-                                     .word(ShortFood::kArchived) // 1.0f grams, flags
-                                     .text("Milk")
-                                     .text("1 cup")
-                                     .word(0x8003)
-                                     .word(25004)
-                                     .word(3)
-                                     .word(4)
-                                     .word(3)
-                                     .dword(0x42480000)
-                                     .word(2)
-                                     .text("my cr\xE8me")
-                                     .text("1 glass")
-                                     .bytes();
+    ByteBuilder want; // id, category, record, position, grams, flags, name, serving
+    want.newClass("CSFList").word(2).newClass("ShortFood").word(0x1234).word(5).word(0x1234 % 1000).word(3);
+    want.dword(0x3F800000).word(ShortFood::kArchived).text("Milk").text("1 cup");
+    want.word(0x8003).word(25004).word(3).word(4).word(3).dword(0x42480000).word(2).text("my cr\xE8me").text("1 glass");
+    const test::Bytes expected = want.bytes();
     EXPECT_EQ(test::writeTop(index), expected);
     Archive a = Archive::forReading(expected);
     auto back = a.readObject<CSFList>();
