@@ -143,10 +143,7 @@ TEST(PercentTexts, ShareOfTheTargetWithItsKindOrNotAvailable) {
         // clang-format on
         {10.0f, 2, std::nanf(""), "    N / A"},
     };
-    for (const auto& t : table) {
-        SCOPED_TRACE(t.text);
-        EXPECT_EQ(percentText(t.value, targetsWith(3, t.level, t.target), 3), t.text);
-    }
+    for (const auto& t : table) EXPECT_EQ(percentText(t.value, targetsWith(3, t.level, t.target), 3), t.text);
     EXPECT_FALSE(percentText(10.0f, targetsWith(5, 7, 100.0f), 5).has_value());
     EXPECT_FALSE(percentText(10.0f, targetsWith(5, 2, 100.0f), kNutrientCount).has_value());
     EXPECT_EQ(percentOfTarget(std::numeric_limits<float>::infinity(), 5.0f), std::nullopt);

@@ -144,12 +144,6 @@ DataTree& DataTree::withList(const std::string& name, const std::vector<std::pai
     return *this;
 }
 
-DataTree& DataTree::withFile(const std::filesystem::path& relative, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::create_directories((root() / relative).parent_path());
-    require(writeFileAtomically(root() / relative, bytes), relative.string(), *this);
-    return *this;
-}
-
 bool DataTree::load(FoodDataBase& db) const {
     db.setPaths(paths());
     return db.loadIndex();

@@ -36,7 +36,7 @@ DataFood foodOf(int category, std::string name, std::vector<float> values = {}, 
 // A record that tells its food apart from every other.
 NutrientRecord distinctRecord(std::uint16_t id, std::uint16_t category);
 
-// `n` foods spread over the categories: ids 100 + k, names "food 1000k",
+// `n` foods spread over the categories: ids 100 + k, names "food 10000" on,
 // each with its distinct record.
 std::vector<DataFood> spreadFoods(int n);
 
@@ -71,14 +71,12 @@ public:
     DataTree& withUser(const std::string& file, const std::string& name, const NutrientRecord& targets = {});
     // A FoodList of (food id, servings) pairs, saved in the list folder.
     DataTree& withList(const std::string& name, const std::vector<std::pair<std::uint16_t, float>>& servings);
-    DataTree& withFile(const std::filesystem::path& relative, const std::vector<std::uint8_t>& bytes);
 
     DataPaths paths() const { return root_.paths(); }
     const std::filesystem::path& root() const { return root_.root(); }
     std::filesystem::path listFile(const std::string& name) const { return paths().foodListDir() / name; }
     // Id of the i-th food given without an id of its own.
     static std::uint16_t idOf(std::size_t i) { return static_cast<std::uint16_t>(1000 + i); }
-    std::size_t foodCount() const { return foods_; }
 
     // Points the data base at this tree and loads the index.
     bool load(FoodDataBase& db) const;
