@@ -15,7 +15,7 @@ bool CMainFrame::consolidateEnabled() const { return !db_.state().isSet(kConsoli
 
 void CMainFrame::onConsolidate() {
     if (!consolidateEnabled()) return;
-    // A failed consolidation changes nothing and, as before, says nothing.
+    // A failed consolidation changes nothing and says nothing.
     WaitCursor wait(platform_);
     db_.consolidate();
 }

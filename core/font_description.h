@@ -9,7 +9,7 @@
 namespace korva {
 
 // A font as the preference files store it: the 60-byte logical-font record
-// of the original platform (little-endian).  Heights and widths are in the
+// laid out little-endian.  Heights and widths are in the
 // units of the device the font is meant for; a negative height is the
 // character height, a positive one the cell height, 0 the device's default.
 struct FontDescription {

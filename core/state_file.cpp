@@ -9,7 +9,7 @@ namespace korva {
 namespace {
 
 constexpr const char* kEol = "\r\n";
-// Lines longer than this are cut: the file has always been read through a
+// Lines longer than this are cut: the file is read through a
 // fixed line buffer, and nothing the program writes comes near it.
 constexpr std::size_t kMaxLineLength = 78;
 
@@ -45,7 +45,7 @@ std::string_view valueOf(std::string_view line) {
     return start >= line.size() ? std::string_view{} : line.substr(start);
 }
 
-// Reads a decimal integer after leading blanks, as the old reader did, and
+// Reads a decimal integer after leading blanks, as a formatted scan does, and
 // moves `text` past it.  A value with no digits or out of range is refused so
 // that the caller keeps its default instead of a made-up zero.
 std::optional<std::int32_t> takeInt(std::string_view& text) {

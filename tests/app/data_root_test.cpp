@@ -17,10 +17,11 @@ protected:
     fs::path makeInstalledPrefix() {
         const fs::path prefix = dir / "usr";
         fs::create_directories(prefix / "bin");
-        writeBytes(prefix / "share/korva/data/kvdata/korva.ini", {'K'});
-        writeBytes(prefix / "share/korva/data/kvdata/foods.arc", {'F'});
-        writeBytes(prefix / "share/korva/data/kvdata/index.ser", {'I'});
-        writeBytes(prefix / "share/korva/data/kvuser/user00.rda", {'U'});
+        const std::pair<const char*, std::uint8_t> files[] = {{"kvdata/korva.ini", 'K'},
+                                                              {"kvdata/foods.arc", 'F'},
+                                                              {"kvdata/index.ser", 'I'},
+                                                              {"kvuser/user00.rda", 'U'}};
+        for (const auto& [file, mark] : files) writeBytes(prefix / "share/korva/data" / file, {mark});
         writeBytes(prefix / "share/korva/data/kvshop/.gitkeep", {});
         return prefix;
     }

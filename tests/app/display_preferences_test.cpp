@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "app/display_preferences.h"
 #include "app/main_frame_size.h"
 #include "tests/app/app_temp_dir.h"
-#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {
-
-using test::ScriptedPlatform;
 
 std::vector<std::uint8_t> floats(float x, float y) {
     std::vector<std::uint8_t> b(8);
@@ -45,27 +41,20 @@ protected:
     }
 };
 
-TEST_F(DisplayPreferencesTest, ScreenWidthDecidesFactorsAndDefaultFonts) {
+TEST_F(DisplayPreferencesTest, ScreenWidthDecidesFactorsAndDefaultFontsAndHalfPixelsRoundDown) {
     auto p1024 = loadOn(1024, 768);
     EXPECT_EQ(p1024.scaleX(1100), 968);
     EXPECT_EQ(p1024.scaleY(1024), 806); // 768 x 1.05 = 806.4
     EXPECT_EQ(p1024.screenFont().faceName, "Swiss");
+    EXPECT_EQ(p1024.scaleDialogRect({10, 20, 110, 220}), (DesignRect{11, 21, 121, 231}));
+    EXPECT_EQ(p1024.scaleDialogRect({-10, -20, 0, 40}), (DesignRect{-11, 0, 0, 42})); // the top stays on screen
     EXPECT_EQ(loadOn(640, 480).screenFont().faceName, "Arial");
     EXPECT_EQ(loadOn(1920, 1080).scaleX(1280), 1920);
-
-    // Half pixels round down.
     auto p1280 = loadOn(1280, 1024);
     EXPECT_EQ(p1280.scaleX(2.5), 2);
     EXPECT_EQ(p1280.scaleX(2.51), 3);
     EXPECT_EQ(p1280.scaleY(3.5), 3);
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DisplayPreferencesTest, DialogRectScalesEachSideAndKeepsTopOnScreen) {
-    auto prefs = loadOn(1024, 768);
-    EXPECT_EQ(prefs.scaleDialogRect({10, 20, 110, 220}), (DesignRect{11, 21, 121, 231}));
-    EXPECT_EQ(prefs.scaleDialogRect({-10, -20, 0, 40}).top, 0);
-    EXPECT_EQ(prefs.scaleDialogRect({-10, -20, 0, 40}).left, -11);
 }
 
 TEST_F(DisplayPreferencesTest, FontFileDependsOnScreenWidthAndChosenFontWins) {

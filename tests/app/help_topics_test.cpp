@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "app/command_table.h"
 #include "app/help_topics.h"
 #include "tests/app/app_temp_dir.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
@@ -17,10 +16,8 @@ namespace fs = std::filesystem;
 const fs::path kSource(KORVA_SOURCE_DIR);
 
 std::string textOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    const auto bytes = test::fileBytes(file);
+    return {bytes.begin(), bytes.end()};
 }
 
 // Every help context the program's code opens: the numbers its windows and

@@ -10,8 +10,6 @@
 namespace korva {
 namespace {
 
-using test::ScriptedPlatform;
-
 class PreferenceCommandsTest : public test::AppTempDir {
 protected:
     void SetUp() override {
@@ -107,7 +105,15 @@ TEST_F(PreferenceCommandsTest, ChosenScreenFontWithAdjustmentTakesEffectAtTheNex
     EXPECT_TRUE(std::filesystem::exists(dir / "xyfile.bft"));
 }
 
-TEST_F(PreferenceCommandsTest, ScreenFontWithoutAdjustmentKeepsTheScale) {
+TEST_F(PreferenceCommandsTest, ScreenFontWithoutAdjustmentKeepsTheScaleAndCancelChangesNothing) {
+    platform.answerFont(std::nullopt);
+    EXPECT_EQ(commands->onScreenFont(font("Swiss", 17, 7, 17)), CommandEnd::done);
+    // The family name of the defaults opens the chooser on a real face at 10 points.
+    EXPECT_EQ(platform.fontRequests.at(0).initial.faceName, "MS Sans Serif");
+    EXPECT_EQ(platform.fontRequests.at(0).initial.height, -13);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+
     platform.answerFont(font("Other", -12, 6, 12));
     platform.answer(MsgAnswer::no);
     EXPECT_EQ(commands->onScreenFont(font("Current", -16, 8, 16)), CommandEnd::endProgram);
@@ -116,17 +122,6 @@ TEST_F(PreferenceCommandsTest, ScreenFontWithoutAdjustmentKeepsTheScale) {
     auto next = restarted();
     EXPECT_EQ(next.screenFont().faceName, "Other");
     EXPECT_FLOAT_EQ(next.factors().x, 1.1f);
-}
-
-TEST_F(PreferenceCommandsTest, CancelledScreenFontChangesNothing) {
-    platform.answerFont(std::nullopt);
-    FontChoice swiss = font("Swiss", 17, 7, 17);
-    EXPECT_EQ(commands->onScreenFont(swiss), CommandEnd::done);
-    // The family name of the defaults opens the chooser on a real face at 10 points.
-    EXPECT_EQ(platform.fontRequests.at(0).initial.faceName, "MS Sans Serif");
-    EXPECT_EQ(platform.fontRequests.at(0).initial.height, -13);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
 TEST(ScaleAdjustment, FollowsTheCharacterSizeWithinBounds) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "app/recent_files.h"
 #include "archive/atomic_file.h"
+#include "tests/support/temp_root.h"
 
 namespace korva {
 namespace {
@@ -13,12 +13,8 @@ using Paths = std::vector<std::filesystem::path>;
 
 class RecentFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("korva-recent-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::filesystem::path dir;
+    test::TempRoot temp{test::TempRoot::empty, "korva-recent"};
+    std::filesystem::path dir = temp.root();
 };
 
 TEST_F(RecentFilesTest, NewestFirstNoRepeatsAtMostFour) {

@@ -7,6 +7,7 @@
 
 #include "archive/atomic_file.h"
 #include "tests/archive/archive_test_support.h"
+#include "tests/support/temp_root.h"
 
 namespace korva {
 namespace {
@@ -15,19 +16,12 @@ namespace fs = std::filesystem;
 
 class ArchiveFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("korva-archive-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::size_t filesIn(const fs::path& d) const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(d), fs::directory_iterator()));
     }
 
-    fs::path dir_;
+    test::TempRoot temp{test::TempRoot::empty, "korva-archive"};
+    fs::path dir_ = temp.root();
 };
 
 TEST_F(ArchiveFiles, CloseWritesTheFileThatOpenReadsBackAndReplacesItWhole) {

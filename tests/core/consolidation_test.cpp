@@ -10,25 +10,23 @@ namespace {
 
 using test::everyFood;
 using test::fileBytes;
-using test::newFood;
-using test::openDataBase;
 using test::recordFor;
-using test::TempRoot;
 
-// Two additions and one removal on 100 shipped foods, saved as exit would
+// 100 shipped foods with two additions and one removal, saved as exit would
 // save them: the data base on disk waits for a consolidation.
-void preparePendingChanges(const DataPaths& paths) {
-    test::writeShippedDataBase(paths, 100);
-    FoodDataBase db(paths);
-    ASSERT_TRUE(openDataBase(db));
-    ASSERT_EQ(db.addFood(newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)), FoodDataBase::AddOutcome::added);
-    ASSERT_EQ(db.addFood(newFood(25002, 0, "aardvark"), recordFor(25002, 0)), FoodDataBase::AddOutcome::added);
-    auto gone = db.index().findPositionById(150);
-    ASSERT_TRUE(gone);
-    retireFood(db, *gone);
-    ASSERT_TRUE(db.saveIndex());
-    ASSERT_TRUE(db.writeStateFile());
-}
+struct PendingTree : test::DataTree {
+    PendingTree() : DataTree(test::spreadFoods(100)) {
+        withState();
+        FoodDataBase db;
+        EXPECT_TRUE(open(db));
+        EXPECT_EQ(db.addFood(test::newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)),
+                  FoodDataBase::AddOutcome::added);
+        EXPECT_EQ(db.addFood(test::newFood(25002, 0, "aardvark"), recordFor(25002, 0)),
+                  FoodDataBase::AddOutcome::added);
+        retireFood(db, db.index().findPositionById(150).value_or(0));
+        EXPECT_TRUE(db.saveIndex() && db.writeStateFile());
+    }
+};
 
 // What a consolidated data base must look like on disk.
 void expectConsolidatedOnDisk(const FoodDataBase& db) {
@@ -45,30 +43,11 @@ void expectConsolidatedOnDisk(const FoodDataBase& db) {
     }
 }
 
-TEST(Consolidation, MergesAdditionsAndDropsRetiredInIndexOrder) {
-    TempRoot tree;
-    preparePendingChanges(tree.paths());
-    FoodDataBase db(tree.paths());
-    ASSERT_TRUE(openDataBase(db));
-    ASSERT_FALSE(db.state().isSet(kConsolidated));
-    ASSERT_EQ(db.state().unconsolidated, 2);
-    ASSERT_EQ(db.state().deleted, 1);
-    const auto before = everyFood(db);
-    ASSERT_EQ(before.size(), 101u);
-
-    ASSERT_TRUE(db.consolidate());
-    EXPECT_EQ(db.index().totalFoods(), 101u);
-    expectConsolidatedOnDisk(db);
-    for (const char* leftover : {"uncons.arc", "temp.arc", "index.new", "korva.new", "consol.cmt"})
-        EXPECT_FALSE(std::filesystem::exists(tree.paths().dataDir() / leftover)) << leftover;
-    EXPECT_EQ(everyFood(db), before);
-}
-
 TEST(Consolidation, OnlyRemovalsNeedNoSlotFileAndNoChangesNeedNoWork) {
-    TempRoot tree;
-    test::writeShippedDataBase(tree.paths(), 40);
-    FoodDataBase db(tree.paths());
-    ASSERT_TRUE(openDataBase(db));
+    test::DataTree tree(test::spreadFoods(40));
+    tree.withState();
+    FoodDataBase db;
+    ASSERT_TRUE(tree.open(db));
     const auto stamp = std::filesystem::last_write_time(tree.paths().foodsArc());
     EXPECT_TRUE(db.consolidate());
     EXPECT_EQ(std::filesystem::last_write_time(tree.paths().foodsArc()), stamp);
@@ -84,13 +63,12 @@ TEST(Consolidation, OnlyRemovalsNeedNoSlotFileAndNoChangesNeedNoWork) {
 }
 
 TEST(Consolidation, AnEntryPastTheEndOfItsFileFailsAndChangesNothing) {
-    TempRoot tree;
-    preparePendingChanges(tree.paths());
+    PendingTree tree;
     const DataPaths p = tree.paths();
 
     for (int damage = 0; damage < 2; ++damage) {
-        FoodDataBase db(p);
-        ASSERT_TRUE(openDataBase(db));
+        FoodDataBase db;
+        ASSERT_TRUE(tree.open(db));
         // An archived record past foods.arc, or a slot past the 32 of uncons.arc.
         if (damage == 0)
             db.index().mutableEntries()[5].recordNumber = 5000;
@@ -114,10 +92,9 @@ TEST(Consolidation, RecordsComeFromWhereTheEntrySaysNotFromTheFlag) {
     // A state file that claims no insertions while the index holds new foods:
     // copying their slot numbers out of foods.arc would give them the records
     // of shipped foods.
-    TempRoot tree;
-    preparePendingChanges(tree.paths());
-    FoodDataBase db(tree.paths());
-    ASSERT_TRUE(openDataBase(db));
+    PendingTree tree;
+    FoodDataBase db;
+    ASSERT_TRUE(tree.open(db));
     const auto before = everyFood(db);
     db.state().setFlag(kNoInsertions, true);
     ASSERT_TRUE(db.consolidate());
@@ -127,25 +104,26 @@ TEST(Consolidation, RecordsComeFromWhereTheEntrySaysNotFromTheFlag) {
 // A crash after every step of a consolidation: start-up recovers a data base
 // that holds every food with its values, as before or as after.
 TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
-    TempRoot reference;
-    preparePendingChanges(reference.paths());
+    PendingTree reference;
     std::map<std::uint16_t, test::FoodSeen> expected;
     {
-        FoodDataBase db(reference.paths());
-        ASSERT_TRUE(openDataBase(db));
+        FoodDataBase db;
+        ASSERT_TRUE(reference.open(db));
+        ASSERT_FALSE(db.state().isSet(kConsolidated));
+        ASSERT_EQ(db.state().deleted, 1);
         expected = everyFood(db);
     }
     ASSERT_EQ(expected.size(), 101u);
 
     for (int stopAfter = 1; stopAfter <= kConsolidationSteps; ++stopAfter) {
         SCOPED_TRACE("crash after step " + std::to_string(stopAfter));
-        TempRoot tree;
+        test::TempRoot tree;
         std::filesystem::copy(reference.root(), tree.root(),
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing);
         {
             FoodDataBase db(tree.paths());
-            ASSERT_TRUE(openDataBase(db));
+            ASSERT_TRUE(test::openLikeStartUp(db));
             int reached = 0;
             consolidateDataBase(db, [&](ConsolidationStep step) {
                 reached = static_cast<int>(step);
@@ -163,7 +141,7 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
             EXPECT_EQ(action, RecoveryAction::nothing);
 
         FoodDataBase db(tree.paths());
-        ASSERT_TRUE(openDataBase(db));
+        ASSERT_TRUE(test::openLikeStartUp(db));
         EXPECT_EQ(everyFood(db), expected);
         if (stopAfter >= static_cast<int>(ConsolidationStep::committed))
             expectConsolidatedOnDisk(db);
@@ -171,20 +149,22 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
             EXPECT_FALSE(db.state().isSet(kConsolidated));
         for (const char* leftover : {"temp.arc", "index.new", "korva.new", "consol.cmt"})
             EXPECT_FALSE(std::filesystem::exists(tree.paths().dataDir() / leftover)) << leftover;
+        if (stopAfter == kConsolidationSteps) {
+            EXPECT_FALSE(std::filesystem::exists(tree.paths().unconsArc()));
+        }
     }
 }
 
 TEST(Consolidation, ReadingTheStateFileFinishesACommittedConsolidation) {
-    TempRoot tree;
-    preparePendingChanges(tree.paths());
+    PendingTree tree;
     {
-        FoodDataBase db(tree.paths());
-        ASSERT_TRUE(openDataBase(db));
+        FoodDataBase db;
+        ASSERT_TRUE(tree.open(db));
         consolidateDataBase(db, [](ConsolidationStep s) { return s == ConsolidationStep::recordsReplaced; });
     }
     // Without recovery the new foods.arc would sit under the old index.
-    FoodDataBase db(tree.paths());
-    ASSERT_TRUE(openDataBase(db));
+    FoodDataBase db;
+    ASSERT_TRUE(tree.open(db));
     expectConsolidatedOnDisk(db);
     EXPECT_EQ(everyFood(db).size(), 101u);
 }

@@ -1,64 +1,29 @@
 #pragma once
 
-// A small data tree on disk, made with the program's own writers, for the
-// state, consolidation and user tests.
+// The names the state, consolidation and user tests know the data tree
+// builder by.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
 #include "tests/support/food_tree.h"
-#include "tests/support/temp_root.h"
 
 namespace korva::test {
 
-// A record that tells its food apart from every other.
-inline NutrientRecord recordFor(std::uint16_t id, std::uint16_t category) {
-    NutrientRecord r;
-    for (int i = 0; i < kNutrientCount; ++i) r.setValue(i, float(id) + float(i) / 64.0f);
-    r.setLevel(id % kNutrientCount, 1);
-    r.id = id;
-    r.category = category;
-    return r;
-}
+inline NutrientRecord recordFor(std::uint16_t id, std::uint16_t category) { return distinctRecord(id, category); }
 
-// A consolidated data base of `n` shipped foods spread over the categories,
-// written as index.ser, foods.arc and korva.ini.
+// A consolidated data base of `n` shipped foods: index.ser, foods.arc, korva.ini.
 inline void writeShippedDataBase(const DataPaths& paths, int n) {
-    std::vector<ShortFood> entries;
-    std::vector<NutrientRecord> records;
-    for (int k = 0; k < n; ++k) {
-        ShortFood e;
-        e.category = static_cast<std::uint16_t>(k * kCategoryCount / std::max(n, 1));
-        e.name = "food " + std::to_string(10000 + k);
-        e.servingText = "cup";
-        e.gramsPerServing = 50.0f + float(k);
-        e.id = static_cast<std::uint16_t>(100 + k);
-        entries.push_back(e);
-        records.push_back(recordFor(e.id, e.category));
-    }
-    ASSERT_TRUE(writeFoodFiles(paths, std::move(entries), std::move(records)));
-    FoodDataBase db(paths);
-    db.state().versionText = "2.10";
-    db.state().dateText = "11/05/98";
-    db.state().flags = kAllStateFlags;
-    db.state().archived = n;
-    db.state().shippedRecords = n;
-    ASSERT_TRUE(db.writeStateFile());
+    ASSERT_TRUE(writeFoods(paths, spreadFoods(n)));
+    ASSERT_TRUE(writeConsolidatedState(paths, n));
 }
 
-// Opens the data base the way start-up does.  False where start-up would stop.
-inline bool openDataBase(FoodDataBase& db) {
-    if (!db.readStateFile()) return false;
-    if (!db.state().isSet(kNoInsertions) && !db.records().readUnconsolidatedFile()) return false;
-    return db.loadIndex();
-}
+inline bool openDataBase(FoodDataBase& db) { return openLikeStartUp(db); }
 
 struct FoodSeen {
     std::string name;
@@ -89,16 +54,10 @@ inline ShortFood newFood(std::uint16_t id, std::uint16_t category, const std::st
 }
 
 inline void writeProfile(const std::filesystem::path& path, const std::string& name, float calories) {
-    ProfileFile f;
-    f.name = name;
-    f.profile.setValue(0, calories);
-    f.profile.setLevel(0, 1);
-    ASSERT_TRUE(writeProfileFile(path, f));
-}
-
-inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
-    auto b = readWholeFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
+    NutrientRecord targets;
+    targets.setValue(0, calories);
+    targets.setLevel(0, 1);
+    ASSERT_TRUE(writeUser(path, name, targets));
 }
 
 } // namespace korva::test

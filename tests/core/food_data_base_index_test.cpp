@@ -81,6 +81,8 @@ TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
         {"null top object", {0x00, 0x00}},
         {"unknown top class", wrongTop},
         {"entry listed twice", twice},
+        {"null entry", {0xFF, 0xFF, 0, 0, 7, 0, 'C', 'S', 'F', 'L', 'i', 's', 't', 1, 0, 0, 0}},
+        {"entry where the index belongs", {0xFF, 0xFF, 0, 0, 9, 0, 'S', 'h', 'o', 'r', 't', 'F', 'o', 'o', 'd'}},
     };
     for (std::size_t cut = 0; cut < bytes->size(); ++cut)
         cases.emplace_back("cut at " + std::to_string(cut),

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
 
-// Byte for byte what every earlier program wrote, so their profiles read.
+// The profile file laid out byte for byte, written and read back.
 TEST(ProfileFileLayout, FixedBytes) {
     std::vector<std::uint8_t> bytes(312, 0);
     const std::pair<std::size_t, std::vector<std::uint8_t>> pieces[] = {
@@ -32,7 +32,7 @@ TEST(ProfileFileLayout, FixedBytes) {
     f.name = "Ann";
     EXPECT_EQ(f.encode(), bytes);
 
-    test::TempRoot tree;
+    test::DataTree tree;
     const auto path = tree.paths().userDir() / "user01.rda";
     ASSERT_TRUE(writeProfileFile(path, f));
     EXPECT_EQ(test::fileBytes(path), bytes);

@@ -7,11 +7,11 @@
 
 #include "archive/atomic_file.h"
 #include "core/food_data_base.h"
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva::test {
 
-// A data root of its own for each test, and helpers that write an index and
+// A data tree of its own for each test, and helpers that write an index and
 // a records file with the program's own writers.
 class StoreFixture : public ::testing::Test {
 protected:
@@ -66,7 +66,7 @@ protected:
         return out;
     }
 
-    TempRoot tree;
+    DataTree tree;
     DataPaths paths = tree.paths();
     FoodDataBase db{paths};
 };

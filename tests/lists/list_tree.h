@@ -82,11 +82,6 @@ private:
     std::vector<ListFood> foods_;
 };
 
-inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 inline void writeBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
     ASSERT_TRUE(writeFileAtomically(p, bytes));
 }

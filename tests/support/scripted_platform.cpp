@@ -2,6 +2,21 @@
 
 namespace korva::test {
 
+namespace {
+// The next scripted answer; an unscripted question fails the test and is
+// answered as a user who backs out would.
+template <class T>
+T takeFront(std::deque<T>& queue, const std::string& question) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unscripted " << question;
+        return T{};
+    }
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+} // namespace
+
 MsgAnswer ScriptedPlatform::messageBox(const std::string& text, const std::string& caption, MsgButtons buttons) {
     messages.push_back({text, caption, buttons});
     if (buttons == MsgButtons::ok) {
@@ -36,24 +51,12 @@ void ScriptedPlatform::endWaitCursor() {
 
 std::optional<std::filesystem::path> ScriptedPlatform::chooseOpenFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
-    if (files.empty()) {
-        ADD_FAILURE() << "unscripted open-file chooser: " << request.caption;
-        return std::nullopt;
-    }
-    auto f = files.front();
-    files.pop_front();
-    return f;
+    return takeFront(files, "open-file chooser: " + request.caption);
 }
 
 std::optional<std::filesystem::path> ScriptedPlatform::chooseSaveFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
-    if (files.empty()) {
-        ADD_FAILURE() << "unscripted save-file chooser: " << request.caption;
-        return std::nullopt;
-    }
-    auto f = files.front();
-    files.pop_front();
-    return f;
+    return takeFront(files, "save-file chooser: " + request.caption);
 }
 
 std::optional<std::string> ScriptedPlatform::textEntry(const std::string& prompt, const std::string&,
@@ -72,13 +75,7 @@ std::optional<std::string> ScriptedPlatform::textEntry(const std::string& prompt
 
 std::optional<FontChoice> ScriptedPlatform::chooseFont(const FontDescription& initial, FontUse use) {
     fontRequests.push_back({initial, use});
-    if (fonts.empty()) {
-        ADD_FAILURE() << "unscripted font chooser";
-        return std::nullopt;
-    }
-    auto f = fonts.front();
-    fonts.pop_front();
-    return f;
+    return takeFront(fonts, "font chooser");
 }
 
 std::vector<std::string> ScriptedPlatform::messageTexts() const {

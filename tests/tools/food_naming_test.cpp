@@ -8,25 +8,27 @@
 namespace korva::importer {
 namespace {
 
-TEST(FoodName, MainFoodFirstWithTheCutBesideIt) {
-    EXPECT_EQ(shortFoodName("Chicken, broilers or fryers, breast, meat only, cooked, roasted"),
-              "Chicken breast, meat only, roasted");
-    EXPECT_EQ(shortFoodName("Turkey, all classes, leg, meat and skin, raw"), "Turkey leg, meat and skin, raw");
-    EXPECT_EQ(shortFoodName("Beef, ground, 85% lean meat / 15% fat, raw"), "Ground beef, 85% lean / 15% fat, raw");
-    EXPECT_EQ(shortFoodName("Apples, raw, with skin"), "Apples, raw, with skin");
-}
-
-TEST(FoodName, GroupWordsGiveWayToTheFood) {
-    EXPECT_EQ(shortFoodName("Spices, ginger, ground"), "Ginger, ground");
-    EXPECT_EQ(shortFoodName("Fish, trout, rainbow, farmed, raw"), "Trout, rainbow, farmed, raw");
-    EXPECT_EQ(shortFoodName("Soup, tomato, canned, condensed"), "Tomato soup, canned, condensed");
-    EXPECT_EQ(shortFoodName("Nuts, almonds"), "Almonds");
-}
-
-TEST(FoodName, BrandsReadInMixedCaseAfterTheFood) {
-    EXPECT_EQ(shortFoodName("McDONALD'S, Big Mac"), "Big Mac, McDonald's");
-    EXPECT_EQ(shortFoodName("KELLOGG, KELLOGG'S RICE KRISPIES TREATS Squares"), "Kellogg's Rice Krispies Treats");
-    EXPECT_EQ(shortFoodName("Cereals ready-to-eat, QUAKER, KING VITAMAN"), "King Vitaman, Quaker");
+// The main food first with the cut beside it; group words give way to the
+// food; brands read in mixed case after it; Latin-1 letters stay.
+TEST(FoodName, MainFoodFirstGroupWordsDroppedBrandsLast) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Chicken, broilers or fryers, breast, meat only, cooked, roasted", "Chicken breast, meat only, roasted"},
+        {"Turkey, all classes, leg, meat and skin, raw", "Turkey leg, meat and skin, raw"},
+        {"Beef, ground, 85% lean meat / 15% fat, raw", "Ground beef, 85% lean / 15% fat, raw"},
+        {"Apples, raw, with skin", "Apples, raw, with skin"},
+        {"Spices, ginger, ground", "Ginger, ground"},
+        {"Fish, trout, rainbow, farmed, raw", "Trout, rainbow, farmed, raw"},
+        {"Soup, tomato, canned, condensed", "Tomato soup, canned, condensed"},
+        {"Nuts, almonds", "Almonds"},
+        {"McDONALD'S, Big Mac", "Big Mac, McDonald's"},
+        {"KELLOGG, KELLOGG'S RICE KRISPIES TREATS Squares", "Kellogg's Rice Krispies Treats"},
+        {"Cereals ready-to-eat, QUAKER, KING VITAMAN", "King Vitaman, Quaker"},
+        {"Cr\xE8me fra\xEE"
+         "che",
+         "Cr\xE8me fra\xEE"
+         "che"},
+    };
+    for (const auto& [description, name] : cases) EXPECT_EQ(shortFoodName(description), name);
 }
 
 TEST(FoodName, LongDescriptionsAreShortenedNotOverflowed) {
@@ -49,13 +51,6 @@ TEST(FoodName, LongDescriptionsAreShortenedNotOverflowed) {
     EXPECT_EQ(n.rfind("Asparagus, ", 0), 0u) << n;
     EXPECT_NE(n.find("boiled"), std::string::npos) << n;
     EXPECT_NE(n.find("no salt"), std::string::npos) << n;
-}
-
-TEST(FoodName, LatinOneLettersStay) {
-    EXPECT_EQ(shortFoodName("Cr\xE8me fra\xEE"
-                            "che"),
-              "Cr\xE8me fra\xEE"
-              "che");
 }
 
 TEST(FoodNames, DistinctWithinACategoryOnly) {

@@ -7,6 +7,8 @@
 
 #include "archive/archive.h"
 #include "archive/atomic_file.h"
+#include "core/ascii_text.h"
+#include "core/food_index.h"
 #include "core/nutrient_record.h"
 #include "core/profile_file.h"
 #include "core/short_food.h"
@@ -24,12 +26,6 @@ const fs::path kShipped = fs::path(KORVA_SOURCE_DIR) / "data";
 
 bool haveSource() { return fs::exists(kSource / "FOOD_DES.txt"); }
 
-std::string lowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return s;
-}
-
 // The committed tree, read with the program's own readers only.
 class ShippedTree : public ::testing::Test {
 protected:
@@ -39,21 +35,13 @@ protected:
         auto list = ar.readObject<CSFList>();
         ASSERT_TRUE(list);
         EXPECT_EQ(ar.bytesLeft(), 0u);
-        index_ = new std::vector<ShortFood>(list->entries);
-        auto bytes = readWholeFile(kShipped / "kvdata/foods.arc");
-        ASSERT_TRUE(bytes);
-        records_ = new std::vector<std::uint8_t>(std::move(*bytes));
-    }
-    static void TearDownTestSuite() {
-        delete index_;
-        delete records_;
-        index_ = nullptr;
-        records_ = nullptr;
+        index_ = list->entries;
+        records_ = readWholeFile(kShipped / "kvdata/foods.arc").value_or(std::vector<std::uint8_t>{});
     }
 
-    static const std::vector<ShortFood>& index() { return *index_; }
+    static const std::vector<ShortFood>& index() { return index_; }
     static NutrientRecord record(std::size_t k) {
-        return NutrientRecord::fromBytes(records_->data() + k * NutrientRecord::kBytes);
+        return NutrientRecord::fromBytes(records_.data() + k * NutrientRecord::kBytes);
     }
     static std::vector<const ShortFood*> search(const std::string& text) {
         std::vector<const ShortFood*> found;
@@ -62,25 +50,31 @@ protected:
         return found;
     }
 
-    static inline std::vector<ShortFood>* index_ = nullptr;
-    static inline std::vector<std::uint8_t>* records_ = nullptr;
+    static inline std::vector<ShortFood> index_;
+    static inline std::vector<std::uint8_t> records_;
 };
 
-// Record order, archive flags and category blocks are checked where the data
-// base reads the tree; here, what the import itself must get right.
+// The tree must be what a consolidation would leave: every entry archived at
+// its own position, its record naming the same food, names in the order
+// additions rely on.
 TEST_F(ShippedTree, EveryRecordMatchesItsEntryAndPositionsCountWithinTheCategory) {
     ASSERT_EQ(index().size(), 7413u);
-    ASSERT_EQ(records_->size(), index().size() * NutrientRecord::kBytes);
+    ASSERT_EQ(records_.size(), index().size() * NutrientRecord::kBytes);
     std::set<int> ids;
     for (std::size_t k = 0; k < index().size(); ++k) {
         const ShortFood& e = index()[k];
         EXPECT_GT(e.id, 0);
+        EXPECT_LT(e.id, kFirstUserFoodId);
         EXPECT_TRUE(ids.insert(e.id).second) << "id " << e.id << " twice";
+        EXPECT_TRUE(e.isArchived() && e.recordNumber == k) << e.name;
         const NutrientRecord r = record(k);
         EXPECT_EQ(r.id, e.id);
         EXPECT_EQ(r.category, e.category);
         const bool firstOfCategory = k == 0 || index()[k - 1].category != e.category;
         EXPECT_EQ(e.indexInCategory, firstOfCategory ? 0 : index()[k - 1].indexInCategory + 1) << e.name;
+        if (!firstOfCategory) {
+            EXPECT_LE(compareNamesNoCase(index()[k - 1].name, e.name), 0) << e.name;
+        }
     }
 }
 
@@ -159,63 +153,6 @@ TEST_F(ShippedTree, DefaultUserAndStateFile) {
     EXPECT_EQ(s.shippedRecords, int(index().size()));
     EXPECT_EQ(s.unconsolidated, 0);
     EXPECT_EQ(s.userFileName, "user00.rda");
-}
-
-// The fields of every line of a release file (CR LF or LF).
-std::vector<std::vector<std::string>> sourceLines(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::vector<std::vector<std::string>> out;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) out.push_back(splitSourceLine(line));
-    }
-    return out;
-}
-
-void expectValue(const NutrientRecord& r, int nutrient, const std::string& field, const std::string& ndb) {
-    if (field.empty()) {
-        EXPECT_EQ(r.level(nutrient), 0) << ndb << " nutrient " << nutrient;
-        EXPECT_EQ(r.value(nutrient), 0.f) << ndb << " nutrient " << nutrient;
-    } else {
-        EXPECT_EQ(r.level(nutrient), 1) << ndb << " nutrient " << nutrient;
-        EXPECT_FLOAT_EQ(r.value(nutrient), std::stof(field)) << ndb << " nutrient " << nutrient;
-    }
-}
-
-TEST_F(ShippedTree, EverySourceFoodIsShippedWithItsValues) {
-    if (!haveSource()) GTEST_SKIP() << "USDA source files not found at " << kSource;
-    auto des = sourceLines(kSource / "FOOD_DES.txt");
-    std::map<std::string, int> idOf; // ids rank the NDB numbers
-    for (const auto& f : des) idOf[f[0]] = 0;
-    int rank = 0;
-    for (auto& [ndb, id] : idOf) id = ++rank;
-    ASSERT_EQ(idOf.size(), index().size());
-
-    std::map<int, std::size_t> positionOf;
-    for (std::size_t k = 0; k < index().size(); ++k) positionOf[index()[k].id] = k;
-
-    // ABBREV column -> catalogue nutrient, a sample across the groups.
-    const std::pair<int, int> abbrevColumns[] = {{3, 0},   {4, 1},   {5, 2},   {42, 3},  {7, 6},   {45, 8},
-                                                 {32, 9},  {31, 11}, {40, 13}, {26, 15}, {24, 18}, {10, 19},
-                                                 {17, 20}, {18, 23}, {19, 26}, {15, 27}, {16, 28}};
-    for (const auto& f : sourceLines(kSource / "ABBREV.txt")) {
-        ASSERT_EQ(f.size(), 51u);
-        ASSERT_TRUE(idOf.count(f[0])) << f[0];
-        const NutrientRecord r = record(positionOf.at(idOf[f[0]]));
-        for (auto [col, n] : abbrevColumns) expectValue(r, n, f[std::size_t(col)], f[0]);
-    }
-    std::set<std::string> withAmino;
-    for (const auto& f : sourceLines(kSource / "AMINO.txt")) {
-        ASSERT_EQ(f.size(), 11u);
-        withAmino.insert(f[0]);
-        const NutrientRecord r = record(positionOf.at(idOf[f[0]]));
-        for (int k = 0; k < 10; ++k) expectValue(r, 29 + k, f[std::size_t(k + 1)], f[0]);
-    }
-    for (const auto& [ndb, id] : idOf) {
-        if (!withAmino.count(ndb)) {
-            EXPECT_EQ(record(positionOf.at(id)).level(29), 0) << ndb;
-        }
-    }
 }
 
 TEST(ShippedTreeBuild, RebuildEqualsTheCommittedTree) {

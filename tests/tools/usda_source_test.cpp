@@ -34,36 +34,29 @@ TEST(UsdaSourceLine, NumbersAreEmptyZeroOrUnreadable) {
     for (const char* bad : {"", "12x", "~~", "inf", "nan", "1e300"}) EXPECT_FALSE(parseSourceNumber(bad)) << bad;
 }
 
-TEST(UsdaSource, EmptyFieldIsMissingAndZeroIsAValue) {
-    // Column 3 is Energ_Kcal (catalogue 0), 4 Protein (1), 16 Zinc (28),
-    // 42 FA_Sat (3), 40 Vit_E (13).
-    // clang-format off
-    auto src = parseUsdaSource(foodDes("09003", "Apples, raw, with skin"),
-                               abbrev("09003", {{3, "52"}, {4, "0"}, {16, "0.04"}, {42, "0.028"}, {40, "0.18"}}),
-                               "", "");
-    // clang-format on
-    ASSERT_TRUE(src.problems.empty());
+// ABBREV columns land in their catalogue slots; an empty field is missing and
+// zero is a value.  AMINO columns fill the amino acids in catalogue order.
+TEST(UsdaSource, ColumnsGoToTheirCatalogueSlots) {
+    const std::pair<int, int> columns[] = {{3, 0},   {4, 1},   {42, 3},  {7, 6},   {45, 8},  {32, 9},
+                                           {31, 11}, {40, 13}, {26, 15}, {24, 18}, {10, 19}, {17, 20},
+                                           {18, 23}, {19, 26}, {15, 27}, {16, 28}};
+    std::string line = "~01001~";
+    for (int col = 1; col < 51; ++col) {
+        line += "^";
+        for (const auto& [c, n] : columns)
+            if (c == col) line += n == 1 ? "0" : std::to_string(n) + ".5";
+    }
+    auto src = parseUsdaSource(foodDes("01001", "Butter, salted"), line + "\r\n", "",
+                               "~01001~^0.041^0.067^0.042^0.083^0.057^0.021^0.008^0.012^0.038^\r\n");
+    ASSERT_TRUE(src.problems.empty()) << src.problems.front();
     ASSERT_EQ(src.foods.size(), 1u);
     const auto& n = src.foods[0].nutrients;
-    EXPECT_FLOAT_EQ(*n[0], 52.f);
-    ASSERT_TRUE(n[1]);
-    EXPECT_EQ(*n[1], 0.f);
-    EXPECT_FLOAT_EQ(*n[28], 0.04f);
-    EXPECT_FLOAT_EQ(*n[3], 0.028f);
-    EXPECT_FLOAT_EQ(*n[13], 0.18f);
-    EXPECT_FALSE(n[2]);  // Lipid_Tot empty
-    EXPECT_FALSE(n[29]); // no amino-acid line
-}
-
-TEST(UsdaSource, AminoAcidsGoToTheirCatalogueSlotsByName) {
-    auto src = parseUsdaSource(foodDes("01001", "Butter, salted"), abbrev("01001", {}), "",
-                               "~01001~^0.041^0.067^0.042^0.083^0.057^0.021^0.008^0.012^0.038^\r\n");
-    ASSERT_TRUE(src.problems.empty());
-    const auto& n = src.foods[0].nutrients;
-    EXPECT_FLOAT_EQ(*n[29], 0.041f); // Tyrosine
-    EXPECT_FLOAT_EQ(*n[31], 0.042f); // Phenylalanine
-    EXPECT_FLOAT_EQ(*n[36], 0.012f); // Tryptophan
-    EXPECT_FALSE(n[38]);             // Isoleucine left empty
+    for (const auto& [c, i] : columns)
+        EXPECT_EQ(n[std::size_t(i)], std::optional<float>(i == 1 ? 0.f : float(i) + 0.5f)) << c;
+    EXPECT_FALSE(n[2]); // Lipid_Tot empty
+    const float amino[] = {0.041f, 0.067f, 0.042f, 0.083f, 0.057f, 0.021f, 0.008f, 0.012f, 0.038f};
+    for (int k = 0; k < 9; ++k) EXPECT_FLOAT_EQ(n[std::size_t(29 + k)].value_or(-1), amino[k]) << k;
+    EXPECT_FALSE(n[38]); // Isoleucine left empty
 }
 
 TEST(UsdaSource, FoodsComeInNdbOrderAndMeasuresInSequence) {
