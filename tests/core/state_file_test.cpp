@@ -7,23 +7,18 @@
 namespace korva {
 namespace {
 
-StateFileData sample() {
-    StateFileData d;
-    d.versionText = "2.10";
-    d.dateText = "11/05/98";
-    d.flags = kNoInsertions | kNoEdits;
-    d.archived = 5212;
-    d.unconsolidated = 0;
-    d.deleted = 3;
-    d.edited = 7;
-    d.shippedRecords = 5100;
-    d.lastUserFoodId = 25011;
-    d.lastRecipeId = 29004;
-    d.lastRecipeFileNumber = 4;
-    d.lastUserFileNumber = 2;
-    d.userFileName = "user02.rda";
-    return d;
-}
+const StateFileData kSample{.versionText = "2.10",
+                            .dateText = "11/05/98",
+                            .flags = kNoInsertions | kNoEdits,
+                            .archived = 5212,
+                            .deleted = 3,
+                            .edited = 7,
+                            .shippedRecords = 5100,
+                            .lastUserFoodId = 25011,
+                            .lastRecipeId = 29004,
+                            .lastRecipeFileNumber = 4,
+                            .lastUserFileNumber = 2,
+                            .userFileName = "user02.rda"};
 
 class StateFile : public ::testing::Test {
 protected:
@@ -34,7 +29,7 @@ protected:
         return parseStateFile(t);
     }
 
-    const std::string text = formatStateFile(sample());
+    const std::string text = formatStateFile(kSample);
 };
 
 TEST_F(StateFile, WritesTheNineteenLinesExactly) {
@@ -59,7 +54,7 @@ TEST_F(StateFile, WritesTheNineteenLinesExactly) {
                                  "User ODA/RDA File : user02.rda\r\n";
     EXPECT_EQ(text, expected);
 
-    StateFileData other = sample();
+    StateFileData other = kSample;
     other.flags = kConsolidated | kNoDeletions;
     const std::string flipped = formatStateFile(other);
     for (const char* line : {"  CONSOL STATE : DB_CONSOL\r\n", "  DELETE STATE : DB_NO_DELETE\r\n",
@@ -72,7 +67,7 @@ TEST_F(StateFile, WritesTheNineteenLinesExactly) {
 TEST_F(StateFile, ReadsBackWhatItWroteWithEitherLineEnd) {
     for (std::uint16_t flags = 0; flags <= kAllStateFlags; ++flags) {
         SCOPED_TRACE(flags);
-        StateFileData d = sample();
+        StateFileData d = kSample;
         d.flags = flags;
         d.archived = -4; // carried as written, even when odd
         const std::string written = formatStateFile(d);

@@ -73,7 +73,6 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
         pie->list().setCurrentAmount(apples, kUnitServings);
         platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
         ASSERT_TRUE(pie->onRecipeSave());
-        EXPECT_FALSE(pie->isModified());
         EXPECT_EQ(pie->pathName(), dir / "rcp002.rcp");
         const ShortFood* food = db.index().findEntryById(29002);
         ASSERT_NE(food, nullptr);
@@ -223,6 +222,7 @@ TEST_F(RecipeBookTest, BackupKeepsEveryOtherRecipesBackupAndSaysWhenItFails) {
     fs::create_directories(backups / "rcp000-2.rcp");
     test::writeBytes(backups / "rcp000.rcp", {9});
     for (int round = 0; round < 2; ++round) ASSERT_TRUE(soup->onRecipeBackup());
+    EXPECT_EQ(platform.messageTexts().back(), docmsg::kBackedUp);
     EXPECT_EQ(test::fileBytes(backups / "rcp000.rcp"), std::vector<std::uint8_t>{9});
     EXPECT_EQ(readRecipeFileHeader(backups / "rcp000-3.rcp")->foodId, 29000);
     EXPECT_FALSE(fs::exists(backups / "rcp000-4.rcp")) << "its own backup is replaced";
@@ -230,9 +230,11 @@ TEST_F(RecipeBookTest, BackupKeepsEveryOtherRecipesBackupAndSaysWhenItFails) {
 
 // A stop after every file a save or restore writes: the next start accepts
 // the data base, every earlier recipe and food is there, the new recipe is
-// there whole or not at all, and further recipes can be saved.
-TEST_F(RecipeBookTest, AStopAfterAnyStepOfSaveOrRestoreLosesNothing) {
-    backedUpSoup();
+// there whole or not at all, and further recipes can be saved.  Then whole
+// restores: each a new recipe, with a new file and food, and a name of its
+// own when the backed-up one is taken.
+TEST_F(RecipeBookTest, RestoreAndAStopAfterAnyStepOfSaveOrRestoreLosesNothing) {
+    const auto backup = backedUpSoup();
     NutrientRecord milkBefore;
     ASSERT_TRUE(db.records().readFoodRecord(*db.index().findEntryById(kMilk), milkBefore));
     for (bool restore : {false, true}) {
@@ -269,12 +271,6 @@ TEST_F(RecipeBookTest, AStopAfterAnyStepOfSaveOrRestoreLosesNothing) {
             EXPECT_EQ(seen.at(static_cast<std::uint16_t>(id)), "Pie");
         }
     }
-}
-
-// A restore is a new recipe: a new file and food, and a name of its own
-// when the backed-up one is taken.
-TEST_F(RecipeBookTest, RestoreGivesABackupANewFileFoodAndFreeName) {
-    const auto backup = backedUpSoup();
     for (const char* given : {"Soup (2)", "Soup (3)"}) {
         EXPECT_TRUE(restoreRecipeFile(db, backup, platform));
         EXPECT_EQ(platform.messageTexts().back(), recipemsg::renamedOnRestore("Soup", given));
