@@ -73,32 +73,27 @@ public:
     int pauses = 0;
 };
 
+// A free lock; a holder still starting, that listens at the third try; a
+// holder ending, whose lock comes free; a silent holder; no one answering.
 TEST(ClaimDataRoot, HolderHandOverOrNoAnswer) {
-    FakeChannel free;
-    free.lockFreeAfter = 0;
-    EXPECT_EQ(claimDataRoot(free, "r", 5), ClaimOutcome::holder);
-    EXPECT_TRUE(free.sent.empty());
-
-    // The holder is still starting: it listens at the third try.
-    FakeChannel starting;
-    starting.answers = {InstanceChannel::Delivery::unreachable, InstanceChannel::Delivery::unreachable,
-                        InstanceChannel::Delivery::accepted};
-    EXPECT_EQ(claimDataRoot(starting, "r", 5), ClaimOutcome::handedOver);
-    EXPECT_EQ(starting.sent.size(), 3u);
-
-    // The holder is ending: its lock comes free.
-    FakeChannel ending;
-    ending.lockFreeAfter = 2;
-    EXPECT_EQ(claimDataRoot(ending, "r", 5), ClaimOutcome::holder);
-
-    FakeChannel silent;
-    silent.answers = {InstanceChannel::Delivery::unreachable, InstanceChannel::Delivery::silent};
-    EXPECT_EQ(claimDataRoot(silent, "r", 5), ClaimOutcome::noAnswer);
-    EXPECT_EQ(silent.sent.size(), 2u);
-
-    FakeChannel gone;
-    EXPECT_EQ(claimDataRoot(gone, "r", 5), ClaimOutcome::noAnswer);
-    EXPECT_EQ(gone.sent.size(), 5u);
+    using D = InstanceChannel::Delivery;
+    const struct {
+        int lockFreeAfter;
+        std::deque<D> answers;
+        ClaimOutcome outcome;
+        std::size_t tries;
+    } cases[] = {{0, {}, ClaimOutcome::holder, 0},
+                 {-1, {D::unreachable, D::unreachable, D::accepted}, ClaimOutcome::handedOver, 3},
+                 {2, {}, ClaimOutcome::holder, 2},
+                 {-1, {D::unreachable, D::silent}, ClaimOutcome::noAnswer, 2},
+                 {-1, {}, ClaimOutcome::noAnswer, 5}};
+    for (const auto& c : cases) {
+        FakeChannel channel;
+        channel.lockFreeAfter = c.lockFreeAfter;
+        channel.answers = c.answers;
+        EXPECT_EQ(claimDataRoot(channel, "r", 5), c.outcome) << c.tries;
+        EXPECT_EQ(channel.sent.size(), c.tries);
+    }
 }
 
 } // namespace
