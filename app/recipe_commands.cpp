@@ -28,7 +28,7 @@ CFListDoc* RecipeCommands::focused() const { return windows_.focusedDocument(); 
 
 CFListDoc* RecipeCommands::onNewRecipe() {
     ensureRecipeCatalogue(db_);
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, true);
+    auto doc = std::make_unique<CRecipeDoc>(db_, platform_, active_);
     doc->onNewDocument(db_.nextRecipeTitle());
     return &windows_.show(std::move(doc));
 }
@@ -52,7 +52,7 @@ CFListDoc* RecipeCommands::openRecipe(const std::filesystem::path& file) {
         }
     }
     ensureRecipeCatalogue(db_);
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, true);
+    auto doc = std::make_unique<CRecipeDoc>(db_, platform_, active_);
     if (!doc->onOpenRecipe(file)) return nullptr;
     return &windows_.show(std::move(doc));
 }

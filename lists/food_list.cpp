@@ -15,9 +15,9 @@ namespace korva {
 namespace {
 
 constexpr int kTotalFlagIncluded = 2;
-constexpr int kProtein = 1;
-constexpr int kTotalFat = 2;
-constexpr int kCarbohydrate = 6;
+using nutrient::kCarbohydrate;
+using nutrient::kProtein;
+using nutrient::kTotalFat;
 
 // Items are written inline, so neither class ever appears in a tag of a list
 // file; they are registered so that every serializable class can be made by

@@ -9,6 +9,7 @@
 
 #include "archive/serializable.h"
 #include "core/nutrient_record.h"
+#include "core/nutrient_totals.h"
 #include "lists/food_item.h"
 
 namespace korva {
@@ -22,13 +23,7 @@ std::string listDateText(const LocalDateTime& t);
 
 // One serving of a recipe: its totals divided by the number of servings,
 // whole calories, and the calorie split taken from the calories themselves.
-struct ServingFigures {
-    NutrientRecord values;
-    long calories = 0;
-    int pctFat = 0;
-    int pctProtein = 0;
-    int pctCarbohydrate = 0;
-};
+using ServingFigures = TotalsFigures;
 
 // Outcomes of reading a list or recipe file.
 enum ReadOutcome : int { kReadFormatError = -1, kReadNotFound = 0, kReadOk = 1 };

@@ -1,4 +1,4 @@
-// The Recipe menu's Save, Save As and Backup of a recipe document.
+// A recipe document: the Recipe menu's commands.
 
 #include <system_error>
 
@@ -6,6 +6,7 @@
 #include "core/ascii_text.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
+#include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/recipe_book.h"
 
@@ -18,11 +19,71 @@ constexpr std::size_t kMaxNameLength = 79;
 
 } // namespace
 
-bool CFListDoc::recipeRulesPass(bool checkModified) {
+CRecipeDoc::CRecipeDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active)
+    : CFListDoc(db, platform, active, FoodList::kRecipe) {}
+
+std::filesystem::path CRecipeDoc::documentDirectory() const { return db_.paths().recipeDir(); }
+
+void CRecipeDoc::onNewDocument(const std::string& name) {
+    list_.setPath(name);
+    list_.setRecipeName(name);
+    title_ = "RECIPE  :  " + name;
+    setModified(false);
+    activate();
+}
+
+bool CRecipeDoc::onNewDocument() {
+    onNewDocument(db_.nextRecipeTitle());
+    return true;
+}
+
+bool CRecipeDoc::onOpenRecipe(const std::filesystem::path& file) {
+    {
+        WaitCursor wait(platform_);
+        const int outcome = list_.readRecipeFile(file, platform_);
+        if (outcome == kReadNotFound) platform_.message(docmsg::kRecipeNotFound);
+        if (outcome != kReadOk) return false;
+    }
+    title_ = "RECIPE  :  " + list_.recipeName();
+    settleAfterRead();
+    activate();
+    return true;
+}
+
+bool CRecipeDoc::recipeSavable() const {
+    return !list_.instructions().empty() && !list_.servingDescription().empty() && list_.servingCount() >= kMinServings;
+}
+
+bool CRecipeDoc::onRecipeMergeFoodList() {
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseOpenFile(foodListFileRequest(db_, "Merge FoodList"));
+    if (!chosen) return false;
+    const int outcome = list_.mergeOtherKind(*chosen, platform_);
+    if (outcome == kReadNotFound) platform_.message(docmsg::kFoodListNotFoundLower);
+    if (outcome != kReadOk) return false;
+    setModified(true);
+    return true;
+}
+
+bool CRecipeDoc::checkExportRecipe() const { return active_.document() || refuse(docmsg::kNoActiveList); }
+
+bool CRecipeDoc::onRecipeClose() {
+    if (!canClose()) return false;
+    active_.forget(this);
+    return true;
+}
+
+bool CRecipeDoc::canClose() {
+    commitForm();
+    if (!isModified()) return true;
+    return platform_.messageBox("Close " + title_ + " without saving the changes ?", kAppTitle, MsgButtons::yesNo) ==
+           MsgAnswer::yes;
+}
+
+bool CRecipeDoc::recipeRulesPass(bool checkModified) {
+    commitForm();
     const char* refusal = nullptr;
-    if (!isRecipe_)
-        refusal = docmsg::kUseFoodListMenu;
-    else if (!hasItems())
+    if (!hasItems())
         refusal = docmsg::kNoIngredients;
     else if (checkModified && !isModified())
         refusal = docmsg::kNoChanges;
@@ -36,14 +97,14 @@ bool CFListDoc::recipeRulesPass(bool checkModified) {
     return refusal == nullptr;
 }
 
-bool CFListDoc::nameTaken(const std::string& name) const {
+bool CRecipeDoc::nameTaken(const std::string& name) const {
     const std::uint32_t own = list_.hasRecipeEntry() ? list_.recipeFoodId() : 0;
     for (const RCPNItem& item : db_.recipes().items())
         if (item.foodId != own && compareNamesNoCase(item.recipeName, name) == 0) return true;
     return false;
 }
 
-bool CFListDoc::onRecipeSave(const RecipeStepHook& hook) {
+bool CRecipeDoc::onRecipeSave(const RecipeStepHook& hook) {
     if (!recipeRulesPass(true)) return false;
     title_ = "RECIPE  :  " + list_.recipeName();
     ensureRecipeCatalogue(db_);
@@ -59,7 +120,7 @@ bool CFListDoc::onRecipeSave(const RecipeStepHook& hook) {
     return true;
 }
 
-bool CFListDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
+bool CRecipeDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
     if (!recipeRulesPass(false)) return false;
     std::optional<std::string> name =
         platform_.textEntry(docmsg::kNamePrompt, docmsg::kNameCaption, list_.recipeName());
@@ -92,11 +153,8 @@ bool CFListDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
     return true;
 }
 
-bool CFListDoc::onRecipeBackup() {
-    if (!isRecipe_) {
-        platform_.message(docmsg::kBackupFoodList);
-        return false;
-    }
+bool CRecipeDoc::onRecipeBackup() {
+    commitForm();
     if (!list_.hasRecipeEntry()) {
         platform_.message(docmsg::kSaveBeforeBackup);
         return false;

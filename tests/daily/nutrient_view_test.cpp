@@ -89,7 +89,7 @@ TEST_F(NutrientViewTest, AnEmptyCategoryMovesOnToTheNextWithFoodsAndListsThem) {
 }
 
 TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
-    CFListDoc doc(tree.db, platform, active, false);
+    CFoodListDoc doc(tree.db, platform, active);
     doc.onNewDocument("fl0001.fls");
     FoodList& list = doc.list();
     ASSERT_TRUE(list.addFood(tree.entry(103), kUnitServings));

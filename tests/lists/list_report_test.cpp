@@ -205,7 +205,9 @@ TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
         {true, true, true, false, printmsg::kFoodListAsRecipe},
     };
     for (const Case& c : cases) {
-        CFListDoc doc(tree.db, platform, active, c.recipeDocument);
+        CFoodListDoc listDoc(tree.db, platform, active);
+        CRecipeDoc recipeDoc(tree.db, platform, active);
+        CFListDoc& doc = c.recipeDocument ? static_cast<CFListDoc&>(recipeDoc) : listDoc;
         doc.list().setListType(c.recipeList ? FoodList::kRecipe : FoodList::kFoodList);
         if (c.items) {
             ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
@@ -219,7 +221,7 @@ TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
 }
 
 TEST_F(ListReportTest, PrintDialogJobAndRefusal) {
-    CFListDoc doc(tree.db, platform, active, false);
+    CFoodListDoc doc(tree.db, platform, active);
     ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
     ScriptedPrinter printer;
 
@@ -242,7 +244,7 @@ TEST_F(ListReportTest, PrintDialogJobAndRefusal) {
     EXPECT_EQ(platform.waitCount, 1);
     EXPECT_EQ(platform.waitDepth, 0);
 
-    CFListDoc recipe(tree.db, platform, active, true);
+    CRecipeDoc recipe(tree.db, platform, active);
     recipe.list().setListType(FoodList::kRecipe);
     ASSERT_TRUE(recipe.list().addFood(tree.entry(102), kUnitServings));
     EXPECT_TRUE(printRecipe(recipe, printer));

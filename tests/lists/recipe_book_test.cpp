@@ -104,9 +104,9 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
 }
 
 TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
-    auto list = std::make_unique<CFListDoc>(db, platform, active, false);
+    auto list = std::make_unique<CFoodListDoc>(db, platform, active);
     auto doc = readyRecipe(db, platform, active, "Soup");
-    auto empty = std::make_unique<CFListDoc>(db, platform, active, true);
+    auto empty = std::make_unique<CRecipeDoc>(db, platform, active);
     empty->onNewDocument("Recipe 001");
     EXPECT_FALSE(list->onRecipeSave());
     EXPECT_FALSE(empty->onRecipeSave());
@@ -295,7 +295,7 @@ TEST_F(RecipeBookTest, RestoreGivesABackupANewFileAndFood) {
     platform.messages.clear();
     auto soup = readyRecipe(db, platform, active, "x");
     ASSERT_TRUE(soup->onOpenRecipe("rcp000.rcp")); // a bare name is looked for in the recipe folder
-    auto list = std::make_unique<CFListDoc>(db, platform, active, false);
+    auto list = std::make_unique<CFoodListDoc>(db, platform, active);
     auto unsaved = readyRecipe(db, platform, active, "y");
     EXPECT_FALSE(list->onRecipeBackup());
     EXPECT_FALSE(unsaved->onRecipeBackup());
