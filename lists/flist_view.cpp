@@ -18,10 +18,10 @@ std::vector<std::string> unitLabels(int count) {
 
 } // namespace
 
-CFLView::CFLView(CFListDoc& doc, FoodPicker& picker)
-    : CListForm(doc, picker, {kHeader, kNoItemsForDisplay, kClearQuestion, nullptr, kHelpContext, std::string::npos}) {}
+CFLView::CFLView(CFListDoc& doc, FoodPicker& picker) : CListForm(doc, picker, kTexts) {}
 
-std::vector<std::string> CFLView::displayUnitLabels() { return unitLabels(kDisplayUnitCount); }
+std::vector<std::string> CFLView::displayChoices() const { return unitLabels(kDisplayUnitCount); }
+int CFLView::displayChoice() const { return displayUnit_ < kDisplayUnitCount ? displayUnit_ : -1; }
 std::vector<std::string> CFLView::entryUnitLabels() { return unitLabels(kEntryUnitCount); }
 
 void CFLView::startUnits() {
@@ -50,7 +50,7 @@ TotalsBox CFLView::computeTotals() const {
                       l.pctFat(), l.pctProtein(), l.pctCarbohydrate()});
 }
 
-void CFLView::onDisplayUnitChosen(int unit) {
+void CFLView::onDisplayChosen(int unit) {
     if (unit >= 0 && unit < kDisplayUnitCount) showInUnit(static_cast<std::uint16_t>(unit));
 }
 

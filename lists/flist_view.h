@@ -12,18 +12,20 @@ namespace korva {
 // selector, the entry unit, and the list's totals in the totals box.
 class CFLView : public CListForm {
 public:
-    static constexpr const char* kFoodNameLabel = "Food &Item : ";
-    static constexpr const char* kAmountLabel = "Food Item A&mount : ";
-    static constexpr const char* kDisplayUnitsLabel = "Set &Display Units :";
+    static constexpr FormTexts kTexts = {"Food &Item : ",
+                                         "Food Item A&mount : ",
+                                         "Set &Display Units :",
+                                         "De&lete",
+                                         "&Clear",
+                                         "&SAVE",
+                                         "NUTRIENT  TOTALS",
+                                         "FOOD NAME :\t1 SVG. \tTOTAL  AMOUNT",
+                                         "... no FOOD ITEMS, can't set display...",
+                                         "All FOODLIST data will be lost; are you sure?...",
+                                         nullptr,
+                                         51200,
+                                         std::string::npos};
     static constexpr const char* kEntryUnitsLabel = "Set Entry Units :";
-    static constexpr const char* kDeleteButton = "De&lete";
-    static constexpr const char* kClearButton = "&Clear";
-    static constexpr const char* kSaveButton = "&SAVE";
-    static constexpr const char* kTotalsGroup = "NUTRIENT  TOTALS";
-    static constexpr const char* kHeader = "FOOD NAME :\t1 SVG. \tTOTAL  AMOUNT";
-    static constexpr const char* kNoItemsForDisplay = "... no FOOD ITEMS, can't set display...";
-    static constexpr const char* kClearQuestion = "All FOODLIST data will be lost; are you sure?...";
-    static constexpr int kHelpContext = 51200;
     static constexpr std::uint16_t kNoUnit = 4;
 
     CFLView(CFListDoc& doc, FoodPicker& picker);
@@ -31,10 +33,12 @@ public:
     std::uint16_t entryUnit() const { return entryUnit_; }
     // The entry unit is chosen only while the lines show entry units.
     bool entryUnitEnabled() const { return entryUnitEnabled_; }
-    static std::vector<std::string> displayUnitLabels();
+    std::vector<std::string> displayChoices() const override;
+    int displayChoice() const override;
     static std::vector<std::string> entryUnitLabels();
 
-    void onDisplayUnitChosen(int unit);
+    // The choice is the unit.
+    void onDisplayChosen(int unit) override;
     void onEntryUnitChosen(int unit);
     void onSave() override;
 

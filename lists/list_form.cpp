@@ -8,7 +8,7 @@
 
 namespace korva {
 
-CListForm::CListForm(CFListDoc& doc, FoodPicker& picker, const Texts& texts)
+CListForm::CListForm(CFListDoc& doc, FoodPicker& picker, const FormTexts& texts)
     : displayUnit_(kUnitFoodUnits), doc_(doc), picker_(picker), texts_(texts),
       servingLine_(doc.list().currentServingLine()), totals_(totalsBox()) {
     lines_.push_back(texts_.header);

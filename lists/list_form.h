@@ -16,6 +16,25 @@ class FoodList;
 class FoodPicker;
 class Platform;
 
+// The texts of one kind of list form.
+struct FormTexts {
+    const char* nameLabel;
+    const char* amountLabel;
+    const char* displayUnitsLabel;
+    const char* deleteButton;
+    const char* clearButton;
+    const char* saveButton;
+    const char* totalsGroup;
+    const char* header;
+    const char* noItemsForDisplay;
+    const char* clearQuestion;
+    // The typed amount's refusal; null for the list's own.
+    const char* amountRefusal;
+    int helpContext;
+    // Longest text the name and amount fields keep.
+    std::size_t fieldLength;
+};
+
 // The form of a list window, food list or recipe alike: the item list with
 // its header, the name and amount fields, the amount scroll bar, the unit
 // the lines show and the totals box.  All computing is the FoodList's; the
@@ -55,6 +74,10 @@ public:
     // Where the keyboard focus should go next; reading it clears it.
     Focus takeFocusRequest();
     CFListDoc& document() const { return doc_; }
+    const FormTexts& texts() const { return texts_; }
+    // The entries of the display unit selector, and the one shown (-1: none).
+    virtual std::vector<std::string> displayChoices() const = 0;
+    virtual int displayChoice() const = 0;
 
     // ---- Controls ---------------------------------------------------------
     virtual void onInitialUpdate();
@@ -67,6 +90,7 @@ public:
     void onLineSelected(int line);
     void onScrollStep(bool up);
     void onScrollEnd();
+    virtual void onDisplayChosen(int choice) = 0;
     void onDelete();
     virtual void onClear();
     virtual void onSave() = 0;
@@ -78,19 +102,7 @@ public:
     void refreshAll();
 
 protected:
-    // What tells the kinds apart in the shared controls.
-    struct Texts {
-        const char* header;
-        const char* noItemsForDisplay;
-        const char* clearQuestion;
-        // The typed amount's refusal; null for the list's own.
-        const char* amountRefusal;
-        int helpContext;
-        // Longest text the name and amount fields keep.
-        std::size_t fieldLength;
-    };
-
-    CListForm(CFListDoc& doc, FoodPicker& picker, const Texts& texts);
+    CListForm(CFListDoc& doc, FoodPicker& picker, const FormTexts& texts);
 
     FoodList& list() const;
     FoodDataBase& db() const;
@@ -127,7 +139,7 @@ private:
 
     CFListDoc& doc_;
     FoodPicker& picker_;
-    Texts texts_;
+    FormTexts texts_;
     std::string foodName_;
     std::string amountText_;
     bool nameModified_ = false;

@@ -26,7 +26,7 @@ std::filesystem::path CRecipeDoc::documentDirectory() const { return db_.paths()
 
 void CRecipeDoc::onNewDocument(const std::string& name) {
     list_.setPath(name);
-    list_.setRecipeName(name);
+    list_.recipe().setName(name);
     title_ = "RECIPE  :  " + name;
     setModified(false);
     activate();
@@ -44,14 +44,15 @@ bool CRecipeDoc::onOpenRecipe(const std::filesystem::path& file) {
         if (outcome == kReadNotFound) platform_.message(docmsg::kRecipeNotFound);
         if (outcome != kReadOk) return false;
     }
-    title_ = "RECIPE  :  " + list_.recipeName();
+    title_ = "RECIPE  :  " + list_.recipe().name();
     settleAfterRead();
     activate();
     return true;
 }
 
 bool CRecipeDoc::recipeSavable() const {
-    return !list_.instructions().empty() && !list_.servingDescription().empty() && list_.servingCount() >= kMinServings;
+    return !list_.recipe().instructions().empty() && !list_.recipe().servingDescription().empty() &&
+           list_.recipe().servingCount() >= kMinServings;
 }
 
 bool CRecipeDoc::onRecipeMergeFoodList() {
@@ -87,18 +88,18 @@ bool CRecipeDoc::recipeRulesPass(bool checkModified) {
         refusal = docmsg::kNoIngredients;
     else if (checkModified && !isModified())
         refusal = docmsg::kNoChanges;
-    else if (list_.instructions().empty())
+    else if (list_.recipe().instructions().empty())
         refusal = docmsg::kNoInstructions;
-    else if (list_.servingDescription().empty())
+    else if (list_.recipe().servingDescription().empty())
         refusal = docmsg::kNoServingDescription;
-    else if (list_.servingCount() < kMinServings)
+    else if (list_.recipe().servingCount() < kMinServings)
         refusal = docmsg::kTooFewServings;
     if (refusal) platform_.message(refusal);
     return refusal == nullptr;
 }
 
 bool CRecipeDoc::nameTaken(const std::string& name) const {
-    const std::uint32_t own = list_.hasRecipeEntry() ? list_.recipeFoodId() : 0;
+    const std::uint32_t own = list_.recipe().hasEntry() ? list_.recipeFoodId() : 0;
     for (const RCPNItem& item : db_.recipes().items())
         if (item.foodId != own && compareNamesNoCase(item.recipeName, name) == 0) return true;
     return false;
@@ -106,14 +107,14 @@ bool CRecipeDoc::nameTaken(const std::string& name) const {
 
 bool CRecipeDoc::onRecipeSave(const RecipeStepHook& hook) {
     if (!recipeRulesPass(true)) return false;
-    title_ = "RECIPE  :  " + list_.recipeName();
+    title_ = "RECIPE  :  " + list_.recipe().name();
     ensureRecipeCatalogue(db_);
-    if (nameTaken(list_.recipeName())) {
+    if (nameTaken(list_.recipe().name())) {
         platform_.message(docmsg::kNameExists);
         return false;
     }
-    const bool written =
-        list_.hasRecipeEntry() ? updateRecipe(db_, list_, platform_, hook) : saveNewRecipe(db_, list_, platform_, hook);
+    const bool written = list_.recipe().hasEntry() ? updateRecipe(db_, list_, platform_, hook)
+                                                   : saveNewRecipe(db_, list_, platform_, hook);
     if (!written) return false;
     setModified(false);
     platform_.messageBox(docmsg::kRecipeSaved, docmsg::kRecipeSavedCaption, MsgButtons::ok);
@@ -123,28 +124,28 @@ bool CRecipeDoc::onRecipeSave(const RecipeStepHook& hook) {
 bool CRecipeDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
     if (!recipeRulesPass(false)) return false;
     std::optional<std::string> name =
-        platform_.textEntry(docmsg::kNamePrompt, docmsg::kNameCaption, list_.recipeName());
+        platform_.textEntry(docmsg::kNamePrompt, docmsg::kNameCaption, list_.recipe().name());
     if (!name || name->empty()) return false;
     if (name->size() > kMaxNameLength) name->resize(kMaxNameLength);
-    if (*name == list_.recipeName()) {
+    if (*name == list_.recipe().name()) {
         platform_.message(docmsg::kSameName);
         return false;
     }
     ensureRecipeCatalogue(db_);
     // A second recipe of the same name could never be saved again.
-    const std::string oldName = list_.recipeName();
-    const bool hadEntry = list_.hasRecipeEntry();
-    list_.setHasRecipeEntry(false);
+    const std::string oldName = list_.recipe().name();
+    const bool hadEntry = list_.recipe().hasEntry();
+    list_.recipe().setHasEntry(false);
     if (nameTaken(*name)) {
-        list_.setHasRecipeEntry(hadEntry);
+        list_.recipe().setHasEntry(hadEntry);
         platform_.message(docmsg::kNameExists);
         return false;
     }
     title_ = "RECIPE  :  " + *name;
-    list_.setRecipeName(*name);
+    list_.recipe().setName(*name);
     if (!saveNewRecipe(db_, list_, platform_, hook)) {
-        list_.setRecipeName(oldName);
-        list_.setHasRecipeEntry(hadEntry);
+        list_.recipe().setName(oldName);
+        list_.recipe().setHasEntry(hadEntry);
         title_ = "RECIPE  :  " + oldName;
         return false;
     }
@@ -155,7 +156,7 @@ bool CRecipeDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
 
 bool CRecipeDoc::onRecipeBackup() {
     commitForm();
-    if (!list_.hasRecipeEntry()) {
+    if (!list_.recipe().hasEntry()) {
         platform_.message(docmsg::kSaveBeforeBackup);
         return false;
     }

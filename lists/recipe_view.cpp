@@ -39,9 +39,7 @@ std::vector<std::string> instructionLines(const std::string& text) {
     return lines;
 }
 
-CRecipeView::CRecipeView(CFListDoc& doc, FoodPicker& picker)
-    : CListForm(doc, picker,
-                {kHeader, kNoItemsForDisplay, kClearQuestion, kAmountOutOfBounds, kHelpContext, kFieldLength}) {
+CRecipeView::CRecipeView(CFListDoc& doc, FoodPicker& picker) : CListForm(doc, picker, kTexts) {
     // Commands of the document that read the whole recipe take the typed
     // fields first.
     doc.setFormCommit([this] { commitFields(); });
@@ -49,7 +47,7 @@ CRecipeView::CRecipeView(CFListDoc& doc, FoodPicker& picker)
 
 CRecipeView::~CRecipeView() { document().setFormCommit({}); }
 
-std::vector<std::string> CRecipeView::displayUnitLabels() { return {"Grams", "Calories", "Servings", "Food Units"}; }
+std::vector<std::string> CRecipeView::displayChoices() const { return {"Grams", "Calories", "Servings", "Food Units"}; }
 
 int CRecipeView::displayChoice() const {
     if (displayUnit_ == kUnitFoodUnits) return kFoodUnitsChoice;
@@ -80,14 +78,14 @@ void CRecipeView::takeSearchUnit(std::uint16_t unit) {
 void CRecipeView::onInitialUpdate() {
     CListForm::onInitialUpdate();
     const FoodList& l = list();
-    if (l.instructions().empty() && l.servingDescription().empty() && l.empty()) {
+    if (l.recipe().instructions().empty() && l.recipe().servingDescription().empty() && l.empty()) {
         instructions_ = kInstructionsHeading;
         servingDescription_.clear();
         servings_.clear();
     } else {
-        instructions_ = joinLines(l.instructions());
-        servings_ = printfText("%6.1f", static_cast<double>(l.servingCount()));
-        servingDescription_ = l.servingDescription();
+        instructions_ = joinLines(l.recipe().instructions());
+        servings_ = printfText("%6.1f", static_cast<double>(l.recipe().servingCount()));
+        servingDescription_ = l.recipe().servingDescription();
     }
     instructionsModified_ = servingDescriptionModified_ = servingsModified_ = false;
 }
@@ -124,18 +122,18 @@ void CRecipeView::applyServings() {
     if (servings_.empty()) return;
     const std::optional<float> n = scanFloat(servings_);
     if (n && *n >= 0.0f && *n <= kMaxServings)
-        list().setServingCount(*n);
+        list().recipe().setServingCount(*n);
     else
-        servings_ = printfText("%5.2f serv.", static_cast<double>(list().servingCount()));
+        servings_ = printfText("%5.2f serv.", static_cast<double>(list().recipe().servingCount()));
     afterListChanged();
 }
 
 void CRecipeView::onServingsStep(bool up) {
-    float n = list().servingCount() + (up ? 0.1f : -0.1f);
+    float n = list().recipe().servingCount() + (up ? 0.1f : -0.1f);
     if (n < kMinServings) n = kMinServings;
     if (n > kMaxServings) n = kMaxServings;
-    list().setServingCount(n);
-    servings_ = printfText("%4.1f serv.", static_cast<double>(list().servingCount()));
+    list().recipe().setServingCount(n);
+    servings_ = printfText("%4.1f serv.", static_cast<double>(list().recipe().servingCount()));
     servingsModified_ = false;
     afterListChanged();
 }
@@ -158,9 +156,9 @@ void CRecipeView::onClear() {
 
 void CRecipeView::clearOwnFields() {
     instructions_ = kInstructionsHeading;
-    list().setInstructions({});
-    list().setServingCount(0.0f);
-    list().setServingDescription({});
+    list().recipe().setInstructions({});
+    list().recipe().setServingCount(0.0f);
+    list().recipe().setServingDescription({});
     servings_ = "0.00";
     servingDescription_ = kNone;
     instructionsModified_ = servingDescriptionModified_ = servingsModified_ = false;
@@ -172,9 +170,10 @@ void CRecipeView::onSave() {
 }
 
 void CRecipeView::commitFields() {
-    if (servingDescriptionModified_ && !servingDescription_.empty()) list().setServingDescription(servingDescription_);
+    if (servingDescriptionModified_ && !servingDescription_.empty())
+        list().recipe().setServingDescription(servingDescription_);
     applyServings();
-    if (instructionsModified_) list().setInstructions(instructionLines(instructions_));
+    if (instructionsModified_) list().recipe().setInstructions(instructionLines(instructions_));
     servingDescriptionModified_ = instructionsModified_ = false;
 }
 

@@ -18,22 +18,23 @@ namespace korva {
 // when its field is left, as its scroll bar takes it.
 class CRecipeView : public CListForm {
 public:
-    static constexpr const char* kIngredientLabel = "&Ingredient: ";
-    static constexpr const char* kAmountLabel = "Ingredient A&mount : ";
+    static constexpr std::size_t kFieldLength = 36;
+    static constexpr FormTexts kTexts = {"&Ingredient: ",
+                                         "Ingredient A&mount : ",
+                                         "Set Display Uni&ts",
+                                         "De&lete Ing.",
+                                         "&Clear Recipe",
+                                         "SAV&E",
+                                         "NUTRIENT  TOTALS per SERVING",
+                                         "INGREDIENT  :\t1 SVG. \tTOTAL  AMOUNT",
+                                         "... no INGREDIENTS, can't set display...",
+                                         "RECIPE instruction & INGREDIENT data will be lost; are you sure?...",
+                                         " ERROR - ingredient amount out of bounds",
+                                         52224,
+                                         kFieldLength};
     static constexpr const char* kServingDescriptionLabel = "Serving &Description";
     static constexpr const char* kServingsLabel = "# Ser&vings";
-    static constexpr const char* kDisplayUnitsLabel = "Set Display Uni&ts";
-    static constexpr const char* kClearButton = "&Clear Recipe";
-    static constexpr const char* kDeleteButton = "De&lete Ing.";
-    static constexpr const char* kSaveButton = "SAV&E";
-    static constexpr const char* kTotalsGroup = "NUTRIENT  TOTALS per SERVING";
-    static constexpr const char* kHeader = "INGREDIENT  :\t1 SVG. \tTOTAL  AMOUNT";
     static constexpr const char* kInstructionsHeading = "INSTRUCTIONS :";
-    static constexpr const char* kNoItemsForDisplay = "... no INGREDIENTS, can't set display...";
-    static constexpr const char* kAmountOutOfBounds = " ERROR - ingredient amount out of bounds";
-    static constexpr const char* kClearQuestion = "RECIPE instruction & INGREDIENT data will be lost; are you sure?...";
-    static constexpr int kHelpContext = 52224;
-    static constexpr std::size_t kFieldLength = 36;
     static constexpr std::size_t kServingFieldLength = 32;
     static constexpr std::size_t kInstructionLength = 255;
     static constexpr float kMinServings = 0.1f;
@@ -45,9 +46,9 @@ public:
     const std::string& instructionsText() const { return instructions_; }
     const std::string& servingDescriptionText() const { return servingDescription_; }
     const std::string& servingsText() const { return servings_; }
-    // The selector's entry for the display unit: 0..2, or 3 for Food Units.
-    int displayChoice() const;
-    static std::vector<std::string> displayUnitLabels();
+    // Grams, Calories, Servings, or 3 for Food Units.
+    std::vector<std::string> displayChoices() const override;
+    int displayChoice() const override;
 
     void onInitialUpdate() override;
     void onInstructionsEdited(const std::string& text);
@@ -57,7 +58,7 @@ public:
     void onServingsLeft();
     void onEnter(bool helpHasFocus) override;
     void onServingsStep(bool up);
-    void onDisplayChosen(int choice);
+    void onDisplayChosen(int choice) override;
     void onClear() override;
     void onSave() override;
 

@@ -23,43 +23,21 @@ FListViewWidget::FListViewWidget(CFLView& view, QWidget* parent)
                       "foodNameEdit",
                       "itemList",
                       "totalsBox",
-                      CFLView::kTotalsGroup,
-                      {"totalCalories", "totalProtein", "totalFat", "totalCarbohydrate", "totalFiber",
-                       "totalCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"},
-                      CFLView::kDeleteButton,
-                      CFLView::kClearButton,
                       "clearButton",
-                      CFLView::kSaveButton,
-                      0},
+                      {"totalCalories", "totalProtein", "totalFat", "totalCarbohydrate", "totalFiber",
+                       "totalCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"}},
                      parent),
       view_(view) {
-    auto* grid = new QGridLayout(this);
-    auto* nameLabel = new QLabel(toQt(CFLView::kFoodNameLabel), this);
-    nameLabel->setBuddy(foodName_);
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(foodName_, 0, 1, 1, 3);
-
-    auto* amountLabel = new QLabel(toQt(CFLView::kAmountLabel), this);
-    amountLabel->setBuddy(amount_);
-    grid->addWidget(amountLabel, 1, 0);
-    grid->addWidget(amount_, 1, 1);
-    grid->addWidget(amountScroll_, 1, 2);
-    grid->addWidget(addFromCategories_, 1, 3);
-
-    items_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 10);
-    grid->addWidget(items_, 2, 0, 1, 4);
+    QGridLayout* grid = layOutTop(10);
 
     servingLine_ = new QLabel(this);
     servingLine_->setObjectName("servingLine");
     grid->addWidget(servingLine_, 3, 0, 1, 4);
 
-    auto* displayLabel = new QLabel(toQt(CFLView::kDisplayUnitsLabel), this);
-    displayUnit_ = makeCombo(CFLView::displayUnitLabels(), "displayUnitCombo");
-    displayLabel->setBuddy(displayUnit_);
     auto* entryLabel = new QLabel(toQt(CFLView::kEntryUnitsLabel), this);
     entryUnit_ = makeCombo(CFLView::entryUnitLabels(), "entryUnitCombo");
     auto* units = new QHBoxLayout;
-    units->addWidget(displayLabel);
+    units->addWidget(displayLabel_);
     units->addWidget(displayUnit_);
     units->addSpacing(12);
     units->addWidget(entryLabel);
@@ -75,10 +53,6 @@ FListViewWidget::FListViewWidget(CFLView& view, QWidget* parent)
     bottom->addWidget(totalsBox_, 1);
     grid->addLayout(bottom, 5, 0, 1, 4);
 
-    connect(displayUnit_, &QComboBox::activated, this, [this](int unit) {
-        view_.onDisplayUnitChosen(unit);
-        after();
-    });
     connect(entryUnit_, &QComboBox::activated, this, [this](int unit) {
         view_.onEntryUnitChosen(unit);
         after();
@@ -89,9 +63,7 @@ void FListViewWidget::refresh() {
     ListFormWidget::refresh();
     servingLine_->setText(toQt(view_.servingLine()));
     {
-        const QSignalBlocker blockDisplay(displayUnit_);
-        const QSignalBlocker blockEntry(entryUnit_);
-        displayUnit_->setCurrentIndex(view_.displayUnit() < displayUnit_->count() ? view_.displayUnit() : -1);
+        const QSignalBlocker block(entryUnit_);
         entryUnit_->setCurrentIndex(view_.entryUnit() < entryUnit_->count() ? view_.entryUnit() : -1);
     }
     entryUnit_->setEnabled(view_.entryUnitEnabled());

@@ -17,7 +17,6 @@ public:
 private:
     CFLView& view_;
     QLabel* servingLine_ = nullptr;
-    QComboBox* displayUnit_ = nullptr;
     QComboBox* entryUnit_ = nullptr;
 };
 

@@ -37,26 +37,34 @@ void setIfDifferent(QLineEdit* edit, const std::string& text) {
 
 } // namespace
 
-ListFormWidget::ListFormWidget(CListForm& form, const Look& look, QWidget* parent) : QWidget(parent), form_(form) {
-    setObjectName(look.form);
+ListFormWidget::ListFormWidget(CListForm& form, const Names& names, QWidget* parent) : QWidget(parent), form_(form) {
+    const FormTexts& texts = form_.texts();
+    setObjectName(names.form);
     foodName_ = new QLineEdit(this);
-    foodName_->setObjectName(look.nameEdit);
+    foodName_->setObjectName(names.nameEdit);
     amount_ = new QLineEdit(this);
     amount_->setObjectName("amountEdit");
-    if (look.maxFieldLength > 0) {
-        foodName_->setMaxLength(look.maxFieldLength);
-        amount_->setMaxLength(look.maxFieldLength);
+    if (texts.fieldLength != std::string::npos) {
+        foodName_->setMaxLength(static_cast<int>(texts.fieldLength));
+        amount_->setMaxLength(static_cast<int>(texts.fieldLength));
     }
+    nameLabel_ = new QLabel(toQt(texts.nameLabel), this);
+    nameLabel_->setBuddy(foodName_);
+    amountLabel_ = new QLabel(toQt(texts.amountLabel), this);
+    amountLabel_->setBuddy(amount_);
+    displayUnit_ = makeCombo(form_.displayChoices(), "displayUnitCombo");
+    displayLabel_ = new QLabel(toQt(texts.displayUnitsLabel), this);
+    displayLabel_->setBuddy(displayUnit_);
     amountScroll_ = makeStepper("amountScrollBar");
     amountScroll_->installEventFilter(this);
     addFromCategories_ = makeButton(CListForm::kAddFromCategories, "addFromCategoriesButton");
     items_ = new QListWidget(this);
-    items_->setObjectName(look.itemList);
+    items_->setObjectName(names.itemList);
     items_->setItemDelegate(new TabStopDelegate({CListForm::kTabStops.begin(), CListForm::kTabStops.end()}, items_));
     items_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    totalsBox_ = new QGroupBox(toQt(look.totalsTitle), this);
-    totalsBox_->setObjectName(look.totalsBox);
+    totalsBox_ = new QGroupBox(toQt(texts.totalsGroup), this);
+    totalsBox_->setObjectName(names.totalsBox);
     auto* totals = new QGridLayout(totalsBox_);
     totals->setVerticalSpacing(0);
     const TotalsBox& lines = form_.totals();
@@ -64,7 +72,7 @@ ListFormWidget::ListFormWidget(CListForm& form, const Look& look, QWidget* paren
         const int row = static_cast<int>(i);
         totals->addWidget(new QLabel(toQt(lines[i].label), totalsBox_), row, 0);
         totals_[i] = new QLabel(totalsBox_);
-        totals_[i]->setObjectName(look.totals[i]);
+        totals_[i]->setObjectName(names.totals[i]);
         totals_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         totals->addWidget(totals_[i], row, 1);
         totals->addWidget(new QLabel(toQt(lines[i].unit), totalsBox_), row, 2);
@@ -83,10 +91,14 @@ ListFormWidget::ListFormWidget(CListForm& form, const Look& look, QWidget* paren
         scrollPending_ = true;
         amount_->setText(toQt(form_.amountText()));
     });
-    delete_ = makeButton(look.deleteCaption, "deleteButton");
-    clear_ = makeButton(look.clearCaption, look.clearName);
-    save_ = makeButton(look.saveCaption, "saveButton");
+    delete_ = makeButton(texts.deleteButton, "deleteButton");
+    clear_ = makeButton(texts.clearButton, names.clearButton);
+    save_ = makeButton(texts.saveButton, "saveButton");
     help_ = makeButton(CListForm::kHelpButton, "helpButton");
+    connect(displayUnit_, &QComboBox::activated, this, [this](int choice) {
+        form_.onDisplayChosen(choice);
+        after();
+    });
     onClick(addFromCategories_, [this] { form_.onAddFromCategories(); });
     onClick(help_, [this] { form_.onEnter(true); });
     onClick(delete_, [this] { form_.onDelete(); });
@@ -127,6 +139,19 @@ QComboBox* ListFormWidget::makeCombo(const std::vector<std::string>& labels, con
     c->setObjectName(name);
     for (const auto& l : labels) c->addItem(toQt(l));
     return c;
+}
+
+QGridLayout* ListFormWidget::layOutTop(int itemRows) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(nameLabel_, 0, 0);
+    grid->addWidget(foodName_, 0, 1, 1, 3);
+    grid->addWidget(amountLabel_, 1, 0);
+    grid->addWidget(amount_, 1, 1);
+    grid->addWidget(amountScroll_, 1, 2);
+    grid->addWidget(addFromCategories_, 1, 3);
+    items_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * itemRows);
+    grid->addWidget(items_, 2, 0, 1, 4);
+    return grid;
 }
 
 void ListFormWidget::onClick(QPushButton* button, std::function<void()> command) {
@@ -184,6 +209,10 @@ void ListFormWidget::refresh() {
         }
         // The header is never a selection; with no items nothing is selected.
         items_->setCurrentRow(form_.selectedLine() > 0 ? form_.selectedLine() : -1);
+    }
+    {
+        const QSignalBlocker block(displayUnit_);
+        displayUnit_->setCurrentIndex(form_.displayChoice());
     }
     delete_->setEnabled(form_.deleteEnabled());
     const TotalsBox& totals = form_.totals();

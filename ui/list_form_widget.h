@@ -8,6 +8,7 @@
 #include "core/nutrient_totals.h"
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,23 +36,17 @@ signals:
     void documentTouched();
 
 protected:
-    // The captions and object names that differ between the kinds.
-    struct Look {
+    // The object names that differ between the kinds.
+    struct Names {
         const char* form;
         const char* nameEdit;
         const char* itemList;
         const char* totalsBox;
-        const char* totalsTitle;
+        const char* clearButton;
         std::array<const char*, kTotalsLines> totals;
-        const char* deleteCaption;
-        const char* clearCaption;
-        const char* clearName;
-        const char* saveCaption;
-        // 0: the name and amount fields take any length.
-        int maxFieldLength;
     };
 
-    ListFormWidget(CListForm& form, const Look& look, QWidget* parent);
+    ListFormWidget(CListForm& form, const Names& names, QWidget* parent);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,13 +55,20 @@ protected:
     // A scroll bar that only steps: it never shows a position.
     QScrollBar* makeStepper(const char* name);
     QComboBox* makeCombo(const std::vector<std::string>& labels, const char* name);
+    // A grid with the name and amount rows and the item list, `itemRows`
+    // lines high, in its first three rows.
+    QGridLayout* layOutTop(int itemRows);
     // Runs `command` on the form when `button` is clicked, then shows it.
     void onClick(QPushButton* button, std::function<void()> command);
     // Shows the form after a control changed it.
     void after();
 
+    QLabel* nameLabel_ = nullptr;
     QLineEdit* foodName_ = nullptr;
+    QLabel* amountLabel_ = nullptr;
     QLineEdit* amount_ = nullptr;
+    QLabel* displayLabel_ = nullptr;
+    QComboBox* displayUnit_ = nullptr;
     QScrollBar* amountScroll_ = nullptr;
     QPushButton* addFromCategories_ = nullptr;
     QListWidget* items_ = nullptr;

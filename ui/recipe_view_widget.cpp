@@ -34,31 +34,12 @@ RecipeViewWidget::RecipeViewWidget(CRecipeView& view, QWidget* parent)
                       "ingredientEdit",
                       "ingredientList",
                       "perServingBox",
-                      CRecipeView::kTotalsGroup,
-                      {"servingCalories", "servingProtein", "servingFat", "servingCarbohydrate", "servingFiber",
-                       "servingCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"},
-                      CRecipeView::kDeleteButton,
-                      CRecipeView::kClearButton,
                       "clearRecipeButton",
-                      CRecipeView::kSaveButton,
-                      static_cast<int>(CRecipeView::kFieldLength)},
+                      {"servingCalories", "servingProtein", "servingFat", "servingCarbohydrate", "servingFiber",
+                       "servingCholesterol", "pctFat", "pctProtein", "pctCarbohydrate"}},
                      parent),
       view_(view) {
-    auto* grid = new QGridLayout(this);
-    auto* nameLabel = new QLabel(toQt(CRecipeView::kIngredientLabel), this);
-    nameLabel->setBuddy(foodName_);
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(foodName_, 0, 1, 1, 3);
-
-    auto* amountLabel = new QLabel(toQt(CRecipeView::kAmountLabel), this);
-    amountLabel->setBuddy(amount_);
-    grid->addWidget(amountLabel, 1, 0);
-    grid->addWidget(amount_, 1, 1);
-    grid->addWidget(amountScroll_, 1, 2);
-    grid->addWidget(addFromCategories_, 1, 3);
-
-    items_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 6);
-    grid->addWidget(items_, 2, 0, 1, 4);
+    QGridLayout* grid = layOutTop(6);
 
     // The figures of one serving beside the instructions.
     instructions_ = new QPlainTextEdit(this);
@@ -84,11 +65,8 @@ RecipeViewWidget::RecipeViewWidget(CRecipeView& view, QWidget* parent)
     serving->addWidget(servingsScroll_);
     grid->addLayout(serving, 4, 0, 1, 4);
 
-    auto* displayLabel = new QLabel(toQt(CRecipeView::kDisplayUnitsLabel), this);
-    displayUnit_ = makeCombo(CRecipeView::displayUnitLabels(), "displayUnitCombo");
-    displayLabel->setBuddy(displayUnit_);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(displayLabel);
+    bottom->addWidget(displayLabel_);
     bottom->addWidget(displayUnit_);
     bottom->addStretch();
     for (QPushButton* b : {clear_, delete_, save_, help_}) bottom->addWidget(b);
@@ -111,10 +89,6 @@ RecipeViewWidget::RecipeViewWidget(CRecipeView& view, QWidget* parent)
         view_.onServingsStep(action == QAbstractSlider::SliderSingleStepAdd);
         after();
     });
-    connect(displayUnit_, &QComboBox::activated, this, [this](int choice) {
-        view_.onDisplayChosen(choice);
-        after();
-    });
 }
 
 void RecipeViewWidget::refresh() {
@@ -126,8 +100,6 @@ void RecipeViewWidget::refresh() {
         const QSignalBlocker block(instructions_);
         instructions_->setPlainText(toQt(view_.instructionsText()));
     }
-    const QSignalBlocker block(displayUnit_);
-    displayUnit_->setCurrentIndex(view_.displayChoice());
 }
 
 } // namespace korva

@@ -23,7 +23,6 @@ private:
     QLineEdit* servingDescription_ = nullptr;
     QLineEdit* servings_ = nullptr;
     QScrollBar* servingsScroll_ = nullptr;
-    QComboBox* displayUnit_ = nullptr;
 };
 
 } // namespace korva

@@ -42,9 +42,9 @@ protected:
         FoodList r(&t.db, "01/02/99");
         r.setListType(FoodList::kRecipe);
         EXPECT_TRUE(r.addFood(t.entry(102), kUnitServings));
-        r.setRecipeName("Baked apple");
-        r.setServingDescription("one apple");
-        r.setInstructions({"Bake it."});
+        r.recipe().setName("Baked apple");
+        r.recipe().setServingDescription("one apple");
+        r.recipe().setInstructions({"Bake it."});
         r.setPath((t.paths().recipeDir() / name).string());
         EXPECT_TRUE(r.writeRecipeFile(platform));
         return r.path();
@@ -69,7 +69,7 @@ TEST_F(FListDocTest, NewDocumentsTakeTheNextNameAndBecomeActive) {
 
     auto recipe = newRecipe();
     EXPECT_TRUE(recipe->list().isRecipe());
-    EXPECT_EQ(recipe->list().recipeName(), "Recipe 001");
+    EXPECT_EQ(recipe->list().recipe().name(), "Recipe 001");
     EXPECT_EQ(recipe->title(), "RECIPE  :  Recipe 001");
 }
 
@@ -200,7 +200,7 @@ TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
     CRecipeDoc recipe(tree.db, platform, active);
     ASSERT_TRUE(recipe.onOpenRecipe(tree.paths().recipeDir() / "rcp001.rcp"));
     EXPECT_EQ(recipe.title(), "RECIPE  :  Baked apple");
-    EXPECT_EQ(recipe.list().instructions(), Texts{"Bake it."});
+    EXPECT_EQ(recipe.list().recipe().instructions(), Texts{"Bake it."});
     EXPECT_FALSE(recipe.isModified());
     CRecipeDoc gone(tree.db, platform, active);
     EXPECT_FALSE(gone.onOpenRecipe(tree.paths().recipeDir() / "rcp009.rcp"));
@@ -220,14 +220,11 @@ TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
 
     // Stored totals that disagree with the items (a food edited since) give
     // way to the items' sum, and saving brings the file in line.
-    FoodList stale(&tree.db, "01/02/99");
-    ASSERT_TRUE(stale.addFood(tree.entry(101), kUnitServings));
-    const float sum = stale.totals().value(0);
-    stale.resetTotals();
-    ASSERT_TRUE(stale.writeFile(tree.listFile("stale.fls"), platform));
-    CFoodListDoc settled(tree.db, platform, active);
+    savedList("stale.fls", {101});
+    test::ListTree edited{{test::food(101, 5, "Milk", 244, {80, 3.4f, 1.0f, 0, 0, 0, 5.0f})}};
+    CFoodListDoc settled(edited.db, platform, active);
     ASSERT_TRUE(settled.onOpenDocument(tree.listFile("stale.fls")));
-    EXPECT_FLOAT_EQ(settled.list().totals().value(0), sum);
+    EXPECT_FLOAT_EQ(settled.list().totals().value(0), 80.0f * 2.44f);
     EXPECT_TRUE(settled.isModified());
 }
 

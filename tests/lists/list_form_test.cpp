@@ -22,14 +22,12 @@ struct FoodListKind {
     using Doc = CFoodListDoc;
     using View = CFLView;
     static constexpr const char* kName = "fl0001.fls";
-    static void chooseUnit(View& v, int unit) { v.onDisplayUnitChosen(unit); }
 };
 
 struct RecipeKind {
     using Doc = CRecipeDoc;
     using View = CRecipeView;
     static constexpr const char* kName = "Recipe 001";
-    static void chooseUnit(View& v, int unit) { v.onDisplayChosen(unit); }
 };
 
 // Cheese: 28 g a serving at 400 cal/100 g (112 cal), 25 g protein and 33 g
@@ -149,7 +147,7 @@ TYPED_TEST(ListFormTest, TypedAmountsAreTakenOrRefusedAndTheScrollBarSteps) {
 
 TYPED_TEST(ListFormTest, DeleteAndClearEmptyTheForm) {
     auto& v = this->view;
-    TypeParam::chooseUnit(v, 0);
+    v.onDisplayChosen(0);
     EXPECT_EQ(this->platform.messages.size(), 1u); // no items: no display unit
     this->typeName("lentils");
     this->typeName("cheese");
@@ -209,14 +207,14 @@ TEST_F(FoodListForm, EntryUnitsFollowTypedUnitsAndShowOnlyWithEntryUnitDisplay) 
     EXPECT_NEAR(servings(), 0.02f, 1e-6);
     typeName("cheese");
     typeAmount("56 g");
-    view.onDisplayUnitChosen(3);
+    view.onDisplayChosen(3);
     EXPECT_TRUE(view.entryUnitEnabled());
     EXPECT_NE(view.lines()[1].find("2 calories"), std::string::npos); // each line in its own entry unit
     view.onLineSelected(2);
     EXPECT_EQ(view.entryUnit(), 0);
     view.onEntryUnitChosen(2);
     EXPECT_NE(view.lines()[2].find("2.00 serving(s)"), std::string::npos);
-    view.onDisplayUnitChosen(0);
+    view.onDisplayChosen(0);
     EXPECT_FALSE(view.entryUnitEnabled());
     EXPECT_EQ(view.amountText(), "  56.0 grams");
 
@@ -257,7 +255,7 @@ TEST_F(RecipeForm, OneServingOfTheRecipeAndItsServingsField) {
     view.onServingsLeft();
     EXPECT_EQ(calories(), "0");
     view.onServingsStep(false);
-    EXPECT_FLOAT_EQ(doc.list().servingCount(), 0.1f);
+    EXPECT_FLOAT_EQ(doc.list().recipe().servingCount(), 0.1f);
     view.onServingsEdited("50");
     view.onServingsLeft();
     view.onServingsStep(true);
@@ -268,17 +266,17 @@ TEST_F(RecipeForm, TypedFieldsGoInOnCommitAndClearTakesServingFieldsFirst) {
     typeName("chee");
     view.onInstructionsEdited("INSTRUCTIONS :\r\nGrate it.\r\n" + std::string(300, 'x'));
     view.onServingDescriptionEdited("one plate");
-    EXPECT_TRUE(doc.list().instructions().empty());
+    EXPECT_TRUE(doc.list().recipe().instructions().empty());
     doc.commitForm();
-    EXPECT_EQ(doc.list().instructions(), (Lines{"Grate it.", std::string(255, 'x')}));
-    EXPECT_EQ(doc.list().servingDescription(), "one plate");
+    EXPECT_EQ(doc.list().recipe().instructions(), (Lines{"Grate it.", std::string(255, 'x')}));
+    EXPECT_EQ(doc.list().recipe().servingDescription(), "one plate");
 
     view.onServingDescriptionEdited("two plates");
     view.onClear(); // takes the field, asks nothing
-    EXPECT_EQ(doc.list().servingDescription(), "two plates");
-    platform.answer(MsgAnswer::yes, CRecipeView::kClearQuestion);
+    EXPECT_EQ(doc.list().recipe().servingDescription(), "two plates");
+    platform.answer(MsgAnswer::yes, CRecipeView::kTexts.clearQuestion);
     view.onClear();
-    EXPECT_TRUE(doc.list().instructions().empty());
+    EXPECT_TRUE(doc.list().recipe().instructions().empty());
     EXPECT_EQ(view.instructionsText(), "INSTRUCTIONS :");
     EXPECT_EQ(view.servingsText(), "0.00");
     EXPECT_EQ(view.servingDescriptionText(), "NONE");
@@ -286,8 +284,8 @@ TEST_F(RecipeForm, TypedFieldsGoInOnCommitAndClearTakesServingFieldsFirst) {
     // An opened recipe shows its fields; an item listed in its entry unit
     // shows in it here.
     typeName("lentil");
-    doc.list().setInstructions({"Soak.", "Boil."});
-    doc.list().setServingCount(2.5f);
+    doc.list().recipe().setInstructions({"Soak.", "Boil."});
+    doc.list().recipe().setServingCount(2.5f);
     doc.list().setCurrentEntryUnit(kUnitGrams);
     doc.list().setCurrentDisplayUnit(kUnitEntryUnits);
     CRecipeView again(doc, picker);
@@ -322,8 +320,8 @@ TEST(RecipeMenu, CloseAsksAndBackupWritesTheTypedFields) {
     FoodList backup(&t.tree.db);
     backup.setListType(FoodList::kRecipe);
     ASSERT_EQ(backup.readFile(t.paths().recipeDir() / "backup" / doc->list().fileName(), false, platform), kReadOk);
-    EXPECT_EQ(backup.instructions(), Lines{"Stir well."});
-    EXPECT_FLOAT_EQ(backup.servingCount(), 3.0f);
+    EXPECT_EQ(backup.recipe().instructions(), Lines{"Stir well."});
+    EXPECT_FLOAT_EQ(backup.recipe().servingCount(), 3.0f);
 }
 
 } // namespace

@@ -141,9 +141,9 @@ TEST_F(ListReportTest, RecipeReportPrintsOneServingAndBreaksPages) {
     FoodList recipe(&tree.db);
     recipe.setListType(FoodList::kRecipe);
     fill(recipe, 2.0f);
-    recipe.setRecipeName("Milk and apples");
-    recipe.setServingCount(4.0f);
-    recipe.setInstructions({"Slice the apples.", "Pour the milk."});
+    recipe.recipe().setName("Milk and apples");
+    recipe.recipe().setServingCount(4.0f);
+    recipe.recipe().setInstructions({"Slice the apples.", "Pour the milk."});
     RecordingSurface s({10, 20}, 620); // 30 lines a page
     ReportWriter out(s);
     out.begin();

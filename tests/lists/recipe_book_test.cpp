@@ -59,7 +59,7 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
     save(db, "Soup");
     save(db, "Stew");
     auto third = readyRecipe(db, platform, active, "Pie");
-    third->list().setServingCount(4.0f);
+    third->list().recipe().setServingCount(4.0f);
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     ASSERT_TRUE(third->onRecipeSave());
     EXPECT_EQ(third->pathName(), world.paths().recipeDir() / "rcp002.rcp");
@@ -111,12 +111,12 @@ TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
     EXPECT_FALSE(list->onRecipeSave());
     EXPECT_FALSE(empty->onRecipeSave());
     EXPECT_FALSE(empty->onRecipeSaveAs());
-    doc->list().setServingCount(0.05f);
+    doc->list().recipe().setServingCount(0.05f);
     EXPECT_FALSE(doc->onRecipeSave());
     EXPECT_FALSE(doc->onRecipeSaveAs());
-    doc->list().setServingDescription("");
+    doc->list().recipe().setServingDescription("");
     EXPECT_FALSE(doc->onRecipeSave());
-    doc->list().setInstructions({});
+    doc->list().recipe().setInstructions({});
     EXPECT_FALSE(doc->onRecipeSave());
     EXPECT_EQ(platform.messageTexts(),
               (std::vector<std::string>{docmsg::kUseFoodListMenu, docmsg::kNoIngredients, docmsg::kNoIngredients,
@@ -138,7 +138,7 @@ TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
     // second recipe of the same name (case aside) is refused.
     platform.messages.clear();
     auto soup = readyRecipe(db, platform, active, "Soup");
-    soup->list().setServingCount(0.1f);
+    soup->list().recipe().setServingCount(0.1f);
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     ASSERT_TRUE(soup->onRecipeSave());
     EXPECT_FALSE(soup->onRecipeSave());

@@ -46,9 +46,9 @@ inline std::unique_ptr<CRecipeDoc> readyRecipe(FoodDataBase& db, Platform& platf
     int sum = 0;
     for (char c : name) sum += static_cast<unsigned char>(c);
     r.setCurrentAmount(static_cast<float>(sum % 5 + 1), kUnitServings);
-    r.setInstructions({"Slice the apples.", "Pour the milk."});
-    r.setServingDescription("one bowl");
-    r.setServingCount(2.0f);
+    r.recipe().setInstructions({"Slice the apples.", "Pour the milk."});
+    r.recipe().setServingDescription("one bowl");
+    r.recipe().setServingCount(2.0f);
     return doc;
 }
 
