@@ -177,23 +177,6 @@ TYPED_TEST(ListFormTest, DeleteAndClearEmptyTheForm) {
     EXPECT_EQ(v.totals()[6].value, "0%");
 }
 
-TYPED_TEST(ListFormTest, HelpOnlyWhenNothingWasTypedAndRefreshAfterAMerge) {
-    auto& v = this->view;
-    v.onEnter(true);
-    this->typeName("lentils");
-    v.onAmountEdited("3 serv");
-    v.onEnter(true);
-    EXPECT_EQ(this->platform.helpContexts.size(), 1u);
-    EXPECT_FLOAT_EQ(this->servings(), 3.0f);
-
-    // A list changed behind the form shows afresh, totals included.
-    this->doc.list().addFood(*this->db.index().findEntryById(test::FoodTree::idOf(3)), kUnitServings);
-    v.refreshAll();
-    EXPECT_EQ(v.lines().size(), 3u);
-    EXPECT_EQ(v.foodName(), "Cheese");
-    EXPECT_EQ(this->calories(), "412");
-}
-
 // ---- Food lists only -------------------------------------------------------------
 
 using FoodListForm = ListFormTest<FoodListKind>;
