@@ -57,6 +57,8 @@ FListViewWidget::FListViewWidget(CFLView& view, QWidget* parent)
         view_.onEntryUnitChosen(unit);
         after();
     });
+    chainTabs({foodName_, amount_, amountScroll_, addFromCategories_, items_, displayUnit_, entryUnit_, delete_, clear_,
+               save_, help_});
 }
 
 void FListViewWidget::refresh() {

@@ -154,6 +154,14 @@ QGridLayout* ListFormWidget::layOutTop(int itemRows) {
     return grid;
 }
 
+void ListFormWidget::chainTabs(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 void ListFormWidget::onClick(QPushButton* button, std::function<void()> command) {
     connect(button, &QPushButton::clicked, this, [this, command = std::move(command)] {
         command();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 #include "core/nutrient_totals.h"
 
@@ -58,6 +59,8 @@ protected:
     // A grid with the name and amount rows and the item list, `itemRows`
     // lines high, in its first three rows.
     QGridLayout* layOutTop(int itemRows);
+    // The keyboard's Tab order, as the face lays its controls out.
+    static void chainTabs(std::initializer_list<QWidget*> order);
     // Runs `command` on the form when `button` is clicked, then shows it.
     void onClick(QPushButton* button, std::function<void()> command);
     // Shows the form after a control changed it.

@@ -89,6 +89,8 @@ RecipeViewWidget::RecipeViewWidget(CRecipeView& view, QWidget* parent)
         view_.onServingsStep(action == QAbstractSlider::SliderSingleStepAdd);
         after();
     });
+    chainTabs({foodName_, amount_, amountScroll_, addFromCategories_, items_, instructions_, servingDescription_,
+               servings_, servingsScroll_, displayUnit_, clear_, delete_, save_, help_});
 }
 
 void RecipeViewWidget::refresh() {
