@@ -23,7 +23,7 @@ CFListDoc* FoodListCommands::onNewFoodList() {
         platform_.message(name.refusal);
         return nullptr;
     }
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, false);
+    auto doc = std::make_unique<CFoodListDoc>(db_, platform_, active_);
     doc->onNewDocument(name.name);
     return &windows_.show(std::move(doc));
 }
@@ -45,7 +45,7 @@ CFListDoc* FoodListCommands::openFoodList(const std::filesystem::path& named) {
         }
     }
     // A failed open leaves no document behind; the active one stays so.
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, false);
+    auto doc = std::make_unique<CFoodListDoc>(db_, platform_, active_);
     if (!doc->onOpenDocument(file)) return nullptr;
     db_.numbering().noteFoodListName(file.filename().string());
     remember(file);

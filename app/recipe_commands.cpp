@@ -19,7 +19,7 @@ CFListDoc* RecipeCommands::focused() const { return windows_.focusedDocument(); 
 
 CFListDoc* RecipeCommands::onNewRecipe() {
     ensureRecipeCatalogue(db_);
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, true);
+    auto doc = std::make_unique<CRecipeDoc>(db_, platform_, active_);
     doc->onNewDocument(db_.nextRecipeTitle());
     return &windows_.show(std::move(doc));
 }
@@ -43,7 +43,7 @@ CFListDoc* RecipeCommands::openRecipe(const std::filesystem::path& file) {
         }
     }
     ensureRecipeCatalogue(db_);
-    auto doc = std::make_unique<CFListDoc>(db_, platform_, active_, true);
+    auto doc = std::make_unique<CRecipeDoc>(db_, platform_, active_);
     if (!doc->onOpenRecipe(where)) return nullptr;
     return &windows_.show(std::move(doc));
 }

@@ -67,7 +67,7 @@ std::string NutrientViewDialog::itemBoxCaption() const {
 
 std::string NutrientViewDialog::itemName() const {
     if (source_ != kDocument) return foodName_;
-    if (data_ == kWhole) return list().isRecipe() ? list().recipeName() : list().fileName();
+    if (data_ == kWhole) return list().isRecipe() ? list().recipe().name() : list().fileName();
     const FoodItem* item = list().current();
     return item ? item->name() : std::string();
 }
@@ -135,7 +135,7 @@ void NutrientViewDialog::showFood() {
 void NutrientViewDialog::showDocument() {
     const FoodList& l = list();
     const bool recipe = l.isRecipe();
-    const float servings = l.servingCount();
+    const float servings = l.recipe().servingCount();
     if (data_ == kWhole) {
         shown_ = recipe ? l.perServing().values : l.totals();
         gramsPerServing_ = 0.0f;

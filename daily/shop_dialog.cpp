@@ -178,13 +178,8 @@ void ShopDialog::onExtraTextEdited(const std::string& text) {
 
 void ShopDialog::onAddFoodList() {
     if (!mayRebuild()) return;
-    FileDialogRequest request;
-    request.caption = "Open";
-    request.filter = docmsg::kFoodListFilter;
-    request.defaultExtension = docmsg::kFoodListExtension;
-    request.startFolder = db_.paths().foodListDir();
-    request.initialName = "*.*";
-    const std::optional<std::filesystem::path> chosen = platform_.chooseOpenFile(request);
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseOpenFile(foodListFileRequest(db_, "Open", "*.*"));
     if (!chosen) return;
     // A numbered list picked here is one no new FoodList may be named after.
     db_.numbering().noteFoodListName(chosen->filename().string());

@@ -95,7 +95,7 @@ bool ShopList::append(ShopEntry entry, Platform& platform) {
     readContents(entry, platform);
     // A recipe chosen as a file is known by its own name, or by the file's
     // when it could not be read.
-    if (entry.label.empty()) entry.label = entry.contents.recipeName();
+    if (entry.label.empty()) entry.label = entry.contents.recipe().name();
     if (entry.label.empty()) entry.label = upperAscii(fileNameOf(entry.path));
     entries_.push_back(std::move(entry));
     current_ = static_cast<int>(entries_.size()) - 1;
@@ -243,7 +243,7 @@ bool ShopList::write(Platform& platform) const {
 std::string shopEntryRow(const ShopEntry& entry) {
     const auto factor = static_cast<double>(entry.factor);
     if (entry.kind == ShopEntry::kRecipe) {
-        const long serves = nearestInteger(static_cast<double>(entry.contents.servingCount() * entry.factor));
+        const long serves = nearestInteger(static_cast<double>(entry.contents.recipe().servingCount() * entry.factor));
         return entry.label + '\t' + printfText("   %3.2f, serves %ld", factor, serves);
     }
     return entry.label + '\t' + printfText("   %3.2f", factor);

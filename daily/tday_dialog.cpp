@@ -106,13 +106,8 @@ void TdayDialog::onDateButton() {
 }
 
 void TdayDialog::onAddFoodList() {
-    FileDialogRequest request;
-    request.caption = "Open";
-    request.filter = docmsg::kFoodListFilter;
-    request.defaultExtension = docmsg::kFoodListExtension;
-    request.startFolder = db_.paths().foodListDir();
-    request.initialName = "*.*";
-    const std::optional<std::filesystem::path> chosen = platform_.chooseOpenFile(request);
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseOpenFile(foodListFileRequest(db_, "Open", "*.*"));
     if (!chosen) return;
     // A list that cannot be read stays listed without totals; the lists
     // show it either way.

@@ -1,5 +1,7 @@
 #include "lists/flist_doc.h"
 
+#include <cmath>
+
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "lists/active_document.h"
@@ -8,27 +10,37 @@ namespace korva {
 
 namespace {
 
-constexpr double kMinRecipeServings = 0.1;
-
 std::string withoutExtension(const std::string& name) {
     return name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
+}
+
+bool sameFigure(float stored, float summed) {
+    return std::fabs(stored - summed) <= 1e-4f * std::max(1.0f, std::fabs(summed));
 }
 
 } // namespace
 
 FoodList* ActiveDocument::list() const { return doc_ ? &doc_->list() : nullptr; }
 
-CFListDoc::CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, bool isRecipe)
-    : db_(db), platform_(platform), active_(active), isRecipe_(isRecipe), list_(&db, listDateText(platform.now())) {
-    if (isRecipe_) list_.setListType(FoodList::kRecipe);
+FileDialogRequest foodListFileRequest(const FoodDataBase& db, const char* caption, std::string initialName) {
+    FileDialogRequest request;
+    request.caption = caption;
+    request.filter = docmsg::kFoodListFilter;
+    request.defaultExtension = docmsg::kFoodListExtension;
+    request.startFolder = db.paths().foodListDir();
+    request.initialName = std::move(initialName);
+    return request;
+}
+
+// ---- Both kinds ----------------------------------------------------------------
+
+CFListDoc::CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, std::uint16_t listType)
+    : db_(db), platform_(platform), active_(active), list_(&db, listDateText(platform.now())) {
+    if (listType != FoodList::kFoodList) list_.setListType(listType);
     setModified(false);
 }
 
 CFListDoc::~CFListDoc() { active_.forget(this); }
-
-std::filesystem::path CFListDoc::documentDirectory() const {
-    return isRecipe_ ? db_.paths().recipeDir() : db_.paths().foodListDir();
-}
 
 std::filesystem::path CFListDoc::pathName() const {
     // New documents carry a bare file name, which belongs in the document's
@@ -44,80 +56,81 @@ void CFListDoc::setModified(bool on) {
     if (!on) savedRevision_ = list_.revision();
 }
 
-bool CFListDoc::recipeSavable() const {
-    return !list_.instructions().empty() && !list_.servingDescription().empty() &&
-           static_cast<double>(list_.servingCount()) >= kMinRecipeServings;
-}
-
 void CFListDoc::activate() { active_.set(this); }
 
-void CFListDoc::setFoodListTitle(const std::string& nameWithoutExtension) {
+bool CFListDoc::refuse(const char* message) const {
+    platform_.message(message);
+    return false;
+}
+
+void CFListDoc::settleAfterRead() {
+    const NutrientRecord stored = list_.totals();
+    list_.recomputeTotals();
+    bool differs = list_.droppedItems() != 0;
+    for (int n = 0; n < kNutrientCount && !differs; ++n)
+        differs = !sameFigure(stored.value(n), list_.totals().value(n));
+    setModified(differs);
+}
+
+bool CFListDoc::onSaveFoodList() { return refuse(docmsg::kUseRecipeMenu); }
+bool CFListDoc::onSaveFoodListAs() { return refuse(docmsg::kUseRecipeMenu); }
+bool CFListDoc::onMergeFoodList() { return refuse(docmsg::kUseRecipeMenuMerge); }
+bool CFListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>&) {
+    return refuse(docmsg::kUseMergeUnderRecipe);
+}
+bool CFListDoc::checkExportFoodList() const { return refuse(docmsg::kUseRecipeMenu); }
+bool CFListDoc::onRecipeMergeFoodList() { return refuse(docmsg::kUseFoodListMenu); }
+bool CFListDoc::checkExportRecipe() const { return refuse(docmsg::kUseFoodListMenu); }
+bool CFListDoc::onRecipeSave(const RecipeStepHook&) { return refuse(docmsg::kUseFoodListMenu); }
+bool CFListDoc::onRecipeSaveAs(const RecipeStepHook&) { return refuse(docmsg::kUseFoodListMenu); }
+bool CFListDoc::onRecipeBackup() { return refuse(docmsg::kBackupFoodList); }
+bool CFListDoc::onRecipeClose() { return refuse(docmsg::kUseFoodListMenu); }
+
+bool CFListDoc::checkViewAllNutrients() const { return hasItems() || refuse(docmsg::kNoItemsNutrients); }
+bool CFListDoc::checkViewOneNutrient() const { return hasItems() || refuse(docmsg::kNoItemsNutrient); }
+
+// ---- A food list ---------------------------------------------------------------
+
+CFoodListDoc::CFoodListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active)
+    : CFListDoc(db, platform, active, FoodList::kFoodList) {}
+
+std::filesystem::path CFoodListDoc::documentDirectory() const { return db_.paths().foodListDir(); }
+
+void CFoodListDoc::setTitle(const std::string& nameWithoutExtension) {
     title_ = "FOODLIST  :  " + nameWithoutExtension;
 }
 
-// ---- Creation ----------------------------------------------------------------
-
-void CFListDoc::onNewDocument(const std::string& name) {
+void CFoodListDoc::onNewDocument(const std::string& name) {
     list_.setPath(name);
-    if (isRecipe_) {
-        list_.setRecipeName(name);
-        title_ = "RECIPE  :  " + name;
-    } else {
-        setFoodListTitle(withoutExtension(name));
-        freshName_ = true;
-    }
+    setTitle(withoutExtension(name));
+    freshName_ = true;
     setModified(false);
     activate();
 }
 
-bool CFListDoc::onNewDocument() {
-    if (isRecipe_) {
-        onNewDocument(db_.nextRecipeTitle());
-        return true;
-    }
+bool CFoodListDoc::onNewDocument() {
     const NewFileName name = db_.numbering().nextFoodListName();
-    if (!name) {
-        platform_.message(name.refusal);
-        return false;
-    }
+    if (!name) return refuse(name.refusal.c_str());
     onNewDocument(name.name);
     return true;
 }
 
-bool CFListDoc::onOpenDocument(const std::filesystem::path& file) {
+bool CFoodListDoc::onOpenDocument(const std::filesystem::path& file) {
     if (!readFoodList(file, false)) return false;
-    setFoodListTitle(withoutExtension(list_.fileName()));
+    setTitle(withoutExtension(list_.fileName()));
     freshName_ = false;
-    // Dropped items leave a list that differs from its file and needs saving.
-    setModified(list_.droppedItems() != 0);
+    settleAfterRead();
     activate();
     return true;
 }
 
-bool CFListDoc::onOpenRecipe(const std::filesystem::path& file) {
-    if (!openRecipe(file)) return false;
-    title_ = "RECIPE  :  " + list_.recipeName();
-    setModified(list_.droppedItems() != 0);
-    activate();
-    return true;
-}
-
-bool CFListDoc::readFoodList(const std::filesystem::path& file, bool merge) {
+bool CFoodListDoc::readFoodList(const std::filesystem::path& file, bool merge) {
     const int outcome = list_.readFile(file, merge, platform_);
     if (outcome == kReadNotFound) platform_.message(docmsg::kFoodListNotFound);
     return outcome == kReadOk;
 }
 
-bool CFListDoc::openRecipe(const std::filesystem::path& file) {
-    WaitCursor wait(platform_);
-    const int outcome = list_.readRecipeFile(file, platform_);
-    if (outcome == kReadNotFound) platform_.message(docmsg::kRecipeNotFound);
-    return outcome == kReadOk;
-}
-
-// ---- Saving ------------------------------------------------------------------
-
-bool CFListDoc::writeTo(const std::filesystem::path& file) {
+bool CFoodListDoc::writeTo(const std::filesystem::path& file) {
     // The file records the path it was saved under; a failed write keeps the
     // path the document had.
     const std::string previous = list_.path();
@@ -130,103 +143,52 @@ bool CFListDoc::writeTo(const std::filesystem::path& file) {
     return true;
 }
 
-bool CFListDoc::claimFreshName() {
+bool CFoodListDoc::claimFreshName() {
     std::error_code ec;
     if (!freshName_ || !std::filesystem::exists(std::filesystem::symlink_status(pathName(), ec))) return true;
     const NewFileName name = db_.numbering().nextFoodListName();
-    if (!name) {
-        platform_.message(name.refusal);
-        return false;
-    }
+    if (!name) return refuse(name.refusal.c_str());
     list_.setPath(name.name);
-    setFoodListTitle(withoutExtension(name.name));
+    setTitle(withoutExtension(name.name));
     return true;
 }
 
-bool CFListDoc::saveFoodList() {
-    if (isRecipe_) {
-        platform_.message(docmsg::kUseRecipeMenu);
-        return false;
-    }
-    if (!isModified()) {
-        platform_.message(docmsg::kNoChanges);
-        return false;
-    }
-    if (!hasItems()) {
-        platform_.message(docmsg::kNoFoodItems);
-        return false;
-    }
+bool CFoodListDoc::saveFoodList() {
+    if (!isModified()) return refuse(docmsg::kNoChanges);
+    if (!hasItems()) return refuse(docmsg::kNoFoodItems);
     if (!claimFreshName() || !writeTo(pathName())) return false;
     setModified(false);
     return true;
 }
 
-bool CFListDoc::onSaveFoodList() {
+bool CFoodListDoc::onSaveFoodList() {
     if (!saveFoodList()) return false;
     platform_.messageBox(docmsg::kSaved, docmsg::kSavedCaption, MsgButtons::ok);
     return true;
 }
 
-bool CFListDoc::onSaveFoodListAs() {
-    if (isRecipe_) {
-        platform_.message(docmsg::kUseRecipeMenu);
-        return false;
-    }
-    if (!hasItems()) {
-        platform_.message(docmsg::kNoFoodItems);
-        return false;
-    }
-    FileDialogRequest request;
-    request.caption = "Save FoodList As";
-    request.filter = docmsg::kFoodListFilter;
-    request.defaultExtension = docmsg::kFoodListExtension;
-    request.startFolder = db_.paths().foodListDir();
-    request.initialName = list_.fileName();
-    const std::optional<std::filesystem::path> chosen = platform_.chooseSaveFile(request);
-    if (!chosen) return false;
-    if (!writeTo(*chosen)) return false;
+bool CFoodListDoc::onSaveFoodListAs() {
+    if (!hasItems()) return refuse(docmsg::kNoFoodItems);
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseSaveFile(foodListFileRequest(db_, "Save FoodList As", list_.fileName()));
+    if (!chosen || !writeTo(*chosen)) return false;
     db_.numbering().noteFoodListName(list_.fileName());
     title_ = "FOOD  LIST  : " + list_.fileName();
     setModified(false);
     return true;
 }
 
-// ---- Merging -----------------------------------------------------------------
-
-namespace {
-
-FileDialogRequest foodListChooser(const FoodDataBase& db) {
-    FileDialogRequest request;
-    request.caption = "Merge FoodList";
-    request.filter = docmsg::kFoodListFilter;
-    request.defaultExtension = docmsg::kFoodListExtension;
-    request.startFolder = db.paths().foodListDir();
-    return request;
-}
-
-} // namespace
-
-bool CFListDoc::onMergeFoodList() {
-    if (isRecipe_) {
-        platform_.message(docmsg::kUseRecipeMenuMerge);
-        return false;
-    }
-    const std::optional<std::filesystem::path> chosen = platform_.chooseOpenFile(foodListChooser(db_));
+bool CFoodListDoc::onMergeFoodList() {
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseOpenFile(foodListFileRequest(db_, "Merge FoodList"));
     if (!chosen) return false;
     const bool merged = readFoodList(*chosen, true);
     setModified(true);
     return merged;
 }
 
-bool CFListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe) {
-    if (isRecipe_) {
-        platform_.message(docmsg::kUseMergeUnderRecipe);
-        return false;
-    }
-    if (db_.index().foodCount(kRecipeCategory) == 0) {
-        platform_.message(docmsg::kNoRecipes);
-        return false;
-    }
+bool CFoodListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe) {
+    if (db_.index().foodCount(kRecipeCategory) == 0) return refuse(docmsg::kNoRecipes);
     const std::optional<std::filesystem::path> chosen = chooseRecipe ? chooseRecipe() : std::nullopt;
     if (!chosen) return false;
     const int outcome = list_.mergeOtherKind(*chosen, platform_);
@@ -236,76 +198,10 @@ bool CFListDoc::onMergeRecipe(const std::function<std::optional<std::filesystem:
     return true;
 }
 
-bool CFListDoc::onRecipeMergeFoodList() {
-    if (!isRecipe_) {
-        platform_.message(docmsg::kUseFoodListMenu);
-        return false;
-    }
-    const std::optional<std::filesystem::path> chosen = platform_.chooseOpenFile(foodListChooser(db_));
-    if (!chosen) return false;
-    const int outcome = list_.mergeOtherKind(*chosen, platform_);
-    if (outcome == kReadNotFound) platform_.message(docmsg::kFoodListNotFoundLower);
-    if (outcome != kReadOk) return false;
-    setModified(true);
-    return true;
-}
+bool CFoodListDoc::checkExportFoodList() const { return active_.document() || refuse(docmsg::kNoActiveList); }
 
-// ---- Guards and closing ------------------------------------------------------
-
-bool CFListDoc::checkExportFoodList() const {
-    if (isRecipe_) {
-        platform_.message(docmsg::kUseRecipeMenu);
-        return false;
-    }
-    if (!active_.document()) {
-        platform_.message(docmsg::kNoActiveList);
-        return false;
-    }
-    return true;
-}
-
-bool CFListDoc::checkExportRecipe() const {
-    if (!isRecipe_) {
-        platform_.message(docmsg::kUseFoodListMenu);
-        return false;
-    }
-    if (!active_.document()) {
-        platform_.message(docmsg::kNoActiveList);
-        return false;
-    }
-    return true;
-}
-
-bool CFListDoc::checkViewAllNutrients() const {
-    if (hasItems()) return true;
-    platform_.message(docmsg::kNoItemsNutrients);
-    return false;
-}
-
-bool CFListDoc::checkViewOneNutrient() const {
-    if (hasItems()) return true;
-    platform_.message(docmsg::kNoItemsNutrient);
-    return false;
-}
-
-bool CFListDoc::onRecipeClose() {
-    if (!isRecipe_) {
-        platform_.message(docmsg::kUseFoodListMenu);
-        return false;
-    }
-    if (!canClose()) return false;
-    active_.forget(this);
-    return true;
-}
-
-bool CFListDoc::canClose() {
+bool CFoodListDoc::canClose() {
     if (!isModified()) return true;
-    if (isRecipe_) {
-        // Recipes are saved only through their own rules (the Recipe menu),
-        // so closing can only confirm that the changes are to be dropped.
-        return platform_.messageBox("Close " + title_ + " without saving the changes ?", kAppTitle,
-                                    MsgButtons::yesNo) == MsgAnswer::yes;
-    }
     switch (platform_.messageBox("Save changes to " + title_ + " ?", kAppTitle, MsgButtons::yesNoCancel)) {
     case MsgAnswer::yes: return saveFoodList();
     case MsgAnswer::no: return true;

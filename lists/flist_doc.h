@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/platform.h"
 #include "lists/food_list.h"
 #include "lists/recipe_book.h"
 
@@ -18,15 +19,16 @@ class Platform;
 // One open food list or recipe: owns its FoodList, knows its title and path
 // and whether it changed since it was last read or written.  Every command of
 // the document's window that acts on the document lives here; the window
-// only forwards to it.
+// only forwards to it.  The menus of both kinds reach every document: a
+// command of the other kind is answered with its refusal, which is what the
+// base does for each kind's own commands.
 class CFListDoc {
 public:
-    CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, bool isRecipe);
-    ~CFListDoc();
+    virtual ~CFListDoc();
     CFListDoc(const CFListDoc&) = delete;
     CFListDoc& operator=(const CFListDoc&) = delete;
 
-    bool isRecipe() const { return isRecipe_; }
+    virtual bool isRecipe() const = 0;
     FoodList& list() { return list_; }
     const FoodList& list() const { return list_; }
     const std::string& title() const { return title_; }
@@ -41,83 +43,140 @@ public:
     void setModified(bool on);
 
     bool hasItems() const { return list_.itemCount() != 0; }
-    // Instructions, a serving description and at least 0.1 servings.
-    bool recipeSavable() const;
     // Makes this the document the commands act on.
     void activate();
+    // The form's fields that are typed but not yet in the list: commands
+    // that read the whole document take them first.
+    void setFormCommit(std::function<void()> commit) { formCommit_ = std::move(commit); }
+    void commitForm() const {
+        if (formCommit_) formCommit_();
+    }
 
     // ---- Creation ---------------------------------------------------------
-    // A new document.  A food list takes `name` (the next food list file
-    // name) as its path; a new recipe takes it (the default recipe name) as
-    // its path and recipe name.
-    void onNewDocument(const std::string& name);
-    // The same, named by the data base: the next food list file name or the
-    // default recipe title.  False, with the reason shown, when the food list
-    // names are used up.
-    bool onNewDocument();
+    // A new document: a food list takes `name` (the next food list file
+    // name) as its path; a recipe takes it (the default recipe name) as its
+    // path and recipe name.
+    virtual void onNewDocument(const std::string& name) = 0;
+    // The same, named by the data base.  False, with the reason shown, when
+    // the food list names are used up.
+    virtual bool onNewDocument() = 0;
+
+    // ---- Commands (each answers whether the view must be refreshed) -------
+    virtual bool onSaveFoodList();
+    virtual bool onSaveFoodListAs();
+    virtual bool onMergeFoodList();
+    // `chooseRecipe` is the recipe chooser; none when the user cancelled.
+    virtual bool onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe);
+    virtual bool onRecipeMergeFoodList();
+    // Guards of commands whose work lives elsewhere: each shows its refusal
+    // and answers false, or answers true when the command may go on.
+    virtual bool checkExportFoodList() const;
+    virtual bool checkExportRecipe() const;
+    bool checkViewAllNutrients() const;
+    bool checkViewOneNutrient() const;
+    // The Recipe menu's Save, Save As and Backup (recipe_doc.cpp); each
+    // answers whether it wrote.  `hook` stops a save between its files.
+    virtual bool onRecipeSave(const RecipeStepHook& hook = {});
+    virtual bool onRecipeSaveAs(const RecipeStepHook& hook = {});
+    virtual bool onRecipeBackup();
+    // Close of the Recipe menu: true when the document is to close.
+    virtual bool onRecipeClose();
+    // The prompt when a window closes or the program ends: true when it may
+    // close.
+    virtual bool canClose() = 0;
+
+protected:
+    CFListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active, std::uint16_t listType);
+
+    virtual std::filesystem::path documentDirectory() const = 0;
+    bool refuse(const char* message) const;
+    // After a read: stored totals that no longer match the items (a food
+    // edited since the list was saved) give way to the items' sum, and the
+    // document counts as modified so that saving brings its file in line.
+    void settleAfterRead();
+
+    FoodDataBase& db_;
+    Platform& platform_;
+    ActiveDocument& active_;
+    FoodList list_;
+    std::string title_;
+
+private:
+    std::uint64_t savedRevision_ = 0;
+    bool forcedModified_ = false;
+    std::function<void()> formCommit_;
+};
+
+// A food list document: the FoodList menu's Save, Save As and merges.
+class CFoodListDoc final : public CFListDoc {
+public:
+    CFoodListDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active);
+
+    bool isRecipe() const override { return false; }
+    void onNewDocument(const std::string& name) override;
+    bool onNewDocument() override;
     // A food list chosen with File Open; false (document unchanged) when it
     // cannot be read.
     bool onOpenDocument(const std::filesystem::path& file);
-    // Open Recipe: reads the recipe file; false when it cannot be read.
-    bool onOpenRecipe(const std::filesystem::path& file);
-    // 1/0/-1 outcomes turned into success, with the not-found message.
-    bool readFoodList(const std::filesystem::path& file, bool merge);
-    bool openRecipe(const std::filesystem::path& file);
-
-    // ---- Commands (each answers whether the view must be refreshed) -------
-    bool onSaveFoodList();
-    bool onSaveFoodListAs();
-    bool onMergeFoodList();
-    // `chooseRecipe` is the recipe chooser; none when the user cancelled.
-    bool onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe);
-    bool onRecipeMergeFoodList();
-    // Guards of commands whose work lives elsewhere: each shows its refusal
-    // and answers false, or answers true when the command may go on.
-    bool checkExportFoodList() const;
-    bool checkExportRecipe() const;
-    bool checkViewAllNutrients() const;
-    bool checkViewOneNutrient() const;
-    // The Recipe menu's Save, Save As and Backup (recipe_doc.cpp); the form's
-    // fields are committed before.  Each answers whether it wrote.  `hook`
-    // stops a save between its files (tests).
-    bool onRecipeSave(const RecipeStepHook& hook = {});
-    bool onRecipeSaveAs(const RecipeStepHook& hook = {});
-    bool onRecipeBackup();
-    // Close of the Recipe menu: true when the document is to close.
-    bool onRecipeClose();
-    // The prompt when a window closes or the program ends: true when it may
-    // close.  A modified food list asks whether to save it first; Yes saves
-    // under the rules of Save, and a save they refuse keeps it open.
-    bool canClose();
+    bool onSaveFoodList() override;
+    bool onSaveFoodListAs() override;
+    bool onMergeFoodList() override;
+    bool onMergeRecipe(const std::function<std::optional<std::filesystem::path>()>& chooseRecipe) override;
+    bool checkExportFoodList() const override;
+    // A modified food list asks whether to save it first; Yes saves under
+    // the rules of Save, and a save they refuse keeps it open.
+    bool canClose() override;
 
 private:
-    void setFoodListTitle(const std::string& nameWithoutExtension);
-    std::filesystem::path documentDirectory() const;
-    bool writeTo(const std::filesystem::path& file);
+    std::filesystem::path documentDirectory() const override;
+    void setTitle(const std::string& nameWithoutExtension);
+    bool readFoodList(const std::filesystem::path& file, bool merge);
     // The rules and the write of Save, without its confirmation box.
     bool saveFoodList();
+    bool writeTo(const std::filesystem::path& file);
     // A list that was never written must not replace a file that took its
     // name meanwhile: it moves on to the next free name.  False, with the
     // reason shown, when there is none.
     bool claimFreshName();
+
+    // The path is a name handed out for a new list, not a file this
+    // document has read or written.
+    bool freshName_ = false;
+};
+
+// A recipe document (recipe_doc.cpp): the Recipe menu's commands.
+class CRecipeDoc final : public CFListDoc {
+public:
+    CRecipeDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active);
+
+    bool isRecipe() const override { return true; }
+    void onNewDocument(const std::string& name) override;
+    bool onNewDocument() override;
+    // Open Recipe: reads the recipe file; false when it cannot be read.
+    bool onOpenRecipe(const std::filesystem::path& file);
+    // Instructions, a serving description and at least 0.1 servings.
+    bool recipeSavable() const;
+    bool onRecipeMergeFoodList() override;
+    bool checkExportRecipe() const override;
+    bool onRecipeSave(const RecipeStepHook& hook = {}) override;
+    bool onRecipeSaveAs(const RecipeStepHook& hook = {}) override;
+    bool onRecipeBackup() override;
+    bool onRecipeClose() override;
+    // Recipes are saved only through their own rules (the Recipe menu), so
+    // closing can only confirm that the changes are to be dropped.
+    bool canClose() override;
+
+private:
+    std::filesystem::path documentDirectory() const override;
     // The recipe save rules both Save and Save As check; false with the
     // message of the first that fails.
     bool recipeRulesPass(bool checkModified);
     // Another recipe of the catalogue carries this name (case ignored).
     bool nameTaken(const std::string& name) const;
-
-    FoodDataBase& db_;
-    Platform& platform_;
-    ActiveDocument& active_;
-    bool isRecipe_;
-    FoodList list_;
-    std::string title_;
-    std::uint64_t savedRevision_ = 0;
-    bool forcedModified_ = false;
-    // The path is a name handed out for a new list, not a file this
-    // document has read or written.
-    bool freshName_ = false;
 };
+
+// The chooser request of a FoodList file, for opening or saving one.
+FileDialogRequest foodListFileRequest(const FoodDataBase& db, const char* caption, std::string initialName = {});
 
 // The document's messages.
 namespace docmsg {

@@ -15,9 +15,9 @@ namespace korva {
 namespace {
 
 constexpr int kTotalFlagIncluded = 2;
-constexpr int kProtein = 1;
-constexpr int kTotalFat = 2;
-constexpr int kCarbohydrate = 6;
+using nutrient::kCarbohydrate;
+using nutrient::kProtein;
+using nutrient::kTotalFat;
 
 // Items are written inline, so neither class ever appears in a tag of a list
 // file; they are registered so that every serializable class can be made by
@@ -159,18 +159,12 @@ void FoodList::computePercentages() {
     pctCarbohydrate_ = rounded(4.0f * c / d);
 }
 
-float FoodList::shortfallPercent(int n, const NutrientRecord& targets) const {
-    if (!isNutrient(n)) return 0.0f;
-    const float target = targets.value(n);
-    if (target == 0.0f) return 0.0f;
-    return (target - totals_.value(n)) / target * 100.0f;
-}
-
 ServingFigures FoodList::perServing() const {
     ServingFigures out;
     out.values.levels = totals_.levels;
-    if (!(servingCount_ > 0.0f)) return out;
-    for (int n = 0; n < kNutrientCount; ++n) out.values.setValue(n, totals_.value(n) / servingCount_);
+    const float count = recipe_.servingCount();
+    if (!(count > 0.0f)) return out;
+    for (int n = 0; n < kNutrientCount; ++n) out.values.setValue(n, totals_.value(n) / count);
     const float cal = out.values.value(0);
     out.calories = nearestInteger(static_cast<double>(cal));
     if (!(cal > 0.0f)) return out;
@@ -267,26 +261,6 @@ std::string FoodList::fileName() const {
 
 void FoodList::setRecipeFoodId(std::uint16_t id) {
     totals_.id = id;
-    touch();
-}
-
-void FoodList::setServingDescription(std::string s) {
-    servingDescription_ = std::move(s);
-    touch();
-}
-
-void FoodList::setServingCount(float n) {
-    servingCount_ = n;
-    touch();
-}
-
-void FoodList::setRecipeName(std::string n) {
-    recipeName_ = std::move(n);
-    touch();
-}
-
-void FoodList::setInstructions(std::vector<std::string> lines) {
-    instructions_ = std::move(lines);
     touch();
 }
 

@@ -9,7 +9,9 @@
 
 #include "archive/serializable.h"
 #include "core/nutrient_record.h"
+#include "core/nutrient_totals.h"
 #include "lists/food_item.h"
+#include "lists/recipe_fields.h"
 
 namespace korva {
 
@@ -22,20 +24,14 @@ std::string listDateText(const LocalDateTime& t);
 
 // One serving of a recipe: its totals divided by the number of servings,
 // whole calories, and the calorie split taken from the calories themselves.
-struct ServingFigures {
-    NutrientRecord values;
-    long calories = 0;
-    int pctFat = 0;
-    int pctProtein = 0;
-    int pctCarbohydrate = 0;
-};
+using ServingFigures = TotalsFigures;
 
 // Outcomes of reading a list or recipe file.
 enum ReadOutcome : int { kReadFormatError = -1, kReadNotFound = 0, kReadOk = 1 };
 
-// An ordered list of food items with the nutrient totals of the whole list.
-// The same class holds a recipe, which adds a name, a serving description, a
-// number of servings and instruction lines.
+// An ordered list of food items with the nutrient totals of the whole list,
+// and the files that hold it.  The same class holds a recipe, whose own
+// fields are a part of their own (RecipeFields).
 //
 // The list reaches the data base (when it has one) to read food records, to
 // resolve the food ids of a file and to keep the shared current food in step
@@ -57,7 +53,6 @@ public:
     explicit FoodList(FoodDataBase* db = nullptr, std::string date = {});
 
     FoodDataBase* dataBase() const { return db_; }
-    void setDataBase(FoodDataBase* db) { db_ = db; }
 
     // ---- Items ------------------------------------------------------------
     std::size_t itemCount() const { return items_.size(); }
@@ -82,17 +77,12 @@ public:
     void step(bool forward);
 
     // ---- Totals -----------------------------------------------------------
-    void resetTotals();
     void recomputeTotals();
-    void addCurrentToTotals();
     const NutrientRecord& totals() const { return totals_; }
     float totalGrams() const { return totalGrams_; }
     int pctFat() const { return pctFat_; }
     int pctProtein() const { return pctProtein_; }
     int pctCarbohydrate() const { return pctCarbohydrate_; }
-    // What is still missing of `targets[n]`, in percent: (target - total) /
-    // target * 100; 0 when there is no target.
-    float shortfallPercent(int n, const NutrientRecord& targets) const;
     // A recipe's figures for one serving; all zero while it makes no
     // servings, and no calorie split while a serving has no calories.
     ServingFigures perServing() const;
@@ -123,7 +113,6 @@ public:
     std::string currentAmountText(std::uint16_t unit) const;
 
     // ---- List fields ------------------------------------------------------
-    std::uint16_t listType() const { return listType_; }
     bool isRecipe() const { return listType_ == kRecipe; }
     void setListType(std::uint16_t t);
     const std::string& path() const { return path_; }
@@ -133,24 +122,16 @@ public:
     const std::string& date() const { return date_; }
     void setDate(std::string d) { date_ = std::move(d); }
 
-    // Recipe fields.
+    // The recipe's food id, held in its totals record.
     std::uint16_t recipeFoodId() const { return totals_.id; }
     void setRecipeFoodId(std::uint16_t id);
-    const std::string& servingDescription() const { return servingDescription_; }
-    void setServingDescription(std::string s);
-    float servingCount() const { return servingCount_; }
-    void setServingCount(float n);
-    const std::string& recipeName() const { return recipeName_; }
-    void setRecipeName(std::string n);
-    const std::vector<std::string>& instructions() const { return instructions_; }
-    void setInstructions(std::vector<std::string> lines);
-    // Whether the data base held the recipe's own food when it was read.
-    bool hasRecipeEntry() const { return hasRecipeEntry_; }
-    void setHasRecipeEntry(bool on) { hasRecipeEntry_ = on; }
+    // A recipe's own fields; a food list keeps them empty.
+    RecipeFields& recipe() { return recipe_; }
+    const RecipeFields& recipe() const { return recipe_; }
 
     // Grows with every change of items, amounts, units or fields (not with
     // moving the selection), so a document can tell whether it changed.
-    std::uint64_t revision() const { return revision_; }
+    std::uint64_t revision() const { return revision_ + recipe_.revision(); }
 
     // ---- Files ------------------------------------------------------------
     // Reads a file of the list's own kind.  On any damage the message is
@@ -179,13 +160,14 @@ public:
     void Serialize(Archive& ar) override;
     std::string_view className() const override { return kClassName; }
 
-    bool merging() const { return merging_; }
     // Items the last read dropped because the data base no longer knows
     // their food.
     std::size_t droppedItems() const { return droppedItems_; }
 
 private:
     void touch() { ++revision_; }
+    void resetTotals();
+    void addCurrentToTotals();
     void computePercentages();
     void addItemToTotals(const FoodItem& item);
     void publishCurrentFood();
@@ -203,14 +185,9 @@ private:
     int pctCarbohydrate_ = 0;
     std::string path_;
     std::string date_;
-    std::string servingDescription_;
-    std::string recipeName_;
-    float servingCount_ = 1.0f;
     float totalGrams_ = 0.0f;
     std::uint16_t listType_ = kFoodList;
-    std::vector<std::string> instructions_;
-    bool hasRecipeEntry_ = false;
-    bool merging_ = false;
+    RecipeFields recipe_;
     std::size_t droppedItems_ = 0;
     std::uint64_t revision_ = 0;
 };

@@ -45,12 +45,13 @@ void FoodList::Serialize(Archive& ar) {
         ar.writeBytes(totals_.levels.data(), totals_.levels.size());
         if (isRecipe()) {
             ar.writeWord(totals_.id);
-            ar.writeString(servingDescription_);
-            ar.writeF32(servingCount_);
-            const std::size_t m = std::min(instructions_.size(), kMaxInstructions);
+            ar.writeString(recipe_.servingDescription());
+            ar.writeF32(recipe_.servingCount());
+            const std::vector<std::string>& lines = recipe_.instructions();
+            const std::size_t m = std::min(lines.size(), kMaxInstructions);
             ar.writeWord(static_cast<std::uint16_t>(m));
-            ar.writeString(recipeName_);
-            for (std::size_t i = 0; i < m; ++i) ar.writeString(instructions_[i]);
+            ar.writeString(recipe_.name());
+            for (std::size_t i = 0; i < m; ++i) ar.writeString(lines[i]);
         }
         return;
     }
@@ -79,12 +80,13 @@ void FoodList::Serialize(Archive& ar) {
     ar.readBytes(totals_.levels.data(), totals_.levels.size());
     if (isRecipe()) {
         totals_.id = ar.readWord();
-        servingDescription_ = ar.readString();
-        servingCount_ = ar.readF32();
+        recipe_.setServingDescription(ar.readString());
+        recipe_.setServingCount(ar.readF32());
         const std::uint16_t m = ar.readWord();
-        recipeName_ = ar.readString();
-        instructions_.clear();
-        for (std::uint16_t i = 0; i < m; ++i) instructions_.push_back(ar.readString());
+        recipe_.setName(ar.readString());
+        std::vector<std::string> lines;
+        for (std::uint16_t i = 0; i < m; ++i) lines.push_back(ar.readString());
+        recipe_.setInstructions(std::move(lines));
     }
 }
 
@@ -142,7 +144,6 @@ int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::
     const int outcome = loadBytes(std::move(bytes), platform, loaded);
     if (outcome != kReadOk) return outcome;
 
-    merging_ = merge;
     droppedItems_ = 0;
     std::string date = loaded.date_.empty() ? listDateText(platform.now()) : loaded.date_;
     if (merge) {
@@ -164,16 +165,15 @@ int FoodList::readFileBytes(const std::filesystem::path& file, std::vector<std::
         }
         totals_.id = isRecipe() ? loaded.totals_.id : 0;
         date_ = std::move(date);
-        servingDescription_ = loaded.servingDescription_;
-        servingCount_ = loaded.servingCount_;
-        recipeName_ = loaded.recipeName_;
-        instructions_ = loaded.instructions_;
-        hasRecipeEntry_ = isRecipe() && db_ && db_->index().findEntryById(totals_.id) != nullptr;
+        recipe_.setServingDescription(loaded.recipe_.servingDescription());
+        recipe_.setServingCount(loaded.recipe_.servingCount());
+        recipe_.setName(loaded.recipe_.name());
+        recipe_.setInstructions(loaded.recipe_.instructions());
+        recipe_.setHasEntry(isRecipe() && db_ && db_->index().findEntryById(totals_.id) != nullptr);
         path_ = file.string();
     }
     current_ = 0;
     publishCurrentFood();
-    merging_ = false;
     touch();
     return kReadOk;
 }

@@ -59,12 +59,12 @@ void writeFoodListReport(ReportWriter& out, const FoodList& list, const ReportUs
 
 void writeRecipeReport(ReportWriter& out, const FoodList& recipe, const ReportUser& user) {
     out.heading(0, kTitle);
-    out.heading(3, "RECIPE  DATA  for  " + recipe.recipeName());
+    out.heading(3, "RECIPE  DATA  for  " + recipe.recipe().name());
     out.heading(2, "NUTRIENT  ODA/RDA%  Levels for User : " + user.name);
     out.heading(3, "INGREDIENTS\t1 Serv.");
     writeItems(out, recipe);
     out.heading(3, "DIRECTIONS");
-    for (const std::string& line : recipe.instructions()) out.detail(1, line);
+    for (const std::string& line : recipe.recipe().instructions()) out.detail(1, line);
     out.heading(2, "CALORIE  PERCENTAGE  BREAKDOWN");
     writeCalorieSplit(out, 2, recipe);
     out.heading(3, "NUTRIENT  VALUES  per  SERVING");

@@ -65,9 +65,9 @@ bool writeBookkeeping(FoodDataBase& db, Platform& platform, const RecipeStepHook
 
 ShortFood recipeFoodEntry(const FoodList& recipe, std::uint16_t foodId) {
     ShortFood e;
-    e.name = recipe.recipeName().substr(0, kMaxRecipeFoodName);
-    e.servingText = recipe.servingDescription();
-    const float count = recipe.servingCount();
+    e.name = recipe.recipe().name().substr(0, kMaxRecipeFoodName);
+    e.servingText = recipe.recipe().servingDescription();
+    const float count = recipe.recipe().servingCount();
     e.gramsPerServing = count > 0.0f ? recipe.totalGrams() / count : 0.0f;
     e.id = foodId;
     e.category = kRecipeCategory;
@@ -100,7 +100,7 @@ std::optional<RecipeFileHeader> readRecipeFileHeader(const std::filesystem::path
     } catch (const ArchiveError&) {
         return std::nullopt;
     }
-    return RecipeFileHeader{list.recipeFoodId(), list.recipeName()};
+    return RecipeFileHeader{list.recipeFoodId(), list.recipe().name()};
 }
 
 bool recipeNameTaken(const FoodDataBase& db, std::string_view name, std::uint32_t ownId) {
@@ -240,8 +240,8 @@ bool saveNewRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const
         platform.message(addOutcomeMessage(added));
         return false;
     }
-    recipe.setHasRecipeEntry(true);
-    db.recipes().addRecipe(file.string(), *id, recipe.recipeName(), static_cast<std::size_t>(db.recipeCount()));
+    recipe.recipe().setHasEntry(true);
+    db.recipes().addRecipe(file.string(), *id, recipe.recipe().name(), static_cast<std::size_t>(db.recipeCount()));
     db.recipes().modified = true;
     noteNumbers(db, *id, name.name);
     if (!proceed(hook, RecipeStep::foodRecord)) return false;
@@ -252,7 +252,7 @@ bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const 
     ensureRecipeCatalogue(db);
     const std::optional<std::size_t> pos = db.index().findPositionById(recipe.recipeFoodId());
     if (!pos || db.index().entries()[*pos].category != kRecipeCategory) {
-        recipe.setHasRecipeEntry(false);
+        recipe.recipe().setHasEntry(false);
         return saveNewRecipe(db, recipe, platform, hook);
     }
     if (!recipe.writeRecipeFile(platform)) return false;
@@ -272,7 +272,7 @@ bool updateRecipe(FoodDataBase& db, FoodList& recipe, Platform& platform, const 
     db.state().setFlag(kNoEdits, false);
     db.state().setIndexModified(true);
     if (!db.recipes().findById(entry.id)) {
-        db.recipes().addRecipe(recipe.path(), entry.id, recipe.recipeName(),
+        db.recipes().addRecipe(recipe.path(), entry.id, recipe.recipe().name(),
                                static_cast<std::size_t>(db.recipeCount()));
         db.recipes().modified = true;
     }
@@ -287,13 +287,13 @@ bool restoreRecipeFile(FoodDataBase& db, const std::filesystem::path& file, Plat
     const int outcome = recipe.readRecipeFile(file, platform);
     if (outcome == kReadNotFound) platform.message(recipemsg::kCantOpen);
     if (outcome != kReadOk) return false;
-    recipe.setHasRecipeEntry(false);
+    recipe.recipe().setHasEntry(false);
     // Two recipes of one name could neither of them be saved again.
     ensureRecipeCatalogue(db);
-    const std::string name = recipe.recipeName();
+    const std::string name = recipe.recipe().name();
     if (recipeNameTaken(db, name)) {
-        recipe.setRecipeName(freeRecipeName(db, name));
-        platform.message(recipemsg::renamedOnRestore(name, recipe.recipeName()));
+        recipe.recipe().setName(freeRecipeName(db, name));
+        platform.message(recipemsg::renamedOnRestore(name, recipe.recipe().name()));
     }
     if (!saveNewRecipe(db, recipe, platform, hook)) return false;
     db.recipes().sortById();

@@ -1,4 +1,4 @@
-// The Recipe menu's Save, Save As and Backup of a recipe document.
+// A recipe document: the Recipe menu's commands.
 
 #include <system_error>
 
@@ -6,6 +6,7 @@
 #include "core/ascii_text.h"
 #include "core/food_data_base.h"
 #include "core/platform.h"
+#include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/recipe_book.h"
 
@@ -18,72 +19,130 @@ constexpr std::size_t kMaxNameLength = 79;
 
 } // namespace
 
-bool CFListDoc::recipeRulesPass(bool checkModified) {
+CRecipeDoc::CRecipeDoc(FoodDataBase& db, Platform& platform, ActiveDocument& active)
+    : CFListDoc(db, platform, active, FoodList::kRecipe) {}
+
+std::filesystem::path CRecipeDoc::documentDirectory() const { return db_.paths().recipeDir(); }
+
+void CRecipeDoc::onNewDocument(const std::string& name) {
+    list_.setPath(name);
+    list_.recipe().setName(name);
+    title_ = "RECIPE  :  " + name;
+    setModified(false);
+    activate();
+}
+
+bool CRecipeDoc::onNewDocument() {
+    onNewDocument(db_.nextRecipeTitle());
+    return true;
+}
+
+bool CRecipeDoc::onOpenRecipe(const std::filesystem::path& file) {
+    {
+        WaitCursor wait(platform_);
+        const int outcome = list_.readRecipeFile(file, platform_);
+        if (outcome == kReadNotFound) platform_.message(docmsg::kRecipeNotFound);
+        if (outcome != kReadOk) return false;
+    }
+    title_ = "RECIPE  :  " + list_.recipe().name();
+    settleAfterRead();
+    activate();
+    return true;
+}
+
+bool CRecipeDoc::recipeSavable() const {
+    return !list_.recipe().instructions().empty() && !list_.recipe().servingDescription().empty() &&
+           list_.recipe().servingCount() >= kMinServings;
+}
+
+bool CRecipeDoc::onRecipeMergeFoodList() {
+    const std::optional<std::filesystem::path> chosen =
+        platform_.chooseOpenFile(foodListFileRequest(db_, "Merge FoodList"));
+    if (!chosen) return false;
+    const int outcome = list_.mergeOtherKind(*chosen, platform_);
+    if (outcome == kReadNotFound) platform_.message(docmsg::kFoodListNotFoundLower);
+    if (outcome != kReadOk) return false;
+    setModified(true);
+    return true;
+}
+
+bool CRecipeDoc::checkExportRecipe() const { return active_.document() || refuse(docmsg::kNoActiveList); }
+
+bool CRecipeDoc::onRecipeClose() {
+    if (!canClose()) return false;
+    active_.forget(this);
+    return true;
+}
+
+bool CRecipeDoc::canClose() {
+    commitForm();
+    if (!isModified()) return true;
+    return platform_.messageBox("Close " + title_ + " without saving the changes ?", kAppTitle, MsgButtons::yesNo) ==
+           MsgAnswer::yes;
+}
+
+bool CRecipeDoc::recipeRulesPass(bool checkModified) {
+    commitForm();
     const char* refusal = nullptr;
-    if (!isRecipe_)
-        refusal = docmsg::kUseFoodListMenu;
-    else if (!hasItems())
+    if (!hasItems())
         refusal = docmsg::kNoIngredients;
     else if (checkModified && !isModified())
         refusal = docmsg::kNoChanges;
-    else if (list_.instructions().empty())
+    else if (list_.recipe().instructions().empty())
         refusal = docmsg::kNoInstructions;
-    else if (list_.servingDescription().empty())
+    else if (list_.recipe().servingDescription().empty())
         refusal = docmsg::kNoServingDescription;
-    else if (list_.servingCount() < kMinServings)
+    else if (list_.recipe().servingCount() < kMinServings)
         refusal = docmsg::kTooFewServings;
     if (refusal) platform_.message(refusal);
     return refusal == nullptr;
 }
 
-bool CFListDoc::nameTaken(const std::string& name) const {
-    const std::uint32_t own = list_.hasRecipeEntry() ? list_.recipeFoodId() : 0;
-    for (const RCPNItem& item : db_.recipes().items())
-        if (item.foodId != own && compareNamesNoCase(item.recipeName, name) == 0) return true;
-    return false;
+bool CRecipeDoc::nameTaken(const std::string& name) const {
+    return recipeNameTaken(db_, name, list_.recipe().hasEntry() ? list_.recipeFoodId() : 0);
 }
 
-bool CFListDoc::onRecipeSave(const RecipeStepHook& hook) {
+bool CRecipeDoc::onRecipeSave(const RecipeStepHook& hook) {
     if (!recipeRulesPass(true)) return false;
-    title_ = "RECIPE  :  " + list_.recipeName();
+    title_ = "RECIPE  :  " + list_.recipe().name();
     ensureRecipeCatalogue(db_);
-    if (nameTaken(list_.recipeName())) {
+    if (nameTaken(list_.recipe().name())) {
         platform_.message(docmsg::kNameExists);
         return false;
     }
-    const bool written =
-        list_.hasRecipeEntry() ? updateRecipe(db_, list_, platform_, hook) : saveNewRecipe(db_, list_, platform_, hook);
+    const bool written = list_.recipe().hasEntry() ? updateRecipe(db_, list_, platform_, hook)
+                                                   : saveNewRecipe(db_, list_, platform_, hook);
     if (!written) return false;
     setModified(false);
     platform_.messageBox(docmsg::kRecipeSaved, docmsg::kRecipeSavedCaption, MsgButtons::ok);
     return true;
 }
 
-bool CFListDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
+bool CRecipeDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
     if (!recipeRulesPass(false)) return false;
     std::optional<std::string> name =
-        platform_.textEntry(docmsg::kNamePrompt, docmsg::kNameCaption, list_.recipeName());
+        platform_.textEntry(docmsg::kNamePrompt, docmsg::kNameCaption, list_.recipe().name());
     if (!name || name->empty()) return false;
     if (name->size() > kMaxNameLength) name->resize(kMaxNameLength);
-    if (*name == list_.recipeName()) {
+    if (*name == list_.recipe().name()) {
         platform_.message(docmsg::kSameName);
         return false;
     }
     ensureRecipeCatalogue(db_);
     // A second recipe of the same name could never be saved again.
-    const std::string oldName = list_.recipeName();
-    const bool hadEntry = list_.hasRecipeEntry();
-    list_.setHasRecipeEntry(false);
+    const std::string oldName = list_.recipe().name();
+    const bool hadEntry = list_.recipe().hasEntry();
+    list_.recipe().setHasEntry(false);
     if (nameTaken(*name)) {
-        list_.setHasRecipeEntry(hadEntry);
+        list_.recipe().setHasEntry(hadEntry);
         platform_.message(docmsg::kNameExists);
         return false;
     }
     title_ = "RECIPE  :  " + *name;
-    list_.setRecipeName(*name);
+    list_.recipe().setName(*name);
     if (!saveNewRecipe(db_, list_, platform_, hook)) {
-        list_.setRecipeName(oldName);
-        list_.setHasRecipeEntry(hadEntry);
+        list_.recipe().setName(oldName);
+        list_.recipe().setHasEntry(hadEntry);
         title_ = "RECIPE  :  " + oldName;
         return false;
     }
@@ -92,12 +151,9 @@ bool CFListDoc::onRecipeSaveAs(const RecipeStepHook& hook) {
     return true;
 }
 
-bool CFListDoc::onRecipeBackup() {
-    if (!isRecipe_) {
-        platform_.message(docmsg::kBackupFoodList);
-        return false;
-    }
-    if (!list_.hasRecipeEntry()) {
+bool CRecipeDoc::onRecipeBackup() {
+    commitForm();
+    if (!list_.recipe().hasEntry()) {
         platform_.message(docmsg::kSaveBeforeBackup);
         return false;
     }

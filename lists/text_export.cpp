@@ -66,15 +66,15 @@ void appendNutrients(std::string& out, const FoodList& list, const NutrientRecor
 
 void appendRecipeFields(std::string& out, const FoodList& recipe) {
     out += printfText("USDA Number = %d\n", static_cast<int>(recipe.recipeFoodId()));
-    out += "Serving Desc : " + recipe.servingDescription() + '\n';
+    out += "Serving Desc : " + recipe.recipe().servingDescription() + '\n';
     out += "\n\nINSTRUCTIONS : \n";
-    for (const std::string& line : recipe.instructions()) out += line + '\n';
+    for (const std::string& line : recipe.recipe().instructions()) out += line + '\n';
 }
 
 } // namespace
 
 std::string textReport(const FoodList& list, const NutrientRecord& targets) {
-    std::string out = list.isRecipe() ? "RECIPE      :  " + list.recipeName() : "Food  List  :  " + list.fileName();
+    std::string out = list.isRecipe() ? "RECIPE      :  " + list.recipe().name() : "Food  List  :  " + list.fileName();
     out += '\n';
     out += "      DATE  :  " + list.date() + '\n';
     out += printfText("Num. Foods  :  %d\n", static_cast<int>(list.itemCount()));
@@ -93,7 +93,7 @@ std::string textReport(const FoodList& list, const NutrientRecord& targets) {
 std::string proposedTextName(const FoodList& list) {
     std::string base;
     if (list.isRecipe()) {
-        for (char c : list.recipeName()) {
+        for (char c : list.recipe().name()) {
             if (base.size() == kProposedNameLength) break;
             if (!isBlankOrPunctuation(c)) base += c;
         }

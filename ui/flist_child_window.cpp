@@ -20,44 +20,37 @@ FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* pare
     dialogs_ = std::make_unique<QtPickerDialogs>(this);
     picker_ = std::make_unique<DialogFoodPicker>(doc_->dataBase(), doc_->platform(), *dialogs_);
     if (doc_->isRecipe()) {
-        recipeView_ = std::make_unique<CRecipeView>(*doc_, *picker_);
-        recipeFace_ = new RecipeViewWidget(*recipeView_, this);
-        setWidget(recipeFace_);
-        connect(recipeFace_, &RecipeViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
-        recipeFace_->start();
+        auto view = std::make_unique<CRecipeView>(*doc_, *picker_);
+        face_ = new RecipeViewWidget(*view, this);
+        view_ = std::move(view);
     } else {
-        view_ = std::make_unique<CFLView>(*doc_, *picker_);
-        face_ = new FListViewWidget(*view_, this);
-        setWidget(face_);
-        connect(face_, &FListViewWidget::documentTouched, this, &FListChildWindow::updateTitle);
-        face_->start();
+        auto view = std::make_unique<CFLView>(*doc_, *picker_);
+        face_ = new FListViewWidget(*view, this);
+        view_ = std::move(view);
     }
+    setWidget(face_);
+    connect(face_, &ListFormWidget::documentTouched, this, &FListChildWindow::updateTitle);
+    face_->start();
     updateTitle();
 }
 
 // The face refers to the view: it goes first, with the window's widgets.
 FListChildWindow::~FListChildWindow() { delete widget(); }
 
-void FListChildWindow::refreshFace() {
-    if (face_) face_->refresh();
-    if (recipeFace_) recipeFace_->refresh();
-}
-
 void FListChildWindow::addFromSearch(std::size_t position, std::uint16_t unit) {
-    if (view_) view_->addFromSearch(position, unit);
-    if (recipeView_) recipeView_->addFromSearch(position, unit);
-    refreshFace();
+    view_->addFromSearch(position, unit);
+    face_->refresh();
     updateTitle();
 }
 
 void FListChildWindow::commitForm() {
-    if (recipeFace_) recipeFace_->commit();
+    doc_->commitForm();
+    face_->refresh();
 }
 
 void FListChildWindow::documentChanged() {
-    if (view_) view_->refreshAll();
-    if (recipeView_) recipeView_->refreshAll();
-    refreshFace();
+    view_->refreshAll();
+    face_->refresh();
     updateTitle();
 }
 

@@ -9,12 +9,10 @@
 namespace korva {
 
 class CFListDoc;
-class CFLView;
-class CRecipeView;
+class CListForm;
 class DialogFoodPicker;
-class FListViewWidget;
+class ListFormWidget;
 class QtPickerDialogs;
-class RecipeViewWidget;
 
 // The child window of one food list or recipe document: owns the document,
 // its view (the food list form or the recipe form) and the view's face.
@@ -27,10 +25,8 @@ public:
     ~FListChildWindow() override;
 
     CFListDoc& document() const { return *doc_; }
-    // The food list form, or null in a recipe window.
-    CFLView* listView() const { return view_.get(); }
-    // The recipe form, or null in a food list window.
-    CRecipeView* recipeView() const { return recipeView_.get(); }
+    // The food list form or the recipe form.
+    CListForm& form() const { return *view_; }
 
     // A food found by the nutrient search, added by whichever form this is.
     void addFromSearch(std::size_t position, std::uint16_t unit);
@@ -53,15 +49,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void refreshFace();
-
     std::unique_ptr<CFListDoc> doc_;
     std::unique_ptr<QtPickerDialogs> dialogs_;
     std::unique_ptr<DialogFoodPicker> picker_;
-    std::unique_ptr<CFLView> view_;
-    std::unique_ptr<CRecipeView> recipeView_;
-    FListViewWidget* face_ = nullptr;
-    RecipeViewWidget* recipeFace_ = nullptr;
+    std::unique_ptr<CListForm> view_;
+    ListFormWidget* face_ = nullptr;
     bool closeApproved_ = false;
 };
 

@@ -24,7 +24,7 @@ protected:
 
 TEST_F(ExportCommandTest, RefusedWithoutAFoodListAndOnARecipe) {
     EXPECT_FALSE(onExportFoodList(active, platform));
-    CFListDoc recipe(db, platform, active, true);
+    CRecipeDoc recipe(db, platform, active);
     recipe.onNewDocument("Recipe 001");
     EXPECT_FALSE(onExportFoodList(active, platform));
     EXPECT_EQ(platform.messageTexts(),
@@ -33,7 +33,7 @@ TEST_F(ExportCommandTest, RefusedWithoutAFoodListAndOnARecipe) {
 }
 
 TEST_F(ExportCommandTest, AsksInTheListFolderWritesThereAndConfirms) {
-    CFListDoc doc(db, platform, active, false);
+    CFoodListDoc doc(db, platform, active);
     doc.onNewDocument("fl0004.fls");
     ASSERT_TRUE(doc.list().addFood(*db.index().findEntryById(test::FoodTree::idOf(0)), kUnitServings));
 
@@ -56,7 +56,7 @@ TEST_F(ExportCommandTest, AsksInTheListFolderWritesThereAndConfirms) {
 }
 
 TEST_F(ExportCommandTest, NoConfirmationWhenTheFileCannotBeCreated) {
-    CFListDoc doc(db, platform, active, false);
+    CFoodListDoc doc(db, platform, active);
     doc.onNewDocument("fl0004.fls");
     platform.answerFile(tree.paths().root / "missing" / "x.txt");
     EXPECT_FALSE(exportAsText(doc.list(), db, platform));

@@ -44,7 +44,7 @@ TEST_F(RecipeCommandsTest, OpenRecipeChoosesAmongTheRecipeFoods) {
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     ASSERT_TRUE(soup->onRecipeSave());
     // The next default title is not the one a recipe already carries.
-    soup->list().setRecipeName("Recipe 001");
+    soup->list().recipe().setName("Recipe 001");
     EXPECT_EQ(commands.onNewRecipe()->title(), "RECIPE  :  Recipe 001");
 
     PickRow cancel(-1);

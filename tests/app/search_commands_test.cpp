@@ -47,7 +47,7 @@ TEST(SearchCommands, EntryRulesInOrder) {
     w.commands.onSearch(MinOne, w.windows);
     w.tree.db.state().setFlag(kConsolidated, true);
     w.commands.onRepeat(w.windows); // before any search Repeat is an optimization
-    CFListDoc doc(w.tree.db, w.platform, w.active, false);
+    CFoodListDoc doc(w.tree.db, w.platform, w.active);
     doc.activate();
     w.commands.onOptimize(w.windows);
     EXPECT_EQ(w.platform.messageTexts(),
@@ -73,7 +73,7 @@ TEST(SearchCommands, FoundFoodGoesToTheActiveViewInTheBasisUnit) {
     };
     w.windows.scripted.nutrientMoves = {pickNutrients({27}), pickNutrients({27})};
     w.windows.scripted.categoryMoves = {pickCategories({0}), pickCategories({0})};
-    CFListDoc doc(w.tree.db, w.platform, w.active, false);
+    CFoodListDoc doc(w.tree.db, w.platform, w.active);
     doc.activate();
     w.commands.onSearch(MaxOne, w.windows);
     ASSERT_EQ(w.windows.added.size(), 1u);

@@ -89,7 +89,7 @@ TEST_F(NutrientViewTest, AnEmptyCategoryMovesOnToTheNextWithFoodsAndListsThem) {
 }
 
 TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
-    CFListDoc doc(tree.db, platform, active, false);
+    CFoodListDoc doc(tree.db, platform, active);
     doc.onNewDocument("fl0001.fls");
     FoodList& list = doc.list();
     ASSERT_TRUE(list.addFood(tree.entry(103), kUnitServings));
@@ -115,8 +115,8 @@ TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
     EXPECT_EQ(list.currentIndex(), 1);
 
     list.setListType(FoodList::kRecipe);
-    list.setRecipeName("Snack");
-    list.setServingCount(4.0f);
+    list.recipe().setName("Snack");
+    list.recipe().setServingCount(4.0f);
     View r(foods, platform, View::kTable, doc, View::kItem);
     EXPECT_EQ(r.dataLabels(), (Texts{"Ingredient", "Recipe"}));
     EXPECT_EQ(r.itemBoxCaption(), "&Ingredient per 1 Rcp. Serving");
@@ -126,7 +126,7 @@ TEST_F(NutrientViewTest, DocumentItemsStepAndWholeListsAndRecipes) {
     EXPECT_EQ(r.amountLine(), "Nutrient Levels for ONE SERVING of Recipe");
     EXPECT_FLOAT_EQ(r.shown().value(0), list.totals().value(0) / 4.0f);
     // A recipe that makes no servings shows zeros.
-    list.setServingCount(0.0f);
+    list.recipe().setServingCount(0.0f);
     r.onDataChosen(View::kItem);
     EXPECT_EQ(r.shown().value(0), 0.0f);
 }

@@ -51,10 +51,10 @@ protected:
         EXPECT_TRUE(r.setCurrentAmount(2, kUnitServings));
         EXPECT_TRUE(r.addFood(tree.entry(104), kUnitServings));
         EXPECT_TRUE(r.setCurrentAmount(0.5f, kUnitServings));
-        r.setRecipeName("Fruit Cup");
-        r.setServingDescription("1 bowl");
-        r.setServingCount(4);
-        r.setInstructions({"Mix."});
+        r.recipe().setName("Fruit Cup");
+        r.recipe().setServingDescription("1 bowl");
+        r.recipe().setServingCount(4);
+        r.recipe().setInstructions({"Mix."});
         std::filesystem::create_directories(tree.paths().recipeDir());
         r.setPath((tree.paths().recipeDir() / "rcp001.rcp").string());
         EXPECT_TRUE(r.writeRecipeFile(platform));

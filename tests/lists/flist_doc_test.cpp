@@ -18,14 +18,14 @@ protected:
     }};
     ActiveDocument active;
 
-    std::unique_ptr<CFListDoc> newFoodList() {
-        auto doc = std::make_unique<CFListDoc>(tree.db, platform, active, false);
+    std::unique_ptr<CFoodListDoc> newFoodList() {
+        auto doc = std::make_unique<CFoodListDoc>(tree.db, platform, active);
         EXPECT_TRUE(doc->onNewDocument());
         return doc;
     }
 
-    std::unique_ptr<CFListDoc> newRecipe() {
-        auto doc = std::make_unique<CFListDoc>(tree.db, platform, active, true);
+    std::unique_ptr<CRecipeDoc> newRecipe() {
+        auto doc = std::make_unique<CRecipeDoc>(tree.db, platform, active);
         doc->onNewDocument("Recipe 001");
         return doc;
     }
@@ -42,9 +42,9 @@ protected:
         FoodList r(&t.db, "01/02/99");
         r.setListType(FoodList::kRecipe);
         EXPECT_TRUE(r.addFood(t.entry(102), kUnitServings));
-        r.setRecipeName("Baked apple");
-        r.setServingDescription("one apple");
-        r.setInstructions({"Bake it."});
+        r.recipe().setName("Baked apple");
+        r.recipe().setServingDescription("one apple");
+        r.recipe().setInstructions({"Bake it."});
         r.setPath((t.paths().recipeDir() / name).string());
         EXPECT_TRUE(r.writeRecipeFile(platform));
         return r.path();
@@ -69,7 +69,7 @@ TEST_F(FListDocTest, NewDocumentsTakeTheNextNameAndBecomeActive) {
 
     auto recipe = newRecipe();
     EXPECT_TRUE(recipe->list().isRecipe());
-    EXPECT_EQ(recipe->list().recipeName(), "Recipe 001");
+    EXPECT_EQ(recipe->list().recipe().name(), "Recipe 001");
     EXPECT_EQ(recipe->title(), "RECIPE  :  Recipe 001");
 }
 
@@ -183,29 +183,27 @@ TEST_F(FListDocTest, CommandsOfTheOtherKindAndNutrientViewsOfAnEmptyListAreRefus
 }
 
 TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
-    CFListDoc doc(tree.db, platform, active, false);
+    CFoodListDoc doc(tree.db, platform, active);
     ASSERT_TRUE(doc.onOpenDocument(savedList("dinner.fls", {101, 102})));
     EXPECT_EQ(doc.title(), "FOODLIST  :  dinner");
     EXPECT_EQ(doc.list().itemCount(), 2u);
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(active.document(), &doc);
 
-    CFListDoc missing(tree.db, platform, active, false);
+    CFoodListDoc missing(tree.db, platform, active);
     EXPECT_FALSE(missing.onOpenDocument(tree.listFile("nothere.fls")));
-    CFListDoc wrongKind(tree.db, platform, active, false);
+    CFoodListDoc wrongKind(tree.db, platform, active);
     EXPECT_FALSE(wrongKind.onOpenDocument(savedRecipe(tree, "rcp001.rcp")));
     EXPECT_EQ(wrongKind.list().itemCount(), 0u);
     EXPECT_EQ(active.document(), &doc);
 
-    CFListDoc recipe(tree.db, platform, active, true);
+    CRecipeDoc recipe(tree.db, platform, active);
     ASSERT_TRUE(recipe.onOpenRecipe(tree.paths().recipeDir() / "rcp001.rcp"));
     EXPECT_EQ(recipe.title(), "RECIPE  :  Baked apple");
-    EXPECT_EQ(recipe.list().instructions(), Texts{"Bake it."});
+    EXPECT_EQ(recipe.list().recipe().instructions(), Texts{"Bake it."});
     EXPECT_FALSE(recipe.isModified());
-    EXPECT_TRUE(recipe.recipeSavable());
-    CFListDoc gone(tree.db, platform, active, true);
+    CRecipeDoc gone(tree.db, platform, active);
     EXPECT_FALSE(gone.onOpenRecipe(tree.paths().recipeDir() / "rcp009.rcp"));
-    EXPECT_FALSE(gone.recipeSavable());
     EXPECT_EQ(platform.messageTexts(),
               (Texts{"... ERROR ... FOOD LIST file not found ...", "... input file is not in FOOD LIST format ...",
                      "... ERROR ... RECIPE file not found ..."}));
@@ -215,22 +213,19 @@ TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
     ASSERT_TRUE(old.addFood(tree.entry(101), kUnitServings));
     old.append(FoodItem(999));
     ASSERT_TRUE(old.writeFile(tree.listFile("old.fls"), platform));
-    CFListDoc dropped(tree.db, platform, active, false);
+    CFoodListDoc dropped(tree.db, platform, active);
     ASSERT_TRUE(dropped.onOpenDocument(tree.listFile("old.fls")));
     EXPECT_TRUE(dropped.isModified());
     EXPECT_TRUE(dropped.onSaveFoodList());
-}
 
-TEST_F(FListDocTest, RecipeNeedsADescriptionAndAtLeastATenthOfAServing) {
-    auto doc = newRecipe();
-    doc->list().setInstructions({"Mix."});
-    doc->list().setServingDescription("a cup");
-    doc->list().setServingCount(0.05f);
-    EXPECT_FALSE(doc->recipeSavable());
-    doc->list().setServingCount(0.1f);
-    EXPECT_TRUE(doc->recipeSavable());
-    doc->list().setServingDescription("");
-    EXPECT_FALSE(doc->recipeSavable());
+    // Stored totals that disagree with the items (a food edited since) give
+    // way to the items' sum, and saving brings the file in line.
+    savedList("stale.fls", {101});
+    test::ListTree edited{{test::food(101, 5, "Milk", 244, {80, 3.4f, 1.0f, 0, 0, 0, 5.0f})}};
+    CFoodListDoc settled(edited.db, platform, active);
+    ASSERT_TRUE(settled.onOpenDocument(tree.listFile("stale.fls")));
+    EXPECT_FLOAT_EQ(settled.list().totals().value(0), 80.0f * 2.44f);
+    EXPECT_TRUE(settled.isModified());
 }
 
 TEST_F(FListDocTest, MergeFoodListAppendsAndMarksModifiedForAnyChosenFile) {
@@ -283,7 +278,7 @@ TEST_F(FListDocTest, MergeRecipeAppendsItsIngredientsOnlyWhenTheDataBaseHasRecip
         test::food(29000, 23, "Baked apple", 150, {60}),
     }};
     const std::filesystem::path r = savedRecipe(withRecipe, "rcp001.rcp");
-    CFListDoc other(withRecipe.db, platform, active, false);
+    CFoodListDoc other(withRecipe.db, platform, active);
     other.onNewDocument("fl0001.fls");
     ASSERT_TRUE(other.onMergeRecipe([&] { return std::optional<std::filesystem::path>(r); }));
     EXPECT_EQ(other.list().itemCount(), 1u);

@@ -47,10 +47,10 @@ protected:
         EXPECT_TRUE(r.addFood(tree.entry(102), kUnitServings));
         EXPECT_TRUE(r.setCurrentAmount(3, kUnitServings));
         r.setRecipeFoodId(29001);
-        r.setServingDescription("one bowl");
-        r.setServingCount(0.3f);
-        r.setRecipeName("Apple stew");
-        r.setInstructions({"Peel the apples.", "", "Stew them slowly."});
+        r.recipe().setServingDescription("one bowl");
+        r.recipe().setServingCount(0.3f);
+        r.recipe().setName("Apple stew");
+        r.recipe().setInstructions({"Peel the apples.", "", "Stew them slowly."});
         r.setPath((tree.paths().recipeDir() / "rcp001.rcp").string());
         EXPECT_TRUE(r.writeRecipeFile(platform));
         return r;
@@ -133,11 +133,11 @@ TEST_F(ListFileTest, RecipeKeepsItsFieldsInstructionsAndServingsExactly) {
     FoodList back(&tree.db);
     back.setListType(FoodList::kRecipe);
     ASSERT_EQ(back.readRecipeFile(r.path(), platform), kReadOk);
-    EXPECT_TRUE(back.hasRecipeEntry());
-    EXPECT_EQ(back.servingDescription(), "one bowl");
-    EXPECT_EQ(back.servingCount(), 0.3f);
-    EXPECT_EQ(back.recipeName(), "Apple stew");
-    EXPECT_EQ(back.instructions(), (Texts{"Peel the apples.", "", "Stew them slowly."}));
+    EXPECT_TRUE(back.recipe().hasEntry());
+    EXPECT_EQ(back.recipe().servingDescription(), "one bowl");
+    EXPECT_EQ(back.recipe().servingCount(), 0.3f);
+    EXPECT_EQ(back.recipe().name(), "Apple stew");
+    EXPECT_EQ(back.recipe().instructions(), (Texts{"Peel the apples.", "", "Stew them slowly."}));
     EXPECT_EQ(back.date(), "05/06/07");
     ASSERT_EQ(back.itemCount(), 1u);
     ASSERT_TRUE(back.writeRecipeFile(platform));
@@ -154,7 +154,7 @@ TEST_F(ListFileTest, RecipeKeepsItsFieldsInstructionsAndServingsExactly) {
     ASSERT_TRUE(r.writeRecipeFile(platform));
     ASSERT_EQ(back.readRecipeFile(r.path(), platform), kReadOk);
     EXPECT_EQ(back.recipeFoodId(), 29555);
-    EXPECT_FALSE(back.hasRecipeEntry());
+    EXPECT_FALSE(back.recipe().hasEntry());
 }
 
 TEST_F(ListFileTest, DamagedFilesAreReportedAndChangeNothing) {
@@ -292,7 +292,6 @@ TEST_F(ListFileTest, MergeAppendsTakesTheFilesDateAndRecomputes) {
     EXPECT_EQ(l.date(), "01/02/99");
     EXPECT_EQ(l.path(), "kept.fls");
     EXPECT_EQ(l.currentIndex(), 0);
-    EXPECT_FALSE(l.merging());
     EXPECT_NEAR(l.totals().value(0), twoItems().totals().value(0) + 52.0f * 1.38f, 1e-2);
 
     // A list merged into itself doubles.
@@ -322,7 +321,7 @@ TEST_F(ListFileTest, EachKindMergesTheOther) {
     ASSERT_EQ(r.mergeOtherKind(saved(twoItems(), "two.fls"), platform), kReadOk);
     EXPECT_EQ(r.itemCount(), 3u);
     EXPECT_TRUE(r.isRecipe());
-    EXPECT_EQ(r.recipeName(), "Apple stew");
+    EXPECT_EQ(r.recipe().name(), "Apple stew");
 
     // The kinds must differ: a recipe is not a food list file.
     EXPECT_EQ(r.mergeOtherKind(r.path(), platform), kReadFormatError);

@@ -169,20 +169,9 @@ TEST_F(FoodListTest, EveryChangeButMovingTheSelectionCounts) {
     }
 }
 
-TEST_F(FoodListTest, ShortfallAgainstTargets) {
-    add(103, 1); // 0.85 * 26 = 22.1 g protein
-    NutrientRecord targets;
-    targets.setValue(1, 50.0f);
-    EXPECT_NEAR(list.shortfallPercent(1, targets), (50.0f - 22.1f) / 50.0f * 100.0f, 1e-3);
-    targets.setValue(1, 10.0f);
-    EXPECT_LT(list.shortfallPercent(1, targets), 0.0f);
-    EXPECT_EQ(list.shortfallPercent(2, targets), 0.0f); // no target
-    EXPECT_EQ(list.shortfallPercent(39, targets), 0.0f);
-}
-
 TEST_F(FoodListTest, RecipeServingFiguresComeFromItsOwnCalories) {
     add(102, 2); // 2 x 1.38 x (52 cal, 0.3 protein, 0.2 fat, 14 carbohydrate)
-    list.setServingCount(4);
+    list.recipe().setServingCount(4);
     ServingFigures one = list.perServing();
     EXPECT_FLOAT_EQ(one.values.value(1), list.totals().value(1) / 4);
     EXPECT_EQ(one.calories, 36); // 35.88
@@ -191,7 +180,7 @@ TEST_F(FoodListTest, RecipeServingFiguresComeFromItsOwnCalories) {
     EXPECT_EQ(one.pctProtein, 2);
     EXPECT_EQ(one.pctCarbohydrate, 108);
 
-    list.setServingCount(0);
+    list.recipe().setServingCount(0);
     one = list.perServing();
     EXPECT_EQ(one.values.value(1), 0.0f);
     EXPECT_EQ(one.calories, 0);

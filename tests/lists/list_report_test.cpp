@@ -141,9 +141,9 @@ TEST_F(ListReportTest, RecipeReportPrintsOneServingAndBreaksPages) {
     FoodList recipe(&tree.db);
     recipe.setListType(FoodList::kRecipe);
     fill(recipe, 2.0f);
-    recipe.setRecipeName("Milk and apples");
-    recipe.setServingCount(4.0f);
-    recipe.setInstructions({"Slice the apples.", "Pour the milk."});
+    recipe.recipe().setName("Milk and apples");
+    recipe.recipe().setServingCount(4.0f);
+    recipe.recipe().setInstructions({"Slice the apples.", "Pour the milk."});
     RecordingSurface s({10, 20}, 620); // 30 lines a page
     ReportWriter out(s);
     out.begin();
@@ -205,7 +205,9 @@ TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
         {true, true, true, false, printmsg::kFoodListAsRecipe},
     };
     for (const Case& c : cases) {
-        CFListDoc doc(tree.db, platform, active, c.recipeDocument);
+        CFoodListDoc listDoc(tree.db, platform, active);
+        CRecipeDoc recipeDoc(tree.db, platform, active);
+        CFListDoc& doc = c.recipeDocument ? static_cast<CFListDoc&>(recipeDoc) : listDoc;
         doc.list().setListType(c.recipeList ? FoodList::kRecipe : FoodList::kFoodList);
         if (c.items) {
             ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
@@ -219,7 +221,7 @@ TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
 }
 
 TEST_F(ListReportTest, PrintDialogJobAndRefusal) {
-    CFListDoc doc(tree.db, platform, active, false);
+    CFoodListDoc doc(tree.db, platform, active);
     ASSERT_TRUE(doc.list().addFood(tree.entry(101), kUnitServings));
     ScriptedPrinter printer;
 
@@ -242,7 +244,7 @@ TEST_F(ListReportTest, PrintDialogJobAndRefusal) {
     EXPECT_EQ(platform.waitCount, 1);
     EXPECT_EQ(platform.waitDepth, 0);
 
-    CFListDoc recipe(tree.db, platform, active, true);
+    CRecipeDoc recipe(tree.db, platform, active);
     recipe.list().setListType(FoodList::kRecipe);
     ASSERT_TRUE(recipe.list().addFood(tree.entry(102), kUnitServings));
     EXPECT_TRUE(printRecipe(recipe, printer));

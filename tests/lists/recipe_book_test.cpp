@@ -66,7 +66,7 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
     save(db, "Soup");
     save(db, "Stew");
     auto pie = readyRecipe(db, platform, active, "Pie");
-    pie->list().setServingCount(4.0f);
+    pie->list().recipe().setServingCount(4.0f);
     // Saved twice: the second time after a change, and with the food renamed
     // meanwhile; the same food and file take the new values and the name back.
     for (float apples : {2.0f, 3.0f}) {
@@ -97,17 +97,17 @@ TEST_F(RecipeBookTest, SavedRecipesBecomeFoodsNumberedByTheCatalogue) {
 }
 
 TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
-    CFListDoc list(db, platform, active, false);
+    CFoodListDoc list(db, platform, active);
     EXPECT_FALSE(list.onRecipeSave());
-    CFListDoc empty(db, platform, active, true);
+    CRecipeDoc empty(db, platform, active);
     empty.onNewDocument("Recipe 001");
     EXPECT_FALSE(empty.onRecipeSaveAs());
     auto doc = readyRecipe(db, platform, active, "Soup");
-    doc->list().setServingCount(0.05f);
+    doc->list().recipe().setServingCount(0.05f);
     EXPECT_FALSE(doc->onRecipeSaveAs());
-    doc->list().setServingDescription("");
+    doc->list().recipe().setServingDescription("");
     EXPECT_FALSE(doc->onRecipeSave());
-    doc->list().setInstructions({});
+    doc->list().recipe().setInstructions({});
     EXPECT_FALSE(doc->onRecipeSave());
     // A full store of new foods refuses before any file is written.
     db.state().unconsolidated = 32;
@@ -118,7 +118,7 @@ TEST_F(RecipeBookTest, SaveRulesInTheirOrder) {
     // 0.1 servings passes; a saved, unchanged recipe has nothing to save;
     // another of the same name (case aside) is refused, by Save As too.
     auto soup = readyRecipe(db, platform, active, "Soup");
-    soup->list().setServingCount(0.1f);
+    soup->list().recipe().setServingCount(0.1f);
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     ASSERT_TRUE(soup->onRecipeSave());
     EXPECT_FALSE(soup->onRecipeSave());
@@ -206,7 +206,7 @@ TEST_F(RecipeBookTest, RecipeFoodsLeavingRecipesLeaveTheCatalogueAndTheirNumbers
 TEST_F(RecipeBookTest, BackupKeepsEveryOtherRecipesBackupAndSaysWhenItFails) {
     auto soup = save(db, "Soup");
     platform.messages.clear();
-    CFListDoc list(db, platform, active, false);
+    CFoodListDoc list(db, platform, active);
     EXPECT_FALSE(list.onRecipeBackup());
     EXPECT_FALSE(readyRecipe(db, platform, active, "y")->onRecipeBackup());
     const auto backups = dir / "backup";
@@ -284,7 +284,7 @@ TEST_F(RecipeBookTest, RestoreAndAStopAfterAnyStepOfSaveOrRestoreLosesNothing) {
     // for in the recipe folder.
     auto restored = readyRecipe(again, platform, active, "x");
     ASSERT_TRUE(restored->onOpenRecipe("rcp001.rcp"));
-    restored->list().setServingCount(3.0f);
+    restored->list().recipe().setServingCount(3.0f);
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
     EXPECT_TRUE(restored->onRecipeSave());
 }

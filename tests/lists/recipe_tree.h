@@ -35,9 +35,9 @@ inline bool reopen(FoodDataBase& db, const DataPaths& paths) {
 
 // A recipe document ready to save: two ingredients, instructions, a serving
 // description and 2 servings.  "Soup" has 4 apples.
-inline std::unique_ptr<CFListDoc> readyRecipe(FoodDataBase& db, Platform& platform, ActiveDocument& active,
-                                              const std::string& name) {
-    auto doc = std::make_unique<CFListDoc>(db, platform, active, true);
+inline std::unique_ptr<CRecipeDoc> readyRecipe(FoodDataBase& db, Platform& platform, ActiveDocument& active,
+                                               const std::string& name) {
+    auto doc = std::make_unique<CRecipeDoc>(db, platform, active);
     doc->onNewDocument(name);
     FoodList& r = doc->list();
     r.addFood(*db.index().findEntryById(kMilk), kUnitServings);
@@ -46,9 +46,9 @@ inline std::unique_ptr<CFListDoc> readyRecipe(FoodDataBase& db, Platform& platfo
     int sum = 0;
     for (char c : name) sum += static_cast<unsigned char>(c);
     r.setCurrentAmount(static_cast<float>(sum % 5 + 1), kUnitServings);
-    r.setInstructions({"Slice the apples.", "Pour the milk."});
-    r.setServingDescription("one bowl");
-    r.setServingCount(2.0f);
+    r.recipe().setInstructions({"Slice the apples.", "Pour the milk."});
+    r.recipe().setServingDescription("one bowl");
+    r.recipe().setServingCount(2.0f);
     return doc;
 }
 

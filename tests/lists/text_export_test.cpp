@@ -119,10 +119,10 @@ TEST_F(TextExportTest, RecipeReportAddsItsIdServingAndInstructions) {
     FoodList recipe(&tree.db, "03/04/05");
     recipe.setListType(FoodList::kRecipe);
     fill(recipe);
-    recipe.setRecipeName("Mom's Soup 2");
+    recipe.recipe().setName("Mom's Soup 2");
     recipe.setRecipeFoodId(29003);
-    recipe.setServingDescription("one bowl");
-    recipe.setInstructions({"Warm the milk.", "Serve."});
+    recipe.recipe().setServingDescription("one bowl");
+    recipe.recipe().setInstructions({"Warm the milk.", "Serve."});
 
     const std::string text = textReport(recipe, targets());
     const std::string head = crlfLines({"RECIPE      :  Mom's Soup 2", "      DATE  :  03/04/05", "Num. Foods  :  2"});
@@ -146,11 +146,11 @@ TEST_F(TextExportTest, ProposedNames) {
 
     FoodList recipe;
     recipe.setListType(FoodList::kRecipe);
-    recipe.setRecipeName("Mom's Soup 2");
+    recipe.recipe().setName("Mom's Soup 2");
     EXPECT_EQ(proposedTextName(recipe), "MomsSoup.txt");
-    recipe.setRecipeName("Tea (hot)");
+    recipe.recipe().setName("Tea (hot)");
     EXPECT_EQ(proposedTextName(recipe), "Teahot.txt");
-    recipe.setRecipeName("Cr\xe8me br\xfbl\xe9\x65"); // letters above 127 are kept
+    recipe.recipe().setName("Cr\xe8me br\xfbl\xe9\x65"); // letters above 127 are kept
     EXPECT_EQ(proposedTextName(recipe), "Cr\xe8mebr\xfb.txt");
 }
 
