@@ -234,7 +234,14 @@ void CRecipeView::onAddFromCategories() {
 
 void CRecipeView::addFromSearch(std::size_t position, std::uint16_t unit) {
     if (unit < kFoodUnitsChoice) displayUnit_ = unit;
-    if (addFood(position)) focus_ = Focus::amount;
+    if (!addFood(position)) return;
+    focus_ = Focus::amount;
+    // The found food comes as one of what the search compared: 100 grams,
+    // 100 calories or a serving.
+    if (unit == kUnitGrams || unit == kUnitCalories) {
+        amountText_ = "100";
+        enterTypedAmount();
+    }
 }
 
 bool CRecipeView::addFood(std::size_t position) {

@@ -25,7 +25,7 @@ CFListDoc* FoodListWindows::focusedDocument() const {
 }
 
 CFListDoc& FoodListWindows::show(std::unique_ptr<CFListDoc> doc) {
-    auto* window = new FListChildWindow(std::move(doc));
+    auto* window = new FListChildWindow(std::move(doc), nullptr, viewer_);
     area_->addSubWindow(window);
     connect(window, &FListChildWindow::titleChanged, this, &FoodListWindows::documentsChanged);
     window->show();
