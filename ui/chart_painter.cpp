@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "ui/qt_text.h"
 
 namespace korva {

@@ -59,18 +59,16 @@ TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusals) {
 
     // Moving to water on the 100-calorie basis falls back to 100 grams.
     v.onFoodChosen(1);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, " Food has zero calories - dislaying for 100 gms. ..");
-    EXPECT_EQ(platform.messages[0].caption, "WARNING  MESSAGE");
+    EXPECT_EQ(platform.messages.at(0).caption, "WARNING  MESSAGE");
     EXPECT_EQ(v.basis(), View::k100Grams);
     EXPECT_EQ(v.amountLine(), "Nutrient Levels for 100.0 grams of Food =  0.4 Servings :    0 Calories");
 
     // Choosing 100 calories for water is refused; the basis stays.
     v.onBasisChosen(View::kOneServing);
     v.onBasisChosen(View::k100Calories);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].text, "ERROR - calories are zero, can't display for 100 cal ...");
-    EXPECT_EQ(platform.messages[1].caption, "ERROR MESSAGE");
+    EXPECT_EQ(platform.messageTexts(), (Texts{" Food has zero calories - dislaying for 100 gms. ..",
+                                              "ERROR - calories are zero, can't display for 100 cal ..."}));
+    EXPECT_EQ(platform.messages.at(1).caption, "ERROR MESSAGE");
     EXPECT_EQ(v.basis(), View::kOneServing);
 }
 
