@@ -25,10 +25,7 @@ void SearchCommands::onOptimize(SearchWindows& windows) {
 void SearchCommands::onRepeat(SearchWindows& windows) { onSearch(settings_.lastOpened, windows); }
 
 void SearchCommands::onSearch(SearchType type, SearchWindows& windows) {
-    if (!db_.state().isSet(kConsolidated)) {
-        platform_.message(searchmsg::kConsolidateFirst);
-        return;
-    }
+    if (!db_.state().isSet(kConsolidated) && !consolidateFirst()) return;
     if (type == SearchType::Optimize && !active_.list()) {
         platform_.message(searchmsg::kNoListForOptimize);
         return;
@@ -40,6 +37,18 @@ void SearchCommands::onSearch(SearchType type, SearchWindows& windows) {
     if (!food) return;
     const auto unit = static_cast<std::uint16_t>(settings_.basis);
     if (!active_.list() || !windows.addToActiveView(*food, unit)) platform_.message(searchmsg::kNoListToAdd);
+}
+
+bool SearchCommands::consolidateFirst() {
+    const std::string question = std::string(searchmsg::kConsolidateFirst) + searchmsg::kConsolidateNow;
+    if (platform_.messageBox(question, kAppTitle, MsgButtons::yesNo) != MsgAnswer::yes) return false;
+    bool done = false;
+    {
+        WaitCursor wait(platform_);
+        done = db_.consolidate() && db_.state().isSet(kConsolidated);
+    }
+    if (!done) platform_.message(searchmsg::kConsolidateFailed);
+    return done;
 }
 
 void SearchCommands::onSearchSize(SearchWindows& windows) {

@@ -28,6 +28,9 @@ public:
 
 namespace searchmsg {
 inline constexpr const char* kConsolidateFirst = " ... you must CONSOLIDATE Foods Data before using SEARCH...";
+// Asked after the refusal above: Yes consolidates and goes on to the search.
+inline constexpr const char* kConsolidateNow = "\n\nConsolidate the Foods Data now and search?";
+inline constexpr const char* kConsolidateFailed = " ... the Foods Data could not be consolidated, search not done ...";
 inline constexpr const char* kNoListForOptimize = " ... NO active Food List for optimization search";
 inline constexpr const char* kNoListActive = "No Food List active - can't optimize ...";
 inline constexpr const char* kNoFoodsInList = "... no foods in Food List, can't optimize foodlist ...";
@@ -52,6 +55,10 @@ public:
     const SearchSettings& settings() const { return settings_; }
 
 private:
+    // The refusal of an unconsolidated data base, offering to consolidate
+    // now; true once the data base is consolidated.
+    bool consolidateFirst();
+
     FoodDataBase& db_;
     Platform& platform_;
     ActiveDocument& active_;

@@ -38,8 +38,12 @@ public:
     void line(int x1, int y1, int x2, int y2, ChartPen pen = ChartPen::solid, ChartColour c = kBlack) {
         g_.shapes.push_back(ChartLine{x1, y1, x2, y2, pen, c});
     }
-    void text(int x, int y, std::string t, ChartText::Anchor a = ChartText::Anchor::top) {
-        g_.shapes.push_back(ChartText{x, y, std::move(t), a});
+    void text(int x, int y, std::string t, ChartText::Anchor a = ChartText::Anchor::top, int room = 0) {
+        g_.shapes.push_back(ChartText{x, y, std::move(t), a, std::max(room, 0)});
+    }
+    // A text that must end a small gap before `nextX`.
+    void textBefore(int x, int y, std::string t, int nextX, int gap) {
+        text(x, y, std::move(t), ChartText::Anchor::top, std::max(nextX - x - gap, 1));
     }
     void dashed(int x1, int x2, int y) {
         for (auto [from, to] : dashesOf(x1, x2, g_.width, medium_)) line(from, y, to, y);
@@ -166,17 +170,22 @@ ChartGeometry layoutChart(int width, int height, ChartPage page, const NutrientR
                                          {row2, part(0.708, w), step - 1, {"Cu", "Mg", "Ph", "Se", "Zn"}}}
                  : std::vector<LabelRow>{{row1, gx(255, w), step, {"Ty", "Ph", "Va", "Cy", "Thr"}},
                                          {row2, part(0.37, w), step, {"Ly", "Le", "Me", "Tr", "Iso"}}};
+    // Every label and title has the room up to the next one on its row (or
+    // the chart's right edge), less a gap.
+    const int gap = std::max(gx(5, w), 1);
     for (const LabelRow& r : rows)
-        for (std::size_t k = 0; k < r.labels.size() && r.labels[k]; ++k)
-            b.text(r.x + static_cast<int>(k) * r.step, r.y, r.labels[k]);
+        for (std::size_t k = 0; k < r.labels.size() && r.labels[k]; ++k) {
+            const int x = r.x + static_cast<int>(k) * r.step;
+            b.textBefore(x, r.y, r.labels[k], x + r.step, gap);
+        }
 
     const int titles = gy(750, h);
     if (standard) {
-        b.text(gx(33.75, w), titles, "OVERALL  NUTRIENTS");
-        b.text(gx(318.75, w), titles, "VITAMINS");
-        b.text(gx(568.75, w), titles, "MINERALS");
+        b.textBefore(gx(33.75, w), titles, "OVERALL  NUTRIENTS", gx(318.75, w), gap);
+        b.textBefore(gx(318.75, w), titles, "VITAMINS", gx(568.75, w), gap);
+        b.textBefore(gx(568.75, w), titles, "MINERALS", w, gap);
     } else {
-        b.text(gx(310, w), titles, "AMINO  ACIDS");
+        b.textBefore(gx(310, w), titles, "AMINO  ACIDS", w, gap);
     }
     return g;
 }
@@ -204,7 +213,8 @@ std::vector<ChartText> chartHeaderTexts(std::span<const std::string, 3> lines) {
     const std::array<double, 3> at{0.60, 0.63, 0.66};
     std::vector<ChartText> out;
     for (std::size_t i = 0; i < 3; ++i)
-        out.push_back({-6, static_cast<int>(at[i] * kChartGridHeight), lines[i], ChartText::Anchor::top});
+        out.push_back(
+            {-6, static_cast<int>(at[i] * kChartGridHeight), lines[i], ChartText::Anchor::top, kChartGridWidth + 6});
     return out;
 }
 

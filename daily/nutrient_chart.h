@@ -45,12 +45,15 @@ struct ChartLine {
     ChartColour colour;
 };
 
-// Text on a transparent background, its top (or its middle) at y.
+// Text on a transparent background, its top (or its middle) at y.  A text
+// with a room (maxWidth above 0) is drawn no wider than that, in a smaller
+// font where needed, so that it never runs into the text beside it.
 struct ChartText {
     enum class Anchor { top, middle };
     int x = 0, y = 0;
     std::string text;
     Anchor anchor = Anchor::top;
+    int maxWidth = 0;
 };
 
 using ChartShape = std::variant<ChartBox, ChartLine, ChartText>;

@@ -1,5 +1,6 @@
 #include "daily/nutrient_view_dialog.h"
 
+#include "core/nutrients.h"
 #include "core/platform.h"
 #include "core/printf_text.h"
 #include "daily/nutrient_view_print.h"
@@ -70,6 +71,18 @@ std::string NutrientViewDialog::itemName() const {
     if (data_ == kWhole) return list().isRecipe() ? list().recipe().name() : list().fileName();
     const FoodItem* item = list().current();
     return item ? item->name() : std::string();
+}
+
+std::vector<NutrientViewDialog::TableRow> NutrientViewDialog::tableRows(ChartPage page) const {
+    const bool amino = page == ChartPage::amino;
+    const int first = amino ? kFirstAminoAcid : 0;
+    const int count = amino ? kAminoAcidCount : kStandardNutrientCount;
+    std::vector<TableRow> rows;
+    for (int n = first; n < first + count; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        rows.push_back({std::string(nutrientName(n)), valueTexts_[i], std::string(nutrientUnit(n)), percentTexts_[i]});
+    }
+    return rows;
 }
 
 ChartGeometry NutrientViewDialog::chart(int width, int height) const {

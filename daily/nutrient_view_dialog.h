@@ -86,6 +86,13 @@ public:
     // Value and percent texts of all 39 nutrients; the face shows the page's.
     const NutrientTexts& valueTexts() const { return valueTexts_; }
     const NutrientTexts& percentTexts() const { return percentTexts_; }
+    // A row of the table: name, value, unit and percent of target.
+    struct TableRow {
+        std::string name, value, unit, percent;
+    };
+    // The rows of the page shown, in catalogue order.
+    std::vector<TableRow> tableRows() const { return tableRows(page_); }
+    std::vector<TableRow> tableRows(ChartPage page) const;
     // The chart laid out for the size it has now.
     ChartGeometry chart(int width, int height) const;
     const ViewUser& user() const { return user_; }

@@ -48,6 +48,7 @@ ChartShape mapShape(const ChartShape& shape, const ChartViewport& v) {
         return m;
     }
     ChartText m = std::get<ChartText>(shape);
+    if (m.maxWidth > 0) m.maxWidth = std::max(mapX(v, m.x + m.maxWidth) - mapX(v, m.x), 1);
     m.x = mapX(v, m.x);
     m.y = mapY(v, m.y);
     return m;
@@ -58,11 +59,12 @@ void writeNutrientTable(ReportWriter& out, const NutrientViewDialog& view) {
     const int advance[] = {0, 3, 1, 2};
     for (std::size_t i = 0; i < headings.size() && i < std::size(advance); ++i) out.heading(advance[i], headings[i]);
     out.useNutrientTabStops();
-    for (int n = 0; n < kNutrientCount; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        out.detail(n == 0 ? 2 : 1, std::string(nutrientName(n)) + '\t' + view.valueTexts()[i] + '\t' +
-                                       std::string(nutrientUnit(n)) + '\t' + view.percentTexts()[i]);
-    }
+    int step = 2;
+    for (ChartPage page : {ChartPage::standard, ChartPage::amino})
+        for (const auto& r : view.tableRows(page)) {
+            out.detail(step, r.name + '\t' + r.value + '\t' + r.unit + '\t' + r.percent);
+            step = 1;
+        }
     out.useStandardTabStops();
 }
 

@@ -1,5 +1,6 @@
 #include "daily/shop_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
@@ -57,8 +58,20 @@ void writeShopListReport(ReportWriter& out, const std::vector<std::string>& text
     out.heading(3, shopmsg::kJobName);
     int advance = 2;
     for (const auto* lines : {&text, &extra}) {
-        for (const std::string& line : *lines) {
-            out.detail(advance, std::string_view(line).substr(0, ShopDialog::kPrintedLineLength));
+        for (std::size_t i = 0; i < lines->size(); ++i) {
+            const std::string_view line = std::string_view((*lines)[i]).substr(0, ShopDialog::kPrintedLineLength);
+            // Leading blanks become a position, a w each, so the indentation
+            // is the same on every page whatever the font.
+            const std::size_t blanks = std::min(line.find_first_not_of(' '), line.size());
+            // A heading (a line the next one is indented under) never stays
+            // alone at the foot of a page.
+            const bool heading =
+                i + 1 < lines->size() && blanks == 0 && !line.empty() && (*lines)[i + 1].find_first_not_of(' ') > 0;
+            if (heading && out.endsPage(advance + 1)) {
+                out.breakPage();
+                advance = 0;
+            }
+            out.line(advance, ReportWriter::kDetailX + static_cast<int>(blanks), line.substr(blanks), false);
             advance = 1;
         }
     }

@@ -140,7 +140,14 @@ void CListForm::onAddFromCategories() {
 
 void CListForm::addFromSearch(std::size_t position, std::uint16_t unit) {
     takeSearchUnit(unit);
-    if (addFood(position)) focus_ = Focus::amount;
+    if (!addFood(position)) return;
+    focus_ = Focus::amount;
+    // The found food comes as one of what the search compared: 100 grams,
+    // 100 calories or a serving.
+    if (unit == kUnitGrams || unit == kUnitCalories) {
+        amountText_ = "100";
+        enterTypedAmount();
+    }
 }
 
 bool CListForm::addFood(std::size_t position) {

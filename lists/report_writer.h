@@ -21,11 +21,17 @@ class Platform;
 //  - headings start at 2w and are underlined from their left end to their
 //    right end, one line height below their top;
 //  - detail lines start at 4w, their tabs expanded on the current tab stops
-//    (positions in w).
+//    (positions in w);
+//  - nothing is drawn past the printable width: a line too wide goes on in
+//    the lines under it, broken before the first cell that does not fit
+//    (or at a blank of a cell too wide by itself).
 class ReportWriter {
 public:
     static constexpr int kHeadingX = 2;
     static constexpr int kDetailX = 4;
+    // Where the part of a line that passes the printable width goes on, in
+    // w from the line's own start.
+    static constexpr int kContinuationIndent = 4;
 
     explicit ReportWriter(ReportSurface& surface);
 
@@ -42,14 +48,20 @@ public:
     // Moves down n lines (a page break when the page is full) without
     // drawing: the line position a caller then draws on itself.
     void advance(int n);
+    // Whether moving down n lines from here starts a new page.
+    bool endsPage(int n) const { return count_ + n >= capacity_; }
+    // Ends the page now: the next line goes at the top of a new one.
+    void breakPage() { newPage(); }
 
     // Tab stops in w.  The default ten are 40w, then every 12w up to 148w.
     void setTabStops(std::span<const int> stopsInW);
     void useStandardTabStops();
-    // The nutrient table's: the first three stops become 15w, 20w and 27w.
+    // The nutrient table's: 15w, 20w and 27w, then every 7w from 34w.
     void useNutrientTabStops();
 
     int w() const { return metrics_.w; }
+    // The printable width in whole w.
+    int widthInW() const;
     int h() const { return metrics_.h; }
     int linesPerPage() const { return capacity_; }
     // Line count on the current page (0 = top) and its y.

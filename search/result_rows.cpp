@@ -50,14 +50,17 @@ std::string resultRow(SearchType type, ComparisonBasis basis, const ShortFood& f
 
 std::string servingLine(ComparisonBasis basis, float g, const NutrientRecord& record) {
     const float c = record.value(0);
+    // Neither a food without calories nor one without a weight per serving
+    // gives an endless number: the first reads per 100 g, as the nutrient
+    // view shows it, the second shows no servings.
+    const auto servingsOf = [g](float grams) { return g > 0.0f ? static_cast<double>(grams / g) : 0.0; };
+    if (basis == ComparisonBasis::Per100Calories && !(c >= kNoCaloriesBelow)) basis = ComparisonBasis::Per100Grams;
     switch (basis) {
     case ComparisonBasis::Per100Grams:
-        return printfText("100 gms = %4.1f Servings : %4.0f Calories", static_cast<double>(100.0f / g),
-                          static_cast<double>(c));
+        return printfText("100 gms = %4.1f Servings : %4.0f Calories", servingsOf(100.0f), static_cast<double>(c));
     case ComparisonBasis::Per100Calories: {
         const float w = 100.0f / c * 100.0f;
-        return printfText("100 Calories : %5.1f grams = %4.1f servings", static_cast<double>(w),
-                          static_cast<double>(w / g));
+        return printfText("100 Calories : %5.1f grams = %4.1f servings", static_cast<double>(w), servingsOf(w));
     }
     case ComparisonBasis::OneServing:
         return printfText("1 Serving = %4.1f grams : %4.0f calories", static_cast<double>(g),

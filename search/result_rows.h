@@ -30,6 +30,9 @@ std::string resultRow(SearchType type, ComparisonBasis basis, const ShortFood& f
 // The cell of a percentage: "\t57% " or, above 100, "\t>100% ".
 std::string percentCell(float percent);
 
+// Calories per 100 g below this cannot be shown per 100 calories.
+inline constexpr float kNoCaloriesBelow = 1e-10f;
+
 // The line under the results that tells what the basis amount of the food
 // is in the other units.
 std::string servingLine(ComparisonBasis basis, float gramsPerServing, const NutrientRecord& record);

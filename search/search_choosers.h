@@ -8,6 +8,11 @@
 
 namespace korva {
 
+// The choosers' buttons; only the category chooser has "C&lear".
+inline constexpr const char* kChooserOk = "&OK";
+inline constexpr const char* kChooserClear = "C&lear";
+inline constexpr const char* kChooserCancel = "&Cancel";
+
 // "Select  a  Nutrient": the 39 nutrients, the chosen ones selected; every
 // click toggles one nutrient of the working copy.
 class NtrDialog {

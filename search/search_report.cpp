@@ -1,6 +1,8 @@
 #include "search/search_report.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "core/nutrients.h"
 #include "lists/report_writer.h"
@@ -60,6 +62,38 @@ std::array<int, N> stopsEvery8w(int first) {
     return stops;
 }
 
+std::vector<std::string_view> cellsOf(std::string_view row) {
+    std::vector<std::string_view> cells;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = row.find('\t', start);
+        cells.push_back(row.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos) return cells;
+        start = tab + 1;
+    }
+}
+
+// The results in blocks of as many nutrient columns as the page holds, each
+// row with its food's name, so no column runs past the paper's edge.
+void writeResultBlocks(ReportWriter& out, const std::vector<std::string>& rows) {
+    constexpr int kFirstStop = 40, kPitch = 8;
+    const int perBlock = std::max(1, (out.widthInW() - kFirstStop) / kPitch);
+    std::vector<std::vector<std::string_view>> cells;
+    std::size_t columns = 0;
+    for (const auto& row : rows) {
+        cells.push_back(cellsOf(row));
+        columns = std::max(columns, cells.back().size() - 1);
+    }
+    const auto step = static_cast<std::size_t>(perBlock);
+    for (std::size_t first = 0; first == 0 || first < columns; first += step) {
+        if (first > 0) out.advance(1);
+        for (const auto& row : cells) {
+            std::string text(row[0]);
+            for (std::size_t c = 1 + first; c < row.size() && c < 1 + first + step; ++c) (text += '\t') += row[c];
+            out.detail(1, text);
+        }
+    }
+}
+
 } // namespace
 
 void writeSearchReport(ReportWriter& out, const SearchSummary& s) {
@@ -80,7 +114,7 @@ void writeSearchReport(ReportWriter& out, const SearchSummary& s) {
     for (int c : membersOf(s.categories)) out.detail(1, "\t" + std::string(categoryName(c)));
     out.heading(3, "Search Results ");
     out.setTabStops(resultStops);
-    for (const auto& row : s.resultRows) out.detail(1, row);
+    writeResultBlocks(out, s.resultRows);
 }
 
 } // namespace korva

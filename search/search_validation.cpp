@@ -1,5 +1,6 @@
 #include "search/search_validation.h"
 
+#include "core/nutrients.h"
 #include "lists/food_list.h"
 
 namespace korva {
@@ -30,8 +31,13 @@ std::optional<std::string> validateOptimize(const SearchRequest& r, const Nutrie
     if (outside(r.minimize.count(), 1, kMaxSearchNutrients)) return searchmsg::kOptimizeCount;
     if (!allHaveTargets(r.minimize, targets)) return searchmsg::kOptimizeNoTarget;
     if (caloriesPer100Calories(r, r.minimize)) return searchmsg::kCaloriesPer100Calories;
+    // The refusal names every nutrient that is over, so the user knows
+    // which to take out of the search.
+    std::string over;
     for (int n : membersOf(r.minimize))
-        if (list->totals().value(n) > targets.value(n)) return searchmsg::kOverTarget;
+        if (list->totals().value(n) > targets.value(n))
+            over += (over.empty() ? "" : ", ") + std::string(nutrientName(n));
+    if (!over.empty()) return std::string(searchmsg::kOverTarget) + searchmsg::kOverTargetNames + over;
     return std::nullopt;
 }
 

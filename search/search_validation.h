@@ -24,6 +24,8 @@ inline constexpr const char* kNoFoodsToOptimize = " ... can't OPTIMIZE if no foo
 inline constexpr const char* kOptimizeCount = " ... you must choose 1 to 5 nutrients to OPTIMIZE ...";
 inline constexpr const char* kOptimizeNoTarget = " ... nutrients must have ODA/RDA assigned for OPTIMIZE search ...";
 inline constexpr const char* kOverTarget = "FoodList/Recipe is over 100% ODA/RDA, can't optimize";
+// Put between the refusal above and the names of the nutrients that are over.
+inline constexpr const char* kOverTargetNames = " : over in ";
 inline constexpr const char* kRecordsUnreadable = " ... foods data can't be read, search not done ...";
 } // namespace searchmsg
 

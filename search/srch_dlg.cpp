@@ -64,6 +64,8 @@ void SrchDlg::setCaptionAndButtons(SearchType type) {
     resultsCaption_ = usesAmounts(type) ? kAmountCaption : kPercentCaption;
 }
 
+const std::string& SrchDlg::resultsCaption() const { return shown_ ? shownCaption_ : resultsCaption_; }
+
 void SrchDlg::onTypeChosen(SearchType type) {
     if (type == SearchType::Optimize && !optimizeEnabled()) return;
     setCaptionAndButtons(type);
@@ -156,6 +158,8 @@ void SrchDlg::onSearch() {
     }
     if (!found.positions.empty()) {
         const std::vector<int> shown = displayedNutrients(type_, minimize_, maximize_);
+        shown_ = request;
+        shownCaption_ = resultsCaption_;
         resultRows_.assign(1, resultHeader(shown));
         servingLine_ = " ";
         std::fill(entries_.begin(), entries_.end(), std::nullopt);
@@ -195,7 +199,7 @@ void SrchDlg::onAdd() {
     if (!addEnabled()) return;
     const auto food = selectedFood();
     if (!food) return;
-    settings_.basis = basis_;
+    settings_.basis = shownBasis();
     db_.selection().setCurrentCategory(db_.index().entries()[*food].category);
     db_.selection().setCurrentEntry(*food);
     addRequested_ = true;
@@ -205,6 +209,7 @@ void SrchDlg::onAdd() {
 void SrchDlg::onClear() {
     std::fill(entries_.begin(), entries_.end(), std::nullopt);
     resultRows_.clear();
+    shown_.reset();
     selectedRow_ = -1;
 }
 
@@ -218,7 +223,10 @@ void SrchDlg::onClose() {
 void SrchDlg::onHelp() { platform_.openHelp(kHelpContext); }
 
 SearchSummary SrchDlg::summary() const {
-    return {settings_.currentType, basis_, db_.users().current().name, minimize_, maximize_, categories_, resultRows_};
+    const std::string& user = db_.users().current().name;
+    if (shown_)
+        return {shown_->type, shown_->basis, user, shown_->minimize, shown_->maximize, shown_->categories, resultRows_};
+    return {settings_.currentType, basis_, user, minimize_, maximize_, categories_, resultRows_};
 }
 
 bool SrchDlg::onPrint(ReportPrinter& printer) {

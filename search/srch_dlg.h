@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -56,6 +57,35 @@ public:
     static constexpr int kHelpContext = 53248;
     static constexpr const char* kNoFoodsToView = " ... error ... no foods to view ...";
 
+    // The labels of the controls, with the value each radio button stands for.
+    template <class Value>
+    struct Choice {
+        const char* label;
+        Value value;
+    };
+    static constexpr const char* kTypeGroup = "Search  T&ype";
+    static constexpr std::array<Choice<SearchType>, 6> kTypeChoices{{{"Mi&nimize One", SearchType::MinOne},
+                                                                     {"Ma&ximize One", SearchType::MaxOne},
+                                                                     {"&Min Several", SearchType::MinSeveral},
+                                                                     {"Max Several (&B)", SearchType::MaxSeveral},
+                                                                     {"M&in/Max Sev.", SearchType::MinMaxSeveral},
+                                                                     {"&Optimize", SearchType::Optimize}}};
+    static constexpr const char* kBasisGroup = "Com&parison";
+    static constexpr std::array<Choice<ComparisonBasis>, 3> kBasisChoices{
+        {{"1  S&erving", ComparisonBasis::OneServing},
+         {"100  Ca&l.", ComparisonBasis::Per100Calories},
+         {"100  &Gm", ComparisonBasis::Per100Grams}}};
+    static constexpr const char* kMaximize = "MAXIMIZE (&D)";
+    static constexpr const char* kCategories = "CATEGORIES (&J)";
+    static constexpr const char* kSearchSize = "Search Si&ze";
+    static constexpr const char* kSearch = "&SEARCH";
+    static constexpr const char* kAdd = "&Add  to  FoodList";
+    static constexpr const char* kHelp = "&HELP";
+    static constexpr const char* kClear = "Clea&r";
+    static constexpr const char* kView = "&View";
+    static constexpr const char* kPrint = "Prin&t";
+    static constexpr const char* kClose = "&Close";
+
     // A food of the data base by its category and its place in that
     // category's list, as the nutrient view opens it.
     struct FoodInCategory {
@@ -72,10 +102,13 @@ public:
     ComparisonBasis basis() const { return basis_; }
     bool optimizeEnabled() const { return activeList_ != nullptr; }
     bool addEnabled() const { return activeList_ != nullptr; }
+    // The size is set from the main menu; the button only says where.
+    bool searchSizeEnabled() const { return false; }
     const std::string& minimizeCaption() const { return minimizeCaption_; }
     bool minimizeEnabled() const { return minimizeEnabled_; }
     bool maximizeEnabled() const { return maximizeEnabled_; }
-    const std::string& resultsCaption() const { return resultsCaption_; }
+    // The caption of the results shown, or of the chosen type before any.
+    const std::string& resultsCaption() const;
     const std::vector<ChosenRow>& minimizeRows() const { return minimizeRows_; }
     const std::vector<ChosenRow>& maximizeRows() const { return maximizeRows_; }
     const std::vector<ChosenRow>& categoryRows() const { return categoryRows_; }
@@ -110,8 +143,12 @@ public:
     // the nutrient view finds it; none (after a message) without one.
     std::optional<FoodInCategory> onView();
 
-    // The search as the printout states it.
+    // The search as the printout states it: the search that produced the
+    // rows shown, or the dialog's settings while none are shown.
     SearchSummary summary() const;
+    // The basis of the rows shown (the unit a found food is added in), or
+    // the chosen one while none are shown.
+    ComparisonBasis shownBasis() const { return shown_ ? shown_->basis : basis_; }
 
     // The food of the selected result (the first when the header is
     // selected): its index position and record; none without results.
@@ -154,6 +191,9 @@ private:
     std::vector<std::optional<std::size_t>> entries_;
     std::vector<NutrientRecord> records_;
     std::vector<std::string> resultRows_;
+    // The request whose results are listed.
+    std::optional<SearchRequest> shown_;
+    std::string shownCaption_;
     int selectedRow_ = -1;
     std::string servingLine_ = kNoServingLine;
 

@@ -13,11 +13,11 @@
 
 namespace korva {
 
-FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent)
+FListChildWindow::FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent, FoodViewer viewer)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
     setObjectName(doc_->isRecipe() ? "recipeChildWindow" : "flistChildWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    dialogs_ = std::make_unique<QtPickerDialogs>(this);
+    dialogs_ = std::make_unique<QtPickerDialogs>(this, std::move(viewer));
     picker_ = std::make_unique<DialogFoodPicker>(doc_->dataBase(), doc_->platform(), *dialogs_);
     if (doc_->isRecipe()) {
         auto view = std::make_unique<CRecipeView>(*doc_, *picker_);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "ui/qt_picker_dialogs.h"
+
 namespace korva {
 
 class CFListDoc;
@@ -21,7 +23,7 @@ class QtPickerDialogs;
 class FListChildWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent = nullptr);
+    explicit FListChildWindow(std::unique_ptr<CFListDoc> doc, QWidget* parent = nullptr, FoodViewer viewer = {});
     ~FListChildWindow() override;
 
     CFListDoc& document() const { return *doc_; }

@@ -52,7 +52,7 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
     documentActions_.push_back(
         window.addCommand(kCmdExportFoodList, [&active, &platform] { onExportFoodList(active, platform); }));
     window.addCommand(kCmdCategories, [this, c] {
-        QtPickerDialogs dialogs(&window_);
+        QtPickerDialogs dialogs(&window_, windows_->foodViewer());
         c->onCategories(dialogs);
     });
 
@@ -69,6 +69,7 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
 
     auto* views = new NutrientViews(db, platform, QtReportPrinter::shared(), &window);
     views->install(window, *windows_);
+    windows_->setFoodViewer([views](int category, int food, QWidget* over) { views->showFood(category, food, over); });
 }
 
 FoodListFeature::~FoodListFeature() = default;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/food_list_commands.h"
+#include "ui/qt_picker_dialogs.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -27,6 +28,10 @@ public:
     void documentChanged(CFListDoc& doc) override;
     void documentRetitled(CFListDoc& doc) override;
 
+    // How list windows and the dialogs over them show a food's nutrients.
+    void setFoodViewer(FoodViewer viewer) { viewer_ = std::move(viewer); }
+    const FoodViewer& foodViewer() const { return viewer_; }
+
     // The food list window that has the focus, if any.
     FListChildWindow* activeWindow() const;
     std::vector<FListChildWindow*> windows() const;
@@ -44,6 +49,7 @@ private:
     void onActivated(QMdiSubWindow* window);
 
     QMdiArea* area_;
+    FoodViewer viewer_;
 };
 
 } // namespace korva

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "search/search_choosers.h"
 #include "ui/qt_text.h"
 
 namespace korva {
@@ -96,19 +97,19 @@ void runMultiChoice(const MultiChoice& choice, QWidget* parent) {
         buttons->addWidget(b);
         return b;
     };
-    QPushButton* ok = button("&OK", "okButton");
+    QPushButton* ok = button(kChooserOk, "okButton");
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &face, [&] {
         choice.ok();
         face.accept();
     });
     if (choice.clear) {
-        QObject::connect(button("C&lear", "clearButton"), &QPushButton::clicked, &face, [&] {
+        QObject::connect(button(kChooserClear, "clearButton"), &QPushButton::clicked, &face, [&] {
             choice.clear();
             show();
         });
     }
-    QObject::connect(button("&Cancel", "cancelButton"), &QPushButton::clicked, &face, &QDialog::reject);
+    QObject::connect(button(kChooserCancel, "cancelButton"), &QPushButton::clicked, &face, &QDialog::reject);
     layout->addLayout(buttons);
     face.exec();
     if (!choice.finished()) choice.cancel();

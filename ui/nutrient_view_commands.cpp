@@ -4,9 +4,7 @@
 #include <QMdiArea>
 
 #include "app/command_table.h"
-#include "core/food_data_base.h"
 #include "daily/indiv_dlg.h"
-#include "lists/flist_doc.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
@@ -15,63 +13,46 @@
 namespace korva {
 
 NutrientViews::NutrientViews(FoodDataBase& db, Platform& platform, ReportPrinter& printer, QObject* parent)
-    : QObject(parent), db_(db), platform_(platform), printer_(printer) {
-    setObjectName("nutrientViews");
-}
+    : QObject(parent), commands_(db, platform), printer_(printer) {}
 
-NutrientViews* NutrientViews::of(QWidget* w) {
-    if (!w) return nullptr;
-    return w->window()->findChild<NutrientViews*>(QStringLiteral("nutrientViews"));
-}
-
-void NutrientViews::run(NutrientViewDialog& view, QWidget* parent) {
-    NutrientViewDialogWidget face(view, printer_, parent);
+void NutrientViews::run(NutrientViewDialog& view) {
+    NutrientViewDialogWidget face(view, printer_, over_);
     face.exec();
 }
 
-void NutrientViews::showDocument(FListChildWindow& window, NutrientViewDialog::Display display) {
-    CFListDoc& doc = window.document();
-    if (!doc.checkViewAllNutrients()) return;
-    const ViewFoods foods(db_);
-    NutrientViewDialog view(foods, platform_, display, doc, NutrientViewDialog::kWhole);
-    run(view, &window);
-    window.documentChanged();
-}
-
-void NutrientViews::showOneNutrient(FListChildWindow& window) {
-    CFListDoc& doc = window.document();
-    if (!doc.checkViewOneNutrient()) return;
-    IndivDlg dialog(doc.list(), ViewFoods(db_).user(), platform_);
-    IndivDlgWidget face(dialog, &window);
+void NutrientViews::run(IndivDlg& dialog) {
+    IndivDlgWidget face(dialog, over_);
     face.exec();
-    window.documentChanged();
 }
 
 void NutrientViews::showFood(int category, int food, QWidget* parent) {
-    const ViewFoods foods(db_);
-    NutrientViewDialog view(foods, platform_, NutrientViewDialog::kTable, category, food);
-    run(view, parent);
-}
-
-void NutrientViews::showCurrentFood(QWidget* parent) {
-    const ViewFoods foods(db_);
-    showFood(foods.currentCategory(), foods.currentFoodIndex(), parent);
+    over_ = parent;
+    commands_.onViewFood(category, food, *this);
 }
 
 void NutrientViews::install(MainWindow& window, FoodListWindows& windows) {
     FoodListWindows* lists = &windows;
-    const auto onActive = [lists](auto act) {
-        return [lists, act] {
-            if (FListChildWindow* w = lists->activeWindow()) act(*w);
+    // A document view ends with the window showing the item it stepped to.
+    const auto onActive = [this, lists](auto act) {
+        return [this, lists, act] {
+            FListChildWindow* w = lists->activeWindow();
+            if (!w) return;
+            over_ = w;
+            if (act(w->document())) w->documentChanged();
         };
     };
-    QAction* table = window.addCommand(
-        kCmdViewTable, onActive([this](FListChildWindow& w) { showDocument(w, NutrientViewDialog::kTable); }));
-    QAction* chart = window.addCommand(
-        kCmdViewChart, onActive([this](FListChildWindow& w) { showDocument(w, NutrientViewDialog::kHistogram); }));
-    QAction* one =
-        window.addCommand(kCmdViewOneNutrient, onActive([this](FListChildWindow& w) { showOneNutrient(w); }));
-    window.addCommand(kCmdViewFoods, [this, &window] { showCurrentFood(&window); });
+    QAction* table = window.addCommand(kCmdViewTable, onActive([this](CFListDoc& d) {
+                                           return commands_.onViewDocument(d, NutrientViewDialog::kTable, *this);
+                                       }));
+    QAction* chart = window.addCommand(kCmdViewChart, onActive([this](CFListDoc& d) {
+                                           return commands_.onViewDocument(d, NutrientViewDialog::kHistogram, *this);
+                                       }));
+    QAction* one = window.addCommand(kCmdViewOneNutrient,
+                                     onActive([this](CFListDoc& d) { return commands_.onViewOneNutrient(d, *this); }));
+    window.addCommand(kCmdViewFoods, [this, &window] {
+        over_ = &window;
+        commands_.onViewCurrentFood(*this);
+    });
 
     // The document commands act on a list window; without one they rest.
     const auto enable = [lists, table, chart, one] {

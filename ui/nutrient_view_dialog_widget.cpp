@@ -181,17 +181,14 @@ void NutrientViewDialogWidget::refresh() {
     }
     amountLine_->setText(toQt(view_.amountLine()));
 
-    const bool amino = view_.page() == ChartPage::amino;
-    const int first = amino ? kFirstAminoAcid : 0;
-    const int count = amino ? kAminoAcidCount : kStandardNutrientCount;
-    table_->setRowCount(count);
+    const auto rows = view_.tableRows();
+    table_->setRowCount(static_cast<int>(rows.size()));
     QStringList names;
-    for (int k = 0; k < count; ++k) {
-        const int n = first + k;
-        const auto i = static_cast<std::size_t>(n);
-        names << toQt(std::string(nutrientName(n)));
-        const std::string cells[] = {view_.valueTexts()[i], std::string(nutrientUnit(n)), view_.percentTexts()[i]};
-        for (int c = 0; c < 3; ++c) table_->setItem(k, c, new QTableWidgetItem(toQt(cells[c])));
+    for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
+        const auto& r = rows[static_cast<std::size_t>(k)];
+        names << toQt(r.name);
+        const std::string* cells[] = {&r.value, &r.unit, &r.percent};
+        for (int c = 0; c < 3; ++c) table_->setItem(k, c, new QTableWidgetItem(toQt(*cells[c])));
     }
     table_->setVerticalHeaderLabels(names);
     table_->resizeColumnsToContents();

@@ -4,7 +4,6 @@
 #include "search/mat_dialog.h"
 #include "ui/category_picker_widget.h"
 #include "ui/mat_dialog_widget.h"
-#include "ui/nutrient_view_commands.h"
 
 namespace korva {
 
@@ -12,9 +11,7 @@ void QtPickerDialogs::run(MatDialog& dialog) { MatDialogWidget(dialog, parent_).
 
 void QtPickerDialogs::run(CategoryFoodPicker& picker) {
     CategoryPickerWidget* shown = nullptr;
-    // "&VIEW" is offered where the program's nutrient views are at hand.
-    if (NutrientViews* views = NutrientViews::of(parent_))
-        picker.setFoodViewer([views, &shown](int category, int food) { views->showFood(category, food, shown); });
+    if (viewer_) picker.setFoodViewer([this, &shown](int category, int food) { viewer_(category, food, shown); });
     CategoryPickerWidget face(picker, parent_);
     shown = &face;
     face.exec();

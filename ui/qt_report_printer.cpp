@@ -119,9 +119,16 @@ QPrinter& QtReportPrinter::printer() {
 FontDescription QtReportPrinter::printerFont() const { return fontSource_ ? fontSource_() : defaultPrinterFont(1280); }
 
 std::string QtReportPrinter::fileStem(const std::string& jobName) {
-    std::string stem = jobName;
-    std::replace_if(
-        stem.begin(), stem.end(), [](char c) { return c == ' ' || c == '/' || c == '\\'; }, '_');
+    // A run of blanks or separators becomes one '_': "SHOPPING  LIST" ->
+    // "SHOPPING_LIST".
+    std::string stem;
+    for (char c : jobName) {
+        const bool gap = c == ' ' || c == '/' || c == '\\';
+        if (!gap)
+            stem += c;
+        else if (stem.empty() || stem.back() != '_')
+            stem += '_';
+    }
     return stem;
 }
 

@@ -33,7 +33,7 @@ public:
 
     // Where the printer font comes from; the default printer font until set.
     void setFontSource(std::function<FontDescription()> source) { fontSource_ = std::move(source); }
-    // Every later job becomes "<job name with '_' for blanks>-NNN.pdf" in
+    // Every later job becomes "<job name, a run of blanks as one '_'>-NNN.pdf" in
     // `folder`, numbered from 001 past the files already there; no dialog.
     void sendJobsTo(std::filesystem::path folder) { pdfFolder_ = std::move(folder); }
     void printOnPrinter() { pdfFolder_.reset(); }
@@ -49,7 +49,7 @@ public:
     bool choosePrinter() override;
     std::unique_ptr<ReportSurface> startJob(const std::string& jobName, int& error) override;
 
-    // "FOOD LIST TOTALS" -> "FOOD_LIST_TOTALS".
+    // "FOOD LIST TOTALS" -> "FOOD_LIST_TOTALS", "SHOPPING  LIST" -> "SHOPPING_LIST".
     static std::string fileStem(const std::string& jobName);
 
 private:

@@ -20,7 +20,6 @@
 #include "ui/food_list_windows.h"
 #include "ui/help_window.h"
 #include "ui/list_choice_dialog.h"
-#include "ui/nutrient_view_commands.h"
 #include "ui/qt_report_printer.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
@@ -55,32 +54,28 @@ void showChosen(QListWidget* list, const std::vector<ChosenRow>& rows) {
 
 } // namespace
 
-SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer)
+    : QDialog(parent), dialog_(dialog), viewer_(std::move(viewer)) {
     setObjectName(QStringLiteral("searchDialog"));
     setWindowTitle(toQt(SrchDlg::kCaption));
     auto* grid = new QGridLayout(this);
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Search  T&ype"), this);
+    auto* typeBox = new QGroupBox(toQt(SrchDlg::kTypeGroup), this);
     typeBox->setLayout(new QVBoxLayout);
     types_ = new QButtonGroup(this);
-    const std::pair<const char*, SearchType> typeButtons[] = {
-        {"Mi&nimize One", SearchType::MinOne},        {"Ma&ximize One", SearchType::MaxOne},
-        {"&Min Several", SearchType::MinSeveral},     {"Max Several (&B)", SearchType::MaxSeveral},
-        {"M&in/Max Sev.", SearchType::MinMaxSeveral}, {"&Optimize", SearchType::Optimize}};
-    for (const auto& [text, type] : typeButtons)
+    for (const auto& [text, type] : SrchDlg::kTypeChoices)
         radio(typeBox, types_, text, int(type), QStringLiteral("type%1").arg(int(type)));
-    auto* basisBox = new QGroupBox(QStringLiteral("Com&parison"), this);
+    auto* basisBox = new QGroupBox(toQt(SrchDlg::kBasisGroup), this);
     basisBox->setLayout(new QVBoxLayout);
     bases_ = new QButtonGroup(this);
-    radio(basisBox, bases_, "1  S&erving", 2, QStringLiteral("basis2"));
-    radio(basisBox, bases_, "100  Ca&l.", 1, QStringLiteral("basis1"));
-    radio(basisBox, bases_, "100  &Gm", 0, QStringLiteral("basis0"));
+    for (const auto& [text, basis] : SrchDlg::kBasisChoices)
+        radio(basisBox, bases_, text, int(basis), QStringLiteral("basis%1").arg(int(basis)));
     grid->addWidget(typeBox, 0, 0, 2, 1);
     grid->addWidget(basisBox, 2, 0);
 
     minimize_ = button(SrchDlg::kMinimize, "minimizeButton");
-    maximize_ = button("MAXIMIZE (&D)", "maximizeButton");
-    QPushButton* categories = button("CATEGORIES (&J)", "categoriesButton");
+    maximize_ = button(SrchDlg::kMaximize, "maximizeButton");
+    QPushButton* categories = button(SrchDlg::kCategories, "categoriesButton");
     minimizeList_ = chosenList("minimizeList", &SrchDlg::onRemoveMinimize);
     maximizeList_ = chosenList("maximizeList", &SrchDlg::onRemoveMaximize);
     categoryList_ = chosenList("categoryList", &SrchDlg::onRemoveCategory);
@@ -94,10 +89,9 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
     connect(maximize_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onMaximize); });
     connect(categories, &QPushButton::clicked, this, [this] { act(&SrchDlg::onCategories); });
 
-    // The size is set from the main menu; the button only says where.
-    QPushButton* size = button("Search Si&ze", "searchSizeButton");
-    size->setEnabled(false);
-    QPushButton* search = button("&SEARCH", "searchButton");
+    QPushButton* size = button(SrchDlg::kSearchSize, "searchSizeButton");
+    size->setEnabled(dialog_.searchSizeEnabled());
+    QPushButton* search = button(SrchDlg::kSearch, "searchButton");
     connect(search, &QPushButton::clicked, this, [this] { act(&SrchDlg::onSearch); });
     auto* side = new QVBoxLayout;
     side->addWidget(size);
@@ -120,12 +114,12 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
         refresh();
     });
 
-    add_ = button("&Add  to  FoodList", "addButton");
-    QPushButton* help = button("&HELP", "helpButton");
-    QPushButton* clear = button("Clea&r", "clearButton");
-    QPushButton* view = button("&View", "viewButton");
-    QPushButton* print = button("Prin&t", "printButton");
-    QPushButton* close = button("&Close", "closeButton");
+    add_ = button(SrchDlg::kAdd, "addButton");
+    QPushButton* help = button(SrchDlg::kHelp, "helpButton");
+    QPushButton* clear = button(SrchDlg::kClear, "clearButton");
+    QPushButton* view = button(SrchDlg::kView, "viewButton");
+    QPushButton* print = button(SrchDlg::kPrint, "printButton");
+    QPushButton* close = button(SrchDlg::kClose, "closeButton");
     auto* bottom = new QHBoxLayout;
     for (QPushButton* b : {add_, help, clear, view, print, close}) bottom->addWidget(b);
     grid->addLayout(bottom, 6, 0, 1, 4);
@@ -136,8 +130,7 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent) : QDialog(parent)
     connect(close, &QPushButton::clicked, this, [this] { act(&SrchDlg::onClose); });
     connect(view, &QPushButton::clicked, this, [this] {
         const auto food = dialog_.onView();
-        NutrientViews* views = NutrientViews::of(parentWidget());
-        if (food && views) views->showFood(food->category, food->food, this);
+        if (food && viewer_) viewer_(food->category, food->food, this);
         refresh();
     });
     connect(print, &QPushButton::clicked, this, [this] {
@@ -232,7 +225,7 @@ void QtSearchWindows::run(NtrDialog& dialog) { runChooser(dialog, parent_, "nutr
 void QtSearchWindows::run(CtlDialog& dialog) { runChooser(dialog, parent_, "categoryChooser", true); }
 
 void QtSearchWindows::run(SrchDlg& dialog) {
-    SrchDlgWidget face(dialog, parent_);
+    SrchDlgWidget face(dialog, parent_, lists_.foodViewer());
     face.exec();
     if (!dialog.finished()) dialog.onClose();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/search_commands.h"
+#include "ui/qt_picker_dialogs.h"
 
 class QButtonGroup;
 class QLabel;
@@ -20,7 +21,8 @@ class FoodListWindows;
 class SrchDlgWidget : public QDialog {
     Q_OBJECT
 public:
-    SrchDlgWidget(SrchDlg& dialog, QWidget* parent = nullptr);
+    // With a viewer, "&View" shows the selected food's nutrients.
+    SrchDlgWidget(SrchDlg& dialog, QWidget* parent = nullptr, FoodViewer viewer = {});
     void reject() override;
 
 private:
@@ -30,6 +32,7 @@ private:
     void refresh();
 
     SrchDlg& dialog_;
+    FoodViewer viewer_;
     QButtonGroup* types_;
     QButtonGroup* bases_;
     QPushButton* minimize_;

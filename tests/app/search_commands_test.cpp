@@ -42,17 +42,21 @@ struct CommandWorld {
 
 TEST(SearchCommands, EntryRulesInOrder) {
     CommandWorld w;
+    const std::string offer = std::string(searchmsg::kConsolidateFirst) + searchmsg::kConsolidateNow;
     w.tree.db.state().setFlag(kConsolidated, false);
     w.commands.onOptimize(w.windows);
+    w.platform.answer(MsgAnswer::no, offer);
     w.commands.onSearch(MinOne, w.windows);
-    w.tree.db.state().setFlag(kConsolidated, true);
-    w.commands.onRepeat(w.windows); // before any search Repeat is an optimization
+    EXPECT_TRUE(w.windows.opened.empty());
+    w.platform.answer(MsgAnswer::yes, offer); // consolidates, then searches
+    w.commands.onRepeat(w.windows);           // before any search Repeat is an optimization
     CFoodListDoc doc(w.tree.db, w.platform, w.active);
     doc.activate();
     w.commands.onOptimize(w.windows);
     EXPECT_EQ(w.platform.messageTexts(),
-              (std::vector<std::string>{searchmsg::kNoListActive, searchmsg::kConsolidateFirst,
-                                        searchmsg::kNoListForOptimize, searchmsg::kNoFoodsInList}));
+              (std::vector<std::string>{searchmsg::kNoListActive, offer, offer, searchmsg::kNoListForOptimize,
+                                        searchmsg::kNoFoodsInList}));
+    EXPECT_TRUE(w.tree.db.state().isSet(kConsolidated));
     EXPECT_TRUE(w.windows.opened.empty());
 
     w.commands.onSearch(MaxSeveral, w.windows);

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "lists/report_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace korva::test {
 
 // A printer whose dialog always answers OK and whose one page keeps the
 // texts drawn (tabs kept) and where each text's cells start.  Characters
-// are 10 units wide, lines 20 high.
+// are 10 units wide, lines 20 high, the page as wide as a RecordingSurface's.
 class ReportRecorder : public ReportPrinter {
 public:
     int dialogs = 0;
@@ -32,7 +33,7 @@ private:
         explicit Page(ReportRecorder& r) : to(r) {}
         CharMetrics charMetrics() override { return {10, 20}; }
         int printableHeight() override { return 20000; }
-        int printableWidth() override { return 2000; }
+        int printableWidth() override { return RecordingSurface::kPageWidth; }
         void startPage() override {}
         void endPage() override {}
         void selectFont() override {}
@@ -44,6 +45,8 @@ private:
                      x, text, stops, [this](std::string_view t) { return textWidth(t); }, right))
                 xs.push_back(c.x);
             to.texts.emplace_back(text);
+            if (right > printableWidth() && RecordingSurface::onPastEdge)
+                RecordingSurface::onPastEdge("drawn past the printable width: " + std::string(text));
             to.cellX.push_back(std::move(xs));
             return right - x;
         }

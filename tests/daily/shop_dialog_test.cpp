@@ -131,7 +131,7 @@ TEST_F(ShopDialogTest, TwoListsAndARecipeMakeTheTextThatSavesAndReopens) {
     EXPECT_EQ(printer.jobName, "SHOPPING  LIST");
     ASSERT_EQ(printer.texts.size(), 2 + expected.size() + 2);
     EXPECT_EQ(printer.texts[1], "SHOPPING  LIST");
-    EXPECT_EQ(printer.texts.back(), "  and butter");
+    EXPECT_EQ(printer.texts.back(), "and butter"); // indented by position
 }
 
 TEST_F(ShopDialogTest, FileLayoutAndAnUnreadableEntryKeptEmpty) {

@@ -1,23 +1,27 @@
 #include <gtest/gtest.h>
 
 #include "search/food_finder.h"
-#include "tests/search/memory_index.h"
+#include "tests/search/search_tree.h"
 
 namespace korva {
 namespace {
 
-using test::fillIndex;
-using test::namesAt;
 using Names = std::vector<std::string>;
 
+Names namesAt(const FoodDataBase& db, const std::vector<std::size_t>& positions) {
+    Names out;
+    for (std::size_t p : positions) out.push_back(db.index().entries()[p].name);
+    return out;
+}
+
 TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
-    FoodDataBase db;
-    fillIndex(db, {{9, "Apples, raw"},
-                   {0, "Pineapple juice, canned"},
-                   {9, "Banana"},
-                   {3, "APPLE pie"},
-                   {9, "Crabapples"},
-                   {0, "Water"}});
+    test::SearchTree tree{{{9, "Apples, raw"},
+                           {0, "Pineapple juice, canned"},
+                           {9, "Banana"},
+                           {3, "APPLE pie"},
+                           {9, "Crabapples"},
+                           {0, "Water"}}};
+    const FoodDataBase& db = tree.db;
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "Apple")),
               (Names{"Pineapple juice, canned", "APPLE pie", "Apples, raw", "Crabapples"}));
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "APPLES")), (Names{"Apples, raw", "Crabapples"}));
@@ -27,23 +31,23 @@ TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
 }
 
 TEST(NameMatching, KeyMustBeContiguousNonEmptyAndNoLongerThanTheName) {
-    FoodDataBase db;
-    EXPECT_TRUE(findFoodsByName(db, "milk").empty()); // an empty index
-    fillIndex(db, {{0, "Milk, whole"}, {0, "Mi"}, {1, "Cheese, milky"}});
+    EXPECT_TRUE(findFoodsByName(FoodDataBase{}, "milk").empty()); // an empty index
+    test::SearchTree tree{{{0, "Milk, whole"}, {0, "Mi"}, {1, "Cheese, milky"}}};
+    const FoodDataBase& db = tree.db;
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "milk")), (Names{"Milk, whole", "Cheese, milky"}));
     EXPECT_EQ(namesAt(db, findFoodsByName(db, ", w")), (Names{"Milk, whole"}));
     for (const char* none : {"mlk", "milk, whole, 3.25%", ""}) EXPECT_TRUE(findFoodsByName(db, none).empty()) << none;
 }
 
 TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
-    FoodDataBase db;
-    std::vector<std::pair<int, std::string>> foods;
+    std::vector<test::SearchFood> foods;
     for (int i = 0; i < 100; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "Bean %03d", i);
         foods.push_back({(i * 7) % kCategoryCount, name});
     }
-    fillIndex(db, foods);
+    test::SearchTree tree(foods);
+    const FoodDataBase& db = tree.db;
     auto matches = findFoodsByName(db, "bean");
     ASSERT_EQ(matches.size(), kMaxNameMatches);
     for (std::size_t i = 0; i < matches.size(); ++i) EXPECT_EQ(matches[i], i);
@@ -51,9 +55,9 @@ TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
 }
 
 TEST(NameMatching, TypedNameIsCutToThirtyNineCharacters) {
-    FoodDataBase db;
     const std::string longName(39, 'x');
-    fillIndex(db, {{0, longName + "tail"}});
+    test::SearchTree tree{{{0, longName + "tail"}}};
+    const FoodDataBase& db = tree.db;
     EXPECT_EQ(findFoodsByName(db, longName + "zzz").size(), 1u);
     EXPECT_TRUE(findFoodsByName(db, std::string(38, 'x') + "zz").empty());
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/nutrients.h"
 #include "lists/food_list.h"
 #include "search/result_rows.h"
 #include "search/search_validation.h"
@@ -72,10 +73,13 @@ TEST(SearchValidation, FirstFailingCheckInOrder) {
     for (const Case& c : cases)
         EXPECT_EQ(validateSearchRequest(c.r, targets, c.list), c.message) << c.message.value_or("passes");
 
-    // Over the target by a hair is refused; exactly at it passes.
+    // Over the target by a hair is refused, naming every nutrient over;
+    // exactly at it passes.
     targets.setValue(12, std::nextafter(40.0f, 0.0f));
+    targets.setValue(1, 1.0f);
     EXPECT_EQ(validateSearchRequest(request(Optimize, OneServing, nutrients(1, 12), none), targets, &filled.list),
-              searchmsg::kOverTarget);
+              std::string(searchmsg::kOverTarget) + searchmsg::kOverTargetNames + std::string(nutrientName(1)) + ", " +
+                  std::string(nutrientName(12)));
 }
 
 TEST(SearchValidation, GapsOfChosenNutrientsOnly) {
@@ -111,6 +115,10 @@ TEST(ResultRows, HeaderCellsAndServingLines) {
     EXPECT_EQ(servingLine(Per100Calories, 50.0f, r), "100 Calories :  40.0 grams =  0.8 servings");
     EXPECT_EQ(servingLine(OneServing, 50.0f, r), "1 Serving = 50.0 grams :  125 calories");
     EXPECT_EQ(servingLine(Per100Grams, 50.0f, r), "100 gms =  2.0 Servings :  250 Calories");
+    // No endless numbers: without calories per 100 g as per 100 g, without
+    // a weight per serving no servings.
+    EXPECT_EQ(servingLine(Per100Calories, 50.0f, NutrientRecord{}), "100 gms =  2.0 Servings :    0 Calories");
+    EXPECT_EQ(servingLine(Per100Calories, 0.0f, r), "100 Calories :  40.0 grams =  0.0 servings");
 }
 
 } // namespace

@@ -107,7 +107,11 @@ std::vector<SearchFood> blockFoods() {
     return foods;
 }
 
-TEST(SearchEngines, ScanReadsEveryBlockOfEachChosenCategory) {
+// The best N of every block of each chosen category; a foods file shorter
+// than the index leaves the unreadable foods out and says the search is
+// incomplete, rather than ranking the last block's records a second time
+// under other names.
+TEST(SearchEngines, ScanReadsEveryBlockAndReportsUnreadableRecords) {
     SearchTree tree(blockFoods());
     SearchRequest r;
     r.type = SearchType::MaxOne;
@@ -115,28 +119,16 @@ TEST(SearchEngines, ScanReadsEveryBlockOfEachChosenCategory) {
     r.size = 10;
     r.categories.set(5).set(1);
     r.maximize = nutrients(1);
-    const SearchOutcome out = runSearch(tree.db, r, NutrientRecord{}, nullptr);
+    SearchOutcome out = runSearch(tree.db, r, NutrientRecord{}, nullptr);
     ASSERT_EQ(out.positions.size(), 10u);
     for (std::size_t i = 0; i < 10; ++i) {
         NutrientRecord rec;
         ASSERT_TRUE(tree.db.records().readFoodRecord(tree.db.index().entries()[out.positions[i]], rec));
         EXPECT_EQ(rec.value(1), float(75 - i));
     }
-}
-
-// A foods file shorter than the index: the foods whose records cannot be
-// read are left out and the search says it is incomplete, rather than
-// ranking the last block's records a second time under other names.
-TEST(SearchEngines, UnreadableRecordsAreLeftOutAndReported) {
-    SearchTree tree(blockFoods());
     std::filesystem::resize_file(tree.db.paths().foodsArc(), 40 * NutrientRecord::kBytes);
-    SearchRequest r;
-    r.type = SearchType::MaxOne;
-    r.basis = ComparisonBasis::Per100Grams;
     r.size = 100;
-    r.categories.set(5).set(1);
-    r.maximize = nutrients(1);
-    const SearchOutcome out = runSearch(tree.db, r, NutrientRecord{}, nullptr);
+    out = runSearch(tree.db, r, NutrientRecord{}, nullptr);
     EXPECT_FALSE(out.complete);
     // Category 1's five foods and the first whole block of category 5; the
     // block after it is cut short and is not read at all.

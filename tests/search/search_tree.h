@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "archive/atomic_file.h"
@@ -18,6 +19,8 @@
 namespace korva::test {
 
 struct SearchFood {
+    SearchFood(int c, std::string n, float g = 100.0f, std::map<int, float> v = {})
+        : category(c), name(std::move(n)), grams(g), values(std::move(v)) {}
     int category = 0;
     std::string name;
     float grams = 100.0f;

@@ -2,6 +2,8 @@
 
 #include "lists/food_list.h"
 #include "lists/report_writer.h"
+#include "search/result_rows.h"
+#include "search/search_report.h"
 #include "search/search_validation.h"
 #include "tests/search/scripted_choosers.h"
 #include "tests/search/search_tree.h"
@@ -103,40 +105,37 @@ TEST(SrchDlg, SearchShowsRowsAndKeepsThemWhenNothingIsFound) {
     EXPECT_EQ(w.tree.db.index().entries()[*d.selectedFood()].name, "apple");
 }
 
-TEST(SrchDlg, AddHandsBackFoodAndBasisCloseRestoresSelection) {
+TEST(SrchDlg, AddHandsBackFoodAndTheRowsBasisCloseRestoresSelection) {
     DialogWorld w;
     FoodList list(&w.tree.db);
     w.tree.db.selection().setCurrentCategory(2);
     w.tree.db.selection().setCurrentEntry(2);
-    {
+    w.choosers.nutrientMoves = {pickNutrients({27}), pickNutrients({27})};
+    w.choosers.categoryMoves = {pickCategories({0}), pickCategories({0})};
+    for (bool add : {false, true}) {
         SrchDlg d = w.open(MaxOne, &list);
-        w.choosers.nutrientMoves = {pickNutrients({27})};
-        w.choosers.categoryMoves = {pickCategories({0})};
         d.onMaximize();
         d.onCategories();
+        d.onAdd(); // nothing found yet: nothing to add
+        EXPECT_FALSE(d.finished());
         d.onBasisChosen(ComparisonBasis::Per100Calories);
         d.onSearch();
-        d.onClose();
-        EXPECT_FALSE(d.foodToAdd());
-        EXPECT_EQ(w.tree.db.selection().currentEntry(), std::optional<std::size_t>(2));
-        EXPECT_EQ(w.settings.basis, ComparisonBasis::OneServing);
+        d.onBasisChosen(ComparisonBasis::Per100Grams); // the rows stay per 100 calories
+        if (!add) {
+            d.onClose();
+            EXPECT_FALSE(d.foodToAdd());
+            EXPECT_EQ(w.tree.db.selection().currentEntry(), std::optional<std::size_t>(2));
+            EXPECT_EQ(w.settings.basis, ComparisonBasis::OneServing);
+            continue;
+        }
+        d.onResultSelected(0);
+        d.onAdd();
+        ASSERT_TRUE(d.foodToAdd());
+        EXPECT_EQ(w.tree.db.index().entries()[*d.foodToAdd()].name, "milk");
+        EXPECT_EQ(w.tree.db.selection().currentEntry(), d.foodToAdd());
+        EXPECT_EQ(w.tree.db.selection().currentCategory(), 0);
+        EXPECT_EQ(w.settings.basis, ComparisonBasis::Per100Calories);
     }
-    SrchDlg d = w.open(MaxOne, &list);
-    w.choosers.nutrientMoves = {pickNutrients({27})};
-    w.choosers.categoryMoves = {pickCategories({0})};
-    d.onMaximize();
-    d.onCategories();
-    d.onAdd(); // nothing found yet: nothing to add
-    EXPECT_FALSE(d.finished());
-    d.onBasisChosen(ComparisonBasis::Per100Calories);
-    d.onSearch();
-    d.onResultSelected(0);
-    d.onAdd();
-    ASSERT_TRUE(d.foodToAdd());
-    EXPECT_EQ(w.tree.db.index().entries()[*d.foodToAdd()].name, "milk");
-    EXPECT_EQ(w.tree.db.selection().currentEntry(), d.foodToAdd());
-    EXPECT_EQ(w.tree.db.selection().currentCategory(), 0);
-    EXPECT_EQ(w.settings.basis, ComparisonBasis::Per100Calories);
 }
 
 TEST(SrchDlg, PrintStatesTheSearchAndItsResults) {
@@ -173,24 +172,50 @@ TEST(SrchDlg, PrintStatesTheSearchAndItsResults) {
                                       "Search Results "};
     expected.insert(expected.end(), d.resultRows().begin(), d.resultRows().end());
     EXPECT_EQ(s.textLines(), expected);
-    // Title at 2w, three lines above the summary; summary tabs every 8w;
-    // results at 4w on tabs from 40w, one line under their heading.
-    EXPECT_EQ((std::array<int, 2>{s.texts[0].x, s.texts[1].y}), (std::array<int, 2>{20, 60}));
+    // Summary tabs every 8w; results at 4w on tabs from 40w.
     EXPECT_EQ(s.cellX[1], (std::vector<int>{40, 240}));
-    EXPECT_EQ((std::array<int, 2>{s.texts[10].x, s.texts[11].y - s.texts[10].y}), (std::array<int, 2>{20, 20}));
-    ASSERT_GE(s.cellX[12].size(), 2u);
-    EXPECT_EQ((std::array<int, 2>{s.cellX[12][0], s.cellX[12][1]}), (std::array<int, 2>{40, 400}));
-    EXPECT_EQ(s.lines.size(), 2u);
+    EXPECT_EQ(s.cellX[12].at(1), 400);
 
-    // An amount search names its basis instead of the user.
+    // Radios changed after the search change neither the printout nor the
+    // caption of the rows shown; the next search's rows bring theirs.
     d.onTypeChosen(MaxOne);
-    d.onBasisChosen(ComparisonBasis::Per100Calories);
+    d.onBasisChosen(ComparisonBasis::OneServing);
+    EXPECT_EQ(d.resultsCaption(), SrchDlg::kPercentCaption);
+    const std::vector<std::string> first = s.textLines();
     ASSERT_TRUE(d.onPrint(printer));
-    const std::vector<std::string> second = printer.finished.at(1).textLines();
-    EXPECT_EQ(std::vector<std::string>(second.begin() + 1, second.begin() + 7),
-              (std::vector<std::string>{"Search Type :  \tMaximize One Nutrient", "Foods Comparison :\t100 CALORIES",
-                                        "Search Results Display :\tComparison type (100 CALORIES)",
+    EXPECT_EQ(printer.finished.at(1).textLines(), first);
+    d.onSearch();
+    EXPECT_EQ(d.resultsCaption(), SrchDlg::kAmountCaption);
+    ASSERT_TRUE(d.onPrint(printer));
+    const std::vector<std::string> third = printer.finished.at(2).textLines();
+    EXPECT_EQ(std::vector<std::string>(third.begin() + 1, third.begin() + 7),
+              (std::vector<std::string>{"Search Type :  \tMaximize One Nutrient",
+                                        "Foods Comparison :\tOne Serving (NOTE : serving amounts vary)",
+                                        "Search Results Display :\tComparison type (One Serving)",
                                         "Nutrients in Search : ", "\tCalories", "Categories in SEARCH : "}));
+}
+
+TEST(SearchReport, WideResultsGoOnInBlocksInsideThePage) {
+    SearchSummary summary;
+    std::string header = "FOOD NAME ", row = "a rather long food name";
+    for (char c = 'a'; c < 'a' + 10; ++c) {
+        (header += "\t ") += c;
+        (row += "\t") += std::string(1, c) + "% ";
+    }
+    summary.resultRows = {header, row};
+    RecordingSurface page({10, 20}, 4000, 640); // 64w: three columns a block
+    ReportWriter out(page);
+    out.begin();
+    writeSearchReport(out, summary);
+    out.end();
+    EXPECT_TRUE(page.pastEdge.empty());
+    const std::vector<std::string> lines = page.textLines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 8, lines.end()),
+              (std::vector<std::string>{"FOOD NAME \t a\t b\t c", "a rather long food name\ta% \tb% \tc% ",
+                                        "FOOD NAME \t d\t e\t f", "a rather long food name\td% \te% \tf% ",
+                                        "FOOD NAME \t g\t h\t i", "a rather long food name\tg% \th% \ti% ",
+                                        "FOOD NAME \t j", "a rather long food name\tj% "}));
 }
 
 TEST(SrchDlg, ViewFindsTheFoodInItsCategory) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,9 +10,15 @@
 namespace korva::test {
 
 // A report surface that keeps what was drawn.  Every character is w wide,
-// so positions in the records are easy to predict.
+// so positions in the records are easy to predict.  The page is 80w wide,
+// about what the default printer font gives on paper; a text or line drawn
+// past it is kept in `pastEdge` and reported to `onPastEdge`, which the
+// tests' support library sets to fail the running test.
 class RecordingSurface : public ReportSurface {
 public:
+    static constexpr int kPageWidth = 800;
+    static inline std::function<void(const std::string&)> onPastEdge;
+
     struct Text {
         int page; // 1-based
         int x;
@@ -23,7 +30,7 @@ public:
         int x1, y1, x2, y2;
     };
 
-    explicit RecordingSurface(CharMetrics m = {10, 20}, int height = 2000, int width = 1600)
+    explicit RecordingSurface(CharMetrics m = {10, 20}, int height = 2000, int width = kPageWidth)
         : glyphWidth(m.w), metrics_(m), height_(height), width_(width) {}
 
     CharMetrics charMetrics() override { return metrics_; }
@@ -34,7 +41,7 @@ public:
     void selectFont() override { ++fontSelections; }
     int textWidth(std::string_view text) override { return static_cast<int>(text.size()) * glyphWidth; }
     int drawText(int x, int y, std::string_view text, std::span<const int> tabStops) override;
-    void drawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
+    void drawLine(int x1, int y1, int x2, int y2) override;
 
     // The texts alone, in drawing order.
     std::vector<std::string> textLines() const;
@@ -48,12 +55,15 @@ public:
     std::vector<std::vector<int>> cellX;
     int page = 0;
     int pagesEnded = 0;
+    std::vector<std::string> pastEdge;
     int fontSelections = 0;
     bool pageOpen = false;
     // Set when a page was started inside another or drawn on while closed.
     bool misuse = false;
 
 private:
+    void passedEdge(std::string_view what);
+
     CharMetrics metrics_;
     int height_;
     int width_;
@@ -66,7 +76,7 @@ public:
     bool accept = true;
     int refusal = 0; // the error code of a refused job; 0 starts it
     int dialogs = 0;
-    int pageHeight = 2000, pageWidth = 1600;
+    int pageHeight = 2000, pageWidth = RecordingSurface::kPageWidth;
     std::vector<std::string> jobNames;
     std::vector<RecordingSurface> finished;
 

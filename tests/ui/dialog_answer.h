@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
@@ -75,6 +77,27 @@ private:
     bool appeared_ = false;
     QTimer timer_;
 };
+
+// The child named `name`; a missing one fails the test.
+template <typename T>
+T* child(QWidget* parent, const char* name) {
+    T* c = parent->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+// Clicks the push button named `name`, as the user would.
+inline void click(QWidget* parent, const char* name) {
+    if (auto* b = child<QAbstractButton>(parent, name)) b->click();
+}
+
+// Picks entry `index` of the combo box named `name`, as the user would.
+inline void choose(QWidget* parent, const char* name, int index) {
+    if (auto* c = child<QComboBox>(parent, name)) {
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+}
 
 // Triggers an action the way a user can: only one that exists and is enabled.
 inline ::testing::AssertionResult triggerAction(QAction* action) {

@@ -28,19 +28,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Blanks and tabs in a row count as one blank: a PDF keeps positions, not
-// tab characters.
-std::string squeezed(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        const bool blank = c == ' ' || c == '\t';
-        if (blank && (out.empty() || out.back() == ' ')) continue;
-        out.push_back(blank ? ' ' : c);
-    }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    return out;
-}
-
+// The PDF's lines with blanks and tabs in a row as one blank: a PDF keeps
+// positions, not tab characters.
 std::vector<std::string> pdfLines(const fs::path& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"),
@@ -48,7 +37,7 @@ std::vector<std::string> pdfLines(const fs::path& pdf) {
     EXPECT_TRUE(p.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
     std::vector<std::string> out;
     for (const QByteArray& line : p.readAllStandardOutput().replace('\f', '\n').split('\n'))
-        if (std::string s = squeezed(line.toStdString()); !s.empty()) out.push_back(s);
+        if (QString s = QString::fromLatin1(line).simplified(); !s.isEmpty()) out.push_back(s.toStdString());
     return out;
 }
 
@@ -66,9 +55,9 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
 
     QAction* print = window.action(kCmdPrintFoodList);
     ASSERT_NE(print, nullptr);
-    EXPECT_EQ(print->text(), QStringLiteral("&Print FoodList..."));
-    EXPECT_EQ(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_FALSE(print->isEnabled());
+    // A run of blanks in a job name is one '_' in the file's name.
+    EXPECT_EQ(QtReportPrinter::fileStem("SHOPPING  LIST"), "SHOPPING_LIST");
 
     window.action(kCmdNewFoodList)->trigger();
     EXPECT_TRUE(print->isEnabled());
@@ -96,7 +85,8 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     writeFoodListReport(layout, w->document().list(), {db.users().current().name, db.users().current().profile});
     layout.end();
     std::vector<std::string> wanted;
-    for (const std::string& line : expected.textLines()) wanted.push_back(squeezed(line));
+    for (const std::string& line : expected.textLines())
+        wanted.push_back(QString::fromStdString(line).simplified().toStdString());
     EXPECT_EQ(pdfLines(pdf), wanted);
 
     QtReportPrinter::shared().printOnPrinter();
