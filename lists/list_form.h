@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "core/nutrient_totals.h"
 

@@ -139,7 +139,7 @@ TYPED_TEST(ListFormTest, TypedAmountsAreTakenOrRefusedAndTheScrollBarSteps) {
 
     v.takeFocusRequest();
     v.addFromSearch(*this->db.index().findPositionById(test::FoodTree::idOf(3)), 0);
-    EXPECT_EQ(this->doc.list().current()->entryUnit(), 0); // in the search's unit
+    EXPECT_EQ(this->doc.list().current()->entryUnit(), 0);        // in the search's unit
     EXPECT_FLOAT_EQ(this->doc.list().current()->grams(), 100.0f); // 100 g, as the search compared
     EXPECT_EQ(v.takeFocusRequest(), CListForm::Focus::amount);
     v.addFromSearch(this->db.index().entries().size(), 2); // not a food: nothing added
