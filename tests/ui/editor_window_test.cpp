@@ -2,7 +2,6 @@
 
 #include "app/korva_app.h"
 #include "app/quest_dialog.h"
-#include "app/usel_dialog.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
 #include "tests/support/food_tree.h"
@@ -11,7 +10,6 @@
 #include "ui/editor_feature.h"
 #include "ui/main_window.h"
 #include "ui/quest_dialog_widget.h"
-#include "ui/usel_dialog_widget.h"
 
 namespace korva {
 namespace {
@@ -81,17 +79,8 @@ TEST_F(EditorWindowTest, UserModifyShowsATypedTargetAsTheUsersOwnAndSavesIt) {
     EXPECT_FLOAT_EQ(db.users().current().profile.value(kVitaminC), 120.0f);
 }
 
-TEST(UserDialogWidgets, TheChooserAndTheQuestionnaireAnswerWhatWasClicked) {
-    USelDialog users({"default", "Ann", "Bob"}, 1);
-    USelDialogWidget chooser(users);
-    auto* name = child<QLineEdit>(&chooser, "selectedName");
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->text(), QStringLiteral("Ann"));
-    child<QListWidget>(&chooser, "userList")->setCurrentRow(2);
-    EXPECT_EQ(name->text(), QStringLiteral("Bob"));
-    click(&chooser, "okButton");
-    EXPECT_EQ(users.result(), 2);
-
+// The chooser's own wiring shows in User > Set; the questionnaire's here.
+TEST(UserDialogWidgets, TheQuestionnaireAnswersWhatWasClicked) {
     QuestDialog quest(NutrientRecord{});
     QuestDialogWidget questions(quest);
     EXPECT_TRUE(child<QRadioButton>(&questions, "type2")->isChecked());

@@ -4,18 +4,26 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTableWidget>
 
 #include "app/data_backup.h"
 #include "app/display_preferences.h"
+#include "app/food_list_commands.h"
 #include "app/help_topics.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
 #include "tests/core/db_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
+#include "ui/flist_child_window.h"
+#include "ui/food_list_feature.h"
+#include "ui/food_list_windows.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 #include "ui/splash.h"
 
@@ -23,6 +31,10 @@ namespace korva {
 namespace {
 
 namespace fs = std::filesystem;
+using test::child;
+using test::choose;
+using test::click;
+using test::DialogAnswer;
 
 QStringList captions(const QList<QAction*>& actions) {
     QStringList out;
@@ -51,13 +63,20 @@ protected:
         ASSERT_TRUE(d.writeStateFile());
     }
     void TearDown() override {
+        if (lists) lists->windows().closeAnswered();
+        QApplication::processEvents();
+        lists.reset();
         shell.reset();
         QApplication::setFont(savedFont_);
         ScriptedTest::TearDown();
     }
 
-    MainWindow& start() {
+    // The program started, with its FoodList windows when asked.
+    MainWindow& start(bool withLists = false) {
         shell = std::make_unique<QtShell>(app, platform);
+        if (withLists)
+            shell->addWindowExtension(
+                [this](MainWindow& w) { lists = std::make_unique<FoodListFeature>(w, db, platform, active); });
         EXPECT_TRUE(app.initInstance(tree.root(), std::nullopt, *shell));
         return *shell->mainWindow();
     }
@@ -74,7 +93,9 @@ protected:
     test::TempRoot tree;
     FoodDataBase db;
     KorvaApp app{db, platform};
+    ActiveDocument active;
     std::unique_ptr<QtShell> shell;
+    std::unique_ptr<FoodListFeature> lists;
     QFont savedFont_;
 };
 
@@ -230,6 +251,72 @@ TEST_F(MainWindowTest, PrinterOfPrintSetupServesThePrinterFont) {
     EXPECT_EQ(dpi->y, 300);
     shell.reset();
     EXPECT_FALSE(desktop.printerResolution());
+}
+
+TEST_F(MainWindowTest, FoodsViewFollowsItsCombosAndPrints) {
+    MainWindow& w = start();
+    DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+        auto* table = child<QTableWidget>(d, "nutrientTable");
+        for (int r = 0; r < table->rowCount(); ++r) // every percent text shown whole
+            EXPECT_GT(table->columnWidth(2), table->fontMetrics().horizontalAdvance(table->item(r, 2)->text())) << r;
+        choose(d, "displayCombo", 1);
+        EXPECT_TRUE(child<QWidget>(d, "nutrientChart")->isVisible());
+        EXPECT_FALSE(table->isVisible());
+        choose(d, "pageCombo", 1);
+        EXPECT_EQ(table->rowCount(), 10);
+        choose(d, "categoryCombo", 4);
+        EXPECT_EQ(child<QComboBox>(d, "foodCombo")->count(), 2);
+        click(d, "printButton");
+        click(d, "closeButton");
+    });
+    const std::filesystem::path out = tree.root() / "pdf";
+    QtReportPrinter::shared().sendJobsTo(out);
+    EXPECT_TRUE(test::triggerAction(w.action(kCmdViewFoods)));
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(std::filesystem::exists(out / "NUTRIENT_LEVELS-001.pdf"));
+}
+
+TEST_F(MainWindowTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
+    MainWindow& main = start(true);
+    ASSERT_TRUE(lists->commands().onNewFoodList());
+    FListChildWindow* w = lists->windows().activeWindow();
+    ASSERT_NE(w, nullptr);
+    FoodList& list = w->document().list();
+    for (std::size_t p : {0u, 5u}) ASSERT_TRUE(list.addFood(db.index().entries()[p], kUnitServings));
+    w->documentChanged();
+
+    DialogAnswer chart(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+        EXPECT_TRUE(child<QWidget>(d, "nutrientChart")->isVisible());
+        choose(d, "dataCombo", 0);
+        const QString first = test::label(d, "itemName");
+        click(d, "nextButton");
+        EXPECT_NE(test::label(d, "itemName"), first);
+        DialogAnswer key(QStringLiteral("keyDialog"), [](QWidget* k) { click(k, "closeButton"); });
+        click(d, "keyButton");
+        click(d, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(main.action(kCmdViewChart)));
+    EXPECT_EQ(list.currentIndex(), 0); // stepped in the view, shown by the window
+
+    DialogAnswer one(QStringLiteral("indivDialog"), [](QWidget* d) {
+        choose(d, "nutrientCombo", 2);
+        EXPECT_EQ(test::label(d, "nutrientName"), QStringLiteral("Total Fat"));
+        click(d, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(main.action(kCmdViewOneNutrient)));
+}
+
+TEST_F(MainWindowTest, CategoryPickerViewsTheSelectedFood) {
+    MainWindow& w = start();
+    DialogAnswer picker(QStringLiteral("categoryPicker"), [](QWidget* p) {
+        DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+            EXPECT_EQ(child<QComboBox>(d, "foodCombo")->currentText(), QStringLiteral("food 10000"));
+            click(d, "closeButton");
+        });
+        click(p, "viewButton");
+        click(p, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdCategories)));
 }
 
 } // namespace

@@ -45,8 +45,6 @@ public:
     DialogAnswer(const DialogAnswer&) = delete;
     DialogAnswer& operator=(const DialogAnswer&) = delete;
 
-    bool appeared() const { return appeared_; }
-
 private:
     static constexpr int kStepMs = 10;
 
