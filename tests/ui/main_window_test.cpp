@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, PrinterOfPrintSetupServesThePrinterFont) {
 }
 
 TEST_F(MainWindowTest, FoodsViewFollowsItsCombosAndPrints) {
-    MainWindow& w = start();
+    MainWindow& w = start(true);
     DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
         auto* table = child<QTableWidget>(d, "nutrientTable");
         for (int r = 0; r < table->rowCount(); ++r) // every percent text shown whole
@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
 }
 
 TEST_F(MainWindowTest, CategoryPickerViewsTheSelectedFood) {
-    MainWindow& w = start();
+    MainWindow& w = start(true);
     DialogAnswer picker(QStringLiteral("categoryPicker"), [](QWidget* p) {
         DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
             EXPECT_EQ(child<QComboBox>(d, "foodCombo")->currentText(), QStringLiteral("food 10000"));
