@@ -44,6 +44,7 @@ protected:
         EXPECT_TRUE(r.addFood(t.entry(102), kUnitServings));
         r.recipe().setName("Baked apple");
         r.recipe().setServingDescription("one apple");
+        r.recipe().setServingCount(4.0f);
         r.recipe().setInstructions({"Bake it."});
         r.setPath((t.paths().recipeDir() / name).string());
         EXPECT_TRUE(r.writeRecipeFile(platform));
@@ -244,9 +245,14 @@ TEST_F(FListDocTest, MergeFoodListAppendsAndMarksModifiedForAnyChosenFile) {
     platform.answerFile(p);
     ASSERT_TRUE(recipe->onRecipeMergeFoodList());
     EXPECT_EQ(recipe->list().itemCount(), 1u);
+    EXPECT_EQ(recipe->list().recipe().name(), "Recipe 001");
     platform.answerFile(tree.listFile("gone.fls"));
     EXPECT_FALSE(recipe->onRecipeMergeFoodList());
-    EXPECT_EQ(platform.messageTexts(), Texts{"... ERROR ... food list file not found ..."});
+    platform.answerFile(savedRecipe(tree, "rcp001.rcp")); // the kinds must differ
+    EXPECT_FALSE(recipe->onRecipeMergeFoodList());
+    EXPECT_EQ(platform.messageTexts(),
+              (Texts{"... ERROR ... food list file not found ...", "... input file is not in FOOD LIST format ..."}));
+    EXPECT_EQ(recipe->list().itemCount(), 1u);
 }
 
 TEST_F(FListDocTest, MergeRecipeAppendsItsIngredientsOnlyWhenTheDataBaseHasRecipes) {
@@ -267,7 +273,8 @@ TEST_F(FListDocTest, MergeRecipeAppendsItsIngredientsOnlyWhenTheDataBaseHasRecip
     CFoodListDoc other(withRecipe.db, platform, active);
     other.onNewDocument("fl0001.fls");
     ASSERT_TRUE(other.onMergeRecipe([&] { return std::optional<std::filesystem::path>(r); }));
-    EXPECT_EQ(other.list().itemCount(), 1u);
+    ASSERT_EQ(other.list().itemCount(), 1u);
+    EXPECT_EQ(other.list().item(0).servings(), 1.0f); // the whole recipe, not one serving of it
 
     platform.messages.clear();
     other.setModified(false);

@@ -293,30 +293,6 @@ TEST_F(ListFileTest, MergeAppendsTakesTheFilesDateAndRecomputes) {
     EXPECT_FLOAT_EQ(self.totalGrams(), 2 * (488.0f + 1.5f * 138.0f));
 }
 
-TEST_F(ListFileTest, EachKindMergesTheOther) {
-    FoodList r = recipe(); // three servings of apple, for 0.3 servings of stew
-    FoodList l(&tree.db);
-    ASSERT_TRUE(l.addFood(tree.entry(101), kUnitServings));
-    const std::uint64_t rev = l.revision();
-    ASSERT_EQ(l.mergeOtherKind(r.path(), platform), kReadOk);
-    EXPECT_GT(l.revision(), rev);
-    ASSERT_EQ(l.itemCount(), 2u);
-    EXPECT_EQ(l.item(1).name(), "Apple");
-    EXPECT_FALSE(l.isRecipe());
-    EXPECT_NEAR(l.totals().value(0), 50.0f * 2.44f + 3 * 52.0f * 1.38f, 1e-2);
-
-    ASSERT_EQ(r.mergeOtherKind(saved(twoItems(), "two.fls"), platform), kReadOk);
-    EXPECT_EQ(r.itemCount(), 3u);
-    EXPECT_TRUE(r.isRecipe());
-    EXPECT_EQ(r.recipe().name(), "Apple stew");
-
-    // The kinds must differ: a recipe is not a food list file.
-    EXPECT_EQ(r.mergeOtherKind(r.path(), platform), kReadFormatError);
-    EXPECT_EQ(platform.messageTexts(), Texts{"... input file is not in FOOD LIST format ..."});
-    EXPECT_EQ(r.itemCount(), 3u);
-    EXPECT_EQ(r.mergeOtherKind(tree.listFile("missing.fls"), platform), kReadNotFound);
-}
-
 TEST_F(ListFileTest, WriteFailuresAreReportedAndLeaveNoFile) {
     const std::filesystem::path nowhere = tree.paths().root / "no-such-folder" / "x.fls";
     EXPECT_FALSE(twoItems().writeFile(nowhere, platform));
