@@ -80,14 +80,11 @@ TEST(TypedAmount, KitchenAmountsAgainstEachMeasure) {
         {"1 1/2 cup", kCup, taken, 1.5f},
         {"1-1/2 cups", kCup, taken, 1.5f},
         {"16 tbsp", kCup, taken, 1},
-        {"1 tbsp", kCup, taken, 0.0625f},
         {"2 fl oz", kCup, taken, 0.25f},
         {"3 tsp", kSpoon, taken, 1},
         {"1 cup", kSpoon, taken, 16},
         {"1 cup", kFluid, taken, 1},
-        {"2 tbsp", kFluid, taken, 0.125f},
         {"1 cup", kHalfCup, taken, 2},
-        {"3 slice", kSlice, taken, 3},
         {"2 SLICE", kSlice, taken, 2},
         {"3 slice", kSlices, taken, 1.5f},
         {"3 OZ.", kOunce, taken, 84 / 28.35f, kUnitGrams}, // ounces are 28 g, whatever the measure
@@ -102,7 +99,6 @@ TEST(TypedAmount, KitchenAmountsAgainstEachMeasure) {
         {"10000", kCup, taken, 10000},
         {"1 tbsp", kSlice, refused}, // no volume to convert through
         {"1 cup", kGrams, refused},
-        {"2 cup", kOunce, refused},
         {"2.5.3 cup", kCup, refused},
         {"2 cup 3", kCup, refused},
         {"2 pinch", kSlice, refused},
