@@ -23,6 +23,7 @@ protected:
     test::SearchTree tree{
         {{0, "Apple juice"}, {0, "Coffee"}, {2, "Apple butter"}, {2, "Honey"}, {2, "Jam"}, {9, "Pear"}}};
     FoodDataBase& db = tree.db;
+    test::ScriptedPickers dialogs;
 };
 
 TEST_F(PickerTest, OpensOnTheCurrentCategoryAndFollowsRowAndCategoryChoices) {
@@ -83,14 +84,8 @@ TEST_F(PickerTest, BrowseOnlyNeverAddsDoubleClickAddsCloseAndEmptyCategoryDoNot)
     EXPECT_FALSE(empty.chosenEntry());
 }
 
-class NamePickingTest : public PickerTest {
-protected:
-    DialogFoodPicker finder() { return DialogFoodPicker(db, platform, dialogs); }
-    test::ScriptedPickers dialogs;
-};
-
-TEST_F(NamePickingTest, OneMatchIsTakenSeveralAreOfferedNoneIsReported) {
-    auto f = finder();
+TEST_F(PickerTest, ByNameOneMatchIsTakenSeveralAreOfferedNoneIsReported) {
+    DialogFoodPicker f(db, platform, dialogs);
     EXPECT_EQ(nameAt(f.pickByName("HON")), "Honey");
     EXPECT_TRUE(dialogs.matRowsSeen.empty());
     EXPECT_EQ(platform.waitCount, 1);
