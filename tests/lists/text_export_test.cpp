@@ -50,17 +50,14 @@ const std::vector<std::pair<int, std::string>> kPickedRows = {
     {37, "Threonine       \t   0.00__gm    \t    N / A"}, {38, "Isoleucine      \tN / A"},
 };
 
+// The lines of a text, each of which must end in CR LF.
 std::vector<std::string> crlfSplit(const std::string& text) {
     std::vector<std::string> out;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "line not ended by CR LF: " << text.substr(at);
-            break;
-        }
-        out.push_back(text.substr(at, end - at));
-        at = end + 2;
+    for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+        EXPECT_TRUE(end > at && text[end - 1] == '\r') << "line " << out.size();
+        out.push_back(text.substr(at, end > at ? end - at - 1 : 0));
     }
+    EXPECT_EQ(text.back(), '\n');
     return out;
 }
 
