@@ -17,19 +17,12 @@ protected:
 };
 
 TEST_F(LogFileTest, FileLayoutFieldByField) {
-    LogFile log;
-    log.timestamp = "T";
-    log.path = "/p";
-    log.userName = "user01";
-    log.year = 126;
-    log.month = 4;
-    log.day = 14;
+    LogFile log{"T", "/p", "user01", 126, 4, 14, {"a.fls", "bc"}, {}};
     log.totals.setValue(0, 1.5f);
     log.totals.setValue(38, -2.0f);
     log.totals.setLevel(0, 1);
     log.totals.setLevel(38, 2);
     log.totals.id = 77; // not part of a day's file
-    log.foodListPaths = {"a.fls", "bc"};
 
     std::vector<std::uint8_t> want = {1, 'T', 2, '/', 'p', 6, 'u', 's', 'e', 'r', '0', '1', 126, 0, 4, 0, 14, 0};
     for (int n = 0; n < kNutrientCount; ++n) {

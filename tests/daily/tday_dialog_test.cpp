@@ -83,6 +83,11 @@ TEST_F(TdayDialogTest, DeletingRecomputesFromTheFilesAndTheLastLeavesAnEmptyDay)
 TEST_F(TdayDialogTest, EditModeStepsAndTypesDatesWithItsRefusalsInOrder) {
     tree.saveDay(LogDate(2, 28, 26), 300, platform);
     tree.saveDay(LogDate(5, 14, 26), 700, platform);
+    const LogDate damaged(5, 15, 26);
+    tree.saveDay(damaged, 300, platform);
+    std::vector<std::uint8_t> bytes = test::fileBytes(tree.dayFile(damaged));
+    bytes.resize(bytes.size() - 3);
+    test::writeBytes(tree.dayFile(damaged), bytes);
     TdayDialog d(tree.db, platform, TdayDialog::editDay);
     d.open();
     EXPECT_EQ(d.caption(), "Edit  One  Day's  Foods");
@@ -102,26 +107,14 @@ TEST_F(TdayDialogTest, EditModeStepsAndTypesDatesWithItsRefusalsInOrder) {
     EXPECT_EQ(d.dateLabel(), "05/14/26");
     EXPECT_FLOAT_EQ(d.log().totals.value(0), 700);
 
-    // A day without a file is an empty day; the change above is dropped.
+    // A damaged day is refused with its message, shown empty and left as it is.
     d.onScrollRight();
     d.onScrollEnded();
+    EXPECT_EQ(platform.messageTexts().back(), dailymsg::kDamaged);
     EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 05/15/26"});
+    EXPECT_EQ(test::fileBytes(tree.dayFile(damaged)), bytes);
     d.onHelp();
     EXPECT_EQ(platform.helpContexts, std::vector<int>{TdayDialog::kHelpEdit});
-}
-
-TEST_F(TdayDialogTest, ADamagedDayIsRefusedWithAMessage) {
-    const LogDate day(3, 1, 26);
-    tree.saveDay(day, 300, platform);
-    std::vector<std::uint8_t> bytes = test::fileBytes(tree.dayFile(day));
-    bytes.resize(bytes.size() - 3);
-    test::writeBytes(tree.dayFile(day), bytes);
-
-    TdayDialog d(tree.db, platform, TdayDialog::today);
-    d.open();
-    EXPECT_EQ(platform.messageTexts(), Texts{dailymsg::kDamaged});
-    EXPECT_EQ(d.totalsRows(), Texts{"No Food List Files for 03/01/26"});
-    EXPECT_EQ(test::fileBytes(tree.dayFile(day)), bytes);
 }
 
 TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOneAndAsksBeforeLeavingAnAddition) {
