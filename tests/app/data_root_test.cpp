@@ -69,6 +69,8 @@ TEST_F(DataRootTest, FirstStartCopiesTheShippedTreeOnceAndNeverOverwrites) {
     EXPECT_EQ(provideUserData(root, shipped), SetupOutcome::alreadyThere);
     EXPECT_EQ(bytesOf(root / "kvdata/korva.ini"), (std::vector<std::uint8_t>{'M', 'I', 'N', 'E'}));
     EXPECT_FALSE(fs::exists(root / "kvuser/user00.rda"));
+    EXPECT_EQ(provideUserData(dir / "korva", dir / "missing"), SetupOutcome::nothingToCopy);
+    EXPECT_FALSE(fs::exists(dir / "korva"));
 }
 
 TEST_F(DataRootTest, InterruptedOrIncompleteFirstStartIsRedoneAndExistingFilesKept) {
@@ -146,11 +148,6 @@ TEST_F(DataRootTest, DataFolderNeverHoldsTheInstalledTree) {
     for (const char* f : {"korva.ini", "foods.arc", "index.ser"}) writeBytes(local / "share/korva/kvdata" / f, {'E'});
     EXPECT_EQ(chooseDataRoot(std::nullopt, home, local / "bin").shippedTree, local / "share/korva");
     EXPECT_EQ(provideUserData(local / "share", local / "share/korva/data"), SetupOutcome::failed);
-}
-
-TEST_F(DataRootTest, NothingToCopyWithoutAShippedTree) {
-    EXPECT_EQ(provideUserData(dir / "korva", dir / "missing"), SetupOutcome::nothingToCopy);
-    EXPECT_FALSE(fs::exists(dir / "korva"));
 }
 
 } // namespace

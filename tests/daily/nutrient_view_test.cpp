@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusals) {
+TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusalsAndEmptyCategories) {
     View v(foods, platform, View::kTable, 0, 0);
     EXPECT_EQ(v.caption(), "VIEW  ALL  NUTRIENTS  :  User  :  Ann");
     EXPECT_EQ(v.foodNames(), (Texts{"Juice", "Water"}));
@@ -67,16 +67,13 @@ TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusals) {
                                               "ERROR - calories are zero, can't display for 100 cal ..."}));
     EXPECT_EQ(platform.messages.at(1).caption, "ERROR MESSAGE");
     EXPECT_EQ(v.basis(), View::kOneServing);
-}
 
-TEST_F(NutrientViewTest, AnEmptyCategoryMovesOnToTheNextWithFoodsAndListsThem) {
-    View v(foods, platform, View::kHistogram, 0, 1);
+    // An empty category moves on to the next with foods, after the last to the first.
     v.onCategoryChosen(1);
-    EXPECT_EQ(platform.messageTexts(), (Texts{"... no data base foods in this category..."}));
+    EXPECT_EQ(platform.messageTexts().back(), "... no data base foods in this category...");
     EXPECT_EQ(v.category(), 2);
     EXPECT_EQ(v.foodNames(), (Texts{"Candy"}));
-    EXPECT_FLOAT_EQ(v.shown().value(0), 500.0f);
-    // After the last category the search wraps to the first.
+    EXPECT_FLOAT_EQ(v.shown().value(0), 200.0f); // one 40 g bar
     v.onCategoryChosen(11);
     EXPECT_EQ(v.category(), 0);
 }
