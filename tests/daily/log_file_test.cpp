@@ -16,7 +16,7 @@ protected:
     test::LogTree tree;
 };
 
-TEST_F(LogFileTest, FileLayoutFieldByField) {
+TEST_F(LogFileTest, FileLayoutFieldByFieldAndAnyCutRefused) {
     LogFile log{"T", "/p", "user01", 126, 4, 14, {"a.fls", "bc"}, {}};
     log.totals.setValue(0, 1.5f);
     log.totals.setValue(38, -2.0f);
@@ -43,24 +43,15 @@ TEST_F(LogFileTest, FileLayoutFieldByField) {
     log.totals.id = 0;
     EXPECT_EQ(back.toBytes(), want);
     EXPECT_EQ(back.totals, log.totals);
-}
 
-TEST_F(LogFileTest, DamagedFilesChangeNothingAtAnyCut) {
-    LogFile log;
-    log.setDate(tree.owner(), LogDate(5, 14, 26));
-    log.foodListPaths = {"x.fls"};
-    const std::vector<std::uint8_t> whole = log.toBytes();
-    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
-        LogFile day;
-        day.foodListPaths = {"kept.fls"};
-        EXPECT_EQ(day.readBytes({whole.begin(), whole.begin() + std::ptrdiff_t(cut)}), LogRead::damaged) << cut;
-        EXPECT_EQ(day.foodListPaths, std::vector<std::string>{"kept.fls"});
+    // A damaged file changes nothing, whatever its cut; a count of paths the
+    // bytes cannot hold is refused before any is read.
+    for (std::size_t cut = 0; cut < want.size(); ++cut) {
+        EXPECT_EQ(back.readBytes({want.begin(), want.begin() + std::ptrdiff_t(cut)}), LogRead::damaged) << cut;
+        EXPECT_EQ(back.foodListPaths, (std::vector<std::string>{"a.fls", "bc"}));
     }
-    // A count of paths the bytes cannot hold is refused before any is read.
-    std::vector<std::uint8_t> huge = whole;
-    huge[huge.size() - 7] = 0xFF;
-    huge[huge.size() - 6] = 0xFF;
-    EXPECT_EQ(LogFile().readBytes(huge), LogRead::damaged);
+    want[want.size() - 11] = want[want.size() - 10] = 0xFF;
+    EXPECT_EQ(back.readBytes(want), LogRead::damaged);
 }
 
 TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
