@@ -54,7 +54,7 @@ TEST_F(LogFileTest, FileLayoutFieldByFieldAndAnyCutRefused) {
     EXPECT_EQ(back.readBytes(want), LogRead::damaged);
 }
 
-TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
+TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAFileCannotRedirectThemAndAFailedWriteSaysSo) {
     const LogDate date(5, 14, 96);
     tree.saveDay(date, 300, platform);
     const std::filesystem::path file = tree.paths().userDir() / "user01" / "l051496.log";
@@ -77,17 +77,12 @@ TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
     day.deleteFile();
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ(test::fileBytes(elsewhere), std::vector<std::uint8_t>{'k'});
-}
 
-TEST_F(LogFileTest, AFailedWriteSaysSo) {
     // A folder where the day's file should be: nothing can replace it.
-    const LogDate date(5, 14, 26);
-    std::filesystem::create_directories(tree.dayFile(date));
-    LogFile day;
-    day.setDate(tree.owner(), date);
+    std::filesystem::create_directories(file);
     EXPECT_FALSE(day.write(platform));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{dailymsg::kNotWritten});
-    EXPECT_TRUE(std::filesystem::is_directory(tree.dayFile(date)));
+    EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
 TEST_F(LogFileTest, AddingAndRecomputingTotals) {
