@@ -93,28 +93,18 @@ TEST_F(ListWindowsTest, FoodListFromTheKeyboardIsSaved) {
     EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("284"));
     EXPECT_TRUE(window->isWindowModified());
 
-    click(window, "saveButton");
-    EXPECT_FALSE(window->isWindowModified());
-    QMenu* windows = mainWindow.menu(MenuId::window);
-    emit windows->aboutToShow();
-    EXPECT_EQ(windows->actions().back()->text(), QStringLiteral("&1 FOODLIST  :  fl0001"));
-}
-
-TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
+    // The scroll bar steps from the keys; totals wait for the key's release.
     mainWindow.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
-    FListChildWindow* window = newFoodList();
-    typeInto(window, "foodNameEdit", QStringLiteral("lentil"), true);
-    auto* amount = child<QLineEdit>(window, "amountEdit");
     auto* bar = child<QScrollBar>(window, "amountScrollBar");
     amount->setFocus();
     QTest::keyClick(amount, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), bar);
     QTest::keyPress(bar, Qt::Key_Right);
-    EXPECT_TRUE(amount->text().contains(QStringLiteral("1.10"))) << amount->text().toStdString();
-    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("100")) << "totals wait for the key's release";
+    EXPECT_TRUE(amount->text().contains(QStringLiteral("3.10"))) << amount->text().toStdString();
+    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("284"));
     QTest::keyRelease(bar, Qt::Key_Right);
-    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("110"));
+    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("293"));
 
     // A typed amount waits for Enter, wherever the focus went meanwhile;
     // Enter on HELP with nothing typed opens the help.
@@ -123,11 +113,17 @@ TEST_F(ListWindowsTest, ScrollBarStepsFromTheKeysAndEnterReachesTheForm) {
     auto* items = child(window, "itemList");
     items->setFocus();
     QTest::keyClick(items, Qt::Key_Return);
-    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("200"));
+    EXPECT_EQ(label(window, "totalCalories"), QStringLiteral("189"));
     auto* help = child<QPushButton>(window, "helpButton");
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_EQ(platform.helpContexts, std::vector<int>{51200});
+
+    click(window, "saveButton");
+    EXPECT_FALSE(window->isWindowModified());
+    QMenu* windows = mainWindow.menu(MenuId::window);
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().back()->text(), QStringLiteral("&1 FOODLIST  :  fl0001"));
 }
 
 // Ending the program asks about every modified list before any window
@@ -270,9 +266,7 @@ TEST_F(ListWindowsTest, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
         pick(d, "maximizeButton", "nutrientChooser", 1);
         pick(d, "categoriesButton", "categoryChooser", CtlDialog::kAllRow);
         click(d, "searchButton");
-        const QStringList results = rows(d, "resultsList");
-        ASSERT_EQ(results.size(), 4);
-        EXPECT_TRUE(results[1].startsWith(QStringLiteral("Lentils\t")));
+        ASSERT_EQ(rows(d, "resultsList").size(), 4);
         test::DialogAnswer view(QStringLiteral("nutrientViewDialog"),
                                 [](QWidget* v) { static_cast<QDialog*>(v)->reject(); });
         click(d, "viewButton");

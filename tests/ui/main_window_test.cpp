@@ -132,10 +132,11 @@ TEST_F(MainWindowTest, ShowsTheUserTheMenusOfWorkingCommandsAndTheSplash) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-// Each item reaches its command: the prompt of the highlighted one, Backup,
-// Help, About, User > Set, Arrange Icons, and X/Y Scale, which ends the
-// program as Exit does.
+// Each item reaches its command: the prompt of the highlighted one,
+// Consolidate, which then greys, Backup, Help, About, User > Set, Arrange
+// Icons, and X/Y Scale, which ends the program as Exit does.
 TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
+    addUnconsolidatedFood();
     MainWindow& w = start();
     EXPECT_EQ(test::label(&w, "promptPane"), QStringLiteral("Ready"));
     QMenu* menu = w.menu(MenuId::user);
@@ -145,6 +146,8 @@ TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Set current KORVA user"));
     menu->hide();
 
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdConsolidate)));
+    EXPECT_FALSE(w.action(kCmdConsolidate)->isEnabled());
     ASSERT_TRUE(test::triggerAction(w.action(kCmdBackup)));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{backup_texts::kDone});
     ASSERT_TRUE(test::triggerAction(w.action(kCmdHelpWindows)));
@@ -179,15 +182,6 @@ TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(app.endedAtOnce()) << "the exit saves are still to come";
     EXPECT_EQ(platform.messageTexts().back(), "... restart KORVA for scale changes; exiting ...");
-}
-
-TEST_F(MainWindowTest, ConsolidateMenuItemGreysAfterItRuns) {
-    addUnconsolidatedFood();
-    MainWindow& w = start();
-    QAction* consolidate = w.action(kCmdConsolidate);
-    ASSERT_TRUE(consolidate->isEnabled());
-    ASSERT_TRUE(test::triggerAction(consolidate));
-    EXPECT_FALSE(consolidate->isEnabled());
 }
 
 // The splash goes at once when a press is aimed elsewhere; a click on the
@@ -253,7 +247,7 @@ TEST_F(MainWindowTest, PrinterOfPrintSetupServesThePrinterFont) {
     EXPECT_FALSE(desktop.printerResolution());
 }
 
-TEST_F(MainWindowTest, FoodsViewFollowsItsCombosAndPrints) {
+TEST_F(MainWindowTest, FoodsViewFollowsItsCombosPrintsAndShowsThePickersFood) {
     MainWindow& w = start(true);
     DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
         auto* table = child<QTableWidget>(d, "nutrientTable");
@@ -274,6 +268,17 @@ TEST_F(MainWindowTest, FoodsViewFollowsItsCombosAndPrints) {
     EXPECT_TRUE(test::triggerAction(w.action(kCmdViewFoods)));
     QtReportPrinter::shared().printOnPrinter();
     EXPECT_TRUE(std::filesystem::exists(out / "NUTRIENT_LEVELS-001.pdf"));
+
+    // Categories > View shows the food selected in the picker.
+    DialogAnswer picker(QStringLiteral("categoryPicker"), [](QWidget* p) {
+        DialogAnswer food(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+            EXPECT_EQ(child<QComboBox>(d, "foodCombo")->currentText(), QStringLiteral("food 10000"));
+            click(d, "closeButton");
+        });
+        click(p, "viewButton");
+        click(p, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdCategories)));
 }
 
 TEST_F(MainWindowTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
@@ -304,19 +309,6 @@ TEST_F(MainWindowTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
         click(d, "closeButton");
     });
     ASSERT_TRUE(test::triggerAction(main.action(kCmdViewOneNutrient)));
-}
-
-TEST_F(MainWindowTest, CategoryPickerViewsTheSelectedFood) {
-    MainWindow& w = start(true);
-    DialogAnswer picker(QStringLiteral("categoryPicker"), [](QWidget* p) {
-        DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
-            EXPECT_EQ(child<QComboBox>(d, "foodCombo")->currentText(), QStringLiteral("food 10000"));
-            click(d, "closeButton");
-        });
-        click(p, "viewButton");
-        click(p, "closeButton");
-    });
-    ASSERT_TRUE(test::triggerAction(w.action(kCmdCategories)));
 }
 
 } // namespace
