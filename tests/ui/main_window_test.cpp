@@ -133,8 +133,8 @@ TEST_F(MainWindowTest, ShowsTheUserTheMenusOfWorkingCommandsAndTheSplash) {
 }
 
 // Each item reaches its command: the prompt of the highlighted one,
-// Consolidate, which then greys, Backup, Help, About, User > Set, Arrange
-// Icons, and X/Y Scale, which ends the program as Exit does.
+// Consolidate, which then greys, Backup, Help, User > Set, and X/Y Scale,
+// which ends the program as Exit does.
 TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
     addUnconsolidatedFood();
     MainWindow& w = start();
@@ -153,13 +153,6 @@ TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
     ASSERT_TRUE(test::triggerAction(w.action(kCmdHelpWindows)));
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{63488}));
     {
-        test::DialogAnswer about(QStringLiteral("aboutDialog"), [](QWidget* modal) {
-            EXPECT_TRUE(test::label(modal, "aboutText").contains("Korvana"));
-            qobject_cast<QDialog*>(modal)->accept();
-        });
-        ASSERT_TRUE(test::triggerAction(w.action(kCmdAbout)));
-    }
-    {
         test::DialogAnswer pickDefault(QStringLiteral("uselDialog"), [](QWidget* modal) {
             test::child<QListWidget>(modal, "userList")->setCurrentRow(0);
             test::click(modal, "okButton");
@@ -167,15 +160,6 @@ TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
         ASSERT_TRUE(test::triggerAction(w.action(kCmdUserSet)));
     }
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  default"));
-
-    std::vector<QMdiSubWindow*> icons;
-    for (int i = 0; i < 2; ++i) {
-        icons.push_back(w.mdiArea()->addSubWindow(new QWidget));
-        icons.back()->showMinimized();
-    }
-    ASSERT_TRUE(test::triggerAction(w.action(kCmdArrangeIcons)));
-    EXPECT_EQ(icons[0]->geometry().bottom(), w.mdiArea()->viewport()->height() - 1);
-    EXPECT_FALSE(icons[0]->geometry().intersects(icons[1]->geometry()));
 
     platform.answerText("0.9 1.1");
     ASSERT_TRUE(test::triggerAction(w.action(kCmdXYScale)));

@@ -1,6 +1,8 @@
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 
+#include "tests/support/food_tree.h"
 #include "tests/ui/ui_support.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_report_printer.h"
@@ -56,4 +58,26 @@ TEST(QtPlatform, SetupAndPrintDialogsChooseThePrinterAndCancelPrintsNothing) {
         dialog->reject();
     });
     EXPECT_FALSE(printer.choosePrinter());
+}
+
+// File names are bytes in the file system's encoding, not Latin-1 texts: in a
+// folder named with non-ASCII letters the chooser opens there and hands back
+// the file chosen.
+TEST(QtPlatform, SaveChooserServesANonAsciiFolder) {
+    korva::test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
+    const std::filesystem::path lists = tree.paths().foodListDir();
+    korva::QtPlatform qt;
+    korva::FileDialogRequest request;
+    request.caption = "Save FoodList As";
+    request.filter = "FoodLists (*.fls)";
+    request.defaultExtension = "fls";
+    request.startFolder = lists;
+    korva::test::DialogAnswer save(QString(), [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), QFile::decodeName(QByteArray::fromStdString(lists.native())));
+        dialog->selectFile(QString::fromUtf8("M\xc3\xbcsli.fls"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(qt.chooseSaveFile(request), lists / "M\xc3\xbcsli.fls");
 }
