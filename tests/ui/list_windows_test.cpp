@@ -218,6 +218,8 @@ TEST_F(ListWindowsTest, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     QtReportPrinter::shared().sendJobsTo(out);
     QAction* print = mainWindow.action(kCmdPrintFoodList);
     EXPECT_FALSE(print->isEnabled());
+    // A run of blanks in a job name is one '_' in the file's name.
+    EXPECT_EQ(QtReportPrinter::fileStem("SHOPPING  LIST"), "SHOPPING_LIST");
 
     FListChildWindow* w = newFoodList();
     typeInto(w, "foodNameEdit", QStringLiteral("lent"), true);
