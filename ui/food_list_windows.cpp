@@ -31,7 +31,7 @@ CFListDoc& FoodListWindows::show(std::unique_ptr<CFListDoc> doc) {
     auto* window = new FListChildWindow(std::move(doc), nullptr, viewer_);
     area_->addSubWindow(window);
     setHelp(window, [d = &window->document()] {
-        d->platform().openHelp(d->isRecipe() ? CRecipeView::kHelpContext : CFLView::kHelpContext);
+        d->platform().openHelp(d->isRecipe() ? CRecipeView::kTexts.helpContext : CFLView::kTexts.helpContext);
     });
     connect(window, &FListChildWindow::titleChanged, this, &FoodListWindows::documentsChanged);
     window->show();
