@@ -71,7 +71,8 @@ TEST(SrchDlg, ChoosersApplyOnlyWhenAccepted) {
     d.onCategories(); // cancelled
     EXPECT_FALSE(d.chosen().categories().test(kRecipeCategory));
     d.onCategories();
-    EXPECT_TRUE(d.chosen().categories().count() == 23u && !d.chosen().categories().test(3)); // all 24, then 3 clicked off
+    EXPECT_TRUE(d.chosen().categories().count() == 23u &&
+                !d.chosen().categories().test(3)); // all 24, then 3 clicked off
 }
 
 TEST(SrchDlg, SearchShowsRowsViewFindsTheFoodAndNothingFoundKeepsTheRows) {
