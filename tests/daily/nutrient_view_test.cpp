@@ -44,7 +44,7 @@ TEST_F(NutrientViewTest, DataBaseFoodOnThreeBasesWithTheZeroCalorieRefusalsAndEm
     EXPECT_EQ(v.caption(), "VIEW  ALL  NUTRIENTS  :  User  :  Ann");
     EXPECT_EQ(v.foodNames(), (Texts{"Juice", "Water"}));
     EXPECT_EQ(v.amountLine(), "Nutrient Levels for 100.0 grams of Food =  0.4 Servings :   46 Calories");
-    EXPECT_EQ(v.percentTexts()[0], "  2% RDA");
+    EXPECT_EQ(v.tableRows(v.page())[0].percent, "  2% RDA");
     v.onBasisChosen(View::kOneServing);
     EXPECT_EQ(v.amountLine(), "Nutrient Levels for 1 serving of Food = 1 cup = 248.0 grams :  114 calories");
     EXPECT_FLOAT_EQ(v.shown().value(1), 0.5f * 2.48f);

@@ -49,7 +49,7 @@ TEST(SrchDlg, CaptionsAndButtonsFollowTheType) {
     plain.onTypeChosen(MinMaxSeveral);
     EXPECT_EQ(plain.minimizeCaption(), SrchDlg::kMinimize);
     EXPECT_TRUE(plain.minimizeEnabled() && plain.maximizeEnabled());
-    EXPECT_FALSE(plain.optimizeEnabled() || plain.addEnabled());
+    EXPECT_FALSE(plain.listEnabled());
 }
 
 TEST(SrchDlg, ChoosersApplyOnlyWhenAccepted) {
@@ -57,21 +57,22 @@ TEST(SrchDlg, ChoosersApplyOnlyWhenAccepted) {
     SrchDlg d = w.open(MinSeveral);
     w.choosers.nutrientMoves = {pickNutrients({27, 1}), pickNutrients({0}, false), pickNutrients({}, true)};
     d.onMinimize();
-    EXPECT_EQ(names(d.minimizeRows()), (std::vector<std::string>{"Protein", "Sodium"}));
+    EXPECT_EQ(names(d.chosen().minimizeRows()), (std::vector<std::string>{"Protein", "Sodium"}));
     d.onMinimize(); // Cancel discards the click
     d.onMinimize(); // OK without a click changes nothing
-    EXPECT_EQ(d.minimizeSet(), nutrients(1, 27));
-    d.onRemoveMinimize(1);
-    EXPECT_EQ(d.minimizeSet(), nutrients(1));
+    EXPECT_EQ(d.chosen().minimize(), nutrients(1, 27));
+    d.chosen().removeMinimize(1);
+    EXPECT_EQ(d.chosen().minimize(), nutrients(1));
 
     w.choosers.categoryMoves = {pickCategories({CtlDialog::kAllButRecipesRow}),
                                 pickCategories({CtlDialog::kAllRow}, false), pickCategories({CtlDialog::kAllRow, 3})};
     d.onCategories();
-    EXPECT_TRUE(d.categorySet().count() == 23u && !d.categorySet().test(kRecipeCategory));
+    EXPECT_TRUE(d.chosen().categories().count() == 23u && !d.chosen().categories().test(kRecipeCategory));
     d.onCategories(); // cancelled
-    EXPECT_FALSE(d.categorySet().test(kRecipeCategory));
+    EXPECT_FALSE(d.chosen().categories().test(kRecipeCategory));
     d.onCategories();
-    EXPECT_TRUE(d.categorySet().count() == 23u && !d.categorySet().test(3)); // all 24, then 3 clicked off
+    EXPECT_TRUE(d.chosen().categories().count() == 23u &&
+                !d.chosen().categories().test(3)); // all 24, then 3 clicked off
 }
 
 TEST(SrchDlg, SearchShowsRowsViewFindsTheFoodAndNothingFoundKeepsTheRows) {
