@@ -2,8 +2,8 @@
 
 #include "core/nutrients.h"
 #include "daily/tday_dialog.h"
-#include "tests/daily/log_tree.h"
-#include "tests/daily/report_recorder.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -134,7 +134,7 @@ TEST_F(TdayDialogTest, ADamagedDayIsRefusedWithAMessage) {
 }
 
 TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOne) {
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     TdayDialog d(tree.db, platform, TdayDialog::editDay);
     d.open();
     EXPECT_FALSE(d.onPrint(printer));

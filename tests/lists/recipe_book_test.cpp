@@ -6,7 +6,7 @@
 
 #include "core/db_state.h"
 #include "core/nutrients.h"
-#include "tests/lists/recipe_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/quiet_platform.h"
 
 namespace korva {
@@ -33,7 +33,7 @@ protected:
     }
 
     test::RecipeTree world;
-    FoodDataBase& db = world.tree.db;
+    FoodDataBase& db = world.db;
     ActiveDocument active;
     const fs::path dir = world.paths().recipeDir();
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "search/food_finder.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
@@ -15,7 +15,7 @@ Names namesAt(const FoodDataBase& db, const std::vector<std::size_t>& positions)
 }
 
 TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
-    test::SearchTree tree{{{9, "Apples, raw"},
+    test::DataTree tree{{{9, "Apples, raw"},
                            {0, "Pineapple juice, canned"},
                            {9, "Banana"},
                            {3, "APPLE pie"},
@@ -32,7 +32,7 @@ TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
 
 TEST(NameMatching, KeyMustBeContiguousNonEmptyAndNoLongerThanTheName) {
     EXPECT_TRUE(findFoodsByName(FoodDataBase{}, "milk").empty()); // an empty index
-    test::SearchTree tree{{{0, "Milk, whole"}, {0, "Mi"}, {1, "Cheese, milky"}}};
+    test::DataTree tree{{{0, "Milk, whole"}, {0, "Mi"}, {1, "Cheese, milky"}}};
     const FoodDataBase& db = tree.db;
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "milk")), (Names{"Milk, whole", "Cheese, milky"}));
     EXPECT_EQ(namesAt(db, findFoodsByName(db, ", w")), (Names{"Milk, whole"}));
@@ -40,13 +40,13 @@ TEST(NameMatching, KeyMustBeContiguousNonEmptyAndNoLongerThanTheName) {
 }
 
 TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
-    std::vector<test::SearchFood> foods;
+    std::vector<test::DataFood> foods;
     for (int i = 0; i < 100; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "Bean %03d", i);
         foods.push_back({(i * 7) % kCategoryCount, name});
     }
-    test::SearchTree tree(foods);
+    test::DataTree tree(foods);
     const FoodDataBase& db = tree.db;
     auto matches = findFoodsByName(db, "bean");
     ASSERT_EQ(matches.size(), kMaxNameMatches);
@@ -56,7 +56,7 @@ TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
 
 TEST(NameMatching, TypedNameIsCutToThirtyNineCharacters) {
     const std::string longName(39, 'x');
-    test::SearchTree tree{{{0, longName + "tail"}}};
+    test::DataTree tree{{{0, longName + "tail"}}};
     const FoodDataBase& db = tree.db;
     EXPECT_EQ(findFoodsByName(db, longName + "zzz").size(), 1u);
     EXPECT_TRUE(findFoodsByName(db, std::string(38, 'x') + "zz").empty());

@@ -12,7 +12,7 @@
 #include "app/usel_dialog.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/editor_feature.h"
@@ -57,7 +57,7 @@ protected:
         mainWindow.show();
     }
 
-    test::FoodTree tree{{{0, "Apple juice"}}};
+    test::DataTree tree{{{0, "Apple juice"}}};
     FoodDataBase db;
     KorvaApp app{db, platform};
     MainWindow mainWindow{app, platform};

@@ -11,7 +11,7 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/food_list.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
@@ -26,7 +26,7 @@ namespace {
 // place, gives back a file that can be written, and the list opened from it
 // appears by its own name in the recent files.
 TEST(FileNames, NonAsciiDataFolderServesChooserListsAndRecentFiles) {
-    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
+    test::DataTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
     const std::filesystem::path lists = tree.paths().foodListDir();
     const std::filesystem::path chosen = lists / "M\xc3\xbcsli.fls";
 
@@ -53,7 +53,7 @@ TEST(FileNames, NonAsciiDataFolderServesChooserListsAndRecentFiles) {
     ASSERT_TRUE(tree.load(db));
     test::ScriptedPlatform platform;
     FoodList list(&db);
-    ASSERT_TRUE(list.addFood(*db.index().findEntryById(test::FoodTree::idOf(0)), 0));
+    ASSERT_TRUE(list.addFood(*db.index().findEntryById(test::DataTree::idOf(0)), 0));
     ASSERT_TRUE(list.writeFile(chosen, platform));
 
     ActiveDocument active;

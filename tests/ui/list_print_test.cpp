@@ -14,7 +14,7 @@
 #include "lists/flist_doc.h"
 #include "lists/list_report.h"
 #include "lists/report_writer.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 #include "ui/flist_child_window.h"
@@ -42,7 +42,7 @@ std::vector<std::string> pdfLines(const fs::path& pdf) {
 }
 
 TEST(ListPrinting, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
-    test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}, {9, "Pears", "1 medium", 170.0f, 57.0f}});
+    test::DataTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}, {9, "Pears", "1 medium", 170.0f, 57.0f}});
     FoodDataBase db;
     ASSERT_TRUE(tree.load(db));
     test::ScriptedPlatform platform;

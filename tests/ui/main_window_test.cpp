@@ -18,7 +18,7 @@
 #include "app/help_topics.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/help_window.h"

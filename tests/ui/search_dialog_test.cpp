@@ -16,7 +16,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "search/search_choosers.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/dialog_answer.h"
 #include "ui/flist_child_window.h"
@@ -48,7 +48,7 @@ void choose(QWidget* dialog, const char* button, const char* chooser, int row) {
 }
 
 TEST(SearchDialog, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
-    test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
+    test::DataTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
                          {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f},
                          {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f}},
                         "uisearch"};
