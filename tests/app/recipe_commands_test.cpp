@@ -6,6 +6,7 @@
 #include "lists/rcsl_dialog.h"
 #include "tests/app/listed_documents.h"
 #include "tests/support/data_tree.h"
+#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {

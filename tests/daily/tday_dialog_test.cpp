@@ -148,7 +148,7 @@ TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOne) {
     Texts want{"Korvana", "NUTRIENT  TOTALS  for  TODAY  for  User  : Ann", "DATE  :  03/01/26"};
     want.insert(want.end(), d.totalsRows().begin(), d.totalsRows().end());
     EXPECT_EQ(printer.texts, want);
-    EXPECT_EQ(printer.cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
+    EXPECT_EQ(printer.finished.at(0).cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
 }
 
 TEST_F(TdayDialogTest, LeavingADayWithAdditionsAsksFirst) {
