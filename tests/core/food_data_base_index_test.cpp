@@ -66,7 +66,8 @@ TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHigherOfTheStateFileAndTheIndex) {
 }
 
 TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
-    tree.writeTagged({newFood(10, 0, "Apple"), newFood(11, 0, "Bean"), newFood(12, 5, "Cod"), newFood(29000, 23, "Stew")});
+    tree.writeTagged(
+        {newFood(10, 0, "Apple"), newFood(11, 0, "Bean"), newFood(12, 5, "Cod"), newFood(29000, 23, "Stew")});
     const auto bytes = readWholeFile(paths.indexSer());
     ASSERT_TRUE(bytes);
     ASSERT_TRUE(db.loadIndex());

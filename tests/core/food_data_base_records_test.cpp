@@ -8,7 +8,6 @@
 namespace korva {
 namespace {
 
-
 using namespace test;
 
 struct StoreTest : ::testing::Test {
@@ -82,7 +81,8 @@ TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
         ASSERT_EQ(db.addFood(newFood(id++, a.category, a.name), {}, &pos), FoodDataBase::AddOutcome::added);
         EXPECT_EQ(pos, a.position);
     }
-    EXPECT_EQ(namesOfCategory(db, 2), (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
+    EXPECT_EQ(namesOfCategory(db, 2),
+              (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
     EXPECT_EQ(db.index().firstRecord(5), 8);
     EXPECT_EQ(db.index().entries()[3].indexInCategory, 2);
 }

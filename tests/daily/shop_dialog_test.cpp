@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/recording_surface.h"
 #include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {

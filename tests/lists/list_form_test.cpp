@@ -7,8 +7,8 @@
 #include "lists/food_list.h"
 #include "lists/recipe_view.h"
 #include "search/dialog_food_picker.h"
-#include "tests/support/data_tree.h"
 #include "tests/search/scripted_pickers.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {

@@ -7,8 +7,8 @@
 #include "core/db_state.h"
 #include "core/nutrients.h"
 #include "tests/support/data_tree.h"
-#include "tests/support/scripted_platform.h"
 #include "tests/support/quiet_platform.h"
+#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {

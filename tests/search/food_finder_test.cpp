@@ -16,11 +16,11 @@ Names namesAt(const FoodDataBase& db, const std::vector<std::size_t>& positions)
 
 TEST(NameMatching, IgnoresCaseAndFollowsIndexOrderAcrossCategories) {
     test::DataTree tree{{{9, "Apples, raw"},
-                           {0, "Pineapple juice, canned"},
-                           {9, "Banana"},
-                           {3, "APPLE pie"},
-                           {9, "Crabapples"},
-                           {0, "Water"}}};
+                         {0, "Pineapple juice, canned"},
+                         {9, "Banana"},
+                         {3, "APPLE pie"},
+                         {9, "Crabapples"},
+                         {0, "Water"}}};
     const FoodDataBase& db = tree.db;
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "Apple")),
               (Names{"Pineapple juice, canned", "APPLE pie", "Apples, raw", "Crabapples"}));

@@ -17,8 +17,8 @@ using enum SearchType;
 
 struct DialogWorld {
     DataTree tree{{{0, "milk", 250, {{0, 60}, {27, 50}}},
-                     {2, "apple", 200, {{0, 50}, {27, 1}}},
-                     {2, "bean", 50, {{0, 300}, {27, 200}}}}};
+                   {2, "apple", 200, {{0, 50}, {27, 1}}},
+                   {2, "bean", 50, {{0, 300}, {27, 200}}}}};
     ScriptedPlatform platform;
     ScriptedChoosers choosers;
     SearchSettings settings;
