@@ -28,7 +28,7 @@ struct Fixture {
     FoodDataBase db;
     test::QuietPlatform platform;
     ActiveDocument active;
-    CFListDoc doc{db, platform, active, false};
+    CFoodListDoc doc{db, platform, active};
     ViewFoods foods{db};
 
     Fixture() {

@@ -30,9 +30,7 @@ CFListDoc* FoodListWindows::focusedDocument() const {
 CFListDoc& FoodListWindows::show(std::unique_ptr<CFListDoc> doc) {
     auto* window = new FListChildWindow(std::move(doc), nullptr, viewer_);
     area_->addSubWindow(window);
-    setHelp(window, [d = &window->document()] {
-        d->platform().openHelp(d->isRecipe() ? CRecipeView::kHelpContext : CFLView::kHelpContext);
-    });
+    setHelp(window, [window] { window->document().platform().openHelp(window->form().texts().helpContext); });
     connect(window, &FListChildWindow::titleChanged, this, &FoodListWindows::documentsChanged);
     window->show();
     window->adjustSize();
