@@ -5,32 +5,27 @@
 namespace korva {
 namespace {
 
-TEST(CommandLine, NamesAFoodListOrRecipeByCaseSensitiveExtension) {
-    auto cl = parseCommandLine({"kvflist/fl0001.fls"});
-    ASSERT_TRUE(cl.document);
-    EXPECT_EQ(cl.document->kind, DocumentKind::foodList);
-    EXPECT_EQ(cl.document->path, "kvflist/fl0001.fls");
-
-    cl = parseCommandLine({"/data/rcp001.rcp"});
-    ASSERT_TRUE(cl.document);
-    EXPECT_EQ(cl.document->kind, DocumentKind::recipe);
-
-    // The name is searched, not its ending: a FoodList mark anywhere wins.
-    cl = parseCommandLine({"odd.rcp.fls.bak"});
-    ASSERT_TRUE(cl.document);
-    EXPECT_EQ(cl.document->kind, DocumentKind::foodList);
-
-    for (const char* other : {"FL0001.FLS", "rcp001.RCP", "notes.txt", ""})
-        EXPECT_FALSE(parseCommandLine({other}).document) << other;
-    EXPECT_FALSE(parseCommandLine({}).document);
-}
-
-TEST(CommandLine, OnlyTheFirstNameCounts) {
-    auto cl = parseCommandLine({"readme.txt", "fl0001.fls"});
-    EXPECT_FALSE(cl.document);
-    cl = parseCommandLine({"--", "-dash.fls"});
-    ASSERT_TRUE(cl.document);
-    EXPECT_EQ(cl.document->path, "-dash.fls");
+TEST(CommandLine, TheFirstNameIsAFoodListOrRecipeByCaseSensitiveMark) {
+    const struct {
+        std::vector<std::string> args;
+        std::optional<DocumentKind> kind;
+    } cases[] = {
+        {{"kvflist/fl0001.fls"}, DocumentKind::foodList},
+        {{"/data/rcp001.rcp"}, DocumentKind::recipe},
+        {{"odd.rcp.fls.bak"}, DocumentKind::foodList}, // a FoodList mark anywhere wins
+        {{"FL0001.FLS"}, {}},
+        {{"rcp001.RCP"}, {}},
+        {{""}, {}},
+        {{}, {}},
+        {{"readme.txt", "fl0001.fls"}, {}}, // only the first name counts
+        {{"--", "-dash.fls"}, DocumentKind::foodList},
+    };
+    for (const auto& c : cases) {
+        const auto cl = parseCommandLine(c.args);
+        EXPECT_EQ(cl.document ? std::optional(cl.document->kind) : std::nullopt, c.kind)
+            << testing::PrintToString(c.args);
+        EXPECT_TRUE(!cl.document || cl.document->path == c.args.back());
+    }
 }
 
 TEST(CommandLine, HomeAndHelpOptions) {

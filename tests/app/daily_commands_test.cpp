@@ -13,15 +13,11 @@ TEST(DailyCommandsTest, OnlyTheUserNamedDefaultIsRefused) {
         FoodDataBase db;
         db.users().current().name = name;
         DailyCommands daily(db, platform);
-        const bool refused = std::string(name) == "default";
-        EXPECT_EQ(daily.mayEnter(), !refused) << name;
-        EXPECT_EQ(daily.mayEdit(), !refused) << name;
-        EXPECT_EQ(daily.mayView(), !refused) << name;
-        const std::vector<std::string> want =
-            refused ? std::vector<std::string>{DailyCommands::kCannotLogDefault, DailyCommands::kCannotLogDefault,
-                                               DailyCommands::kCantLogDefault}
-                    : std::vector<std::string>{};
-        EXPECT_EQ(platform.messageTexts(), want) << name;
+        const bool allowed = std::string(name) != "default";
+        EXPECT_EQ((std::vector{daily.mayEnter(), daily.mayEdit(), daily.mayView()}), std::vector(3, allowed)) << name;
+        const std::vector<std::string> refusals{DailyCommands::kCannotLogDefault, DailyCommands::kCannotLogDefault,
+                                                DailyCommands::kCantLogDefault};
+        EXPECT_EQ(platform.messageTexts(), allowed ? std::vector<std::string>{} : refusals) << name;
     }
 }
 

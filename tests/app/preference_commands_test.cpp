@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<PreferenceCommands> commands;
 };
 
-TEST_F(PreferenceCommandsTest, ScaleEntryAcceptsTheBoundsAndEndsTheProgram) {
+TEST_F(PreferenceCommandsTest, ScaleEntryTakesTheBoundsAndEndsTheProgramRefusesTheRest) {
     platform.answerText("0.8 1.2");
     EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
     EXPECT_EQ(platform.prompts, std::vector<std::string>{"Old Values : X =1.100, Y = 1.050"});
@@ -51,9 +51,6 @@ TEST_F(PreferenceCommandsTest, ScaleEntryAcceptsTheBoundsAndEndsTheProgram) {
     EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
     EXPECT_FLOAT_EQ(restarted().factors().x, 1.05f);
     EXPECT_FLOAT_EQ(restarted().factors().y, 0.9f);
-}
-
-TEST_F(PreferenceCommandsTest, ScaleEntryRefusesOutOfRangeAndMissingValues) {
     for (const char* text : {"0.79 1.0", "1.0 1.21", "1.0", "", "abc 1.0", "nan nan", "1.0,1.1"}) {
         platform.messages.clear();
         platform.answerText(std::string(text));
@@ -61,13 +58,12 @@ TEST_F(PreferenceCommandsTest, ScaleEntryRefusesOutOfRangeAndMissingValues) {
         EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{" ... error; values out of range (0.8 - 1.2) ..."})
             << text;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft"));
+    EXPECT_FLOAT_EQ(restarted().factors().x, 1.05f);
 
     platform.messages.clear();
     platform.answerText(std::nullopt);
     EXPECT_EQ(commands->onXYScale(), CommandEnd::done);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft"));
 }
 
 TEST_F(PreferenceCommandsTest, RestoreDefaultsDeletesEveryPreferenceFileAndNothingElse) {
@@ -124,12 +120,8 @@ TEST_F(PreferenceCommandsTest, ScreenFontWithoutAdjustmentKeepsTheScaleAndCancel
     EXPECT_FLOAT_EQ(next.factors().x, 1.1f);
 }
 
-TEST(ScaleAdjustment, FollowsTheCharacterSizeWithinBounds) {
-    FontChoice old{{}, 10, 20};
-    auto f = PreferenceCommands::adjustedFactors({1.0f, 1.0f}, old, FontChoice{{}, 7, 25});
-    EXPECT_FLOAT_EQ(f.x, 0.84f);
-    EXPECT_FLOAT_EQ(f.y, 1.2f); // 1.25 is beyond what start-up accepts
-    f = PreferenceCommands::adjustedFactors({1.0f, 1.0f}, old, FontChoice{{}, 5, 10});
+TEST(ScaleAdjustment, HeldWithinBoundsAndUnmeasuredSizesChangeNothing) {
+    auto f = PreferenceCommands::adjustedFactors({1.0f, 1.0f}, FontChoice{{}, 10, 20}, FontChoice{{}, 5, 10});
     EXPECT_FLOAT_EQ(f.x, 0.8f);
     EXPECT_FLOAT_EQ(f.y, 0.8f);
     // Unmeasured sizes leave the factors as they were.
@@ -138,7 +130,7 @@ TEST(ScaleAdjustment, FollowsTheCharacterSizeWithinBounds) {
     EXPECT_FLOAT_EQ(f.y, 1.1f);
 }
 
-TEST_F(PreferenceCommandsTest, PrinterFontIsChosenInScreenUnitsAndStoredInPrinterUnits) {
+TEST_F(PreferenceCommandsTest, PrinterFontIsChosenInScreenUnitsStoredInPrinterUnitsAndNeedsAPrinter) {
     // 44 x 18 printer units at 600 dpi are 7 x 3 on a 96 dpi screen.
     FontChoice chosen = font("Printer Face", 8, 4, 8);
     chosen.font.width = 4;
@@ -152,9 +144,8 @@ TEST_F(PreferenceCommandsTest, PrinterFontIsChosenInScreenUnitsAndStoredInPrinte
     EXPECT_EQ(prefs.printerFont().width, 25);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(restarted().printerFont(), prefs.printerFont());
-}
 
-TEST_F(PreferenceCommandsTest, PrinterFontNeedsAPrinter) {
+    platform.fontRequests.clear();
     platform.printerDpi.reset();
     EXPECT_EQ(commands->onPrinterFont(), CommandEnd::done);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Could not get printer defaults"});
@@ -164,7 +155,7 @@ TEST_F(PreferenceCommandsTest, PrinterFontNeedsAPrinter) {
     platform.printerDpi = DotsPerInch{0, 600};
     EXPECT_EQ(commands->onPrinterFont(), CommandEnd::done);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Could not create printer DC"});
-    EXPECT_FALSE(std::filesystem::exists(dir / "pfont.bft"));
+    EXPECT_EQ(restarted().printerFont(), prefs.printerFont());
 }
 
 } // namespace

@@ -16,20 +16,13 @@ protected:
     test::LogTree tree;
 };
 
-TEST_F(LogFileTest, FileLayoutFieldByField) {
-    LogFile log;
-    log.timestamp = "T";
-    log.path = "/p";
-    log.userName = "user01";
-    log.year = 126;
-    log.month = 4;
-    log.day = 14;
+TEST_F(LogFileTest, FileLayoutFieldByFieldAndAnyCutRefused) {
+    LogFile log{"T", "/p", "user01", 126, 4, 14, {"a.fls", "bc"}, {}};
     log.totals.setValue(0, 1.5f);
     log.totals.setValue(38, -2.0f);
     log.totals.setLevel(0, 1);
     log.totals.setLevel(38, 2);
     log.totals.id = 77; // not part of a day's file
-    log.foodListPaths = {"a.fls", "bc"};
 
     std::vector<std::uint8_t> want = {1, 'T', 2, '/', 'p', 6, 'u', 's', 'e', 'r', '0', '1', 126, 0, 4, 0, 14, 0};
     for (int n = 0; n < kNutrientCount; ++n) {
@@ -50,27 +43,18 @@ TEST_F(LogFileTest, FileLayoutFieldByField) {
     log.totals.id = 0;
     EXPECT_EQ(back.toBytes(), want);
     EXPECT_EQ(back.totals, log.totals);
-}
 
-TEST_F(LogFileTest, DamagedFilesChangeNothingAtAnyCut) {
-    LogFile log;
-    log.setDate(tree.owner(), LogDate(5, 14, 26));
-    log.foodListPaths = {"x.fls"};
-    const std::vector<std::uint8_t> whole = log.toBytes();
-    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
-        LogFile day;
-        day.foodListPaths = {"kept.fls"};
-        EXPECT_EQ(day.readBytes({whole.begin(), whole.begin() + std::ptrdiff_t(cut)}), LogRead::damaged) << cut;
-        EXPECT_EQ(day.foodListPaths, std::vector<std::string>{"kept.fls"});
+    // A damaged file changes nothing, whatever its cut; a count of paths the
+    // bytes cannot hold is refused before any is read.
+    for (std::size_t cut = 0; cut < want.size(); ++cut) {
+        EXPECT_EQ(back.readBytes({want.begin(), want.begin() + std::ptrdiff_t(cut)}), LogRead::damaged) << cut;
+        EXPECT_EQ(back.foodListPaths, (std::vector<std::string>{"a.fls", "bc"}));
     }
-    // A count of paths the bytes cannot hold is refused before any is read.
-    std::vector<std::uint8_t> huge = whole;
-    huge[huge.size() - 7] = 0xFF;
-    huge[huge.size() - 6] = 0xFF;
-    EXPECT_EQ(LogFile().readBytes(huge), LogRead::damaged);
+    want[want.size() - 11] = want[want.size() - 10] = 0xFF;
+    EXPECT_EQ(back.readBytes(want), LogRead::damaged);
 }
 
-TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
+TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAFileCannotRedirectThemAndAFailedWriteSaysSo) {
     const LogDate date(5, 14, 96);
     tree.saveDay(date, 300, platform);
     const std::filesystem::path file = tree.paths().userDir() / "user01" / "l051496.log";
@@ -93,17 +77,12 @@ TEST_F(LogFileTest, DaysLiveInTheUsersOwnFolderAndAFileCannotRedirectThem) {
     day.deleteFile();
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ(test::fileBytes(elsewhere), std::vector<std::uint8_t>{'k'});
-}
 
-TEST_F(LogFileTest, AFailedWriteSaysSo) {
     // A folder where the day's file should be: nothing can replace it.
-    const LogDate date(5, 14, 26);
-    std::filesystem::create_directories(tree.dayFile(date));
-    LogFile day;
-    day.setDate(tree.owner(), date);
+    std::filesystem::create_directories(file);
     EXPECT_FALSE(day.write(platform));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{dailymsg::kNotWritten});
-    EXPECT_TRUE(std::filesystem::is_directory(tree.dayFile(date)));
+    EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
 TEST_F(LogFileTest, AddingAndRecomputingTotals) {

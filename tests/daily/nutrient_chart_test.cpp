@@ -42,37 +42,32 @@ TEST(NutrientChartTest, BarsAtTargetAboveWithoutTargetAndEmptyAtEverySize) {
     targets.setValue(30, 4.0f);
     values.setValue(30, 1.0f);
 
+    targets.setLevel(4, 1); // a target of zero is no target
+    values.setValue(4, 10.0f);
+    const auto levels = barLevels(values, targets, 530);
+    EXPECT_TRUE(levels[4].noTarget && !levels[4].over);
+
     // The chart is laid out for the size it has now, not the first one.
     for (auto [w, h] : {std::pair{740, 812}, std::pair{370, 406}, std::pair{1480, 812}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         const ChartGeometry g = layoutChart(w, h, ChartPage::standard, values, targets);
-        const int baseline = 600 * h / 812, full = 530 * h / 812;
-        EXPECT_EQ(g.baseline, baseline);
-        EXPECT_EQ(g.fullLength, full);
         ASSERT_EQ(g.bars.size(), 29u);
-        const int x0 = static_cast<int>(0.058 * w), pitch = 20 * w / 740, width = static_cast<int>(12.5 * w / 740);
-        const int centre = static_cast<int>(6.25 * w / 740);
-        for (int n = 0; n < 4; ++n) EXPECT_EQ(g.bars[std::size_t(n)].x, x0 + n * pitch) << n;
-        EXPECT_EQ(g.bars[9].x, static_cast<int>(0.364 * w));
-        EXPECT_EQ(g.bars[19].x, 510 * w / 740);
+        EXPECT_EQ((std::array{g.baseline, g.fullLength, g.bars[1].x - g.bars[0].x}),
+                  (std::array{600 * h / 812, 530 * h / 812, 20 * w / 740}));
+        const int top = g.baseline - g.fullLength, centre = static_cast<int>(6.25 * w / 740);
+        const auto x = [&](std::size_t n) { return g.bars[n].x; };
 
         // At the target a full bar and no arrow; just above, the arrow too.
-        const auto at = boxesAt(g, x0), above = boxesAt(g, x0 + pitch);
+        const auto at = boxesAt(g, x(0)), above = boxesAt(g, x(1));
         ASSERT_EQ(at.size() + above.size(), 2u);
-        EXPECT_EQ((std::array{at[0].top, at[0].right, at[0].bottom, above[0].top}),
-                  (std::array{baseline - full, x0 + width, baseline, baseline - full}));
+        EXPECT_EQ((std::array{at[0].top, at[0].bottom, above[0].top}), (std::array{top, g.baseline, top}));
         EXPECT_EQ(at[0].fill, kOverallColour);
-        EXPECT_EQ((std::array{shaftsAt(g, x0 + centre), shaftsAt(g, x0 + pitch + centre)}), (std::array{0, 1}));
-
-        const auto na = boxesAt(g, x0 + 2 * pitch);
+        EXPECT_EQ((std::array{shaftsAt(g, x(0) + centre), shaftsAt(g, x(1) + centre)}), (std::array{0, 1}));
+        const auto na = boxesAt(g, x(2));
         ASSERT_EQ(na.size(), 1u);
-        EXPECT_EQ(na[0].fill, kWhite);
-        EXPECT_TRUE(na[0].dottedOutline);
-        EXPECT_EQ((std::array{na[0].top, na[0].bottom}), (std::array{400 * h / 812, baseline}));
-        EXPECT_TRUE(hasText(g, x0 + 2 * pitch + 2, 450 * h / 812, "N"));
-
-        EXPECT_TRUE(boxesAt(g, x0 + 3 * pitch).empty());
-        EXPECT_EQ(shaftsAt(g, x0 + 3 * pitch + centre), 0);
+        EXPECT_TRUE(na[0].fill == kWhite && na[0].dottedOutline);
+        EXPECT_TRUE(hasText(g, x(2) + 2, 450 * h / 812, "N"));
+        EXPECT_TRUE(boxesAt(g, x(3)).empty());
     }
 
     const ChartGeometry amino = layoutChart(740, 812, ChartPage::amino, values, targets);
@@ -102,15 +97,6 @@ TEST(NutrientChartTest, LabelsAndTitlesKeepToTheirRoomOnEveryRow) {
                 }
             }
         }
-}
-
-TEST(NutrientChartTest, ATargetOfZeroIsNoTarget) {
-    NutrientRecord targets, values;
-    targets.setLevel(0, 1);
-    values.setValue(0, 10.0f);
-    const auto levels = barLevels(values, targets, 530);
-    EXPECT_TRUE(levels[0].noTarget);
-    EXPECT_FALSE(levels[0].over);
 }
 
 TEST(NutrientChartTest, DashesOnScreenAndPaperAndOnTinyCharts) {

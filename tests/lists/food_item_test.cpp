@@ -7,11 +7,11 @@ namespace korva {
 namespace {
 
 // An item of a food with `cal` calories per 100 g and `gps` grams per serving.
-FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup", const std::string& name = "Milk") {
+FoodItem makeItem(float cal, float gps, const std::string& measure = "1 cup") {
     ShortFood e;
     e.id = 1234;
     e.category = 5;
-    e.name = name;
+    e.name = "Milk";
     e.servingText = measure;
     e.gramsPerServing = gps;
     NutrientRecord r;
@@ -67,33 +67,25 @@ TEST(FoodItemAmounts, SteppingStaysWithinATenthAndTwoHundred) {
     }
 }
 
-TEST(FoodItemTexts, AmountTextInEachDisplayUnit) {
+TEST(FoodItemTexts, AmountServingAndListingTexts) {
     FoodItem item = makeItem(50, 200, "1 1/2 cups");
     EXPECT_EQ(item.amountText(kUnitFoodUnits), "1 1/2 cups"); // one serving shows the measure as written
     item.setAmount(2.5f, kUnitServings);
-    EXPECT_EQ(item.amountText(kUnitGrams), " 500.0 grams");
-    EXPECT_EQ(item.amountText(kUnitCalories), "250 calories");
-    EXPECT_EQ(item.amountText(kUnitServings), " 2.50 serving(s)");
-    EXPECT_EQ(item.amountText(kUnitEntryUnits), " 2.50 serving(s)");
-    EXPECT_EQ(item.amountText(kUnitFoodUnits), "3.75   cups");
-    EXPECT_EQ(item.amountText(9), "");
-    item.setEntryUnit(kUnitGrams);
-    EXPECT_EQ(item.amountText(kUnitEntryUnits), " 500.0 grams");
+    const std::pair<std::uint16_t, const char*> texts[] = {
+        {kUnitGrams, " 500.0 grams"},          {kUnitCalories, "250 calories"}, {kUnitServings, " 2.50 serving(s)"},
+        {kUnitEntryUnits, " 2.50 serving(s)"}, {kUnitFoodUnits, "3.75   cups"}, {9, ""},
+    };
+    for (const auto& [unit, text] : texts) EXPECT_EQ(item.amountText(unit), text) << unit;
     item.setEntryUnit(kUnitFoodUnits);
     EXPECT_EQ(item.amountText(kUnitEntryUnits), "");
+    EXPECT_EQ(item.lineText(kUnitGrams), "Milk\t1 1/2 cups\t 500.0 grams");
+    EXPECT_EQ(item.servingLine(), " 2.5 Servings =  500.0 Grams =  250.0 Calories");
 
     // 2.5 calories a serving: one serving shows 2, a hair more shows 3.
     FoodItem tiny = makeItem(2.5f, 100);
     EXPECT_EQ(tiny.amountText(kUnitCalories), "2 calories");
     tiny.setServings(1.01f);
     EXPECT_EQ(tiny.amountText(kUnitCalories), "3 calories");
-}
-
-TEST(FoodItemTexts, ListingServingAndFoodUnitLines) {
-    FoodItem item = makeItem(50, 200, "1 cup", "Skim milk");
-    item.setServings(2);
-    EXPECT_EQ(item.lineText(kUnitGrams), "Skim milk\t1 cup\t 400.0 grams");
-    EXPECT_EQ(item.servingLine(), " 2.0 Servings =  400.0 Grams =  200.0 Calories");
 }
 
 TEST(FoodItemTexts, MeasureQuantities) {

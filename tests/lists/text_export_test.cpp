@@ -2,18 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/nutrients.h"
 #include "lists/food_list.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {
-
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
-    return out;
-}
 
 // Isoleucine is not available in either food, so the totals have no value
 // for it either.
@@ -47,54 +42,43 @@ protected:
     }
 };
 
-const std::vector<std::string> kNutrientLines = {
-    "Calories        \t 245.00__cal   \t 12% RDA",
-    "Protein         \t   9.25__gm    \t 23% ODA",
-    "Total Fat       \t   5.50__gm    \t    N / A",
-    "Sat. Fat        \t   0.00__gm    \t    N / A",
-    "Mono. Fat       \t   0.00__gm    \t    N / A",
-    "Poly. Fat       \t   0.00__gm    \t    N / A",
-    "Carbohydrate    \t   0.00__gm    \t    N / A",
-    "Fiber           \t   0.00__gm    \t    N / A",
-    "Cholesterol     \t   0.00__mg    \t    N / A",
-    "Vit. A          \t   0.00__IU    \t    N / A",
-    "Vit. B6         \t   0.00__mg    \t    N / A",
-    "Vit. B12        \t   0.00__mcg   \t    N / A",
-    "Vit. C          \t   0.00__mg    \t    N / A",
-    "Vit. E          \t   0.00__mg    \t    N / A",
-    "Thiamine        \t   0.00__mg    \t    N / A",
-    "Folacin         \t   0.00__mcg   \t    N / A",
-    "Riboflavin      \t   0.00__mg    \t    N / A",
-    "Niacin          \t   0.00__mg    \t    N / A",
-    "Panto. Acid     \t   0.00__mg    \t    N / A",
-    "Calcium         \t   0.00__mg    \t    N / A",
-    "Copper          \t   0.00__mg    \t    N / A",
-    "Iron            \t   0.00__mg    \t    N / A",
-    "Magnesium       \t   0.00__mg    \t    N / A",
-    "Manganese       \t   0.00__mg    \t    N / A",
-    "Phosphorus      \t   0.00__mg    \t    N / A",
-    "Potassium       \t   0.00__mg    \t    N / A",
-    "Selenium        \t   0.00__mcg   \t    N / A",
-    "Sodium          \t   0.00__mg    \t    N / A",
-    "Zinc            \t   0.00__mg    \t    N / A",
-    "Tyrosine        \t   0.00__gm    \t    N / A",
-    "Lysine          \t   0.00__gm    \t    N / A",
-    "Phenylalanine   \t   0.00__gm    \t    N / A",
-    "Leucine         \t   0.00__gm    \t    N / A",
-    "Valine          \t   0.00__gm    \t    N / A",
-    "Methionine      \t   0.00__gm    \t    N / A",
-    "Cystine         \t   0.00__gm    \t    N / A",
-    "Tryptophan      \t   0.00__gm    \t    N / A",
-    "Threonine       \t   0.00__gm    \t    N / A",
-    "Isoleucine      \tN / A",
+// Hand-picked rows of the totals: the padding of names, values and units,
+// a target of each kind, no target, and a nutrient no food gives.
+const std::vector<std::pair<int, std::string>> kPickedRows = {
+    {0, "Calories        \t 245.00__cal   \t 12% RDA"},   {1, "Protein         \t   9.25__gm    \t 23% ODA"},
+    {2, "Total Fat       \t   5.50__gm    \t    N / A"},  {11, "Vit. B12        \t   0.00__mcg   \t    N / A"},
+    {37, "Threonine       \t   0.00__gm    \t    N / A"}, {38, "Isoleucine      \tN / A"},
 };
+
+// The lines of a text, each of which must end in CR LF.
+std::vector<std::string> crlfSplit(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+        EXPECT_TRUE(end > at && text[end - 1] == '\r') << "line " << out.size();
+        out.push_back(text.substr(at, end > at ? end - at - 1 : 0));
+    }
+    EXPECT_EQ(text.back(), '\n');
+    return out;
+}
+
+void expectTotals(const std::vector<std::string>& lines, std::size_t first) {
+    ASSERT_GE(lines.size(), first + kNutrientCount);
+    for (const auto& [n, row] : kPickedRows) EXPECT_EQ(lines[first + std::size_t(n)], row) << n;
+    for (int n = 0; n < kNutrientCount; ++n) {
+        std::string name(nutrientName(n));
+        name.resize(16, ' ');
+        EXPECT_EQ(lines[first + std::size_t(n)].substr(0, 17), name + '\t') << n;
+    }
+}
 
 TEST_F(TextExportTest, FoodListReportIsExactToTheByte) {
     FoodList list(&tree.db, "01/02/99");
     fill(list);
     list.setPath("/data/kvflist/lunch.fls");
 
-    std::vector<std::string> lines = {
+    const std::string text = textReport(list, targets());
+    const std::vector<std::string> lines = crlfSplit(text);
+    const std::vector<std::string> head = {
         "Food  List  :  lunch.fls",
         "      DATE  :  01/02/99",
         "Num. Foods  :  2",
@@ -106,13 +90,13 @@ TEST_F(TextExportTest, FoodListReportIsExactToTheByte) {
         "\t\t\t\t\tAbs. Values\t\t%ODA/RDA",
         "",
     };
-    lines.insert(lines.end(), kNutrientLines.begin(), kNutrientLines.end());
-    EXPECT_EQ(textReport(list, targets()), crlfLines(lines));
+    ASSERT_EQ(lines.size(), head.size() + kNutrientCount);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10), head);
+    expectTotals(lines, head.size());
 
     const auto file = tree.paths().foodListDir() / "lunch.txt";
     ASSERT_TRUE(writeTextReport(file, list, targets(), platform));
-    const std::string written = crlfLines(lines);
-    EXPECT_EQ(test::fileBytes(file), std::vector<std::uint8_t>(written.begin(), written.end()));
+    EXPECT_EQ(test::fileBytes(file), std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 TEST_F(TextExportTest, RecipeReportAddsItsIdServingAndInstructions) {
@@ -124,15 +108,15 @@ TEST_F(TextExportTest, RecipeReportAddsItsIdServingAndInstructions) {
     recipe.recipe().setServingDescription("one bowl");
     recipe.recipe().setInstructions({"Warm the milk.", "Serve."});
 
-    const std::string text = textReport(recipe, targets());
-    const std::string head = crlfLines({"RECIPE      :  Mom's Soup 2", "      DATE  :  03/04/05", "Num. Foods  :  2"});
-    const std::string tail =
-        crlfLines({"Threonine       \t   0.00__gm    \t    N / A", "Isoleucine      \tN / A", "USDA Number = 29003",
-                   "Serving Desc : one bowl", "", "", "INSTRUCTIONS : ", "Warm the milk.", "Serve."});
-    EXPECT_EQ(text.substr(0, head.size()), head);
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-    EXPECT_NE(text.find(crlfLines(kNutrientLines)), std::string::npos); // the whole recipe's totals
+    const std::vector<std::string> lines = crlfSplit(textReport(recipe, targets()));
+    const std::vector<std::string> head = {"RECIPE      :  Mom's Soup 2", "      DATE  :  03/04/05",
+                                           "Num. Foods  :  2"};
+    const std::vector<std::string> tail = {"USDA Number = 29003", "Serving Desc : one bowl", "",      "",
+                                           "INSTRUCTIONS : ",     "Warm the milk.",          "Serve."};
+    ASSERT_EQ(lines.size(), 10 + kNutrientCount + tail.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3), head);
+    expectTotals(lines, 10); // the whole recipe's totals
+    EXPECT_EQ(std::vector<std::string>(lines.end() - long(tail.size()), lines.end()), tail);
 }
 
 TEST_F(TextExportTest, ProposedNames) {

@@ -23,6 +23,7 @@ protected:
     test::DataTree tree{
         {{0, "Apple juice"}, {0, "Coffee"}, {2, "Apple butter"}, {2, "Honey"}, {2, "Jam"}, {9, "Pear"}}};
     FoodDataBase& db = tree.db;
+    test::ScriptedPickers dialogs;
 };
 
 TEST_F(PickerTest, OpensOnTheCurrentCategoryAndFollowsRowAndCategoryChoices) {
@@ -33,9 +34,7 @@ TEST_F(PickerTest, OpensOnTheCurrentCategoryAndFollowsRowAndCategoryChoices) {
 
     p.onFoodSelected(2);
     EXPECT_EQ(p.nameText(), "Jam");
-    EXPECT_EQ(p.runResult(), 4);
-    ASSERT_TRUE(db.selection().currentEntry());
-    EXPECT_EQ(db.index().entries()[*db.selection().currentEntry()].name, "Jam");
+    EXPECT_EQ(nameAt(db.selection().currentEntry()), "Jam");
 
     // Another category refills the list and starts again at its first food.
     p.onCategoryChosen(9);
@@ -52,7 +51,6 @@ TEST_F(PickerTest, EmptyCategoryIsRefusedAndThePreviousOneStays) {
     p.onFoodSelected(1);
     p.onCategoryChosen(5);
     EXPECT_EQ(platform.messageTexts(), (Names{"... no foods in Category selected ..."}));
-    EXPECT_EQ(p.currentCategory(), 2);
     EXPECT_EQ(db.selection().currentCategory(), 2);
     EXPECT_EQ(p.selectedFood(), 1);
     EXPECT_EQ(p.foodNames().size(), 3u);
@@ -86,30 +84,8 @@ TEST_F(PickerTest, BrowseOnlyNeverAddsDoubleClickAddsCloseAndEmptyCategoryDoNot)
     EXPECT_FALSE(empty.chosenEntry());
 }
 
-TEST_F(PickerTest, MatDialogListsMatchesInOrderAndAnswersTheChosenRow) {
-    MatDialog dlg(db, {2, 0, 5}, "x");
-    EXPECT_EQ(dlg.rows(), (Names{"Apple butter", "Apple juice", "Pear"}));
-    dlg.onRowSelected(2);
-    dlg.onRowSelected(7); // not a row: ignored
-    dlg.onOk();
-    EXPECT_EQ(dlg.chosenEntry(), std::optional<std::size_t>(5));
-    MatDialog cancelled(db, {2, 0}, "x");
-    cancelled.onRowSelected(1);
-    cancelled.onCancel();
-    EXPECT_TRUE(cancelled.finished() && !cancelled.chosenEntry());
-    MatDialog clicked(db, {2, 0}, "x");
-    clicked.onRowDoubleClicked(1);
-    EXPECT_EQ(clicked.chosenEntry(), std::optional<std::size_t>(0));
-}
-
-class NamePickingTest : public PickerTest {
-protected:
-    DialogFoodPicker finder() { return DialogFoodPicker(db, platform, dialogs); }
-    test::ScriptedPickers dialogs;
-};
-
-TEST_F(NamePickingTest, OneMatchIsTakenSeveralAreOfferedNoneIsReported) {
-    auto f = finder();
+TEST_F(PickerTest, ByNameOneMatchIsTakenSeveralAreOfferedNoneIsReported) {
+    DialogFoodPicker f(db, platform, dialogs);
     EXPECT_EQ(nameAt(f.pickByName("HON")), "Honey");
     EXPECT_TRUE(dialogs.matRowsSeen.empty());
     EXPECT_EQ(platform.waitCount, 1);
@@ -119,7 +95,16 @@ TEST_F(NamePickingTest, OneMatchIsTakenSeveralAreOfferedNoneIsReported) {
     EXPECT_EQ(nameAt(f.pickByName("apple")), "Apple butter");
     ASSERT_EQ(dialogs.matRowsSeen.size(), 1u);
     EXPECT_EQ(dialogs.matRowsSeen[0], (Names{"Apple juice", "Apple butter"}));
-    dialogs.matMoves.push_back([](MatDialog& d) { d.onCancel(); });
+    dialogs.matMoves.push_back([](MatDialog& d) {
+        d.onRowSelected(1);
+        d.onRowSelected(7); // not a row: ignored
+        d.onOk();
+    });
+    EXPECT_EQ(nameAt(f.pickByName("apple")), "Apple butter");
+    dialogs.matMoves.push_back([](MatDialog& d) {
+        d.onRowSelected(1);
+        d.onCancel();
+    });
     EXPECT_FALSE(f.pickByName("apple"));
     EXPECT_TRUE(platform.messages.empty());
 
@@ -127,19 +112,6 @@ TEST_F(NamePickingTest, OneMatchIsTakenSeveralAreOfferedNoneIsReported) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "NO MATCH found for entered name . . .");
     EXPECT_EQ(platform.messages[0].caption, "FOOD  SEARCH  by  NAME");
-}
-
-TEST_F(NamePickingTest, EmptyNameOpensTheCategoryPickerWithAddAllowed) {
-    auto f = finder();
-    dialogs.categoryMoves.push_back([](CategoryFoodPicker& p) {
-        EXPECT_TRUE(p.addAllowed());
-        p.onCategoryChosen(0);
-        p.onFoodSelected(1);
-        p.onAdd();
-    });
-    EXPECT_EQ(nameAt(f.pickByName("")), "Coffee");
-    EXPECT_EQ(dialogs.categoryPickersOpened, 1);
-    EXPECT_EQ(db.selection().currentCategory(), 0);
 }
 
 } // namespace

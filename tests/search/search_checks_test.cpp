@@ -31,7 +31,7 @@ struct OneFoodList {
     OneFoodList() { EXPECT_TRUE(list.addFood(tree.db.index().entries()[0], 2)); }
 };
 
-TEST(SearchValidation, FirstFailingCheckInOrder) {
+TEST(SearchValidation, FirstFailingCheckInOrderAndTheGapsToFill) {
     OneFoodList filled;
     const FoodList empty;
     NutrientRecord targets = targetsOf({0, 1, 2, 3, 4, 5, 6, 12});
@@ -80,17 +80,13 @@ TEST(SearchValidation, FirstFailingCheckInOrder) {
     EXPECT_EQ(validateSearchRequest(request(Optimize, OneServing, nutrients(1, 12), none), targets, &filled.list),
               std::string(searchmsg::kOverTarget) + searchmsg::kOverTargetNames + std::string(nutrientName(1)) + ", " +
                   std::string(nutrientName(12)));
-}
 
-TEST(SearchValidation, GapsOfChosenNutrientsOnly) {
-    OneFoodList filled;
-    NutrientRecord targets = targetsOf({1, 7}, 40.0f);
-    targets.setValue(12, 40.0f);
-    targets.setLevel(12, 1);
-    const GapTable gaps = computeGaps(filled.list.totals(), nutrients(1, 12), targets);
-    EXPECT_FLOAT_EQ(gaps[1], 25.0f);
-    EXPECT_EQ(gaps[12], 0.0f);
-    EXPECT_EQ(gaps[7], 0.0f);
+    // The gaps the optimizer fills: those of the chosen nutrients only.
+    NutrientRecord wanted = targetsOf({1, 7}, 40.0f);
+    wanted.setValue(12, 40.0f);
+    wanted.setLevel(12, 1);
+    const GapTable gaps = computeGaps(filled.list.totals(), nutrients(1, 12), wanted);
+    EXPECT_EQ((std::array{gaps[1], gaps[12], gaps[7]}), (std::array{25.0f, 0.0f, 0.0f}));
 }
 
 TEST(ResultRows, HeaderCellsAndServingLines) {

