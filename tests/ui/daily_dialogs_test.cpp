@@ -1,18 +1,9 @@
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "app/daily_commands.h"
 #include "app/korva_app.h"
 #include "daily/tday_dialog.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/daily_feature.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -33,6 +24,9 @@ protected:
     DailyFeature daily{window, tree.db, platform};
 };
 
+using test::click;
+using test::rows;
+
 // Daily > Edit: a FoodList added, F1 for the dialog's help, closing asks;
 // Daily > View shows the saved day and takes a typed date on Enter.
 TEST_F(DailyDialogsTest, DayIsEditedSavedOnCloseAndShownByDate) {
@@ -40,35 +34,29 @@ TEST_F(DailyDialogsTest, DayIsEditedSavedOnCloseAndShownByDate) {
     const QString calories = QStringLiteral("Calories\t100.00\t__cal\t 50% ODA");
     {
         test::DialogAnswer edit(QStringLiteral("tdayDialog"), [&](QWidget* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("Edit  One  Day's  Foods"));
-            d->findChild<QPushButton*>("addButton")->click();
-            EXPECT_EQ(d->findChild<QLineEdit*>("fileNameField")->text(), QStringLiteral("fl0001.fls"));
-            EXPECT_EQ(d->findChild<QListWidget*>("totalsList")->item(2)->text(), calories);
-            QTest::keyClick(d->findChild<QListWidget*>("totalsList"), Qt::Key_F1);
+            click(d, "addButton");
+            EXPECT_EQ(test::child<QLineEdit>(d, "fileNameField")->text(), QStringLiteral("fl0001.fls"));
+            EXPECT_EQ(rows(d, "totalsList").value(2), calories);
+            QTest::keyClick(test::child(d, "totalsList"), Qt::Key_F1);
             EXPECT_EQ(platform.helpContexts, std::vector<int>{TdayDialog::kHelpEdit});
             platform.answer(MsgAnswer::cancel, "Save changes to the log of 03/07/26 ?");
             QTest::keyClick(d, Qt::Key_Escape);
             EXPECT_TRUE(d->isVisible());
             platform.answer(MsgAnswer::yes, "Save changes to the log of 03/07/26 ?");
-            d->findChild<QPushButton*>("closeButton")->click();
+            click(d, "closeButton");
         });
         ASSERT_TRUE(test::triggerAction(window.action(kCmdDailyEdit)));
     }
 
     test::DialogAnswer view(QStringLiteral("dntrDialog"), [&](QWidget* d) {
-        auto* totals = d->findChild<QListWidget*>("totalsList");
-        EXPECT_EQ(totals->item(3)->text(), calories);
-        d->findChild<QRadioButton*>("pastWeekRadio")->click();
-        EXPECT_EQ(totals->item(0)->text(), QStringLiteral("Daily Averages for PAST WEEK."));
-        EXPECT_FALSE(d->findChild<QLineEdit*>("oneDayField")->isEnabled());
-        d->findChild<QRadioButton*>("oneDayRadio")->click();
-        auto* field = d->findChild<QLineEdit*>("oneDayField");
-        field->selectAll();
-        QTest::keyClicks(field, "3/6/26");
-        EXPECT_EQ(totals->item(0)->text(), QString::fromLatin1(dailymsg::kHitUpdate));
-        QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_EQ(totals->item(0)->text(), QString::fromLatin1(dailymsg::kNoLogFiles));
-        d->findChild<QPushButton*>("closeButton")->click();
+        EXPECT_EQ(rows(d, "totalsList").value(3), calories);
+        click(d, "pastWeekRadio");
+        EXPECT_EQ(rows(d, "totalsList").value(0), QStringLiteral("Daily Averages for PAST WEEK."));
+        EXPECT_FALSE(test::child(d, "oneDayField")->isEnabled());
+        click(d, "oneDayRadio");
+        test::typeInto(d, "oneDayField", QStringLiteral("3/6/26"), true);
+        EXPECT_EQ(rows(d, "totalsList").value(0), QString::fromLatin1(dailymsg::kNoLogFiles));
+        click(d, "closeButton");
     });
     ASSERT_TRUE(test::triggerAction(window.action(kCmdDailyView)));
 }

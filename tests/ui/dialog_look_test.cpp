@@ -1,27 +1,11 @@
-#include <QDialog>
-#include <QListWidget>
-#include <QPalette>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include <set>
 
-#include "tests/ui/dialog_answer.h"
-#include "ui/dialog_look.h"
+#include "tests/ui/ui_support.h"
 #include "ui/list_choice_dialog.h"
 #include "ui/tab_stop_delegate.h"
 
 namespace korva {
 namespace {
-
-TEST(DialogLookTest, TheProgramsDialogsAreLightGreyWithBlackText) {
-    QDialog dialog;
-    DialogLook look({1.0f, 1.0f});
-    dialog.installEventFilter(&look);
-    dialog.show();
-    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_EQ(dialog.palette().color(QPalette::WindowText), QColor(Qt::black));
-}
 
 // Columns start at their stops, or after the widest text before them as
 // the font measures it: long names and wide values never push a row's
@@ -61,7 +45,7 @@ TEST(DialogLookTest, SpaceChoosesTheHighlightedRowAndEnterIsOk) {
                        {},
                        [&] { return ok; }};
     test::DialogAnswer keys(QStringLiteral("chooser"), [](QWidget* d) {
-        auto* list = d->findChild<QListWidget*>(QStringLiteral("chooserList"));
+        auto* list = test::child(d, "chooserList");
         for (Qt::Key k : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_Space, Qt::Key_Return})
             QTest::keyClick(list, k);
     });

@@ -1,10 +1,5 @@
-#include <QAction>
-#include <QApplication>
 #include <QFileDialog>
 #include <QMenu>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/command_table.h"
 #include "app/korva_app.h"
@@ -13,6 +8,7 @@
 #include "lists/food_list.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
+#include "tests/ui/ui_support.h"
 #include "ui/food_list_feature.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
@@ -36,18 +32,14 @@ TEST(FileNames, NonAsciiDataFolderServesChooserListsAndRecentFiles) {
     request.filter = "FoodLists (*.fls)";
     request.defaultExtension = "fls";
     request.startFolder = lists;
-    QString shownFolder;
-    QTimer::singleShot(0, [&] {
-        QFileDialog* dialog = nullptr;
-        (void)QTest::qWaitFor([&] { return (dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); },
-                              5000);
-        if (!dialog) return;
-        shownFolder = dialog->directory().absolutePath();
+    test::DialogAnswer save(QString(), [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), QFile::decodeName(QByteArray::fromStdString(lists.native())));
         dialog->selectFile(QString::fromUtf8("M\xc3\xbcsli.fls"));
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_EQ(qt.chooseSaveFile(request), chosen);
-    EXPECT_EQ(shownFolder, QFile::decodeName(QByteArray::fromStdString(lists.native())));
 
     FoodDataBase db;
     ASSERT_TRUE(tree.load(db));

@@ -1,29 +1,29 @@
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
-#include <gtest/gtest.h>
+#include <QTableWidget>
 
 #include "app/data_backup.h"
 #include "app/display_preferences.h"
+#include "app/food_list_commands.h"
 #include "app/help_topics.h"
 #include "app/korva_app.h"
 #include "core/food_data_base.h"
+#include "lists/active_document.h"
+#include "lists/flist_doc.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
+#include "ui/flist_child_window.h"
+#include "ui/food_list_feature.h"
+#include "ui/food_list_windows.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 #include "ui/qt_shell.h"
 #include "ui/splash.h"
 
@@ -31,6 +31,10 @@ namespace korva {
 namespace {
 
 namespace fs = std::filesystem;
+using test::child;
+using test::choose;
+using test::click;
+using test::DialogAnswer;
 
 QStringList captions(const QList<QAction*>& actions) {
     QStringList out;
@@ -59,13 +63,20 @@ protected:
         ASSERT_TRUE(d.writeStateFile());
     }
     void TearDown() override {
+        if (lists) lists->windows().closeAnswered();
+        QApplication::processEvents();
+        lists.reset();
         shell.reset();
         QApplication::setFont(savedFont_);
         ScriptedTest::TearDown();
     }
 
-    MainWindow& start() {
+    // The program started, with its FoodList windows when asked.
+    MainWindow& start(bool withLists = false) {
         shell = std::make_unique<QtShell>(app, platform);
+        if (withLists)
+            shell->addWindowExtension(
+                [this](MainWindow& w) { lists = std::make_unique<FoodListFeature>(w, db, platform, active); });
         EXPECT_TRUE(app.initInstance(tree.root(), std::nullopt, *shell));
         return *shell->mainWindow();
     }
@@ -82,7 +93,9 @@ protected:
     test::TempRoot tree;
     FoodDataBase db;
     KorvaApp app{db, platform};
+    ActiveDocument active;
     std::unique_ptr<QtShell> shell;
+    std::unique_ptr<FoodListFeature> lists;
     QFont savedFont_;
 };
 
@@ -119,12 +132,13 @@ TEST_F(MainWindowTest, ShowsTheUserTheMenusOfWorkingCommandsAndTheSplash) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-// Each item reaches its command: the prompt of the highlighted one, Backup,
-// Help, About, User > Set, the window arrangements, and X/Y Scale, which
-// ends the program as Exit does.
+// Each item reaches its command: the prompt of the highlighted one,
+// Consolidate, which then greys, Backup, Help, About, User > Set, Arrange
+// Icons, and X/Y Scale, which ends the program as Exit does.
 TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
+    addUnconsolidatedFood();
     MainWindow& w = start();
-    EXPECT_EQ(w.findChild<QLabel*>("promptPane")->text(), QStringLiteral("Ready"));
+    EXPECT_EQ(test::label(&w, "promptPane"), QStringLiteral("Ready"));
     QMenu* menu = w.menu(MenuId::user);
     w.menuBar()->setActiveAction(menu->menuAction());
     QTRY_VERIFY(menu->isVisible());
@@ -132,56 +146,42 @@ TEST_F(MainWindowTest, MenuItemsRunTheirCommands) {
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Set current KORVA user"));
     menu->hide();
 
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdConsolidate)));
+    EXPECT_FALSE(w.action(kCmdConsolidate)->isEnabled());
     ASSERT_TRUE(test::triggerAction(w.action(kCmdBackup)));
-    EXPECT_TRUE(fs::is_regular_file(tree.paths().dataDir() / "backup" / "index.ser"));
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{backup_texts::kDone});
     ASSERT_TRUE(test::triggerAction(w.action(kCmdHelpWindows)));
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{63488}));
     {
         test::DialogAnswer about(QStringLiteral("aboutDialog"), [](QWidget* modal) {
-            EXPECT_TRUE(modal->findChild<QLabel*>("aboutText")->text().contains("Korvana"));
+            EXPECT_TRUE(test::label(modal, "aboutText").contains("Korvana"));
             qobject_cast<QDialog*>(modal)->accept();
         });
         ASSERT_TRUE(test::triggerAction(w.action(kCmdAbout)));
     }
     {
         test::DialogAnswer pickDefault(QStringLiteral("uselDialog"), [](QWidget* modal) {
-            modal->findChild<QListWidget*>("userList")->setCurrentRow(0);
-            modal->findChild<QPushButton*>("okButton")->click();
+            test::child<QListWidget>(modal, "userList")->setCurrentRow(0);
+            test::click(modal, "okButton");
         });
         ASSERT_TRUE(test::triggerAction(w.action(kCmdUserSet)));
     }
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Korvana    USER  :  default"));
 
-    std::vector<QMdiSubWindow*> subs;
-    for (int i = 0; i < 3; ++i) {
-        subs.push_back(w.mdiArea()->addSubWindow(new QWidget));
-        subs.back()->show();
+    std::vector<QMdiSubWindow*> icons;
+    for (int i = 0; i < 2; ++i) {
+        icons.push_back(w.mdiArea()->addSubWindow(new QWidget));
+        icons.back()->showMinimized();
     }
-    ASSERT_TRUE(test::triggerAction(w.action(kCmdTile)));
-    EXPECT_FALSE(subs[0]->geometry().intersects(subs[1]->geometry()));
-    ASSERT_TRUE(test::triggerAction(w.action(kCmdCascade)));
-    EXPECT_NE(subs[0]->pos(), subs[1]->pos());
-    subs[0]->showMinimized();
-    subs[1]->showMinimized();
     ASSERT_TRUE(test::triggerAction(w.action(kCmdArrangeIcons)));
-    EXPECT_EQ(subs[0]->geometry().bottom(), w.mdiArea()->viewport()->height() - 1);
-    EXPECT_FALSE(subs[0]->geometry().intersects(subs[1]->geometry()));
+    EXPECT_EQ(icons[0]->geometry().bottom(), w.mdiArea()->viewport()->height() - 1);
+    EXPECT_FALSE(icons[0]->geometry().intersects(icons[1]->geometry()));
 
     platform.answerText("0.9 1.1");
     ASSERT_TRUE(test::triggerAction(w.action(kCmdXYScale)));
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(app.endedAtOnce()) << "the exit saves are still to come";
     EXPECT_EQ(platform.messageTexts().back(), "... restart KORVA for scale changes; exiting ...");
-}
-
-TEST_F(MainWindowTest, ConsolidateMenuItemGreysAfterItRuns) {
-    addUnconsolidatedFood();
-    MainWindow& w = start();
-    QAction* consolidate = w.action(kCmdConsolidate);
-    ASSERT_TRUE(consolidate->isEnabled());
-    ASSERT_TRUE(test::triggerAction(consolidate));
-    EXPECT_FALSE(consolidate->isEnabled());
 }
 
 // The splash goes at once when a press is aimed elsewhere; a click on the
@@ -245,6 +245,70 @@ TEST_F(MainWindowTest, PrinterOfPrintSetupServesThePrinterFont) {
     EXPECT_EQ(dpi->y, 300);
     shell.reset();
     EXPECT_FALSE(desktop.printerResolution());
+}
+
+TEST_F(MainWindowTest, FoodsViewFollowsItsCombosPrintsAndShowsThePickersFood) {
+    MainWindow& w = start(true);
+    DialogAnswer view(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+        auto* table = child<QTableWidget>(d, "nutrientTable");
+        for (int r = 0; r < table->rowCount(); ++r) // every percent text shown whole
+            EXPECT_GT(table->columnWidth(2), table->fontMetrics().horizontalAdvance(table->item(r, 2)->text())) << r;
+        choose(d, "displayCombo", 1);
+        EXPECT_TRUE(child<QWidget>(d, "nutrientChart")->isVisible());
+        EXPECT_FALSE(table->isVisible());
+        choose(d, "pageCombo", 1);
+        EXPECT_EQ(table->rowCount(), 10);
+        choose(d, "categoryCombo", 4);
+        EXPECT_EQ(child<QComboBox>(d, "foodCombo")->count(), 2);
+        click(d, "printButton");
+        click(d, "closeButton");
+    });
+    const std::filesystem::path out = tree.root() / "pdf";
+    QtReportPrinter::shared().sendJobsTo(out);
+    EXPECT_TRUE(test::triggerAction(w.action(kCmdViewFoods)));
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(std::filesystem::exists(out / "NUTRIENT_LEVELS-001.pdf"));
+
+    // Categories > View shows the food selected in the picker.
+    DialogAnswer picker(QStringLiteral("categoryPicker"), [](QWidget* p) {
+        DialogAnswer food(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+            EXPECT_EQ(child<QComboBox>(d, "foodCombo")->currentText(), QStringLiteral("food 10000"));
+            click(d, "closeButton");
+        });
+        click(p, "viewButton");
+        click(p, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(w.action(kCmdCategories)));
+}
+
+TEST_F(MainWindowTest, ListWindowViewsStepItemsAndShowTheKeyAndOneNutrient) {
+    MainWindow& main = start(true);
+    ASSERT_TRUE(lists->commands().onNewFoodList());
+    FListChildWindow* w = lists->windows().activeWindow();
+    ASSERT_NE(w, nullptr);
+    FoodList& list = w->document().list();
+    for (std::size_t p : {0u, 5u}) ASSERT_TRUE(list.addFood(db.index().entries()[p], kUnitServings));
+    w->documentChanged();
+
+    DialogAnswer chart(QStringLiteral("nutrientViewDialog"), [](QWidget* d) {
+        EXPECT_TRUE(child<QWidget>(d, "nutrientChart")->isVisible());
+        choose(d, "dataCombo", 0);
+        const QString first = test::label(d, "itemName");
+        click(d, "nextButton");
+        EXPECT_NE(test::label(d, "itemName"), first);
+        DialogAnswer key(QStringLiteral("keyDialog"), [](QWidget* k) { click(k, "closeButton"); });
+        click(d, "keyButton");
+        click(d, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(main.action(kCmdViewChart)));
+    EXPECT_EQ(list.currentIndex(), 0); // stepped in the view, shown by the window
+
+    DialogAnswer one(QStringLiteral("indivDialog"), [](QWidget* d) {
+        choose(d, "nutrientCombo", 2);
+        EXPECT_EQ(test::label(d, "nutrientName"), QStringLiteral("Total Fat"));
+        click(d, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(main.action(kCmdViewOneNutrient)));
 }
 
 } // namespace

@@ -1,11 +1,9 @@
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <gtest/gtest.h>
+#include <QPrintDialog>
 
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_report_printer.h"
 
 // A Yes/No question answered by clicking the real "No" button.
 TEST(QtPlatform, QuestionReturnsTheButtonClicked) {
@@ -40,4 +38,22 @@ TEST(QtPlatform, TextEntryOffersItsTextAndTakesTheTypedOne) {
     });
     EXPECT_EQ(platform.textEntry("Enter  Name  for  new  Recipe :      ", "RECIPE  NAME", "Soup"),
               std::optional<std::string>("Stew"));
+}
+
+TEST(QtPlatform, SetupAndPrintDialogsChooseThePrinterAndCancelPrintsNothing) {
+    korva::QtReportPrinter printer;
+    {
+        korva::test::DialogAnswer setup(QString(), [](QWidget* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("Print Setup"));
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        printer.setup(nullptr);
+    }
+    korva::test::DialogAnswer cancel(QString(), [](QWidget* d) {
+        auto* dialog = qobject_cast<QPrintDialog*>(d);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        dialog->reject();
+    });
+    EXPECT_FALSE(printer.choosePrinter());
 }

@@ -1,15 +1,10 @@
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/command_table.h"
 #include "app/korva_app.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/ui/dialog_answer.h"
+#include "tests/ui/ui_support.h"
 #include "ui/main_window.h"
 #include "ui/shop_feature.h"
 
@@ -30,38 +25,34 @@ TEST(ShopDialogWidget, ListBuiltInTheDialogIsSavedOnCloseAndReopened) {
     MainWindow window(app, platform);
     installShoppingLists(window, db, platform);
 
+    auto shown = [](QWidget* d, const char* name) { return test::child<QPlainTextEdit>(d, name)->toPlainText(); };
     QString text;
     {
         test::DialogAnswer build(QStringLiteral("shopDialog"), [&](QWidget* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("SHOPPING  LIST  :  shop001.sls"));
-            test::DialogAnswer choose(QStringLiteral("rcslDialog"),
-                                      [](QWidget* c) { c->findChild<QPushButton*>("okButton")->click(); });
-            d->findChild<QPushButton*>("addRecipeButton")->click();
-            auto* factor = d->findChild<QLineEdit*>("factorField");
-            factor->selectAll();
-            QTest::keyClicks(factor, "2.5");
-            d->findChild<QPushButton*>("applyButton")->click();
-            EXPECT_TRUE(
-                d->findChild<QListWidget*>("entryList")->item(0)->text().startsWith(QStringLiteral("Soup\t   2.50")));
-            text = d->findChild<QPlainTextEdit*>("shopText")->toPlainText();
+            test::DialogAnswer choose(QStringLiteral("rcslDialog"), [](QWidget* c) { test::click(c, "okButton"); });
+            test::click(d, "addRecipeButton");
+            test::typeInto(d, "factorField", QStringLiteral("2.5"));
+            test::click(d, "applyButton");
+            EXPECT_TRUE(test::rows(d, "entryList").value(0).startsWith(QStringLiteral("Soup\t   2.50")));
+            text = shown(d, "shopText");
             EXPECT_TRUE(text.contains(QStringLiteral("Milk")));
-            auto* extra = d->findChild<QPlainTextEdit*>("extraText");
+            auto* extra = test::child<QPlainTextEdit>(d, "extraText");
             extra->selectAll();
             QTest::keyClicks(extra, "bread");
             platform.answer(MsgAnswer::cancel, "Save changes to shop001.sls ?");
-            d->findChild<QPushButton*>("closeButton")->click();
+            test::click(d, "closeButton");
             EXPECT_TRUE(d->isVisible());
             platform.answer(MsgAnswer::yes, "Save changes to shop001.sls ?");
-            d->findChild<QPushButton*>("closeButton")->click();
+            test::click(d, "closeButton");
         });
         ASSERT_TRUE(test::triggerAction(window.action(kCmdNewShoppingList)));
     }
 
     platform.answerFile(db.paths().shopDir() / "shop001.sls");
     test::DialogAnswer reopen(QStringLiteral("shopDialog"), [&](QWidget* d) {
-        EXPECT_EQ(d->findChild<QPlainTextEdit*>("shopText")->toPlainText(), text);
-        EXPECT_EQ(d->findChild<QPlainTextEdit*>("extraText")->toPlainText(), QStringLiteral("bread"));
-        d->findChild<QPushButton*>("closeButton")->click();
+        EXPECT_EQ(shown(d, "shopText"), text);
+        EXPECT_EQ(shown(d, "extraText"), QStringLiteral("bread"));
+        test::click(d, "closeButton");
     });
     ASSERT_TRUE(test::triggerAction(window.action(kCmdOpenShoppingList)));
     EXPECT_EQ(platform.fileRequests.back().startFolder, db.paths().shopDir());

@@ -5,7 +5,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -39,8 +44,6 @@ public:
     }
     DialogAnswer(const DialogAnswer&) = delete;
     DialogAnswer& operator=(const DialogAnswer&) = delete;
-
-    bool appeared() const { return appeared_; }
 
 private:
     static constexpr int kStepMs = 10;
@@ -78,25 +81,57 @@ private:
     QTimer timer_;
 };
 
+// An object name, written as a literal or made at run time.
+struct Name {
+    Name(const char* name) : text(QLatin1String(name)) {}
+    Name(QString name) : text(std::move(name)) {}
+    QString text;
+};
+
 // The child named `name`; a missing one fails the test.
-template <typename T>
-T* child(QWidget* parent, const char* name) {
-    T* c = parent->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
+template <typename T = QWidget>
+T* child(QWidget* parent, const Name& name) {
+    T* c = parent ? parent->findChild<T*>(name.text) : nullptr;
+    EXPECT_NE(c, nullptr) << name.text.toStdString();
     return c;
 }
 
-// Clicks the push button named `name`, as the user would.
-inline void click(QWidget* parent, const char* name) {
+// Clicks the button named `name`, as the user would.
+inline void click(QWidget* parent, const Name& name) {
     if (auto* b = child<QAbstractButton>(parent, name)) b->click();
 }
 
 // Picks entry `index` of the combo box named `name`, as the user would.
-inline void choose(QWidget* parent, const char* name, int index) {
+inline void choose(QWidget* parent, const Name& name, int index) {
     if (auto* c = child<QComboBox>(parent, name)) {
         c->setCurrentIndex(index);
         emit c->activated(index);
     }
+}
+
+// Types over the text of the edit named `name` with the keyboard, then
+// presses Enter when told to.
+inline void typeInto(QWidget* parent, const Name& name, const QString& text, bool enter = false) {
+    auto* edit = child<QLineEdit>(parent, name);
+    if (!edit) return;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    if (enter) QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// The text of the label named `name`.
+inline QString label(QWidget* parent, const Name& name) {
+    auto* l = child<QLabel>(parent, name);
+    return l ? l->text() : QString();
+}
+
+// The rows of the list named `name`.
+inline QStringList rows(QWidget* parent, const Name& name) {
+    QStringList out;
+    if (auto* list = child<QListWidget>(parent, name))
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
 }
 
 // Triggers an action the way a user can: only one that exists and is enabled.
