@@ -99,14 +99,6 @@ float Archive::readF32() {
     return v;
 }
 
-void Archive::io(std::int32_t& v) {
-    if (isStoring()) {
-        writeDword(static_cast<std::uint32_t>(v));
-    } else {
-        v = static_cast<std::int32_t>(readDword());
-    }
-}
-
 void Archive::writeString(std::string_view s) {
     const std::size_t n = s.size();
     if (n < 255) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "archive/archive_error.h"
@@ -55,13 +56,25 @@ public:
     float readF32();
     void readBytes(void* data, std::size_t n);
 
-    // Read or write, by direction.
-    void io(std::uint8_t& v) { isStoring() ? writeByte(v) : void(v = readByte()); }
-    void io(std::uint16_t& v) { isStoring() ? writeWord(v) : void(v = readWord()); }
-    void io(std::uint32_t& v) { isStoring() ? writeDword(v) : void(v = readDword()); }
-    void io(std::int32_t& v);
-    void io(float& v) { isStoring() ? writeF32(v) : void(v = readF32()); }
-    void io(std::string& s) { isStoring() ? writeString(s) : void(s = readString()); }
+    // Read or write, by direction: an 8-, 16- or 32-bit integer (a signed
+    // one as its 32 bits), a float or a counted string.
+    template <class T>
+    void io(T& v) {
+        if constexpr (std::is_same_v<T, std::uint8_t>) {
+            isStoring() ? writeByte(v) : void(v = readByte());
+        } else if constexpr (std::is_same_v<T, std::uint16_t>) {
+            isStoring() ? writeWord(v) : void(v = readWord());
+        } else if constexpr (std::is_same_v<T, std::uint32_t>) {
+            isStoring() ? writeDword(v) : void(v = readDword());
+        } else if constexpr (std::is_same_v<T, std::int32_t>) {
+            isStoring() ? writeDword(static_cast<std::uint32_t>(v)) : void(v = static_cast<std::int32_t>(readDword()));
+        } else if constexpr (std::is_same_v<T, float>) {
+            isStoring() ? writeF32(v) : void(v = readF32());
+        } else {
+            static_assert(std::is_same_v<T, std::string>, "Archive::io reads and writes only the stored kinds");
+            isStoring() ? writeString(v) : void(v = readString());
+        }
+    }
 
     // Counted strings (8-bit characters).  The reader also accepts the 16-bit
     // character form; characters above 0xFF become '?'.

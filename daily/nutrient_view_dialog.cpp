@@ -48,7 +48,7 @@ FoodList& NutrientViewDialog::list() const { return doc_->list(); }
 
 std::string NutrientViewDialog::caption() const { return kCaptionPrefix + user_.name; }
 
-std::vector<std::string> NutrientViewDialog::categoryLabels() {
+std::vector<std::string> nutrientviewtext::categoryLabels() {
     std::vector<std::string> out;
     for (int c = 0; c < kCategoryCount; ++c) out.emplace_back(categoryName(c));
     return out;

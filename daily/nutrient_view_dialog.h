@@ -17,6 +17,14 @@ class FoodList;
 class Platform;
 class ReportPrinter;
 
+// The fixed choices of the view's combo boxes, in the order of their values.
+namespace nutrientviewtext {
+inline std::vector<std::string> displayLabels() { return {"Table", "Histogram"}; }
+inline std::vector<std::string> pageLabels() { return {"Standard", "Amino Acids"}; }
+inline std::vector<std::string> basisLabels() { return {"100 gms.", "1 Serving", "100 calories"}; }
+std::vector<std::string> categoryLabels();
+} // namespace nutrientviewtext
+
 // All 39 nutrients of one thing against the current user's targets, as a
 // table or a bar chart: a food of the data base (chosen by category and
 // name, per 100 g, one serving or 100 calories) or a food list or recipe
@@ -63,12 +71,6 @@ public:
     ViewBasis basis() const { return basis_; }
     int category() const { return category_; }
     int food() const { return food_; }
-    int foodCount() const { return static_cast<int>(foodNames_.size()); }
-
-    static std::vector<std::string> displayLabels() { return {"Table", "Histogram"}; }
-    static std::vector<std::string> pageLabels() { return {"Standard", "Amino Acids"}; }
-    static std::vector<std::string> basisLabels() { return {"100 gms.", "1 Serving", "100 calories"}; }
-    static std::vector<std::string> categoryLabels();
     const std::vector<std::string>& foodNames() const { return foodNames_; }
     // "Food Item", "Food List" or, for a recipe, "Ingredient", "Recipe".
     std::vector<std::string> dataLabels() const;
@@ -78,20 +80,13 @@ public:
     std::string itemName() const;
     bool stepButtonsShown() const { return source_ == kDocument && data_ == kItem; }
     const std::string& amountLine() const { return amountLine_; }
-    bool tableShown() const { return display_ == kTable; }
-    bool chartShown() const { return display_ == kHistogram; }
 
     const NutrientRecord& shown() const { return shown_; }
-    float gramsPerServing() const { return gramsPerServing_; }
-    // Value and percent texts of all 39 nutrients; the face shows the page's.
-    const NutrientTexts& valueTexts() const { return valueTexts_; }
-    const NutrientTexts& percentTexts() const { return percentTexts_; }
     // A row of the table: name, value, unit and percent of target.
     struct TableRow {
         std::string name, value, unit, percent;
     };
-    // The rows of the page shown, in catalogue order.
-    std::vector<TableRow> tableRows() const { return tableRows(page_); }
+    // The rows of a page (the face shows page()'s), in catalogue order.
     std::vector<TableRow> tableRows(ChartPage page) const;
     // The chart laid out for the size it has now.
     ChartGeometry chart(int width, int height) const;
@@ -122,6 +117,7 @@ private:
     void showFood();
     void showDocument();
     FoodList& list() const;
+    int foodCount() const { return static_cast<int>(foodNames_.size()); }
 
     const ViewFoods& foods_;
     Platform& platform_;

@@ -90,7 +90,7 @@ void drawNutrientChart(ReportSurface& surface, const NutrientViewDialog& view) {
 
 bool printNutrientView(const NutrientViewDialog& view, Platform& platform, ReportPrinter& printer) {
     return runPrintJob(platform, printer, NutrientViewDialog::kJobName, [&](ReportWriter& out) {
-        if (view.chartShown())
+        if (view.display() == NutrientViewDialog::kHistogram)
             drawNutrientChart(out.surface(), view);
         else
             writeNutrientTable(out, view);

@@ -10,7 +10,7 @@
 #include "archive/serializable.h"
 #include "core/nutrient_record.h"
 #include "core/nutrient_totals.h"
-#include "lists/food_item.h"
+#include "lists/item_list.h"
 #include "lists/recipe_fields.h"
 
 namespace korva {
@@ -29,15 +29,11 @@ using ServingFigures = TotalsFigures;
 // Outcomes of reading a list or recipe file.
 enum ReadOutcome : int { kReadFormatError = -1, kReadNotFound = 0, kReadOk = 1 };
 
-// An ordered list of food items with the nutrient totals of the whole list,
-// and the files that hold it.  The same class holds a recipe, whose own
-// fields are a part of their own (RecipeFields).
-//
-// The list reaches the data base (when it has one) to read food records, to
-// resolve the food ids of a file and to keep the shared current food in step
-// with its current item.  Operations on the current item do nothing on an
-// empty list.
-class FoodList : public Serializable {
+// A FoodList or a recipe: its items and totals (ItemList), its kind, path
+// and date, and the files that hold it.  A recipe's own fields are a part of
+// their own (RecipeFields).  Reading a file resolves its food ids against the
+// data base.
+class FoodList : public Serializable, public ItemList {
 public:
     static constexpr const char* kClassName = "FoodList";
     static constexpr unsigned kSchema = 0;
@@ -46,71 +42,15 @@ public:
     static constexpr std::uint16_t kFoodListMark = 0x0AAA;
     static constexpr std::uint16_t kRecipeMark = 0x0BBB;
     enum ListType : std::uint16_t { kFoodList = 0, kRecipe = 1 };
-    // Both counts are single words in the file.
-    static constexpr std::size_t kMaxItems = 0xFFFF;
+    // The count is a single word in the file.
     static constexpr std::size_t kMaxInstructions = 0xFFFF;
 
     explicit FoodList(FoodDataBase* db = nullptr, std::string date = {});
 
-    FoodDataBase* dataBase() const { return db_; }
-
-    // ---- Items ------------------------------------------------------------
-    std::size_t itemCount() const { return items_.size(); }
-    bool empty() const { return items_.empty(); }
-    const std::vector<FoodItem>& items() const { return items_; }
-    const FoodItem& item(std::size_t i) const { return items_[i]; }
-    // The selected item, or null on an empty list.
-    const FoodItem* current() const;
-    // Position of the selected item; -1 on an empty list.
-    int currentIndex() const { return items_.empty() ? -1 : current_; }
-
-    // Adds the food at the end in `unit`, makes it current and adds it to the
-    // totals.  Answers the item's listing line, or none when the food's record
-    // cannot be read or the list is full (the list unchanged).
-    std::optional<std::string> addFood(const ShortFood& entry, std::uint16_t unit);
-    // Appends a built item and makes it current (totals untouched).  False
-    // when the list is full.
-    bool append(FoodItem item);
-    void deleteCurrent();
-    void clear();
-    void select(int index);
-    void step(bool forward);
-
-    // ---- Totals -----------------------------------------------------------
-    void recomputeTotals();
-    const NutrientRecord& totals() const { return totals_; }
-    float totalGrams() const { return totalGrams_; }
-    int pctFat() const { return pctFat_; }
-    int pctProtein() const { return pctProtein_; }
-    int pctCarbohydrate() const { return pctCarbohydrate_; }
+    // ---- Totals of a recipe --------------------------------------------
     // A recipe's figures for one serving; all zero while it makes no
     // servings, and no calorie split while a serving has no calories.
     ServingFigures perServing() const;
-
-    // ---- The current item -------------------------------------------------
-    // Both recompute the totals.  setCurrentAmount answers false when the
-    // amount cannot be converted (see FoodItem::setAmount).
-    bool setCurrentAmount(float value, std::uint16_t unit);
-    void stepCurrentAmount(bool up);
-    // A typed amount ("2 serv", "3 oz", "2 cup", "250"): answers what it
-    // was understood as ("2 cup = 2.00 servings = 182 g = 62 cal").  Out of
-    // bounds shows " ERROR - food item amount out of bounds" (a recipe form
-    // names its own message), an amount not understood says which units
-    // are; either answers none with the item unchanged.  A unit named in the
-    // text becomes `viewEntryUnit`.
-    std::optional<std::string> enterTypedAmount(std::string_view text, std::uint16_t& viewEntryUnit, Platform& platform,
-                                                const char* outOfBounds = nullptr);
-    // Code 3 stores the item's entry unit as its display unit.
-    void setCurrentDisplayUnit(std::uint16_t u);
-    // Code 3 is ignored.
-    void setCurrentEntryUnit(std::uint16_t u);
-    std::uint16_t currentDisplayUnit() const;
-    std::uint16_t currentEntryUnit() const;
-    // "No  Food  Items", "1 serving = 000 calories = 000 grams" and
-    // "No Serving Chosen" on an empty list.
-    std::string currentLineText(std::uint16_t unit) const;
-    std::string currentServingLine() const;
-    std::string currentAmountText(std::uint16_t unit) const;
 
     // ---- List fields ------------------------------------------------------
     bool isRecipe() const { return listType_ == kRecipe; }
@@ -165,31 +105,15 @@ public:
     std::size_t droppedItems() const { return droppedItems_; }
 
 private:
-    void touch() { ++revision_; }
-    void resetTotals();
-    void addCurrentToTotals();
-    void computePercentages();
-    void addItemToTotals(const FoodItem& item);
-    void publishCurrentFood();
-    FoodItem* currentItem();
     // Reads the bytes into a fresh list of this list's kind; -1 or 1.
     int loadBytes(std::vector<std::uint8_t> bytes, Platform& platform, FoodList& into) const;
     void adoptItems(const FoodList& loaded, Platform& platform);
 
-    FoodDataBase* db_ = nullptr;
-    NutrientRecord totals_;
-    std::vector<FoodItem> items_;
-    int current_ = 0;
-    int pctFat_ = 0;
-    int pctProtein_ = 0;
-    int pctCarbohydrate_ = 0;
     std::string path_;
     std::string date_;
-    float totalGrams_ = 0.0f;
     std::uint16_t listType_ = kFoodList;
     RecipeFields recipe_;
     std::size_t droppedItems_ = 0;
-    std::uint64_t revision_ = 0;
 };
 
 // The messages of the list files, shared with the document.

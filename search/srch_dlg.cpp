@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/ascii_text.h"
 #include "core/food_data_base.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
@@ -18,12 +17,6 @@
 namespace korva {
 
 namespace {
-
-// The chosen lists sort their entries by name, as a sorted list box does.
-void sortByName(std::vector<ChosenRow>& rows) {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const ChosenRow& a, const ChosenRow& b) { return lowerAscii(a.name) < lowerAscii(b.name); });
-}
 
 bool usesAmounts(SearchType t) { return t == SearchType::MinOne || t == SearchType::MaxOne; }
 
@@ -67,7 +60,7 @@ void SrchDlg::setCaptionAndButtons(SearchType type) {
 const std::string& SrchDlg::resultsCaption() const { return shown_ ? shownCaption_ : resultsCaption_; }
 
 void SrchDlg::onTypeChosen(SearchType type) {
-    if (type == SearchType::Optimize && !optimizeEnabled()) return;
+    if (type == SearchType::Optimize && !listEnabled()) return;
     setCaptionAndButtons(type);
     type_ = type;
     previousType_ = type;
@@ -76,60 +69,28 @@ void SrchDlg::onTypeChosen(SearchType type) {
 
 void SrchDlg::onBasisChosen(ComparisonBasis basis) { basis_ = basis; }
 
-std::vector<ChosenRow> SrchDlg::nutrientRows(const NutrientSet& set) const {
-    std::vector<ChosenRow> rows;
-    for (int n : membersOf(set)) rows.push_back({std::string(nutrientName(n)), n});
-    sortByName(rows);
-    return rows;
-}
-
-void SrchDlg::rebuildCategoryRows() {
-    categoryRows_.clear();
-    for (int c : membersOf(categories_)) categoryRows_.push_back({std::string(categoryName(c)), c});
-    sortByName(categoryRows_);
-}
-
-bool SrchDlg::chooseNutrients(NutrientSet& set) {
+std::optional<NutrientSet> SrchDlg::chooseNutrients(const NutrientSet& set) {
     NtrDialog chooser(set);
     choosers_.run(chooser);
     // Cancel keeps the set as it was, whatever was clicked meanwhile.
-    if (!chooser.ok() || chooser.result() == 0) return false;
-    set = chooser.set();
-    return true;
+    if (!chooser.ok() || chooser.result() == 0) return std::nullopt;
+    return chooser.set();
 }
 
 void SrchDlg::onMinimize() {
-    if (minimizeEnabled_ && chooseNutrients(minimize_)) minimizeRows_ = nutrientRows(minimize_);
+    if (!minimizeEnabled_) return;
+    if (auto set = chooseNutrients(chosen_.minimize())) chosen_.setMinimize(*set);
 }
 
 void SrchDlg::onMaximize() {
-    if (maximizeEnabled_ && chooseNutrients(maximize_)) maximizeRows_ = nutrientRows(maximize_);
+    if (!maximizeEnabled_) return;
+    if (auto set = chooseNutrients(chosen_.maximize())) chosen_.setMaximize(*set);
 }
 
 void SrchDlg::onCategories() {
-    CtlDialog chooser(categories_);
+    CtlDialog chooser(chosen_.categories());
     choosers_.run(chooser);
-    if (!chooser.ok()) return;
-    categories_ = chooser.set();
-    rebuildCategoryRows();
-}
-
-void SrchDlg::onRemoveMinimize(int row) {
-    if (row < 0 || row >= static_cast<int>(minimizeRows_.size())) return;
-    minimize_.reset(static_cast<std::size_t>(minimizeRows_[static_cast<std::size_t>(row)].number));
-    minimizeRows_ = nutrientRows(minimize_);
-}
-
-void SrchDlg::onRemoveMaximize(int row) {
-    if (row < 0 || row >= static_cast<int>(maximizeRows_.size())) return;
-    maximize_.reset(static_cast<std::size_t>(maximizeRows_[static_cast<std::size_t>(row)].number));
-    maximizeRows_ = nutrientRows(maximize_);
-}
-
-void SrchDlg::onRemoveCategory(int row) {
-    if (row < 0 || row >= static_cast<int>(categoryRows_.size())) return;
-    categories_.reset(static_cast<std::size_t>(categoryRows_[static_cast<std::size_t>(row)].number));
-    rebuildCategoryRows();
+    if (chooser.ok()) chosen_.setCategories(chooser.set());
 }
 
 void SrchDlg::onSearch() {
@@ -137,9 +98,9 @@ void SrchDlg::onSearch() {
     request.type = type_;
     request.basis = basis_;
     request.size = static_cast<int>(entries_.size());
-    request.categories = categories_;
-    request.minimize = minimize_;
-    request.maximize = maximize_;
+    request.categories = chosen_.categories();
+    request.minimize = chosen_.minimize();
+    request.maximize = chosen_.maximize();
     const NutrientRecord& targets = db_.users().current().profile;
     if (auto refusal = validateSearchRequest(request, targets, activeList_)) {
         platform_.message(*refusal);
@@ -149,7 +110,7 @@ void SrchDlg::onSearch() {
     {
         WaitCursor wait(platform_);
         GapTable gaps{};
-        if (type_ == SearchType::Optimize) gaps = computeGaps(activeList_->totals(), minimize_, targets);
+        if (type_ == SearchType::Optimize) gaps = computeGaps(activeList_->totals(), chosen_.minimize(), targets);
         found = runSearch(db_, request, targets, &gaps);
     }
     if (!found.complete) {
@@ -157,7 +118,7 @@ void SrchDlg::onSearch() {
         return;
     }
     if (!found.positions.empty()) {
-        const std::vector<int> shown = displayedNutrients(type_, minimize_, maximize_);
+        const std::vector<int> shown = displayedNutrients(type_, chosen_.minimize(), chosen_.maximize());
         shown_ = request;
         shownCaption_ = resultsCaption_;
         resultRows_.assign(1, resultHeader(shown));
@@ -196,7 +157,7 @@ void SrchDlg::onResultSelected(int row) {
 }
 
 void SrchDlg::onAdd() {
-    if (!addEnabled()) return;
+    if (!listEnabled()) return;
     const auto food = selectedFood();
     if (!food) return;
     settings_.basis = shownBasis();
@@ -226,7 +187,8 @@ SearchSummary SrchDlg::summary() const {
     const std::string& user = db_.users().current().name;
     if (shown_)
         return {shown_->type, shown_->basis, user, shown_->minimize, shown_->maximize, shown_->categories, resultRows_};
-    return {settings_.currentType, basis_, user, minimize_, maximize_, categories_, resultRows_};
+    return {settings_.currentType, basis_,     user, chosen_.minimize(), chosen_.maximize(),
+            chosen_.categories(),  resultRows_};
 }
 
 bool SrchDlg::onPrint(ReportPrinter& printer) {

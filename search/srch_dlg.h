@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/nutrient_record.h"
+#include "search/chosen_sets.h"
 #include "search/search_request.h"
 
 namespace korva {
@@ -36,12 +37,6 @@ public:
     virtual ~SearchChoosers() = default;
     virtual void run(NtrDialog& dialog) = 0;
     virtual void run(CtlDialog& dialog) = 0;
-};
-
-// A nutrient or category in one of the dialog's chosen lists.
-struct ChosenRow {
-    std::string name;
-    int number = 0;
 };
 
 // The "NUTRIENT  SEARCH" dialog: the request, the search and its results.
@@ -85,6 +80,8 @@ public:
     static constexpr const char* kView = "&View";
     static constexpr const char* kPrint = "Prin&t";
     static constexpr const char* kClose = "&Close";
+    // The size is set from the main menu; the button only says where.
+    static constexpr bool kSearchSizeEnabled = false;
 
     // A food of the data base by its category and its place in that
     // category's list, as the nutrient view opens it.
@@ -100,26 +97,21 @@ public:
     // ---- What the face shows -----------------------------------------------
     SearchType type() const { return type_; }
     ComparisonBasis basis() const { return basis_; }
-    bool optimizeEnabled() const { return activeList_ != nullptr; }
-    bool addEnabled() const { return activeList_ != nullptr; }
-    // The size is set from the main menu; the button only says where.
-    bool searchSizeEnabled() const { return false; }
+    // Optimize and "Add to FoodList" work on the active list.
+    bool listEnabled() const { return activeList_ != nullptr; }
     const std::string& minimizeCaption() const { return minimizeCaption_; }
     bool minimizeEnabled() const { return minimizeEnabled_; }
     bool maximizeEnabled() const { return maximizeEnabled_; }
     // The caption of the results shown, or of the chosen type before any.
     const std::string& resultsCaption() const;
-    const std::vector<ChosenRow>& minimizeRows() const { return minimizeRows_; }
-    const std::vector<ChosenRow>& maximizeRows() const { return maximizeRows_; }
-    const std::vector<ChosenRow>& categoryRows() const { return categoryRows_; }
     // Row 0 is the header once a search found something.
     const std::vector<std::string>& resultRows() const { return resultRows_; }
     // The selected results row, or -1.
     int selectedRow() const { return selectedRow_; }
     const std::string& servingLine() const { return servingLine_; }
-    const NutrientSet& minimizeSet() const { return minimize_; }
-    const NutrientSet& maximizeSet() const { return maximize_; }
-    const CategorySet& categorySet() const { return categories_; }
+    // The chosen nutrients and categories; the face takes rows out of them.
+    const ChosenSets& chosen() const { return chosen_; }
+    ChosenSets& chosen() { return chosen_; }
 
     // ---- Controls -------------------------------------------------------------
     void onTypeChosen(SearchType type);
@@ -127,10 +119,6 @@ public:
     void onMinimize();
     void onMaximize();
     void onCategories();
-    // A double click on a chosen row takes it out of its set.
-    void onRemoveMinimize(int row);
-    void onRemoveMaximize(int row);
-    void onRemoveCategory(int row);
     void onSearch();
     void onResultSelected(int row);
     void onAdd();
@@ -162,12 +150,10 @@ public:
     std::optional<std::size_t> foodToAdd() const { return addRequested_ ? selectedFood() : std::nullopt; }
 
 private:
-    std::vector<ChosenRow> nutrientRows(const NutrientSet& set) const;
-    void rebuildCategoryRows();
     void setCaptionAndButtons(SearchType type);
     void updateServingLine();
     int selectedResult() const { return selectedRow_ > 1 ? selectedRow_ - 1 : 0; }
-    bool chooseNutrients(NutrientSet& set);
+    std::optional<NutrientSet> chooseNutrients(const NutrientSet& set);
 
     FoodDataBase& db_;
     Platform& platform_;
@@ -177,12 +163,7 @@ private:
     SearchType type_;
     SearchType previousType_;
     ComparisonBasis basis_;
-    NutrientSet minimize_;
-    NutrientSet maximize_;
-    CategorySet categories_;
-    std::vector<ChosenRow> minimizeRows_;
-    std::vector<ChosenRow> maximizeRows_;
-    std::vector<ChosenRow> categoryRows_;
+    ChosenSets chosen_;
     std::string minimizeCaption_ = kMinimize;
     bool minimizeEnabled_ = true;
     bool maximizeEnabled_ = true;

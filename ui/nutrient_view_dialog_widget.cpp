@@ -48,8 +48,8 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     auto* layout = new QVBoxLayout(this);
 
     auto* choices = new QFormLayout;
-    display_ = combo("displayCombo", NutrientViewDialog::displayLabels());
-    page_ = combo("pageCombo", NutrientViewDialog::pageLabels());
+    display_ = combo("displayCombo", nutrientviewtext::displayLabels());
+    page_ = combo("pageCombo", nutrientviewtext::pageLabels());
     choices->addRow(toQt(NutrientViewDialog::kDisplayLabel), display_);
     choices->addRow(toQt(NutrientViewDialog::kPageLabel), page_);
     layout->addLayout(choices);
@@ -57,9 +57,9 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     if (view_.source() == NutrientViewDialog::kDataBase) {
         foodBox_ = new QGroupBox(toQt(NutrientViewDialog::kFoodBox), this);
         auto* box = new QFormLayout(foodBox_);
-        category_ = combo("categoryCombo", NutrientViewDialog::categoryLabels());
+        category_ = combo("categoryCombo", nutrientviewtext::categoryLabels());
         food_ = combo("foodCombo", {});
-        basis_ = combo("basisCombo", NutrientViewDialog::basisLabels());
+        basis_ = combo("basisCombo", nutrientviewtext::basisLabels());
         box->addRow(category_);
         box->addRow(food_);
         box->addRow(toQt(NutrientViewDialog::kBasisLabel), basis_);
@@ -154,7 +154,7 @@ QComboBox* NutrientViewDialogWidget::combo(const char* name, const std::vector<s
 
 void NutrientViewDialogWidget::refreshFoods() {
     if (!foodBox_) return;
-    if (shownCategory_ != view_.category() || food_->count() != view_.foodCount()) {
+    if (shownCategory_ != view_.category() || food_->count() != static_cast<int>(view_.foodNames().size())) {
         fill(food_, view_.foodNames());
         shownCategory_ = view_.category();
     }
@@ -181,7 +181,7 @@ void NutrientViewDialogWidget::refresh() {
     }
     amountLine_->setText(toQt(view_.amountLine()));
 
-    const auto rows = view_.tableRows();
+    const auto rows = view_.tableRows(view_.page());
     table_->setRowCount(static_cast<int>(rows.size()));
     QStringList names;
     for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
@@ -192,8 +192,8 @@ void NutrientViewDialogWidget::refresh() {
     }
     table_->setVerticalHeaderLabels(names);
     table_->resizeColumnsToContents();
-    table_->setVisible(view_.tableShown());
-    chart_->setVisible(view_.chartShown());
+    table_->setVisible(view_.display() == NutrientViewDialog::kTable);
+    chart_->setVisible(view_.display() == NutrientViewDialog::kHistogram);
     chart_->update();
 }
 

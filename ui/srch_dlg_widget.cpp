@@ -76,9 +76,9 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer
     minimize_ = button(SrchDlg::kMinimize, "minimizeButton");
     maximize_ = button(SrchDlg::kMaximize, "maximizeButton");
     QPushButton* categories = button(SrchDlg::kCategories, "categoriesButton");
-    minimizeList_ = chosenList("minimizeList", &SrchDlg::onRemoveMinimize);
-    maximizeList_ = chosenList("maximizeList", &SrchDlg::onRemoveMaximize);
-    categoryList_ = chosenList("categoryList", &SrchDlg::onRemoveCategory);
+    minimizeList_ = chosenList("minimizeList", &ChosenSets::removeMinimize);
+    maximizeList_ = chosenList("maximizeList", &ChosenSets::removeMaximize);
+    categoryList_ = chosenList("categoryList", &ChosenSets::removeCategory);
     grid->addWidget(minimize_, 0, 1);
     grid->addWidget(maximize_, 0, 2);
     grid->addWidget(categories, 0, 3);
@@ -90,7 +90,7 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer
     connect(categories, &QPushButton::clicked, this, [this] { act(&SrchDlg::onCategories); });
 
     QPushButton* size = button(SrchDlg::kSearchSize, "searchSizeButton");
-    size->setEnabled(dialog_.searchSizeEnabled());
+    size->setEnabled(SrchDlg::kSearchSizeEnabled);
     QPushButton* search = button(SrchDlg::kSearch, "searchButton");
     connect(search, &QPushButton::clicked, this, [this] { act(&SrchDlg::onSearch); });
     auto* side = new QVBoxLayout;
@@ -156,11 +156,11 @@ QPushButton* SrchDlgWidget::button(const char* text, const char* name) {
     return b;
 }
 
-QListWidget* SrchDlgWidget::chosenList(const char* name, void (SrchDlg::*remove)(int)) {
+QListWidget* SrchDlgWidget::chosenList(const char* name, void (ChosenSets::*remove)(int)) {
     auto* list = new QListWidget(this);
     list->setObjectName(QLatin1String(name));
     connect(list, &QListWidget::itemDoubleClicked, this, [this, list, remove](QListWidgetItem* item) {
-        (dialog_.*remove)(list->row(item));
+        (dialog_.chosen().*remove)(list->row(item));
         refresh();
     });
     return list;
@@ -182,15 +182,15 @@ void SrchDlgWidget::reject() {
 
 void SrchDlgWidget::refresh() {
     types_->button(int(dialog_.type()))->setChecked(true);
-    types_->button(int(SearchType::Optimize))->setEnabled(dialog_.optimizeEnabled());
+    types_->button(int(SearchType::Optimize))->setEnabled(dialog_.listEnabled());
     bases_->button(int(dialog_.basis()))->setChecked(true);
     minimize_->setText(toQt(dialog_.minimizeCaption()));
     minimize_->setEnabled(dialog_.minimizeEnabled());
     maximize_->setEnabled(dialog_.maximizeEnabled());
-    add_->setEnabled(dialog_.addEnabled());
-    showChosen(minimizeList_, dialog_.minimizeRows());
-    showChosen(maximizeList_, dialog_.maximizeRows());
-    showChosen(categoryList_, dialog_.categoryRows());
+    add_->setEnabled(dialog_.listEnabled());
+    showChosen(minimizeList_, dialog_.chosen().minimizeRows());
+    showChosen(maximizeList_, dialog_.chosen().maximizeRows());
+    showChosen(categoryList_, dialog_.chosen().categoryRows());
     resultsCaption_->setText(toQt(dialog_.resultsCaption()));
     const QSignalBlocker quiet(results_);
     showRows(results_, dialog_.resultRows());

@@ -27,7 +27,7 @@ public:
 
 private:
     QPushButton* button(const char* text, const char* name);
-    QListWidget* chosenList(const char* name, void (SrchDlg::*remove)(int));
+    QListWidget* chosenList(const char* name, void (ChosenSets::*remove)(int));
     void act(void (SrchDlg::*control)());
     void refresh();
 

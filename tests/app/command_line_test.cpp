@@ -30,18 +30,12 @@ TEST(CommandLine, TheFirstNameIsAFoodListOrRecipeByCaseSensitiveMark) {
 
 TEST(CommandLine, HomeAndHelpOptions) {
     auto cl = parseCommandLine({"--home", "/srv/korva", "a.fls"});
-    EXPECT_EQ(cl.home, std::filesystem::path("/srv/korva"));
-    EXPECT_TRUE(cl.document);
-    EXPECT_TRUE(cl.error.empty());
-
-    EXPECT_EQ(parseCommandLine({"--home=/x"}).home, std::filesystem::path("/x"));
-    EXPECT_FALSE(parseCommandLine({"--home"}).error.empty());
-    EXPECT_FALSE(parseCommandLine({"--home="}).error.empty());
+    EXPECT_TRUE(cl.home == "/srv/korva" && cl.document && cl.error.empty());
     cl = parseCommandLine({"--print-to", "/out", "--home=/x"});
-    EXPECT_EQ(cl.printTo, std::filesystem::path("/out"));
-    EXPECT_EQ(cl.home, std::filesystem::path("/x"));
+    EXPECT_TRUE(cl.printTo == "/out" && cl.home == "/x");
     EXPECT_EQ(parseCommandLine({"--print-to=/pdf"}).printTo, std::filesystem::path("/pdf"));
-    EXPECT_FALSE(parseCommandLine({"--print-to"}).error.empty());
+    for (const char* incomplete : {"--home", "--home=", "--print-to"})
+        EXPECT_FALSE(parseCommandLine({incomplete}).error.empty()) << incomplete;
     EXPECT_TRUE(parseCommandLine({"-h"}).help);
     EXPECT_TRUE(parseCommandLine({"x.fls", "--help"}).help);
     EXPECT_FALSE(parseCommandLine({"--unknown"}).help);

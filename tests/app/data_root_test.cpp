@@ -17,11 +17,11 @@ protected:
     fs::path makeInstalledPrefix() {
         const fs::path prefix = dir / "usr";
         fs::create_directories(prefix / "bin");
-        const std::pair<const char*, std::uint8_t> files[] = {{"kvdata/korva.ini", 'K'},
-                                                              {"kvdata/foods.arc", 'F'},
-                                                              {"kvdata/index.ser", 'I'},
-                                                              {"kvuser/user00.rda", 'U'}};
-        for (const auto& [file, mark] : files) writeBytes(prefix / "share/korva/data" / file, {mark});
+        for (const auto& [file, mark] : {std::pair{"kvdata/korva.ini", 'K'},
+                                         {"kvdata/foods.arc", 'F'},
+                                         {"kvdata/index.ser", 'I'},
+                                         {"kvuser/user00.rda", 'U'}})
+            writeBytes(prefix / "share/korva/data" / file, {std::uint8_t(mark)});
         writeBytes(prefix / "share/korva/data/kvshop/.gitkeep", {});
         return prefix;
     }
@@ -33,8 +33,8 @@ TEST_F(DataRootTest, HomeOptionThenEnvironmentThenTheProgramFolder) {
 
     env.korvaHome = "/env/home";
     EXPECT_EQ(chooseDataRoot(std::nullopt, env, dir).root, fs::path("/env/home"));
-    EXPECT_EQ(chooseDataRoot(fs::path("/opt/mine"), env, dir).root, fs::path("/opt/mine"));
-    EXPECT_EQ(chooseDataRoot(fs::path("/opt/mine"), env, dir).source, RootSource::commandLine);
+    const auto mine = chooseDataRoot(fs::path("/opt/mine"), env, dir);
+    EXPECT_TRUE(mine.root == "/opt/mine" && mine.source == RootSource::commandLine);
 }
 
 TEST_F(DataRootTest, InstalledProgramKeepsItsDataInTheUsersDataFolder) {
@@ -60,17 +60,15 @@ TEST_F(DataRootTest, FirstStartCopiesTheShippedTreeOnceAndNeverOverwrites) {
     std::string error;
     EXPECT_EQ(provideUserData(root, shipped, &error), SetupOutcome::copied) << error;
     EXPECT_EQ(bytesOf(root / "kvuser/user00.rda"), std::vector<std::uint8_t>{'U'});
-    EXPECT_TRUE(fs::is_directory(root / "kvshop"));
-    EXPECT_FALSE(fs::exists(root / "kvshop/.gitkeep"));
+    EXPECT_TRUE(fs::is_directory(root / "kvshop") && !fs::exists(root / "kvshop/.gitkeep"));
 
     // The user's own changes survive every later start.
     writeBytes(root / "kvdata/korva.ini", {'M', 'I', 'N', 'E'});
     fs::remove(root / "kvuser/user00.rda");
     EXPECT_EQ(provideUserData(root, shipped), SetupOutcome::alreadyThere);
     EXPECT_EQ(bytesOf(root / "kvdata/korva.ini"), (std::vector<std::uint8_t>{'M', 'I', 'N', 'E'}));
-    EXPECT_FALSE(fs::exists(root / "kvuser/user00.rda"));
     EXPECT_EQ(provideUserData(dir / "korva", dir / "missing"), SetupOutcome::nothingToCopy);
-    EXPECT_FALSE(fs::exists(dir / "korva"));
+    EXPECT_FALSE(fs::exists(root / "kvuser/user00.rda") || fs::exists(dir / "korva"));
 }
 
 TEST_F(DataRootTest, InterruptedOrIncompleteFirstStartIsRedoneAndExistingFilesKept) {

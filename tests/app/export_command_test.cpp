@@ -42,16 +42,13 @@ TEST_F(ExportCommandTest, AsksInTheListFolderWritesThereAndConfirms) {
     platform.answerFile(std::filesystem::path("mine.txt"));
     EXPECT_TRUE(onExportFoodList(active, platform));
 
-    ASSERT_EQ(platform.fileRequests.size(), 2u);
-    const FileDialogRequest& asked = platform.fileRequests[1];
-    EXPECT_EQ(asked.filter, "Text Files(*.TXT)|*.TXT||");
-    EXPECT_EQ(asked.defaultExtension, "TXT");
-    EXPECT_EQ(asked.initialName, "fl0004.txt");
+    const FileDialogRequest& asked = platform.fileRequests.at(1);
+    EXPECT_EQ((std::vector{asked.filter, asked.defaultExtension, asked.initialName}),
+              (std::vector<std::string>{"Text Files(*.TXT)|*.TXT||", "TXT", "fl0004.txt"}));
     EXPECT_EQ(asked.startFolder, tree.paths().foodListDir());
     const auto file = tree.paths().foodListDir() / "mine.txt";
-    const auto bytes = readWholeFile(file);
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), textReport(doc.list(), db.users().current().profile));
+    const auto bytes = readWholeFile(file).value_or(std::vector<std::uint8_t>{});
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), textReport(doc.list(), db.users().current().profile));
     EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"... file SAVEd as ASCII text ..."}));
 }
 

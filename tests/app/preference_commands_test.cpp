@@ -43,14 +43,12 @@ TEST_F(PreferenceCommandsTest, ScaleEntryTakesTheBoundsAndEndsTheProgramRefusesT
     EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
     EXPECT_EQ(platform.prompts, std::vector<std::string>{"Old Values : X =1.100, Y = 1.050"});
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"... restart KORVA for scale changes; exiting ..."});
-    EXPECT_FLOAT_EQ(restarted().factors().x, 0.8f);
-    EXPECT_FLOAT_EQ(restarted().factors().y, 1.2f);
+    EXPECT_EQ((std::array{restarted().factors().x, restarted().factors().y}), (std::array{0.8f, 1.2f}));
 
     // Read like a formatted scan: signs, tabs, a bare decimal point, trailing words.
     platform.answerText(std::string("  +1.05\t.9 trailing"));
     EXPECT_EQ(commands->onXYScale(), CommandEnd::endProgram);
-    EXPECT_FLOAT_EQ(restarted().factors().x, 1.05f);
-    EXPECT_FLOAT_EQ(restarted().factors().y, 0.9f);
+    EXPECT_EQ((std::array{restarted().factors().x, restarted().factors().y}), (std::array{1.05f, 0.9f}));
     for (const char* text : {"0.79 1.0", "1.0 1.21", "1.0", "", "abc 1.0", "nan nan", "1.0,1.1"}) {
         platform.messages.clear();
         platform.answerText(std::string(text));
@@ -86,13 +84,10 @@ TEST_F(PreferenceCommandsTest, ChosenScreenFontWithAdjustmentTakesEffectAtTheNex
     platform.answer(MsgAnswer::yes);
     EXPECT_EQ(commands->onScreenFont(current), CommandEnd::endProgram);
 
-    ASSERT_EQ(platform.fontRequests.size(), 1u);
-    EXPECT_EQ(platform.fontRequests[0].initial, current.font);
-    EXPECT_EQ(platform.fontRequests[0].use, FontUse::screen);
-    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{
-                                           " ... replace old scaling with adjustment?...",
-                                           "... re-start KORVA for screen font change; exiting ...",
-                                       }));
+    EXPECT_EQ(platform.fontRequests.at(0).initial, current.font);
+    EXPECT_EQ(platform.messageTexts(),
+              (std::vector<std::string>{" ... replace old scaling with adjustment?...",
+                                        "... re-start KORVA for screen font change; exiting ..."}));
     auto next = restarted();
     EXPECT_EQ(next.screenFont().faceName, "Bigger");
     // X: 1.1 x 1.2 x 8/8 is held to 1.2; Y: 1.05 x 18/16.
@@ -107,27 +102,21 @@ TEST_F(PreferenceCommandsTest, ScreenFontWithoutAdjustmentKeepsTheScaleAndCancel
     // The family name of the defaults opens the chooser on a real face at 10 points.
     EXPECT_EQ(platform.fontRequests.at(0).initial.faceName, "MS Sans Serif");
     EXPECT_EQ(platform.fontRequests.at(0).initial.height, -13);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(dir));
+    EXPECT_TRUE(platform.messages.empty() && std::filesystem::is_empty(dir));
 
     platform.answerFont(font("Other", -12, 6, 12));
     platform.answer(MsgAnswer::no);
     EXPECT_EQ(commands->onScreenFont(font("Current", -16, 8, 16)), CommandEnd::endProgram);
-    EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "xyfile.bft"));
-    auto next = restarted();
-    EXPECT_EQ(next.screenFont().faceName, "Other");
-    EXPECT_FLOAT_EQ(next.factors().x, 1.1f);
+    EXPECT_FALSE(std::filesystem::exists(dir / "xyscale.bft") || std::filesystem::exists(dir / "xyfile.bft"));
+    EXPECT_EQ(restarted().screenFont().faceName, "Other");
 }
 
 TEST(ScaleAdjustment, HeldWithinBoundsAndUnmeasuredSizesChangeNothing) {
     auto f = PreferenceCommands::adjustedFactors({1.0f, 1.0f}, FontChoice{{}, 10, 20}, FontChoice{{}, 5, 10});
-    EXPECT_FLOAT_EQ(f.x, 0.8f);
-    EXPECT_FLOAT_EQ(f.y, 0.8f);
+    EXPECT_EQ((std::array{f.x, f.y}), (std::array{0.8f, 0.8f}));
     // Unmeasured sizes leave the factors as they were.
     f = PreferenceCommands::adjustedFactors({0.9f, 1.1f}, FontChoice{{}, 0, 0}, FontChoice{{}, 5, 10});
-    EXPECT_FLOAT_EQ(f.x, 0.9f);
-    EXPECT_FLOAT_EQ(f.y, 1.1f);
+    EXPECT_EQ((std::array{f.x, f.y}), (std::array{0.9f, 1.1f}));
 }
 
 TEST_F(PreferenceCommandsTest, PrinterFontIsChosenInScreenUnitsStoredInPrinterUnitsAndNeedsAPrinter) {
@@ -138,11 +127,9 @@ TEST_F(PreferenceCommandsTest, PrinterFontIsChosenInScreenUnitsStoredInPrinterUn
     EXPECT_EQ(commands->onPrinterFont(), CommandEnd::done);
     ASSERT_EQ(platform.fontRequests.size(), 1u);
     EXPECT_EQ(platform.fontRequests[0].use, FontUse::printer);
-    EXPECT_EQ(platform.fontRequests[0].initial.height, 7);
-    EXPECT_EQ(platform.fontRequests[0].initial.width, 3);
-    EXPECT_EQ(prefs.printerFont().height, 50);
-    EXPECT_EQ(prefs.printerFont().width, 25);
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ((std::array{platform.fontRequests[0].initial.height, platform.fontRequests[0].initial.width,
+                          prefs.printerFont().height, prefs.printerFont().width}),
+              (std::array{7, 3, 50, 25}));
     EXPECT_EQ(restarted().printerFont(), prefs.printerFont());
 
     platform.fontRequests.clear();

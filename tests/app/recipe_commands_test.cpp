@@ -57,8 +57,7 @@ TEST_F(RecipeCommandsTest, OpenRecipeChoosesAmongTheRecipeFoods) {
     // Chosen again, the open window comes forward instead of a second one.
     commands.onNewRecipe();
     EXPECT_EQ(commands.onOpenRecipe(first), opened);
-    EXPECT_EQ(area.focused, opened);
-    EXPECT_EQ(area.docs.size(), 4u);
+    EXPECT_TRUE(area.focused == opened && area.docs.size() == 4u);
 }
 
 // What a restore does to the data base is the recipe book's; here, what the

@@ -64,6 +64,13 @@ TEST(SearchCommands, EntryRulesInOrder) {
     w.commands.onRepeat(w.windows);
     w.commands.onRepeat(w.windows); // the type opened, not the one chosen inside
     EXPECT_EQ(w.windows.opened, (std::vector<SearchType>{MaxSeveral, MaxSeveral, MaxSeveral}));
+
+    // A cancelled size question keeps the size given before.
+    w.windows.sizeAnswer = 55;
+    w.commands.onSearchSize(w.windows);
+    w.windows.sizeAnswer = std::nullopt;
+    w.commands.onSearchSize(w.windows);
+    EXPECT_EQ(w.commands.settings().size, 55);
 }
 
 TEST(SearchCommands, FoundFoodGoesToTheActiveViewInTheBasisUnit) {
@@ -95,16 +102,6 @@ TEST(SearchCommands, FoundFoodGoesToTheActiveViewInTheBasisUnit) {
     w.commands.onSearch(MaxOne, w.windows);
     EXPECT_EQ(w.platform.messageTexts(), (std::vector<std::string>{searchmsg::kNoListToAdd}));
     EXPECT_EQ(w.windows.added.size(), 1u);
-}
-
-TEST(SearchCommands, SearchSizeKeepsOnlyAcceptedValues) {
-    CommandWorld w;
-    EXPECT_EQ(w.commands.settings().size, 20);
-    w.windows.sizeAnswer = 55;
-    w.commands.onSearchSize(w.windows);
-    w.windows.sizeAnswer = std::nullopt;
-    w.commands.onSearchSize(w.windows);
-    EXPECT_EQ(w.commands.settings().size, 55);
 }
 
 } // namespace

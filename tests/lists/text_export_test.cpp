@@ -120,22 +120,21 @@ TEST_F(TextExportTest, RecipeReportAddsItsIdServingAndInstructions) {
 }
 
 TEST_F(TextExportTest, ProposedNames) {
-    FoodList list;
-    list.setPath("fl0012.fls");
-    EXPECT_EQ(proposedTextName(list), "fl0012.txt");
-    list.setPath("C:\\kvflist\\breakfast.day.fls");
-    EXPECT_EQ(proposedTextName(list), "breakfas.txt");
-    list.setPath("/home/u/kvflist/a.b.fls");
-    EXPECT_EQ(proposedTextName(list), "a.txt");
-
-    FoodList recipe;
+    FoodList list, recipe;
     recipe.setListType(FoodList::kRecipe);
-    recipe.recipe().setName("Mom's Soup 2");
-    EXPECT_EQ(proposedTextName(recipe), "MomsSoup.txt");
-    recipe.recipe().setName("Tea (hot)");
-    EXPECT_EQ(proposedTextName(recipe), "Teahot.txt");
-    recipe.recipe().setName("Cr\xe8me br\xfbl\xe9\x65"); // letters above 127 are kept
-    EXPECT_EQ(proposedTextName(recipe), "Cr\xe8mebr\xfb.txt");
+    for (auto [path, name] : {std::pair{"fl0012.fls", "fl0012.txt"},
+                              {"C:\\kvflist\\breakfast.day.fls", "breakfas.txt"},
+                              {"/home/u/kvflist/a.b.fls", "a.txt"}}) {
+        list.setPath(path);
+        EXPECT_EQ(proposedTextName(list), name);
+    }
+    // Letters above 127 are kept.
+    for (auto [title, name] : {std::pair{"Mom's Soup 2", "MomsSoup.txt"},
+                               {"Tea (hot)", "Teahot.txt"},
+                               {"Cr\xe8me br\xfbl\xe9\x65", "Cr\xe8mebr\xfb.txt"}}) {
+        recipe.recipe().setName(title);
+        EXPECT_EQ(proposedTextName(recipe), name);
+    }
 }
 
 } // namespace

@@ -15,13 +15,12 @@ using enum SearchType;
 using enum ComparisonBasis;
 
 SearchRequest request(SearchType type, ComparisonBasis basis, NutrientSet minimize, NutrientSet maximize) {
-    SearchRequest r;
-    r.type = type;
-    r.basis = basis;
-    r.categories.set(3);
-    r.minimize = minimize;
-    r.maximize = maximize;
-    return r;
+    return {.type = type,
+            .basis = basis,
+            .size = kDefaultSearchSize,
+            .categories = CategorySet().set(3),
+            .minimize = minimize,
+            .maximize = maximize};
 }
 
 // One list holding one food with 30 of nutrient 1 and 40 of nutrient 12.

@@ -82,13 +82,12 @@ TEST(SearchEngines, ScoresBasesAndSkips) {
         {Optimize, Per100Grams, nutrients(12, 19), none, {"cheese", "milk", "bean", "apple", "water"}},
     };
     for (const Case& c : cases) {
-        SearchRequest r;
-        r.type = c.type;
-        r.basis = c.basis;
-        r.size = 10;
-        r.categories.set();
-        r.minimize = c.minimize;
-        r.maximize = c.maximize;
+        const SearchRequest r{.type = c.type,
+                              .basis = c.basis,
+                              .size = 10,
+                              .categories = CategorySet().set(),
+                              .minimize = c.minimize,
+                              .maximize = c.maximize};
         const SearchOutcome out = runSearch(tree.db, r, targets, &gaps);
         EXPECT_TRUE(out.complete);
         EXPECT_EQ(tree.names(out), c.expected) << "type " << int(c.type) << " basis " << int(c.basis);
@@ -113,12 +112,12 @@ std::vector<DataFood> blockFoods() {
 // under other names.
 TEST(SearchEngines, ScanReadsEveryBlockAndReportsUnreadableRecords) {
     DataTree tree(blockFoods());
-    SearchRequest r;
-    r.type = SearchType::MaxOne;
-    r.basis = ComparisonBasis::Per100Grams;
-    r.size = 10;
-    r.categories.set(5).set(1);
-    r.maximize = nutrients(1);
+    SearchRequest r{.type = SearchType::MaxOne,
+                    .basis = ComparisonBasis::Per100Grams,
+                    .size = 10,
+                    .categories = CategorySet().set(5).set(1),
+                    .minimize = {},
+                    .maximize = nutrients(1)};
     SearchOutcome out = runSearch(tree.db, r, NutrientRecord{}, nullptr);
     ASSERT_EQ(out.positions.size(), 10u);
     for (std::size_t i = 0; i < 10; ++i) {
