@@ -13,7 +13,7 @@
 #include "core/platform.h"
 #include "core/short_food.h"
 #include "lists/food_list.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/quiet_platform.h"
 
 namespace {

@@ -11,9 +11,8 @@
 #include "core/new_user_targets.h"
 #include "core/profile_file.h"
 #include "tests/app/scripted_user_chooser.h"
-#include "tests/core/db_tree.h"
-#include "tests/daily/report_recorder.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -106,7 +105,7 @@ protected:
         };
     }
 
-    test::FoodTree tree{{{0, "Apple juice"}, {0, "Bagel"}, {5, "Lentils"}, {23, "Stew"}}};
+    test::DataTree tree{{{0, "Apple juice"}, {0, "Bagel"}, {5, "Lentils"}, {23, "Stew"}}};
     FoodDataBase db;
     ScriptedWindows windows;
     std::unique_ptr<FoodEditor> editor;
@@ -216,7 +215,7 @@ TEST_F(EditorTest, AModifiedFoodWhoseRecordCannotBeWrittenKeepsFileIndexAndTypin
 TEST_F(EditorTest, CategoryChangeKeepsTheIdAndTakesARecipeOutOfTheCatalogue) {
     FoodEditor& e = modify(23, 0);
     ASSERT_EQ(e.name(), "Stew");
-    const std::uint16_t id = test::FoodTree::idOf(3);
+    const std::uint16_t id = test::DataTree::idOf(3);
     windows.categoryChoices = {-1, 23, 5};
     e.onChangeCategory(); // cancelled
     e.onChangeCategory();
@@ -258,7 +257,7 @@ TEST_F(EditorTest, DeletionAsksFirstAndStopsAtTheLimit) {
     EXPECT_EQ(db.index().totalFoods(), 4u);
     platform.answer(MsgAnswer::yes, FoodEditor::kDeleteQuestion);
     e.onDelete();
-    EXPECT_EQ(db.index().findEntryById(test::FoodTree::idOf(2)), nullptr);
+    EXPECT_EQ(db.index().findEntryById(test::DataTree::idOf(2)), nullptr);
     EXPECT_TRUE(db.state().deleted == 1 && removedRecipes.empty());
     EXPECT_EQ(e.name(), "Stew") << "the editor moves on to foods that are there";
 }
@@ -310,7 +309,7 @@ TEST_F(EditorTest, LoadUserTakesAnotherUsersValuesAndViewChangesNothing) {
     v.onSaveUser();
     EXPECT_EQ(v.fields().fieldText(kVitaminC), "60.000");
     EXPECT_FALSE(v.succeeded());
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     EXPECT_TRUE(v.onPrint(printer));
     ASSERT_EQ(printer.texts.size(), 2u + kNutrientCount);
     EXPECT_EQ(printer.texts[2 + kVitaminC], "Vit. C\t60.000\t_mg\t100% RDA");

@@ -7,7 +7,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/text_export.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -17,7 +17,7 @@ class ExportCommandTest : public test::ScriptedTest {
 protected:
     void SetUp() override { ASSERT_TRUE(tree.load(db)); }
 
-    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
+    test::DataTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
     FoodDataBase db;
     ActiveDocument active;
 };
@@ -35,7 +35,7 @@ TEST_F(ExportCommandTest, RefusedWithoutAFoodListAndOnARecipe) {
 TEST_F(ExportCommandTest, AsksInTheListFolderWritesThereAndConfirms) {
     CFoodListDoc doc(db, platform, active);
     doc.onNewDocument("fl0004.fls");
-    ASSERT_TRUE(doc.list().addFood(*db.index().findEntryById(test::FoodTree::idOf(0)), kUnitServings));
+    ASSERT_TRUE(doc.list().addFood(*db.index().findEntryById(test::DataTree::idOf(0)), kUnitServings));
 
     platform.answerFile(std::nullopt); // Cancel writes nothing and says nothing
     EXPECT_FALSE(onExportFoodList(active, platform));

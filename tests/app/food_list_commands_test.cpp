@@ -9,7 +9,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "tests/app/listed_documents.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/saved_list.h"
 #include "tests/support/scripted_platform.h"
 
@@ -22,10 +22,10 @@ protected:
 
     // A saved list of one food under `name` in the lists' folder.
     std::filesystem::path savedList(const std::string& name) {
-        return test::writeOneFoodList(db, test::FoodTree::idOf(0), tree.paths().foodListDir() / name, platform);
+        return test::writeOneFoodList(db, test::DataTree::idOf(0), tree.paths().foodListDir() / name, platform);
     }
 
-    test::FoodTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
+    test::DataTree tree{{{5, "Lentils", "1 cup", 200.0f, 50.0f}}};
     FoodDataBase db;
     test::ScriptedPlatform platform;
     ActiveDocument active;

@@ -5,7 +5,8 @@
 #include "app/food_list_commands.h"
 #include "lists/rcsl_dialog.h"
 #include "tests/app/listed_documents.h"
-#include "tests/lists/recipe_tree.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {
@@ -28,7 +29,7 @@ private:
 class RecipeCommandsTest : public test::ScriptedTest {
 protected:
     test::RecipeTree world;
-    FoodDataBase& db = world.tree.db;
+    FoodDataBase& db = world.db;
     ActiveDocument active;
     test::ListedDocuments area;
     RecipeCommands commands{db, platform, active, area};

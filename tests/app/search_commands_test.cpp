@@ -5,7 +5,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "tests/search/scripted_choosers.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva::test {
@@ -33,7 +33,7 @@ struct FakeWindows : SearchWindows {
 };
 
 struct CommandWorld {
-    SearchTree tree{{{0, "milk", 250, {{0, 60}, {27, 50}}}}};
+    DataTree tree{{{0, "milk", 250, {{0, 60}, {27, 50}}}}};
     ScriptedPlatform platform;
     ActiveDocument active;
     FakeWindows windows;

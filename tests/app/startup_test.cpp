@@ -7,7 +7,7 @@
 #include "core/db_state.h"
 #include "core/food_data_base.h"
 #include "tests/app/scripted_user_chooser.h"
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {

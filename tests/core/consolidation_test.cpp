@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/db_state.h"
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
@@ -17,14 +17,14 @@ using test::recordFor;
 struct PendingTree : test::DataTree {
     PendingTree() : DataTree(test::spreadFoods(100)) {
         withState();
-        FoodDataBase db;
-        EXPECT_TRUE(open(db));
-        EXPECT_EQ(db.addFood(test::newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)),
+        FoodDataBase saved;
+        EXPECT_TRUE(open(saved));
+        EXPECT_EQ(saved.addFood(test::newFood(25001, 3, "Zucchini bread"), recordFor(25001, 3)),
                   FoodDataBase::AddOutcome::added);
-        EXPECT_EQ(db.addFood(test::newFood(25002, 0, "aardvark"), recordFor(25002, 0)),
+        EXPECT_EQ(saved.addFood(test::newFood(25002, 0, "aardvark"), recordFor(25002, 0)),
                   FoodDataBase::AddOutcome::added);
-        retireFood(db, db.index().findPositionById(150).value_or(0));
-        EXPECT_TRUE(db.saveIndex() && db.writeStateFile());
+        retireFood(saved, saved.index().findPositionById(150).value_or(0));
+        EXPECT_TRUE(saved.saveIndex() && saved.writeStateFile());
     }
 };
 
@@ -123,7 +123,7 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
                                   std::filesystem::copy_options::overwrite_existing);
         {
             FoodDataBase db(tree.paths());
-            ASSERT_TRUE(test::openLikeStartUp(db));
+            ASSERT_TRUE(test::openDataBase(db));
             int reached = 0;
             consolidateDataBase(db, [&](ConsolidationStep step) {
                 reached = static_cast<int>(step);
@@ -141,7 +141,7 @@ TEST(Consolidation, ACrashAtAnyStepLosesNoFood) {
             EXPECT_EQ(action, RecoveryAction::nothing);
 
         FoodDataBase db(tree.paths());
-        ASSERT_TRUE(test::openLikeStartUp(db));
+        ASSERT_TRUE(test::openDataBase(db));
         EXPECT_EQ(everyFood(db), expected);
         if (stopAfter >= static_cast<int>(ConsolidationStep::committed))
             expectConsolidatedOnDisk(db);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {

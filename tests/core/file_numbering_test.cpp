@@ -5,7 +5,7 @@
 #include <climits>
 #include <fstream>
 
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {

@@ -4,13 +4,20 @@
 
 #include "archive/archive.h"
 #include "archive/atomic_file.h"
-#include "tests/core/store_fixture.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
 
-using test::StoreFixture;
-using FoodIndexLoad = StoreFixture;
+using namespace test;
+
+struct StoreTest : ::testing::Test {
+    void TearDown() override { db.records().endCategoryScan(); }
+    DataTree tree;
+    DataPaths paths = tree.paths();
+    FoodDataBase db{paths};
+};
+using FoodIndexLoad = StoreTest;
 
 std::vector<std::uint8_t> indexBytes(std::vector<ShortFood> entries) {
     CSFList list;
@@ -21,8 +28,8 @@ std::vector<std::uint8_t> indexBytes(std::vector<ShortFood> entries) {
 }
 
 TEST_F(FoodIndexLoad, RecomputesPositionsAndSavesWhatItHolds) {
-    std::vector<ShortFood> entries{food(0, "Apple", 10), food(0, "banana", 11), food(2, "Cod", 12),
-                                   food(23, "Stew", 29000)};
+    std::vector<ShortFood> entries{newFood(10, 0, "Apple"), newFood(11, 0, "banana"), newFood(12, 2, "Cod"),
+                                   newFood(29000, 23, "Stew")};
     for (ShortFood& e : entries) e.indexInCategory = 777; // never trusted
     entries[1].servingText = "1 medium";
     entries[1].flags = 2;
@@ -39,7 +46,7 @@ TEST_F(FoodIndexLoad, RecomputesPositionsAndSavesWhatItHolds) {
 }
 
 TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHigherOfTheStateFileAndTheIndex) {
-    writeConsolidatedTree({food(0, "a", 24999), food(0, "b", 25007), food(1, "c", 25003), food(23, "r", 29001)});
+    tree.writeTagged({newFood(24999, 0, "a"), newFood(25007, 0, "b"), newFood(25003, 1, "c"), newFood(29001, 23, "r")});
     db.state().lastUserFoodId = 25002; // older than the index
     ASSERT_TRUE(db.loadIndex());
     EXPECT_EQ(db.state().lastUserFoodId, 25007);
@@ -52,32 +59,33 @@ TEST_F(FoodIndexLoad, LastUserFoodIdIsTheHigherOfTheStateFileAndTheIndex) {
     ASSERT_TRUE(db.loadIndex());
     EXPECT_EQ(db.state().lastUserFoodId, 25007);
 
-    writeConsolidatedTree({food(0, "a", 24999), food(23, "r", 29000)});
+    tree.writeTagged({newFood(24999, 0, "a"), newFood(29000, 23, "r")});
     db.state().lastUserFoodId = 25000;
     ASSERT_TRUE(db.loadIndex());
     EXPECT_EQ(db.state().nextUserFoodId(4), 25001);
 }
 
 TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
-    writeConsolidatedTree({food(0, "Apple", 10), food(0, "Bean", 11), food(5, "Cod", 12), food(23, "Stew", 29000)});
+    tree.writeTagged(
+        {newFood(10, 0, "Apple"), newFood(11, 0, "Bean"), newFood(12, 5, "Cod"), newFood(29000, 23, "Stew")});
     const auto bytes = readWholeFile(paths.indexSer());
     ASSERT_TRUE(bytes);
     ASSERT_TRUE(db.loadIndex());
     db.selection().setCurrentCategory(5);
     db.rebuildCategoryTables();
 
-    ShortFood far = food(0, "x", 1);
+    ShortFood far = newFood(1, 0, "x");
     far.category = 24;
     std::vector<std::uint8_t> wrongTop = indexBytes({});
     wrongTop[8] = 'X'; // "CSFList" becomes "CSXList"
     // Two entries, the second a reference back to the first (object 4, after
     // the list's class and object and the entry's class).
-    std::vector<std::uint8_t> twice = indexBytes({food(0, "a", 1)});
+    std::vector<std::uint8_t> twice = indexBytes({newFood(1, 0, "a")});
     twice[13] = 2;
     twice.insert(twice.end(), {0x04, 0x00});
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases{
-        {"category past 23", indexBytes({food(0, "a", 1), far})},
-        {"categories out of order", indexBytes({food(3, "a", 1), food(2, "b", 2)})},
+        {"category past 23", indexBytes({newFood(1, 0, "a"), far})},
+        {"categories out of order", indexBytes({newFood(1, 3, "a"), newFood(2, 2, "b")})},
         {"null top object", {0x00, 0x00}},
         {"unknown top class", wrongTop},
         {"entry listed twice", twice},
@@ -99,10 +107,10 @@ TEST_F(FoodIndexLoad, MissingCutOrDamagedIndexIsRefusedAndKeepsTheOldOne) {
     EXPECT_TRUE(db.loadIndexFromBytes(indexBytes({}))) << "an empty index is a valid one";
 }
 
-using CategoryTables = StoreFixture;
+using CategoryTables = StoreTest;
 
 TEST_F(CategoryTables, CountsFirstRecordsAndFirstEntriesSkipEmptyCategories) {
-    writeConsolidatedTree(entriesWithCounts({5, 0, 3, 1}));
+    tree.writeTagged(entriesWithCounts({5, 0, 3, 1}));
     ASSERT_TRUE(db.loadIndex());
     const struct {
         int category, count, firstRecord;
@@ -127,7 +135,7 @@ TEST_F(CategoryTables, CountsFirstRecordsAndFirstEntriesSkipEmptyCategories) {
 }
 
 TEST_F(CategoryTables, EmptyCurrentCategoryMovesOneStepOnly) {
-    writeConsolidatedTree(entriesWithCounts({2, 0, 0, 4}));
+    tree.writeTagged(entriesWithCounts({2, 0, 0, 4}));
     ASSERT_TRUE(db.loadIndex());
     db.selection().setCurrentCategory(1);
     db.rebuildCategoryTables();
@@ -146,10 +154,10 @@ TEST_F(CategoryTables, EmptyCurrentCategoryMovesOneStepOnly) {
 
 TEST_F(CategoryTables, LookupsStayInsideTheCurrentCategory) {
     std::vector<ShortFood> entries = entriesWithCounts({2, 3});
-    entries.push_back(food(23, "Chili", 29004));
-    entries.push_back(food(23, "Stew", 29002));
+    entries.push_back(newFood(29004, 23, "Chili"));
+    entries.push_back(newFood(29002, 23, "Stew"));
     entries[3].id = 1000; // a second entry with the id of the first
-    writeConsolidatedTree(entries);
+    tree.writeTagged(entries);
     ASSERT_TRUE(db.loadIndex());
 
     db.selection().setCurrentCategory(1);

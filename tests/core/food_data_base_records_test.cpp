@@ -3,39 +3,44 @@
 #include <gtest/gtest.h>
 
 #include "archive/atomic_file.h"
-#include "tests/core/store_fixture.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
 
-using test::fileBytes;
-using test::StoreFixture;
+using namespace test;
 
-using FoodRecords = StoreFixture;
+struct StoreTest : ::testing::Test {
+    void TearDown() override { db.records().endCategoryScan(); }
+    DataTree tree;
+    DataPaths paths = tree.paths();
+    FoodDataBase db{paths};
+};
+using FoodRecords = StoreTest;
 
 TEST_F(FoodRecords, WriteInPlaceChangesOnlyThatRecord) {
-    writeConsolidatedTree(entriesWithCounts({3, 2}));
+    tree.writeTagged(entriesWithCounts({3, 2}));
     ASSERT_TRUE(db.loadIndex());
     NutrientRecord r;
     ASSERT_TRUE(db.records().readFoodRecord(db.index().entries()[4], r));
-    EXPECT_EQ(r, record(db.index().entries()[4].id, 1, 4.0f));
+    EXPECT_EQ(r, taggedRecord(db.index().entries()[4].id, 1, 4.0f));
 
     auto expected = fileBytes(paths.foodsArc());
-    const NutrientRecord changed = record(db.index().entries()[2].id, 0, 99.5f);
+    const NutrientRecord changed = taggedRecord(db.index().entries()[2].id, 0, 99.5f);
     ASSERT_TRUE(db.records().writeFoodRecord(db.index().entries()[2], changed));
     changed.toBytes(expected.data() + 2 * NutrientRecord::kBytes);
     EXPECT_EQ(fileBytes(paths.foodsArc()), expected);
 }
 
 TEST_F(FoodRecords, RecordPastTheEndOrMissingFileIsAFailureAndChangesNothing) {
-    writeConsolidatedTree(entriesWithCounts({3}));
+    tree.writeTagged(entriesWithCounts({3}));
     ASSERT_TRUE(db.loadIndex());
-    const NutrientRecord before = record(7, 7, 7.0f);
+    const NutrientRecord before = taggedRecord(7, 7, 7.0f);
     NutrientRecord r = before;
 
     ShortFood beyond = db.index().entries()[0];
     beyond.recordNumber = 3;
-    EXPECT_FALSE(db.records().writeFoodRecord(beyond, record(1, 1, 1.0f)));
+    EXPECT_FALSE(db.records().writeFoodRecord(beyond, taggedRecord(1, 1, 1.0f)));
     EXPECT_EQ(std::filesystem::file_size(paths.foodsArc()), 3 * NutrientRecord::kBytes) << "no gap appended";
 
     // The last record cut short by a damaged file.
@@ -52,10 +57,10 @@ TEST_F(FoodRecords, RecordPastTheEndOrMissingFileIsAFailureAndChangesNothing) {
     EXPECT_FALSE(std::filesystem::exists(paths.foodsArc()));
 }
 
-using FoodAdding = StoreFixture;
+using FoodAdding = StoreTest;
 
 TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
-    writeConsolidatedTree({food(2, "Bean", 1), food(2, "carrot", 2), food(2, "Pea", 3), food(5, "Lamb", 4)});
+    tree.writeTagged({newFood(1, 2, "Bean"), newFood(2, 2, "carrot"), newFood(3, 2, "Pea"), newFood(4, 5, "Lamb")});
     ASSERT_TRUE(db.loadIndex());
     const struct {
         int category;
@@ -73,26 +78,27 @@ TEST_F(FoodAdding, EntriesGoAfterEqualOrLowerNamesOfTheirCategory) {
     for (const auto& a : additions) {
         SCOPED_TRACE(a.name);
         std::size_t pos = 99;
-        ASSERT_EQ(db.addFood(food(a.category, a.name, id++), {}, &pos), FoodDataBase::AddOutcome::added);
+        ASSERT_EQ(db.addFood(newFood(id++, a.category, a.name), {}, &pos), FoodDataBase::AddOutcome::added);
         EXPECT_EQ(pos, a.position);
     }
-    EXPECT_EQ(namesOfCategory(2), (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
+    EXPECT_EQ(namesOfCategory(db, 2),
+              (std::vector<std::string>{"apple", "Bean", "carrot", "CARROT", "Pea", "Zucchini"}));
     EXPECT_EQ(db.index().firstRecord(5), 8);
     EXPECT_EQ(db.index().entries()[3].indexInCategory, 2);
 }
 
 TEST_F(FoodAdding, NewEntryIsUnarchivedInTheNextSlotAndTheStateSaysSo) {
-    writeConsolidatedTree(entriesWithCounts({2}));
+    tree.writeTagged(entriesWithCounts({2}));
     ASSERT_TRUE(db.loadIndex());
     db.state().unconsolidated = 3;
     db.state().setFlag(kConsolidated, true);
     db.state().setFlag(kNoInsertions, true);
 
-    ShortFood e = food(1, "Kale", 25001);
+    ShortFood e = newFood(25001, 1, "Kale");
     e.flags = 0xFFFF;
     std::size_t pos = 0;
     // The record's id and category come from the entry.
-    ASSERT_EQ(db.addFood(e, record(0, 0, 12.0f), &pos), FoodDataBase::AddOutcome::added);
+    ASSERT_EQ(db.addFood(e, taggedRecord(0, 0, 12.0f), &pos), FoodDataBase::AddOutcome::added);
 
     const ShortFood& added = db.index().entries()[pos];
     EXPECT_EQ(added.flags, 0xFFFF & ~0x5);
@@ -106,16 +112,16 @@ TEST_F(FoodAdding, NewEntryIsUnarchivedInTheNextSlotAndTheStateSaysSo) {
     ASSERT_EQ(std::filesystem::file_size(paths.unconsArc()), 32 * NutrientRecord::kBytes);
     NutrientRecord back;
     ASSERT_TRUE(db.records().readFoodRecord(added, back));
-    EXPECT_EQ(back, record(25001, 1, 12.0f));
+    EXPECT_EQ(back, taggedRecord(25001, 1, 12.0f));
 }
 
 TEST_F(FoodAdding, ThirtySecondAdditionFillsTheLastSlotAndTheNextIsRefused) {
-    writeConsolidatedTree(entriesWithCounts({1}));
+    tree.writeTagged(entriesWithCounts({1}));
     ASSERT_TRUE(db.loadIndex());
     for (int i = 0; i < kUnconsolidatedSlots; ++i) {
         auto id = db.state().nextUserFoodId(4);
         ASSERT_TRUE(id);
-        ASSERT_EQ(db.addFood(food(4, "Food " + std::to_string(i), *id), record(0, 0, float(i))),
+        ASSERT_EQ(db.addFood(newFood(*id, 4, "Food " + std::to_string(i)), taggedRecord(0, 0, float(i))),
                   FoodDataBase::AddOutcome::added);
     }
     const ShortFood* last = db.index().findEntryById(25032);
@@ -127,7 +133,7 @@ TEST_F(FoodAdding, ThirtySecondAdditionFillsTheLastSlotAndTheNextIsRefused) {
 
     const auto file = fileBytes(paths.unconsArc());
     EXPECT_EQ(db.canAddFood(), FoodDataBase::AddOutcome::tooManyUnconsolidated);
-    EXPECT_EQ(db.addFood(food(4, "One too many", 25100), {}), FoodDataBase::AddOutcome::tooManyUnconsolidated);
+    EXPECT_EQ(db.addFood(newFood(25100, 4, "One too many"), {}), FoodDataBase::AddOutcome::tooManyUnconsolidated);
     EXPECT_EQ(db.index().totalFoods(), 33u);
     EXPECT_EQ(fileBytes(paths.unconsArc()), file);
     EXPECT_EQ(addOutcomeMessage(FoodDataBase::AddOutcome::tooManyUnconsolidated),
@@ -140,12 +146,12 @@ TEST_F(FoodAdding, ThirtySecondAdditionFillsTheLastSlotAndTheNextIsRefused) {
 }
 
 TEST_F(FoodAdding, FailedWriteOrFullIndexLeavesEverythingAsItWas) {
-    writeConsolidatedTree(entriesWithCounts({2}));
+    tree.writeTagged(entriesWithCounts({2}));
     ASSERT_TRUE(db.loadIndex());
     db.state().setFlag(kNoInsertions, true);
     std::filesystem::remove_all(paths.dataDir()); // nowhere to write uncons.arc
 
-    EXPECT_EQ(db.addFood(food(0, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::writeFailed);
+    EXPECT_EQ(db.addFood(newFood(25001, 0, "Kale"), taggedRecord(0, 0, 1.0f)), FoodDataBase::AddOutcome::writeFailed);
     EXPECT_EQ(db.index().totalFoods(), 2u);
     EXPECT_EQ(db.state().unconsolidated, 0);
     EXPECT_TRUE(db.state().isSet(kNoInsertions));
@@ -154,19 +160,19 @@ TEST_F(FoodAdding, FailedWriteOrFullIndexLeavesEverythingAsItWas) {
 
     // Record numbers are 16-bit: one more food than that has nowhere to go.
     std::filesystem::create_directories(paths.dataDir());
-    db.index().mutableEntries().assign(kMaxRecords, food(0, "same", 1));
+    db.index().mutableEntries().assign(kMaxRecords, newFood(1, 0, "same"));
     db.rebuildCategoryTables();
-    EXPECT_EQ(db.addFood(food(0, "more", 25001), {}), FoodDataBase::AddOutcome::tooManyRecords);
+    EXPECT_EQ(db.addFood(newFood(25001, 0, "more"), {}), FoodDataBase::AddOutcome::tooManyRecords);
     EXPECT_EQ(db.index().totalFoods(), kMaxRecords);
     EXPECT_FALSE(std::filesystem::exists(paths.unconsArc()));
 }
 
 TEST_F(FoodAdding, EditOfAnUnconsolidatedFoodSurvivesTheNextAddition) {
-    writeConsolidatedTree(entriesWithCounts({1}));
+    tree.writeTagged(entriesWithCounts({1}));
     ASSERT_TRUE(db.loadIndex());
-    ASSERT_EQ(db.addFood(food(1, "Kale", 25001), record(0, 0, 1.0f)), FoodDataBase::AddOutcome::added);
-    ASSERT_TRUE(db.records().writeFoodRecord(*db.index().findEntryById(25001), record(25001, 1, 50.0f)));
-    ASSERT_EQ(db.addFood(food(1, "Leek", 25002), record(0, 0, 2.0f)), FoodDataBase::AddOutcome::added);
+    ASSERT_EQ(db.addFood(newFood(25001, 1, "Kale"), taggedRecord(0, 0, 1.0f)), FoodDataBase::AddOutcome::added);
+    ASSERT_TRUE(db.records().writeFoodRecord(*db.index().findEntryById(25001), taggedRecord(25001, 1, 50.0f)));
+    ASSERT_EQ(db.addFood(newFood(25002, 1, "Leek"), taggedRecord(0, 0, 2.0f)), FoodDataBase::AddOutcome::added);
 
     NutrientRecord r;
     ASSERT_TRUE(db.records().readFoodRecord(*db.index().findEntryById(25001), r));
@@ -175,7 +181,7 @@ TEST_F(FoodAdding, EditOfAnUnconsolidatedFoodSurvivesTheNextAddition) {
     EXPECT_EQ(r.value(0), 2.0f);
 }
 
-using FoodIds = StoreFixture;
+using FoodIds = StoreTest;
 
 TEST_F(FoodIds, UserAndRecipeIdsStayInTheirOwnRanges) {
     db.state().lastUserFoodId = 28998;
@@ -191,25 +197,25 @@ TEST_F(FoodIds, UserAndRecipeIdsStayInTheirOwnRanges) {
     EXPECT_EQ(db.state().nextUserFoodId(kRecipeCategory), std::nullopt) << "ids are 16-bit";
 }
 
-using UnconsolidatedFile = StoreFixture;
+using UnconsolidatedFile = StoreTest;
 
 TEST_F(UnconsolidatedFile, ShortOrMissingFileFailsAndKeepsTheBuffer) {
     EXPECT_FALSE(db.records().readUnconsolidatedFile());
     std::vector<std::uint8_t> bytes(32 * NutrientRecord::kBytes);
-    record(25001, 3, 8.0f).toBytes(bytes.data() + 5 * NutrientRecord::kBytes);
+    taggedRecord(25001, 3, 8.0f).toBytes(bytes.data() + 5 * NutrientRecord::kBytes);
     ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), bytes));
     ASSERT_TRUE(db.records().readUnconsolidatedFile());
-    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], taggedRecord(25001, 3, 8.0f));
 
     ASSERT_TRUE(writeFileAtomically(paths.unconsArc(), std::vector<std::uint8_t>(bytes.size() - 1, 0xAB)));
     EXPECT_FALSE(db.records().readUnconsolidatedFile());
-    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], record(25001, 3, 8.0f));
+    EXPECT_EQ(db.records().unconsolidatedBuffer()[5], taggedRecord(25001, 3, 8.0f));
 }
 
-using BlockScan = StoreFixture;
+using BlockScan = StoreTest;
 
 TEST_F(BlockScan, ReadsWholeBlocksThenOnlyWhatRemains) {
-    writeConsolidatedTree(entriesWithCounts({3, 70}));
+    tree.writeTagged(entriesWithCounts({3, 70}));
     ASSERT_TRUE(db.loadIndex());
     db.state().archived = 73;
     ASSERT_TRUE(db.records().startCategoryScan(1));
@@ -231,7 +237,7 @@ TEST_F(BlockScan, ReadsWholeBlocksThenOnlyWhatRemains) {
 
 TEST_F(BlockScan, ShortFileLeavesThePositionWhereItWasAndBadScansFail) {
     EXPECT_FALSE(db.records().startCategoryScan(0)) << "no foods.arc";
-    writeConsolidatedTree(entriesWithCounts({40}));
+    tree.writeTagged(entriesWithCounts({40}));
     ASSERT_TRUE(db.loadIndex());
     EXPECT_FALSE(db.records().startCategoryScan(24));
     EXPECT_FALSE(db.records().startCategoryScan(-1));

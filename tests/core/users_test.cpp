@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {

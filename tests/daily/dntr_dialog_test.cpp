@@ -2,8 +2,8 @@
 
 #include "core/nutrients.h"
 #include "daily/dntr_dialog.h"
-#include "tests/daily/log_tree.h"
-#include "tests/daily/report_recorder.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -94,7 +94,7 @@ TEST_F(DNtrDialogTest, PastMonthAndRangesAcrossMonthAndYearEnds) {
 
 TEST_F(DNtrDialogTest, RefusalsInTheirOrder) {
     today(3, 7, 2026);
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     DNtrDialog d(tree.db, platform);
     d.open();
     d.onDeleteRange();
@@ -135,7 +135,7 @@ TEST_F(DNtrDialogTest, DeleteRangeRemovesOnlyShownDaysInsideItAfterTheWarning) {
     EXPECT_EQ(d.totalsRows().at(1), "2 Log file(s) found.");
 
     // Print: the dates of the range shown, then its rows.
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     ASSERT_TRUE(d.onPrint(printer));
     EXPECT_EQ(printer.texts.at(2), "Start DATE  :  03/01/26    End DATE  :  03/07/26");
 }

@@ -5,7 +5,7 @@
 
 #include "daily/log_file.h"
 #include "lists/flist_doc.h"
-#include "tests/daily/log_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {

@@ -7,7 +7,7 @@
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
 #include "lists/report_writer.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
@@ -19,7 +19,7 @@ using Texts = std::vector<std::string>;
 
 class NutrientViewTest : public ::testing::Test {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 0, "Juice", 248, {46, 0.5f}),
         test::food(102, 0, "Water", 237, {0, 0}),
         test::food(103, 2, "Candy", 40, {500, 5}, "1 bar"),

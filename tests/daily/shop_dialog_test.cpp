@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/daily/report_recorder.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -25,7 +25,7 @@ public:
 
 class ShopDialogTest : public test::ScriptedTest {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 5, "Milk", 100, {50}, "1 cup"),
         test::food(102, 10, "apple", 100, {52}, "1 medium"),
         test::food(103, 10, "Banana", 100, {89}, "1 large"),
@@ -110,7 +110,7 @@ TEST_F(ShopDialogTest, TwoListsAndARecipeMakeTheTextThatSavesAndReopens) {
     EXPECT_EQ(again.list().extraLines, (Texts{"bread", "  and butter"}));
     EXPECT_EQ(again.factorField(), " 1.00"); // the first entry is current
 
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     ASSERT_TRUE(again.onPrint(printer));
     ASSERT_EQ(printer.texts.size(), 2 + expected.size() + 2);
     EXPECT_EQ(printer.texts.back(), "and butter"); // indented by position
@@ -216,7 +216,7 @@ TEST_F(ShopDialogTest, Refusals) {
     ShopDialog d(tree.db, platform, recipes);
     ASSERT_TRUE(d.openNew());
     EXPECT_FALSE(d.onSave());
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     EXPECT_FALSE(d.onPrint(printer));
     addList(d, saveList("fl0001.fls", {{101, 1}}));
     d.onShopTextEdited("  \r\n ");
@@ -225,7 +225,7 @@ TEST_F(ShopDialogTest, Refusals) {
     EXPECT_EQ(printer.dialogs, 0);
     EXPECT_FALSE(std::filesystem::exists(tree.paths().shopDir() / "shop001.sls"));
 
-    test::ListTree noRecipes{{test::food(101, 5, "Milk", 100, {50})}};
+    test::DataTree noRecipes{{test::food(101, 5, "Milk", 100, {50})}};
     ShopDialog e(noRecipes.db, platform, recipes);
     recipes.choices = {{"unused.rcp", ""}};
     e.onAddRecipe();

@@ -2,8 +2,8 @@
 
 #include "core/nutrients.h"
 #include "daily/tday_dialog.h"
-#include "tests/daily/log_tree.h"
-#include "tests/daily/report_recorder.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -110,7 +110,7 @@ TEST_F(TdayDialogTest, EditModeStepsAndTypesDatesWithItsRefusalsInOrder) {
 }
 
 TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOneAndAsksBeforeLeavingAnAddition) {
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     TdayDialog d(tree.db, platform, TdayDialog::editDay);
     d.open();
     EXPECT_FALSE(d.onPrint(printer));
@@ -124,7 +124,7 @@ TEST_F(TdayDialogTest, PrintsTheDayOrRefusesAnEmptyOneAndAsksBeforeLeavingAnAddi
     Texts want{"Korvana", "NUTRIENT  TOTALS  for  TODAY  for  User  : Ann", "DATE  :  03/01/26"};
     want.insert(want.end(), d.totalsRows().begin(), d.totalsRows().end());
     EXPECT_EQ(printer.texts, want);
-    EXPECT_EQ(printer.cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
+    EXPECT_EQ(printer.finished.at(0).cellX.at(5), (std::vector<int>{40, 150, 230, 310})); // stops at 15 + 8k widths
 
     // Leaving the day with its addition asks first: Cancel stays on the day and keeps its addition.
     for (int i = 0; i < 3; ++i) platform.answer(MsgAnswer::cancel, "Save changes to the log of 03/01/26 ?");

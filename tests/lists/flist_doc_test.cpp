@@ -2,7 +2,7 @@
 
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -12,7 +12,7 @@ using Texts = std::vector<std::string>;
 
 class FListDocTest : public test::ScriptedTest {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0, 0, 0, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
     }};
@@ -38,7 +38,7 @@ protected:
         return p;
     }
 
-    std::filesystem::path savedRecipe(test::ListTree& t, const std::string& name) {
+    std::filesystem::path savedRecipe(test::DataTree& t, const std::string& name) {
         FoodList r(&t.db, "01/02/99");
         r.setListType(FoodList::kRecipe);
         EXPECT_TRUE(r.addFood(t.entry(102), kUnitServings));
@@ -205,7 +205,7 @@ TEST_F(FListDocTest, OpenReadsTheFileAndAFailedOpenLeavesNothing) {
     // Stored totals that disagree with the items (a food edited since) give
     // way to the items' sum, and saving brings the file in line.
     savedList("stale.fls", {101});
-    test::ListTree edited{{test::food(101, 5, "Milk", 244, {80, 3.4f, 1.0f, 0, 0, 0, 5.0f})}};
+    test::DataTree edited{{test::food(101, 5, "Milk", 244, {80, 3.4f, 1.0f, 0, 0, 0, 5.0f})}};
     CFoodListDoc settled(edited.db, platform, active);
     ASSERT_TRUE(settled.onOpenDocument(tree.listFile("stale.fls")));
     EXPECT_FLOAT_EQ(settled.list().totals().value(0), 80.0f * 2.44f);
@@ -252,7 +252,7 @@ TEST_F(FListDocTest, MergeRecipeAppendsItsIngredientsOnlyWhenTheDataBaseHasRecip
     EXPECT_FALSE(doc->onMergeRecipe([] { return ADD_FAILURE(), std::optional<std::filesystem::path>(); }));
     EXPECT_EQ(platform.messageTexts(), Texts{"... no recipes in data base, can't open .."});
 
-    test::ListTree withRecipe{{
+    test::DataTree withRecipe{{
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}),
         test::food(29000, 23, "Baked apple", 150, {60}),
     }};

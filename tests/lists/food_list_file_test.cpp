@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "lists/food_list.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -25,7 +25,7 @@ float f32(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 class ListFileTest : public test::ScriptedTest {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0.6f, 0.3f, 0.0f, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
         test::food(29001, 23, "Stew", 300, {90, 6, 3, 1, 1, 1, 8}, "1 bowl"),

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "lists/food_list.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // Nutrients 0 calories, 1 protein, 2 fat, ..., 6 carbohydrate.
 class FoodListTest : public ::testing::Test {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0.6f, 0.3f, 0.0f, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
         test::food(103, 14, "Beef", 85, {250, 26.0f, 15.0f, 6, 6, 0.5f, 0.0f}, "3 oz"),
@@ -47,7 +47,7 @@ TEST_F(FoodListTest, CalorieSplitRoundsEachShareAndNeedNotAddUp) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.values[0]);
-        test::ListTree t{{test::food(1, 0, "Food", 100, c.values)}};
+        test::DataTree t{{test::food(1, 0, "Food", 100, c.values)}};
         FoodList l(&t.db);
         ASSERT_TRUE(l.addFood(t.entry(1), kUnitServings));
         EXPECT_EQ((std::array{l.pctFat(), l.pctProtein(), l.pctCarbohydrate()}),
@@ -56,10 +56,10 @@ TEST_F(FoodListTest, CalorieSplitRoundsEachShareAndNeedNotAddUp) {
 }
 
 TEST_F(FoodListTest, OnlyAvailableValuesCountAndRecomputeFlagsWhatWasCounted) {
-    test::ListFood partial = test::food(7, 0, "Juice", 100, {40, 9, 0, 0, 0, 0, 9});
+    test::DataFood partial = test::food(7, 0, "Juice", 100, {40, 9, 0, 0, 0, 0, 9});
     partial.record.setLevel(1, 0); // protein not available: its 9 must not count
     for (int n = 9; n < kNutrientCount; ++n) partial.record.setLevel(n, 0);
-    test::ListTree t{{partial}};
+    test::DataTree t{{partial}};
     FoodList l(&t.db);
     ASSERT_TRUE(l.addFood(t.entry(7), kUnitServings));
     EXPECT_EQ((std::array{l.totals().value(1), l.totals().value(6)}), (std::array{0.0f, 9.0f}));
@@ -132,7 +132,7 @@ TEST_F(FoodListTest, RecipeServingFiguresComeFromItsOwnCalories) {
     one = list.perServing();
     EXPECT_EQ((std::pair{one.values.value(1), one.calories}), (std::pair{0.0f, 0L}));
 
-    test::ListTree plain{{test::food(1, 0, "Tea", 240, {0, 0.1f})}};
+    test::DataTree plain{{test::food(1, 0, "Tea", 240, {0, 0.1f})}};
     FoodList tea(&plain.db);
     ASSERT_TRUE(tea.addFood(plain.entry(1), kUnitServings));
     EXPECT_EQ(tea.perServing().pctProtein, 0); // no calories to share out

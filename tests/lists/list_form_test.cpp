@@ -7,9 +7,8 @@
 #include "lists/food_list.h"
 #include "lists/recipe_view.h"
 #include "search/dialog_food_picker.h"
-#include "tests/lists/recipe_tree.h"
 #include "tests/search/scripted_pickers.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -56,7 +55,7 @@ protected:
         EXPECT_TRUE(view.lines().size() == 1u && !view.deleteEnabled());
     }
 
-    test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
+    test::DataTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
                          {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f},
                          {9, "Pineapple", "1 cup", 165.0f, 50.0f, 0.5f, 0.1f, 13.1f},
                          {2, "Cheese", "1 oz", 28.0f, 400.0f, 25.0f, 33.0f, 1.3f, 0.0f, 105.0f},
@@ -129,7 +128,7 @@ TYPED_TEST(ListFormTest, TypedAmountsAreTakenOrRefusedAndTheScrollBarSteps) {
     EXPECT_EQ(this->calories(), "220");
 
     v.takeFocusRequest();
-    v.addFromSearch(*this->db.index().findPositionById(test::FoodTree::idOf(3)), 0);
+    v.addFromSearch(*this->db.index().findPositionById(test::DataTree::idOf(3)), 0);
     EXPECT_EQ(this->doc.list().current()->entryUnit(), 0);        // in the search's unit
     EXPECT_FLOAT_EQ(this->doc.list().current()->grams(), 100.0f); // 100 g, as the search compared
     EXPECT_EQ(v.takeFocusRequest(), CListForm::Focus::amount);
@@ -263,8 +262,8 @@ TEST(RecipeMenu, CloseAsksAndBackupWritesTheTypedFields) {
     test::RecipeTree t;
     ActiveDocument active;
     test::ScriptedPickers dialogs;
-    DialogFoodPicker picker{t.tree.db, platform, dialogs};
-    auto doc = test::readyRecipe(t.tree.db, platform, active, "Soup");
+    DialogFoodPicker picker{t.db, platform, dialogs};
+    auto doc = test::readyRecipe(t.db, platform, active, "Soup");
     ASSERT_TRUE(doc->onRecipeSave());
     platform.messages.clear();
     CRecipeView view(*doc, picker);
@@ -277,7 +276,7 @@ TEST(RecipeMenu, CloseAsksAndBackupWritesTheTypedFields) {
 
     view.onServingsEdited("3");
     ASSERT_TRUE(doc->onRecipeBackup());
-    FoodList backup(&t.tree.db);
+    FoodList backup(&t.db);
     backup.setListType(FoodList::kRecipe);
     ASSERT_EQ(backup.readFile(t.paths().recipeDir() / "backup" / doc->list().fileName(), false, platform), kReadOk);
     EXPECT_EQ(backup.recipe().instructions(), Lines{"Stir well."});

@@ -5,7 +5,7 @@
 #include "lists/flist_doc.h"
 #include "lists/list_report.h"
 #include "lists/report_writer.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
@@ -64,7 +64,7 @@ TEST(ReportWriterTest, LinesAdvanceBreakPagesExpandTabsAndWrapAtTheEdge) {
 
 class ListReportTest : public ::testing::Test {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         test::food(101, 5, "Milk", 244, {50, 3.4f, 1.0f, 0, 0, 0, 5.0f}),
         test::food(102, 10, "Apple", 138, {52, 0.3f, 0.2f, 0, 0, 0, 14.0f}, "1 medium"),
     }};

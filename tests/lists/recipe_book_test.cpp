@@ -6,8 +6,9 @@
 
 #include "core/db_state.h"
 #include "core/nutrients.h"
-#include "tests/lists/recipe_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/quiet_platform.h"
+#include "tests/support/scripted_platform.h"
 
 namespace korva {
 namespace {
@@ -33,7 +34,7 @@ protected:
     }
 
     test::RecipeTree world;
-    FoodDataBase& db = world.tree.db;
+    FoodDataBase& db = world.db;
     ActiveDocument active;
     const fs::path dir = world.paths().recipeDir();
 };

@@ -4,7 +4,7 @@
 
 #include "core/nutrients.h"
 #include "lists/food_list.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -12,14 +12,14 @@ namespace {
 
 // Isoleucine is not available in either food, so the totals have no value
 // for it either.
-test::ListFood withoutIsoleucine(test::ListFood f) {
+test::DataFood withoutIsoleucine(test::DataFood f) {
     f.record.setLevel(38, 0);
     return f;
 }
 
 class TextExportTest : public test::ScriptedTest {
 protected:
-    test::ListTree tree{{
+    test::DataTree tree{{
         withoutIsoleucine(test::food(101, 5, "Milk, whole, 3.25% fat, with vitamin", 100, {120, 8, 5})),
         withoutIsoleucine(test::food(102, 10, "Apples, raw, with skin, sliced, 1 cup", 100, {50, 0.5f, 0.2f})),
     }};

@@ -6,7 +6,7 @@
 #include "lists/food_list.h"
 #include "lists/number_scan.h"
 #include "lists/typed_amount.h"
-#include "tests/lists/list_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -133,7 +133,7 @@ TEST(TypedAmount, KitchenAmountsAgainstEachMeasure) {
 
 class EnterTypedAmount : public test::ScriptedTest {
 protected:
-    test::ListTree tree{{test::food(2001, 5, "Buttermilk", 200, {50}),
+    test::DataTree tree{{test::food(2001, 5, "Buttermilk", 200, {50}),
                          test::food(2003, 5, "Celery", 91, {34}, "1 cup, chop."),
                          test::food(2002, 6, "Water", 240, {0})}};
     FoodList list{&tree.db};

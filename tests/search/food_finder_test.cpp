@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "search/food_finder.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva {
 namespace {
@@ -17,12 +17,12 @@ Names namesAt(const FoodDataBase& db, const std::vector<std::size_t>& positions)
 TEST(NameMatching, IgnoresCaseFollowsIndexOrderAndWantsTheWholeKey) {
     EXPECT_TRUE(findFoodsByName(FoodDataBase{}, "milk").empty()); // an empty index
     const std::string longName(39, 'x');
-    test::SearchTree tree{{{9, "Apples, raw"},
-                           {0, "Pineapple juice, canned"},
-                           {9, "Banana"},
-                           {3, "APPLE pie"},
-                           {9, "Crabapples"},
-                           {1, longName + "tail"}}};
+    test::DataTree tree{{{9, "Apples, raw"},
+                         {0, "Pineapple juice, canned"},
+                         {9, "Banana"},
+                         {3, "APPLE pie"},
+                         {9, "Crabapples"},
+                         {1, longName + "tail"}}};
     const FoodDataBase& db = tree.db;
     EXPECT_EQ(namesAt(db, findFoodsByName(db, "Apple")),
               (Names{"Pineapple juice, canned", "APPLE pie", "Apples, raw", "Crabapples"}));
@@ -38,13 +38,13 @@ TEST(NameMatching, IgnoresCaseFollowsIndexOrderAndWantsTheWholeKey) {
 }
 
 TEST(NameMatching, StopsAtSixtyFourInIndexOrder) {
-    std::vector<test::SearchFood> foods;
+    std::vector<test::DataFood> foods;
     for (int i = 0; i < 100; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "Bean %03d", i);
         foods.push_back({(i * 7) % kCategoryCount, name});
     }
-    test::SearchTree tree(foods);
+    test::DataTree tree(foods);
     const FoodDataBase& db = tree.db;
     auto matches = findFoodsByName(db, "bean");
     ASSERT_EQ(matches.size(), kMaxNameMatches);

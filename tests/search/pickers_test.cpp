@@ -4,7 +4,7 @@
 #include "search/dialog_food_picker.h"
 #include "search/mat_dialog.h"
 #include "tests/search/scripted_pickers.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 
 namespace korva {
@@ -20,7 +20,7 @@ protected:
     }
     const std::string& nameAt(std::optional<std::size_t> pos) { return db.index().entries().at(pos.value()).name; }
 
-    test::SearchTree tree{
+    test::DataTree tree{
         {{0, "Apple juice"}, {0, "Coffee"}, {2, "Apple butter"}, {2, "Honey"}, {2, "Jam"}, {9, "Pear"}}};
     FoodDataBase& db = tree.db;
     test::ScriptedPickers dialogs;

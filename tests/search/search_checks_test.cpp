@@ -6,7 +6,7 @@
 #include "lists/food_list.h"
 #include "search/result_rows.h"
 #include "search/search_validation.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva::test {
 namespace {
@@ -25,7 +25,7 @@ SearchRequest request(SearchType type, ComparisonBasis basis, NutrientSet minimi
 
 // One list holding one food with 30 of nutrient 1 and 40 of nutrient 12.
 struct OneFoodList {
-    SearchTree tree{{{0, "bread", 100, {{1, 30}, {12, 40}}}}};
+    DataTree tree{{{0, "bread", 100, {{1, 30}, {12, 40}}}}};
     FoodList list{&tree.db};
     OneFoodList() { EXPECT_TRUE(list.addFood(tree.db.index().entries()[0], 2)); }
 };

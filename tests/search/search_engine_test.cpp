@@ -4,7 +4,7 @@
 
 #include "search/ranked_list.h"
 #include "search/search_engine.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 
 namespace korva::test {
 namespace {
@@ -41,7 +41,7 @@ TEST(RankedList, TieRulesOfEachEngine) {
 
 // cheese and milk in category 0, the rest in category 2; nutrients 0
 // calories, 1 protein, 12 vitamin C, 19 calcium, 27 sodium.
-std::vector<SearchFood> smallFoods() {
+std::vector<DataFood> smallFoods() {
     return {
         {2, "apple", 200, {{0, 50}, {1, 1}, {12, 10}, {19, 5}, {27, 1}}},
         {2, "bean", 50, {{0, 300}, {1, 20}, {12, 0}, {19, 40}, {27, 200}}},
@@ -53,7 +53,7 @@ std::vector<SearchFood> smallFoods() {
 }
 
 TEST(SearchEngines, ScoresBasesAndSkips) {
-    SearchTree tree(smallFoods());
+    DataTree tree(smallFoods());
     const NutrientRecord targets = targetsOf({1, 12, 19, 27});
     GapTable gaps{};
     gaps[19] = 50;
@@ -96,8 +96,8 @@ TEST(SearchEngines, ScoresBasesAndSkips) {
 
 // Blocks of 32 records, categories in ascending order whatever the order
 // of the set, and only the best N kept.
-std::vector<SearchFood> blockFoods() {
-    std::vector<SearchFood> foods;
+std::vector<DataFood> blockFoods() {
+    std::vector<DataFood> foods;
     for (int k = 0; k < 75; ++k) {
         const int category = k < 70 ? 5 : 1;
         const float protein = float((k * 37) % 75 + 1);
@@ -111,7 +111,7 @@ std::vector<SearchFood> blockFoods() {
 // incomplete, rather than ranking the last block's records a second time
 // under other names.
 TEST(SearchEngines, ScanReadsEveryBlockAndReportsUnreadableRecords) {
-    SearchTree tree(blockFoods());
+    DataTree tree(blockFoods());
     SearchRequest r{.type = SearchType::MaxOne,
                     .basis = ComparisonBasis::Per100Grams,
                     .size = 10,

@@ -6,7 +6,7 @@
 #include "search/search_report.h"
 #include "search/search_validation.h"
 #include "tests/search/scripted_choosers.h"
-#include "tests/search/search_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 
@@ -16,9 +16,9 @@ namespace {
 using enum SearchType;
 
 struct DialogWorld {
-    SearchTree tree{{{0, "milk", 250, {{0, 60}, {27, 50}}},
-                     {2, "apple", 200, {{0, 50}, {27, 1}}},
-                     {2, "bean", 50, {{0, 300}, {27, 200}}}}};
+    DataTree tree{{{0, "milk", 250, {{0, 60}, {27, 50}}},
+                   {2, "apple", 200, {{0, 50}, {27, 1}}},
+                   {2, "bean", 50, {{0, 300}, {27, 200}}}}};
     ScriptedPlatform platform;
     ScriptedChoosers choosers;
     SearchSettings settings;

@@ -78,7 +78,9 @@ public:
     int dialogs = 0;
     int pageHeight = 2000, pageWidth = RecordingSurface::kPageWidth;
     std::vector<std::string> jobNames;
+    std::string jobName; // the last job's
     std::vector<RecordingSurface> finished;
+    std::vector<std::string> texts; // of every job, in drawing order
 
     bool choosePrinter() override {
         ++dialogs;
@@ -86,6 +88,7 @@ public:
     }
     std::unique_ptr<ReportSurface> startJob(const std::string& name, int& error) override {
         jobNames.push_back(name);
+        jobName = name;
         error = refusal;
         if (refusal) return nullptr;
         return std::make_unique<Job>(*this);
@@ -95,6 +98,10 @@ private:
     struct Job : RecordingSurface {
         explicit Job(KeepingPrinter& p) : RecordingSurface({10, 20}, p.pageHeight, p.pageWidth), to(p) {}
         ~Job() override { to.finished.push_back(*this); }
+        int drawText(int x, int y, std::string_view text, std::span<const int> stops) override {
+            to.texts.emplace_back(text);
+            return RecordingSurface::drawText(x, y, text, stops);
+        }
         KeepingPrinter& to;
     };
 };

@@ -1,7 +1,7 @@
 #include "app/daily_commands.h"
 #include "app/korva_app.h"
 #include "daily/tday_dialog.h"
-#include "tests/daily/log_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
 #include "ui/daily_feature.h"

@@ -4,7 +4,7 @@
 #include "app/quest_dialog.h"
 #include "core/food_data_base.h"
 #include "core/profile_file.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
 #include "ui/editor_feature.h"
@@ -38,7 +38,7 @@ protected:
         mainWindow.show();
     }
 
-    test::FoodTree tree{{{0, "Apple juice"}}};
+    test::DataTree tree{{{0, "Apple juice"}}};
     FoodDataBase db;
     KorvaApp app{db, platform};
     MainWindow mainWindow{app, platform};

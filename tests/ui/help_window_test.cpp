@@ -3,8 +3,8 @@
 
 #include "app/help_topics.h"
 #include "daily/dntr_dialog.h"
-#include "tests/daily/log_tree.h"
-#include "tests/daily/report_recorder.h"
+#include "tests/support/data_tree.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/temp_root.h"
 #include "tests/ui/ui_support.h"
 #include "ui/daily_widgets.h"
@@ -26,7 +26,7 @@ TEST(HelpWindow, F1InADialogShowsItsSection) {
     test::LogTree tree;
     DNtrDialog dialog(tree.db, platform);
     dialog.open();
-    test::ReportRecorder printer;
+    test::KeepingPrinter printer;
     DNtrDialogWidget face(dialog, printer);
 
     test::DialogAnswer read(QString(), [&](QWidget* modal) {

@@ -12,7 +12,7 @@
 #include "lists/list_report.h"
 #include "lists/report_writer.h"
 #include "search/search_choosers.h"
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
@@ -58,7 +58,7 @@ protected:
     FListChildWindow* activeWindow() { return lists->windows().activeWindow(); }
     FListChildWindow* newFoodList() { return lists->commands().onNewFoodList() ? activeWindow() : nullptr; }
 
-    test::FoodTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
+    test::DataTree tree{{{0, "Apple juice", "1 cup", 248.0f, 46.0f, 0.1f, 0.1f, 11.3f},
                          {9, "Apples, raw", "1 medium", 182.0f, 52.0f, 0.3f, 0.2f, 13.8f},
                          {5, "Lentils", "1 cup", 200.0f, 50.0f, 9.0f, 0.4f, 20.0f, 7.9f}}};
     FoodDataBase db;

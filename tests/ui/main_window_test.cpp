@@ -14,7 +14,7 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/flist_doc.h"
-#include "tests/core/db_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
 #include "ui/flist_child_window.h"

@@ -2,7 +2,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-#include "tests/support/food_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/ui/ui_support.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_report_printer.h"
@@ -64,7 +64,7 @@ TEST(QtPlatform, SetupAndPrintDialogsChooseThePrinterAndCancelPrintsNothing) {
 // folder named with non-ASCII letters the chooser opens there and hands back
 // the file chosen.
 TEST(QtPlatform, SaveChooserServesANonAsciiFolder) {
-    korva::test::FoodTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
+    korva::test::DataTree tree({{5, "Lentils", "1 cup", 200.0f, 50.0f}}, "Gem\xc3\xbcse");
     const std::filesystem::path lists = tree.paths().foodListDir();
     korva::QtPlatform qt;
     korva::FileDialogRequest request;

@@ -2,7 +2,7 @@
 
 #include "app/command_table.h"
 #include "app/korva_app.h"
-#include "tests/lists/recipe_tree.h"
+#include "tests/support/data_tree.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/ui/ui_support.h"
 #include "ui/main_window.h"
@@ -16,7 +16,7 @@ namespace {
 TEST(ShopDialogWidget, ListBuiltInTheDialogIsSavedOnCloseAndReopened) {
     test::ScriptedPlatform platform;
     test::RecipeTree world;
-    FoodDataBase& db = world.tree.db;
+    FoodDataBase& db = world.db;
     ActiveDocument active;
     auto soup = test::readyRecipe(db, platform, active, "Soup");
     platform.answer(MsgAnswer::ok, docmsg::kRecipeSaved);
