@@ -13,16 +13,13 @@ namespace {
 TEST(FoodName, MainFoodFirstGroupWordsDroppedBrandsLast) {
     const std::pair<const char*, const char*> cases[] = {
         {"Chicken, broilers or fryers, breast, meat only, cooked, roasted", "Chicken breast, meat only, roasted"},
-        {"Turkey, all classes, leg, meat and skin, raw", "Turkey leg, meat and skin, raw"},
         {"Beef, ground, 85% lean meat / 15% fat, raw", "Ground beef, 85% lean / 15% fat, raw"},
         {"Apples, raw, with skin", "Apples, raw, with skin"},
         {"Spices, ginger, ground", "Ginger, ground"},
         {"Fish, trout, rainbow, farmed, raw", "Trout, rainbow, farmed, raw"},
         {"Soup, tomato, canned, condensed", "Tomato soup, canned, condensed"},
-        {"Nuts, almonds", "Almonds"},
         {"McDONALD'S, Big Mac", "Big Mac, McDonald's"},
         {"KELLOGG, KELLOGG'S RICE KRISPIES TREATS Squares", "Kellogg's Rice Krispies Treats"},
-        {"Cereals ready-to-eat, QUAKER, KING VITAMAN", "King Vitaman, Quaker"},
         {"Cr\xE8me fra\xEE"
          "che",
          "Cr\xE8me fra\xEE"
@@ -109,8 +106,6 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
         {"Beef, round, top round, separable lean and fat, trimmed to 0\" fat, choice, cooked, braised",
          "Beef, round, top round, separable lean and fat, trimmed to 1/8\" fat, choice, cooked, braised"},
         {"Babyfood, fruit, applesauce and apricots, strained", "Babyfood, fruit, applesauce and apricots, junior"},
-        {"Macaroni, protein-fortified, dry, enriched, (n x 5.70)",
-         "Macaroni, protein-fortified, dry, enriched, (n x 6.25)"},
         {"Pork, fresh, loin, center loin (chops), bone-in, separable lean and fat, cooked, braised",
          "Pork, fresh, loin, center loin (roasts), bone-in, separable lean and fat, cooked, braised"},
     };

@@ -30,13 +30,11 @@ TEST(MeasureText, OneWayToSayEveryMeasureInTwelveCharacters) {
     };
     const Case cases[] = {
         // clang-format off
-        {1, "cup, chopped", "1 cup, chop."}, {1, "cup chopped", "1 cup, chop."}, {1, "cup, diced", "1 cup, diced"},
-        {2, "cup, slices", "2 cups, sl."}, {1, "cup, chopped or diced", "1 cup, chop."},
-        {1, "cup (1 NLEA serving)", "1 cup"}, {1, "tablespoon", "1 tbsp"}, {2, "patty", "2 patties"},
-        {3, "oz", "3 oz"}, {1, "NLEA serving", "1 serving"}, {1.5, "container (6 oz)", "1 1/2 cont."},
-        {1, "large (2-1/4\" dia)", "1 large"}, {1, "small bagel", "1 bagel, sm"},
-        {1, "slice, medium", "1 slice, med"}, {1, "breast, bone and skin removed", "1 breast"},
-        {1, "jar Gerber Second Food (4 oz)", "1 jar"},
+        {1, "cup chopped", "1 cup, chop."}, {1, "cup, diced", "1 cup, diced"}, {2, "cup, slices", "2 cups, sl."},
+        {1, "cup, chopped or diced", "1 cup, chop."}, {1, "cup (1 NLEA serving)", "1 cup"}, {1, "tablespoon", "1 tbsp"},
+        {2, "patty", "2 patties"}, {1, "NLEA serving", "1 serving"}, {1.5, "container (6 oz)", "1 1/2 cont."},
+        {1, "small bagel", "1 bagel, sm"}, {1, "slice, medium", "1 slice, med"},
+        {1, "breast, bone and skin removed", "1 breast"},
         {1, "piece, cooked, excluding refuse (yield from 1 lb raw meat with refuse)", "1 piece"},
         {1, "3\" piece", "1 piece"}, {1, "6 oz container (6 oz)", "6 oz"}, {1, "6-8 shrimp", "6-8 shrimp"},
         {1, "", nullptr}, {1, "(about 5\" long)", nullptr}, {1, "6-8-9 shrimp", nullptr}, {0, "cup", nullptr},
@@ -66,7 +64,6 @@ TEST(ServingChoice, APortionBeforeAWholeAndNothingHeavyWhenSomethingLighterExist
         {{{1, 1, "oz", 28.35}, {2, 3, "oz", 85}}, "3 oz", 85},
         {{{1, 1, "unit (yield from 1 lb ready-to-cook chicken)", 146}, {2, 1, "oz", 28.35}}, "1 oz", 28.35f},
         {{{1, 1, "unit (yield from 1 lb ready-to-cook chicken)", 146}, {2, 0.5, "chicken", 299}}, "1 unit", 146},
-        {{{1, 1, "can", 450}, {2, 1, "package", 300}}, "1 package", 300},
         {{{1, 1, "cup", 500}}, "1 cup", 500},
         {{{1, 1, "cup", 0}, {2, 1, "tbsp", 14.2}, {3, 1, "slice", 20}}, "1 tbsp", 14.2f},
         {{{1, 1, "(about 5\" long)", 40}}, "100 g", 100},
