@@ -117,25 +117,30 @@ std::vector<std::string> nameFoods(const std::vector<FoodToName>& foods) {
     for (std::size_t i = 0; i < named.size(); ++i) named[i].name = best[i];
     tellApart(named, parts);
     makeNamesDistinct(named);
+    // A finder lists every category at once: names equal but for case would
+    // look like one food there.
+    tellApart(named, parts, true);
+    makeNamesDistinct(named, true);
     std::vector<std::string> out;
     out.reserve(named.size());
     for (auto& n : named) out.push_back(std::move(n.name));
     return out;
 }
 
-void makeNamesDistinct(std::vector<NamedFood>& foods) {
+void makeNamesDistinct(std::vector<NamedFood>& foods, bool acrossCategories) {
     // Lower-cased name per category, so "Tea" and "TEA" clash as well.
+    auto categoryOf = [&](const NamedFood& f) { return acrossCategories ? -1 : f.category; };
     std::map<std::pair<int, std::string>, int> used;
-    for (const NamedFood& f : foods) used[{f.category, lower(f.name)}] += 0;
+    for (const NamedFood& f : foods) used[{categoryOf(f), lower(f.name)}] += 0;
     std::map<std::pair<int, std::string>, int> seen;
     for (NamedFood& f : foods) {
-        auto key = std::make_pair(f.category, lower(f.name));
+        auto key = std::make_pair(categoryOf(f), lower(f.name));
         if (seen[key]++ == 0) continue;
         for (int n = 2;; ++n) {
             std::string suffix = " #" + std::to_string(n);
             std::string base = f.name.substr(0, kMaxFoodName - suffix.size());
             std::string candidate = trim(base) + suffix;
-            auto ckey = std::make_pair(f.category, lower(candidate));
+            auto ckey = std::make_pair(categoryOf(f), lower(candidate));
             if (used.count(ckey)) continue;
             used[ckey] = 1;
             seen[ckey] = 1;

@@ -33,7 +33,8 @@ struct NamedFood {
 // Makes the names distinct within each category, ignoring the case of ASCII
 // letters.  The first food of a clash (in the order given) keeps its name;
 // the others get a number: "Beef rib, lean only, roasted #2".  Deterministic
-// for a given order.
-void makeNamesDistinct(std::vector<NamedFood>& foods);
+// for a given order.  With `acrossCategories` a name clashes with those of
+// every category.
+void makeNamesDistinct(std::vector<NamedFood>& foods, bool acrossCategories = false);
 
 } // namespace korva::importer

@@ -29,7 +29,9 @@ std::string shortestForm(std::string qualifier);
 // Names still shared by several foods of a category after the qualifiers
 // were chosen: each food takes the qualifiers that differ within its
 // group, with as many of the others as fit, when that gives a name no other
-// food of the category has.  The rest keep their shared name.
-void tellApart(std::vector<NamedFood>& named, const std::vector<NameParts>& parts);
+// food of the category has.  The rest keep their shared name.  With
+// `acrossCategories` the names of all categories count as one group, so that
+// names equal but for case are told apart wherever they are.
+void tellApart(std::vector<NamedFood>& named, const std::vector<NameParts>& parts, bool acrossCategories = false);
 
 } // namespace korva::importer::naming

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/ascii_text.h"
 #include "core/short_food.h"
 #include "tools/food_naming.h"
 
@@ -126,6 +127,10 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
                                   {18, "WORTHINGTON Dinner Roast, frozen, unprepared"}});
     // clang-format on
     EXPECT_EQ(twins[1], twins[0] + " #2");
+    // Names equal but for case clash across categories too.
+    const auto cased = nameFoods({{13, "USDA Commodity, Peanut Butter, smooth"},
+                                  {16, "Peanut butter, smooth, vitamin and mineral fortified"}});
+    EXPECT_NE(lowerAscii(cased[0]), lowerAscii(cased[1])) << cased[0];
 }
 
 } // namespace
