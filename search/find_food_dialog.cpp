@@ -41,8 +41,7 @@ void FindFoodDialog::onCategoryChosen(int choice) {
 }
 
 void FindFoodDialog::rank() {
-    const std::optional<int> category =
-        categoryChoice_ == 0 ? std::nullopt : std::optional<int>(categoryChoice_ - 1);
+    const std::optional<int> category = categoryChoice_ == 0 ? std::nullopt : std::optional<int>(categoryChoice_ - 1);
     const WordMatches found = words_.find(typed_, recent_, category);
     positions_ = found.positions;
     if (positions_.size() > kMaxRows) positions_.resize(kMaxRows);
@@ -50,7 +49,8 @@ void FindFoodDialog::rank() {
     const auto& entries = db_.index().entries();
     for (std::size_t p : positions_) {
         const ShortFood& e = entries[p];
-        rows_.push_back({e.name, std::string(categoryName(e.category)), e.servingText + ", " + gramsText(e.gramsPerServing)});
+        rows_.push_back(
+            {e.name, std::string(categoryName(e.category)), e.servingText + ", " + gramsText(e.gramsPerServing)});
     }
     selected_ = rows_.empty() ? -1 : 0;
     note_.clear();

@@ -25,7 +25,10 @@ FoodWordIndex::FoodWordIndex(const std::vector<ShortFood>& entries) {
     words_.erase(std::unique(words_.begin(), words_.end()), words_.end());
     words_.shrink_to_fit();
     singulars_.reserve(words_.size());
-    for (const std::string& w : words_) singulars_.push_back(singular(w));
+    for (const std::string& w : words_) {
+        singulars_.push_back(singular(w));
+        quiet_.push_back(isQuietWord(w));
+    }
     start_.reserve(entries.size() + 1);
     for (const auto& words : perFood) {
         start_.push_back(static_cast<std::uint32_t>(wordOf_.size()));
@@ -81,10 +84,11 @@ WordMatches FoodWordIndex::find(std::string_view typed, const RecentFoods& recen
         if (category && categories_[k] != *category) continue;
         std::uint32_t found = 0;
         std::uint64_t untyped = 0;
+        std::uint64_t quiet = 0;
         for (std::uint32_t j = start_[k]; j < start_[k + 1]; ++j) {
             const std::uint32_t m = masks[wordOf_[j]];
             found |= m;
-            untyped += m == 0;
+            if (m == 0) ++(quiet_[wordOf_[j]] ? quiet : untyped);
         }
         const int matched = std::popcount(found);
         if (matched < best) continue;
@@ -93,8 +97,8 @@ WordMatches FoodWordIndex::find(std::string_view typed, const RecentFoods& recen
             keys.clear();
         }
         const bool firstStartsName = start_[k] < start_[k + 1] && (masks[wordOf_[start_[k]]] & 1u) != 0;
-        keys.push_back(std::uint64_t{!firstStartsName} << 48 | std::min<std::uint64_t>(untyped, 255) << 40 |
-                       std::uint64_t{!recent.contains(ids_[k])} << 32 | k);
+        keys.push_back(std::uint64_t{!firstStartsName} << 52 | std::min<std::uint64_t>(untyped, 255) << 44 |
+                       std::min<std::uint64_t>(quiet, 15) << 40 | std::uint64_t{!recent.contains(ids_[k])} << 32 | k);
     }
     std::sort(keys.begin(), keys.end());
     out.positions.reserve(keys.size());
@@ -112,8 +116,9 @@ std::size_t FoodWordIndex::memoryBytes() const {
             const auto* self = reinterpret_cast<const char*>(&w);
             if (w.data() < self || w.data() >= self + sizeof w) bytes += w.capacity() + 1;
         }
-    return bytes + start_.capacity() * sizeof(std::uint32_t) + wordOf_.capacity() * sizeof(std::uint32_t) +
-           ids_.capacity() * sizeof(std::uint16_t) + categories_.capacity();
+    return bytes + quiet_.capacity() / 8 + start_.capacity() * sizeof(std::uint32_t) +
+           wordOf_.capacity() * sizeof(std::uint32_t) + ids_.capacity() * sizeof(std::uint16_t) +
+           categories_.capacity();
 }
 
 } // namespace korva

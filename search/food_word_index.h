@@ -46,7 +46,8 @@ public:
     // Foods whose name words start with every typed word (any order, case
     // and punctuation aside, singular and plural alike, short words as
     // their full forms), ranked: the first typed word starting the name,
-    // fewer name words left untyped, recent foods, then index order.  When
+    // fewer name words left untyped (quiet words last), recent foods, then
+    // index order.  When
     // no food has every word, those with the most words found.  Only foods
     // of `category` when one is given.
     WordMatches find(std::string_view typed, const RecentFoods& recent,
@@ -62,6 +63,7 @@ private:
     // Distinct name words and their singulars, sorted.
     std::vector<std::string> words_;
     std::vector<std::string> singulars_;
+    std::vector<bool> quiet_;
     // Word numbers of food k: wordOf_[start_[k]] up to wordOf_[start_[k + 1]].
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> wordOf_;

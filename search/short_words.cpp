@@ -32,17 +32,20 @@ constexpr std::array<ShortWord, 54> kShortWords{{
 
 // Typing "cooked" also finds the foods whose names say how they were
 // cooked; typing one of these finds only its own.
-constexpr std::array<std::string_view, 15> kWaysOfCooking{
-    "boiled", "braised", "roasted", "broiled", "baked",    "fried",  "grilled", "simmered",
-    "stewed", "steamed", "heated",  "toasted", "microwaved", "poached", "scrambled"};
+constexpr std::array<std::string_view, 15> kWaysOfCooking{"boiled", "braised", "roasted",    "broiled", "baked",
+                                                          "fried",  "grilled", "simmered",   "stewed",  "steamed",
+                                                          "heated", "toasted", "microwaved", "poached", "scrambled"};
+
+constexpr std::array<std::string_view, 9> kQuietWords{"drained", "drnd", "no", "salt",   "salted",
+                                                      "w",       "with", "wo", "without"};
 
 // True when the typed word stands for `full`: equal, or a start of it at
 // least three letters long that is no full form itself ("with" is not the
 // start of "without").
 bool standsFor(std::string_view typed, std::string_view full) {
     if (typed == full) return true;
-    const bool isFull = std::any_of(kShortWords.begin(), kShortWords.end(),
-                                    [&](const ShortWord& s) { return s.full == typed; });
+    const bool isFull =
+        std::any_of(kShortWords.begin(), kShortWords.end(), [&](const ShortWord& s) { return s.full == typed; });
     return !isFull && typed.size() >= 3 && full.starts_with(typed);
 }
 
@@ -55,6 +58,10 @@ void addWithShortForms(std::vector<std::string>& out, std::string_view full) {
 } // namespace
 
 std::span<const ShortWord> shortWordTable() { return kShortWords; }
+
+bool isQuietWord(std::string_view nameWord) {
+    return std::find(kQuietWords.begin(), kQuietWords.end(), nameWord) != kQuietWords.end();
+}
 
 std::vector<std::string> alsoMatching(std::string_view typedWord) {
     std::vector<std::string> out;

@@ -26,4 +26,10 @@ std::span<const ShortWord> shortWordTable();
 // forms it equals.  All in folded form.
 std::vector<std::string> alsoMatching(std::string_view typedWord);
 
+// Name words that only say whether salt was added or the liquid drained
+// ("Broccoli, boiled, drained, no salt").  Few type them, and they tell no
+// kind of food from another, so ranking counts them as left untyped only
+// between foods equal in every other word.
+bool isQuietWord(std::string_view nameWord);
+
 } // namespace korva

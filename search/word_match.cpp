@@ -32,8 +32,8 @@ std::string singular(std::string_view w) {
     if (w.size() <= 3 || w.back() != 's') return std::string(w);
     auto drop = [&](std::size_t n) { return std::string(w.substr(0, w.size() - n)); };
     if (w.ends_with("ies") && w.size() > 4) return drop(3) + 'y';
-    if (w.ends_with("oes") || w.ends_with("ches") || w.ends_with("shes") || w.ends_with("xes") ||
-        w.ends_with("sses") || w.ends_with("zes"))
+    if (w.ends_with("oes") || w.ends_with("ches") || w.ends_with("shes") || w.ends_with("xes") || w.ends_with("sses") ||
+        w.ends_with("zes"))
         return drop(2);
     if (w.ends_with("ss") || w.ends_with("us") || w.ends_with("is")) return std::string(w);
     return drop(1);

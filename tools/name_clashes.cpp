@@ -145,7 +145,9 @@ std::optional<std::string> nameWithOwnWords(const std::string& shared, const std
 
 void tellApart(std::vector<NamedFood>& named, const std::vector<NameParts>& parts, bool acrossCategories) {
     // Across categories every food counts as of one category (-1).
-    auto keyOf = [&](std::size_t i) { return NameKey{acrossCategories ? -1 : named[i].category, lower(named[i].name)}; };
+    auto keyOf = [&](std::size_t i) {
+        return NameKey{acrossCategories ? -1 : named[i].category, lower(named[i].name)};
+    };
     std::map<NameKey, std::vector<std::size_t>> byName;
     for (std::size_t i = 0; i < named.size(); ++i) byName[keyOf(i)].push_back(i);
     std::set<NameKey> taken;

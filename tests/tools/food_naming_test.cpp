@@ -128,8 +128,8 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
     // clang-format on
     EXPECT_EQ(twins[1], twins[0] + " #2");
     // Names equal but for case clash across categories too.
-    const auto cased = nameFoods({{13, "USDA Commodity, Peanut Butter, smooth"},
-                                  {16, "Peanut butter, smooth, vitamin and mineral fortified"}});
+    const auto cased = nameFoods(
+        {{13, "USDA Commodity, Peanut Butter, smooth"}, {16, "Peanut butter, smooth, vitamin and mineral fortified"}});
     EXPECT_NE(lowerAscii(cased[0]), lowerAscii(cased[1])) << cased[0];
 }
 
