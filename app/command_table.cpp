@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 61> kCommands{{
+constexpr std::array<CommandInfo, 62> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -37,6 +37,8 @@ constexpr std::array<CommandInfo, 61> kCommands{{
     {kCmdCategories, MenuId::foods, "", "&Categories", "View foods in Foods Data Base, by Categories"},
     {kCmdBackup, MenuId::foods, "", "&Backup", ""},
     {kCmdConsolidate, MenuId::foods, "", "C&onsolidate", "Consolidate Foods Data Base"},
+    {kCmdFindFood, MenuId::foods, "", "&Find Food...\tCtrl+F",
+     "Find a food by the words of its name and add it to the active FoodList or Recipe\nFind Food"},
     {kCmdNewRecipe, MenuId::recipe, "", "&New Recipe", "Create a new Recipe"},
     {kCmdOpenRecipe, MenuId::recipe, "", "&Open Recipe", "Open an existing Recipe file"},
     {kCmdRestoreRecipe, MenuId::recipe, "", "&Restore", "Restore a Recipe from backup"},

@@ -37,6 +37,8 @@ enum CommandId : int {
     kCmdCategories = 32783,
     kCmdBackup = 32827,
     kCmdConsolidate = 32784,
+    // The food finder of a FoodList or Recipe window.
+    kCmdFindFood = 32840,
     kCmdNewRecipe = 32786,
     kCmdOpenRecipe = 32787,
     kCmdRestoreRecipe = 32788,

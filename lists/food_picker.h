@@ -20,6 +20,10 @@ public:
 
     // The category picker with adding allowed.
     virtual std::optional<std::size_t> pickFromCategories() = 0;
+
+    // A note for the status line left by the last pick, once; empty when
+    // there is none.
+    virtual std::string takeStatusNote() { return {}; }
 };
 
 } // namespace korva

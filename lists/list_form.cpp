@@ -107,6 +107,7 @@ void CListForm::onEnter(bool helpHasFocus) {
 void CListForm::searchByName() {
     // A typed name keeps its text when nothing is added, so it can be mended.
     auto position = picker_.pickByName(foodName_.substr(0, 39));
+    if (std::string note = picker_.takeStatusNote(); !note.empty()) statusText_ = std::move(note);
     if (position && addFood(*position)) focus_ = Focus::amount;
 }
 
@@ -134,8 +135,11 @@ void CListForm::enterTypedAmount() {
 // ---- Adding ----------------------------------------------------------------
 
 void CListForm::onAddFromCategories() {
-    auto position = picker_.pickFromCategories();
-    if (position && addFood(*position)) focus_ = Focus::amount;
+    if (auto position = picker_.pickFromCategories()) addChosenFood(*position);
+}
+
+void CListForm::addChosenFood(std::size_t position) {
+    if (addFood(position)) focus_ = Focus::amount;
 }
 
 void CListForm::addFromSearch(std::size_t position, std::uint16_t unit) {

@@ -98,6 +98,9 @@ public:
     virtual void onClear();
     virtual void onSave() = 0;
 
+    // A food chosen in the food finder, added as the pickers add one; the
+    // amount field takes the focus.
+    void addChosenFood(std::size_t position);
     // A food found by the nutrient search, added in the search's unit.
     void addFromSearch(std::size_t position, std::uint16_t unit);
     // After the document changed underneath (a merge, a save): show it

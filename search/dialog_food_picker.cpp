@@ -21,6 +21,7 @@ std::optional<std::size_t> DialogFoodPicker::pickByName(const std::string& typed
     }
     if (matches.empty()) {
         platform_.messageBox(kNoMatch, kNoMatchCaption, MsgButtons::ok);
+        note_ = kFinderHint;
         return std::nullopt;
     }
     if (matches.size() == 1) return matches.front();

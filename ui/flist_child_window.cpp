@@ -43,6 +43,11 @@ void FListChildWindow::addFromSearch(std::size_t position, std::uint16_t unit) {
     updateTitle();
 }
 
+void FListChildWindow::addChosenFood(std::size_t position) {
+    face_->addChosenFood(position);
+    updateTitle();
+}
+
 void FListChildWindow::commitForm() {
     doc_->commitForm();
     face_->refresh();

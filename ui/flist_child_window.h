@@ -30,6 +30,8 @@ public:
     // The food list form or the recipe form.
     CListForm& form() const { return *view_; }
 
+    // A food chosen in the finder, added by whichever form this is.
+    void addChosenFood(std::size_t position);
     // A food found by the nutrient search, added by whichever form this is.
     void addFromSearch(std::size_t position, std::uint16_t unit);
     // Takes what was typed into a recipe form's fields (before a save from

@@ -11,6 +11,7 @@
 #include "core/food_data_base.h"
 #include "lists/active_document.h"
 #include "lists/list_report.h"
+#include "ui/find_food_feature.h"
 #include "ui/flist_child_window.h"
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
@@ -51,6 +52,7 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
                         })};
     documentActions_.push_back(
         window.addCommand(kCmdExportFoodList, [&active, &platform] { onExportFoodList(active, platform); }));
+    finder_ = std::make_unique<FindFoodFeature>(window, db, *windows_);
     window.addCommand(kCmdCategories, [this, c] {
         QtPickerDialogs dialogs(&window_, windows_->foodViewer());
         c->onCategories(dialogs);

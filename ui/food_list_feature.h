@@ -14,6 +14,7 @@ namespace korva {
 
 class ActiveDocument;
 class FoodDataBase;
+class FindFoodFeature;
 class FoodListCommands;
 class FoodListWindows;
 class MainWindow;
@@ -49,6 +50,7 @@ private:
     RecentFiles recent_;
     std::unique_ptr<FoodListWindows> windows_;
     std::unique_ptr<FoodListCommands> commands_;
+    std::unique_ptr<FindFoodFeature> finder_;
     std::vector<QAction*> documentActions_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowActions_;

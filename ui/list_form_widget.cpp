@@ -197,6 +197,11 @@ void ListFormWidget::start() {
     applyFocusRequest();
 }
 
+void ListFormWidget::addChosenFood(std::size_t position) {
+    form_.addChosenFood(position);
+    after();
+}
+
 void ListFormWidget::after() {
     refresh();
     applyFocusRequest();

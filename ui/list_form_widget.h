@@ -31,6 +31,9 @@ public:
     void start();
     // Shows the form's state; also after the document changed underneath.
     virtual void refresh();
+    // A food chosen outside the form (the finder) is added, and the focus
+    // goes where the form asks.
+    void addChosenFood(std::size_t position);
 
 signals:
     // Something the user did may have changed the document.

@@ -170,7 +170,12 @@ TEST_F(FinderRanking, DialogSelectsStepsAndChooses) {
     ASSERT_TRUE(dialog.finished() && dialog.chosenEntry());
     EXPECT_EQ(tree.db.index().entries()[*dialog.chosenEntry()].name, "Kidney, beef");
 
+    // A food added in this run is found by the next finder.
+    ASSERT_EQ(tree.db.addFood(test::newFood(25002, 5, "Kidney stew, mine"), {}), FoodDataBase::AddOutcome::added);
     FindFoodDialog empty(tree.db, recent);
+    empty.onTextEdited("stew kid");
+    ASSERT_EQ(empty.rows().size(), 1u);
+    EXPECT_EQ(empty.rows()[0].name, "Kidney stew, mine");
     empty.onTextEdited("oj");
     EXPECT_EQ(empty.note(), FindFoodDialog::kNothingFound);
     empty.onEnter();

@@ -102,8 +102,10 @@ TEST_F(PickerTest, ByNameOneMatchIsTakenSeveralAreOfferedNoneIsReported) {
     EXPECT_FALSE(f.pickByName("apple"));
     EXPECT_TRUE(platform.messages.empty());
 
+    EXPECT_EQ(f.takeStatusNote(), "");
     EXPECT_FALSE(f.pickByName("kiwi"));
     EXPECT_EQ(platform.messageTexts(), Names{"NO MATCH found for entered name . . ."});
+    EXPECT_EQ(f.takeStatusNote(), "Ctrl+F finds foods by their words");
     EXPECT_EQ(platform.messages[0].caption, "FOOD  SEARCH  by  NAME");
 }
 
