@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 61> kCommands{{
+constexpr std::array<CommandInfo, 62> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -28,6 +28,8 @@ constexpr std::array<CommandInfo, 61> kCommands{{
     {kCmdMinMaxSeveral, MenuId::search, "", "Min/Max Se&veral",
      "Find foods with minimum values of 1-5 nutrients, maximum values of 1-5 nutrients"},
     {kCmdRepeatSearch, MenuId::search, "", "&Repeat", "Repeat last search"},
+    {kCmdPlanAmounts, MenuId::search, "", "&Plan Amounts...",
+     "Plan how much of each food of the FoodList meets the targets"},
     {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
     {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
     {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},

@@ -73,12 +73,12 @@ public:
         return {t * (1.0 - b) * (1.0 + kInside), t * (1.0 + b) * (1.0 - kInside)};
     }
     void keepBand() {
-        if (hasTarget(r_.targets, 0)) bound(0, band().lower, band().upper);
+        if (isPlanTarget(r_.targets, 0)) bound(0, band().lower, band().upper);
     }
     void keepUnder(int n) { bound(n, -kUnbounded, target(n) * (1.0 - kInside)); }
     void keepAllLimits() {
         for (int n : kLimitNutrients)
-            if (hasTarget(r_.targets, n)) keepUnder(n);
+            if (isPlanTarget(r_.targets, n)) keepUnder(n);
     }
     void minimise(int n) {
         for (const auto& [col, a] : amountTerms(n)) p_.columns[std::size_t(col)].cost = a;
@@ -87,7 +87,7 @@ public:
     // costs a little.
     void addShortfalls() {
         for (int n = 1; n < kNutrientCount; ++n) {
-            if (!hasTarget(r_.targets, n) || isLimitNutrient(n)) continue;
+            if (!isPlanTarget(r_.targets, n) || isLimitNutrient(n)) continue;
             const int gap = p_.addColumn({0.0, 1.0, 1.0, false});
             auto terms = amountTerms(n);
             terms.push_back({gap, target(n)});
@@ -126,7 +126,7 @@ public:
     Diagnosis(const PlanRequest& r, const MipSolver& solver) : r_(r), solver_(solver) {}
 
     std::string explain() const {
-        const bool calories = hasTarget(r_.targets, 0);
+        const bool calories = isPlanTarget(r_.targets, 0);
         const std::string band = calorieBandText(r_.bandPercent);
         if (calories) {
             Model m(r_);
@@ -136,7 +136,7 @@ public:
         }
         std::vector<std::string> limits;
         for (int n : kLimitNutrients) {
-            if (!hasTarget(r_.targets, n)) continue;
+            if (!isPlanTarget(r_.targets, n)) continue;
             limits.push_back(std::string(nutrientName(n)));
             Model m(r_);
             m.keepBand();
@@ -189,7 +189,7 @@ bool isLimitNutrient(int n) {
     return std::find(kLimitNutrients.begin(), kLimitNutrients.end(), n) != kLimitNutrients.end();
 }
 
-bool hasTarget(const NutrientRecord& targets, int n) {
+bool isPlanTarget(const NutrientRecord& targets, int n) {
     const int level = targets.level(n);
     const float t = targets.value(n);
     return (level == 1 || level == 2) && std::isfinite(t) && t > 0.0f;

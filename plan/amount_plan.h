@@ -33,7 +33,7 @@ struct PlanBounds {
 };
 
 // A nutrient the plan measures against a target.
-bool hasTarget(const NutrientRecord& targets, int n);
+bool isPlanTarget(const NutrientRecord& targets, int n);
 
 struct PlanRequest {
     std::vector<FoodItem> items;
