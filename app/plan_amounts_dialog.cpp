@@ -190,7 +190,7 @@ void PlanAmountsDialog::writeReport(ReportWriter& out) const {
     if (!status_.empty()) out.detail(2, status_);
 }
 
-bool planAmountsEnabled(const ActiveDocument& active) { return active.document() && !active.document()->isRecipe(); }
+bool planAmountsEnabled(const CFListDoc* doc) { return doc && !doc->isRecipe(); }
 
 void onPlanAmounts(FoodDataBase& db, Platform& platform, ActiveDocument& active, PlanAmountsWindows& windows) {
     CFListDoc* doc = active.document();

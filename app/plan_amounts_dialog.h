@@ -111,7 +111,7 @@ public:
 };
 
 // The command is offered for a FoodList, never for a recipe.
-bool planAmountsEnabled(const ActiveDocument& active);
+bool planAmountsEnabled(const CFListDoc* doc);
 void onPlanAmounts(FoodDataBase& db, Platform& platform, ActiveDocument& active, PlanAmountsWindows& windows);
 
 } // namespace korva

@@ -36,11 +36,11 @@ TEST_F(PlanAmounts, RefusalsThenAnInfeasiblePlanChangesNothing) {
     onPlanAmounts(tree.db, platform, active, windows);
     CRecipeDoc recipe(tree.db, platform, active);
     recipe.activate();
-    EXPECT_FALSE(planAmountsEnabled(active));
+    EXPECT_FALSE(planAmountsEnabled(active.document()));
     onPlanAmounts(tree.db, platform, active, windows);
     CFoodListDoc doc(tree.db, platform, active);
     doc.activate();
-    EXPECT_TRUE(planAmountsEnabled(active));
+    EXPECT_TRUE(planAmountsEnabled(active.document()));
     onPlanAmounts(tree.db, platform, active, windows);
     ASSERT_TRUE(doc.list().addFood(tree.entry(DataTree::idOf(0)), kUnitServings));
     ASSERT_TRUE(doc.list().addFood(tree.entry(DataTree::idOf(1)), kUnitServings));
