@@ -88,11 +88,16 @@ public:
         glp_init_iocp(&parm);
         parm.msg_lev = GLP_MSG_OFF;
         parm.presolve = GLP_ON;
+        // A gap below 1e-4 of the objective is far less than the cost of
+        // one quarter step moved: such a plan counts as the best.
+        parm.mip_gap = 1e-4;
         parm.cb_func = onSearchEvent;
         parm.cb_info = &watch;
         const int ret = glp_intopt(lp, &parm);
         const int status = glp_mip_status(lp);
-        if (status == GLP_OPT && ret == 0)
+        if (status == GLP_OPT && (ret == 0 || ret == GLP_EMIPGAP))
+            result.status = MipStatus::optimal;
+        else if (status == GLP_FEAS && ret == GLP_EMIPGAP)
             result.status = MipStatus::optimal;
         else if (status == GLP_OPT || status == GLP_FEAS)
             result.status = MipStatus::stoppedEarly;
