@@ -24,9 +24,9 @@ void BM_PlanAmounts(benchmark::State& state) {
     }
     const auto solver = korva::makeGlpkSolver();
     std::vector<korva::PlanRequest> lists;
-    for (unsigned seed = 1; seed <= 9; ++seed) {
+    for (unsigned draw = 1; draw <= 9; ++draw) {
         korva::PlanRequest r;
-        r.items = shipped.pick(static_cast<std::size_t>(state.range(0)), seed);
+        r.items = shipped.pick(static_cast<std::size_t>(state.range(0)), draw);
         r.bounds.resize(r.items.size());
         r.targets = shipped.targets();
         lists.push_back(std::move(r));

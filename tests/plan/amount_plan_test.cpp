@@ -92,11 +92,11 @@ TEST(PlanAmounts, ShippedListsKeepEveryHardLimit) {
     ASSERT_TRUE(shipped.ok());
     const NutrientRecord& t = shipped.targets();
     int planned = 0;
-    for (unsigned seed = 1; seed <= 6; ++seed) {
-        PlanRequest r = request(shipped.pick(12, seed), t);
-        if (seed > 4) r.timeLimit = std::chrono::milliseconds(0);
+    for (unsigned draw = 1; draw <= 6; ++draw) {
+        PlanRequest r = request(shipped.pick(12, draw), t);
+        if (draw > 4) r.timeLimit = std::chrono::milliseconds(0);
         const PlanOutcome out = planAmounts(r, *solver);
-        if (seed > 4) {
+        if (draw > 4) {
             EXPECT_EQ(out.explanation, "may not be the best");
         }
         if (!out.hasPlan()) {

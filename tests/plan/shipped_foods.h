@@ -26,10 +26,10 @@ public:
     bool ok() const { return ok_; }
     const NutrientRecord& targets() const { return targets_; }
 
-    // `n` foods drawn with `seed`, one serving each.
-    std::vector<FoodItem> pick(std::size_t n, unsigned seed) const {
+    // `n` foods drawn at random, the same ones for the same `draw`; one serving each.
+    std::vector<FoodItem> pick(std::size_t n, unsigned draw) const {
         const auto& entries = db_.index().entries();
-        std::mt19937 random(seed);
+        std::mt19937 random(draw);
         std::uniform_int_distribution<std::size_t> any(0, entries.size() - 1);
         std::vector<FoodItem> items;
         for (int tries = 0; items.size() < n && tries < 1000; ++tries) {
