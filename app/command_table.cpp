@@ -28,6 +28,8 @@ constexpr std::array<CommandInfo, 62> kCommands{{
     {kCmdMinMaxSeveral, MenuId::search, "", "Min/Max Se&veral",
      "Find foods with minimum values of 1-5 nutrients, maximum values of 1-5 nutrients"},
     {kCmdRepeatSearch, MenuId::search, "", "&Repeat", "Repeat last search"},
+    {kCmdPlanAmounts, MenuId::search, "", "&Plan Amounts...",
+     "Plan how much of each food of the FoodList meets the targets"},
     {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
     {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
     {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},

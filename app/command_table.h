@@ -31,6 +31,7 @@ enum CommandId : int {
     kCmdMaxSeveral = 32777,
     kCmdMinMaxSeveral = 32778,
     kCmdRepeatSearch = 32779,
+    kCmdPlanAmounts = 32828,
     kCmdNewFood = 32780,
     kCmdViewFoods = 32781,
     kCmdModifyFood = 32782,

@@ -36,4 +36,4 @@ function(korva_library folder)
 endfunction()
 
 # The toolkit-free libraries, highest first (for linking).
-set(KORVA_LIBS korva_app korva_search korva_daily korva_lists korva_core korva_archive)
+set(KORVA_LIBS korva_app korva_search korva_daily korva_plan korva_lists korva_core korva_archive)

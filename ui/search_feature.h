@@ -12,6 +12,7 @@ class FoodListWindows;
 class MainWindow;
 class Platform;
 class QtSearchWindows;
+class QtPlanAmountsWindows;
 
 // The Search menu and "Search Size" as the main window offers them.
 class SearchFeature {
@@ -25,6 +26,7 @@ public:
 private:
     SearchCommands commands_;
     std::unique_ptr<QtSearchWindows> windows_;
+    std::unique_ptr<QtPlanAmountsWindows> planWindows_;
 };
 
 } // namespace korva
