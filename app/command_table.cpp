@@ -6,7 +6,8 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 62> kCommands{{
+// Sized by its rows, so that commands added apart never clash over a count.
+constexpr CommandInfo kCommands[] = {
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -75,7 +76,7 @@ constexpr std::array<CommandInfo, 62> kCommands{{
     {kCmdHelpGettingStarted, MenuId::help, "", "Getting &Started", ""},
     {kCmdHelpReference, MenuId::help, "", "&Reference", ""},
     {kCmdHelpWindows, MenuId::help, "", "&Windows && Dialog Boxes", ""},
-}};
+};
 
 constexpr std::array<MenuId, 9> kMenuBar{MenuId::file,  MenuId::search, MenuId::nutrition,
                                          MenuId::foods, MenuId::recipe, MenuId::daily,
