@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 61> kCommands{{
+constexpr std::array<CommandInfo, 63> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -14,7 +14,11 @@ constexpr std::array<CommandInfo, 61> kCommands{{
     {kCmdMergeFoodList, MenuId::file, "", "&Merge FoodList", "Add the foods of a FoodList file to the active FoodList"},
     {kCmdMergeRecipe, MenuId::file, "", "Merge &Recipe", ""},
     {kCmdExportFoodList, MenuId::file, "", "&Export FoodList...", "Write the active FoodList as a text file"},
+    {kCmdExportCsv, MenuId::file, "", "Export &CSV...",
+     "Write the items and totals of the active FoodList or Recipe as a spreadsheet (CSV) file"},
     {kCmdPrintFoodList, MenuId::file, "", "&Print FoodList...\tCtrl+P", "Print the active FoodList\nPrint"},
+    {kCmdPrintPreview, MenuId::file, "", "Print Pre&view...",
+     "Show the active FoodList or Recipe as it will print\nPrint Preview"},
     {kCmdNewShoppingList, MenuId::file, "Shopping &List", "New", "Create a new Shopping List"},
     {kCmdOpenShoppingList, MenuId::file, "Shopping &List", "Open", "Open an existing Shopping List file"},
     {kCmdPrintSetup, MenuId::file, "", "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
