@@ -1,5 +1,6 @@
 #include "lists/csv_export.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 

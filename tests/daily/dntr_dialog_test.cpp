@@ -2,8 +2,6 @@
 
 #include "core/nutrients.h"
 #include "daily/dntr_dialog.h"
-#include "lists/csv_export.h"
-#include "tests/support/csv_reader.h"
 #include "tests/support/data_tree.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scripted_platform.h"
@@ -140,53 +138,6 @@ TEST_F(DNtrDialogTest, DeleteRangeRemovesOnlyShownDaysInsideItAfterTheWarning) {
     test::KeepingPrinter printer;
     ASSERT_TRUE(d.onPrint(printer));
     EXPECT_EQ(printer.texts.at(2), "Start DATE  :  03/01/26    End DATE  :  03/07/26");
-}
-
-// A day logged with calories k, protein k / 10 and nothing else.
-float logged(int n, float k) { return n == 0 ? k : k / 10; }
-void logDay(const test::LogTree& tree, const LogDate& date, float k, Platform& platform) {
-    LogFile log;
-    log.setDate(tree.owner(), date);
-    for (int n : {0, 1}) {
-        log.totals.setValue(n, logged(n, k));
-        log.totals.setLevel(n, 1);
-    }
-    std::filesystem::create_directories(tree.owner().logFolder());
-    ASSERT_TRUE(log.write(platform));
-}
-
-// One row per logged day, read back against the logged totals, then their
-// average; a nutrient no day has is an empty cell.
-TEST_F(DNtrDialogTest, ExportedDaysAndAverageReadBack) {
-    today(3, 7, 2026);
-    DNtrDialog d(tree.db, platform);
-    d.open();
-    EXPECT_FALSE(d.onExportCsv());
-    EXPECT_EQ(platform.messageTexts(), Texts{dailymsg::kNoDataCannotExport});
-
-    const std::vector<std::pair<LogDate, float>> days = {{LogDate(3, 2, 26), 100}, {LogDate(3, 5, 26), 250.5f}};
-    for (const auto& [date, k] : days) logDay(tree, date, k, platform);
-    d.onPastWeek();
-    const auto file = tree.paths().foodListDir() / "week.csv";
-    platform.answerFile(file);
-    ASSERT_TRUE(d.onExportCsv());
-    EXPECT_EQ(platform.fileRequests.back().initialName, "days030126-030726.csv");
-    const auto bytes = test::fileBytes(file);
-    const std::vector<test::CsvRow> rows = test::readCsv({bytes.begin(), bytes.end()});
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ((Texts{rows[0][0], rows[0][2], rows[1][0], rows[2][0], rows[3][0]}),
-              (Texts{"Date", "Protein (gm)", "2026-03-02", "2026-03-05", "Average"}));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        ASSERT_EQ(rows[r].size(), 1u + kNutrientCount);
-        for (std::size_t c = 3; r > 0 && c < rows[r].size(); ++c) EXPECT_EQ(rows[r][c], "") << r << ' ' << c;
-    }
-    for (int n : {0, 1}) {
-        const auto c = static_cast<std::size_t>(n + 1);
-        const float first = logged(n, days[0].second), second = logged(n, days[1].second);
-        EXPECT_EQ(test::csvNumber(rows[1][c]), first);
-        EXPECT_EQ(test::csvNumber(rows[2][c]), second);
-        EXPECT_FLOAT_EQ(test::csvNumber(rows[3][c]).value_or(0), (first + second) / 2);
-    }
 }
 
 } // namespace
