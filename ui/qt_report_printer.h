@@ -49,7 +49,7 @@ public:
     bool choosePrinter() override;
     std::unique_ptr<ReportSurface> startJob(const std::string& jobName, int& error) override;
     // "Print Pre&view...": each job shows in a preview of the chosen printer's
-    // pages first; with --print-to the jobs go to their files as ever.
+    // pages first; with --print-to each job goes to its file without one.
     ReportPrinter& previewing() override { return preview_; }
 
     // "FOOD LIST TOTALS" -> "FOOD_LIST_TOTALS", "SHOPPING  LIST" -> "SHOPPING_LIST".

@@ -84,6 +84,7 @@ TEST_F(CsvExportTest, DaysReadBackAndAFailedWriteLosesNothing) {
     d.open();
     d.onPastWeek();
     const fs::path taken = tree.root() / "out" / "week.csv";
+    fs::create_directories(taken);
     test::writeBytes(taken / "kept", {1});
     platform.answerFile(taken);
     EXPECT_FALSE(d.onExportCsv());
