@@ -78,6 +78,10 @@ enum CommandId : int {
     kCmdCascade = 57650,
     kCmdTile = 57651,
     kCmdArrangeIcons = 57649,
+    // File menu: the active document's report before it prints, and its
+    // items as a spreadsheet.
+    kCmdPrintPreview = 32861,
+    kCmdExportCsv = 32862,
 };
 
 // Where a command sits in the menu bar: its top-level menu and, for the

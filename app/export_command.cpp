@@ -3,6 +3,7 @@
 #include "core/food_data_base.h"
 #include "core/platform.h"
 #include "lists/active_document.h"
+#include "lists/csv_export.h"
 #include "lists/flist_doc.h"
 #include "lists/text_export.h"
 
@@ -41,6 +42,16 @@ bool onExportRecipe(const ActiveDocument& active, Platform& platform) {
     }
     if (!doc->checkExportRecipe()) return false;
     return exportAsText(doc->list(), doc->dataBase(), platform);
+}
+
+bool onExportCsv(const ActiveDocument& active, Platform& platform) {
+    const CFListDoc* doc = active.document();
+    if (!doc) {
+        platform.message(docmsg::kNoActiveList);
+        return false;
+    }
+    const FoodList& list = doc->list();
+    return saveCsvAs(platform, doc->dataBase().paths().foodListDir(), proposedCsvName(list), listCsv(list));
 }
 
 } // namespace korva

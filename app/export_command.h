@@ -22,4 +22,9 @@ bool onExportFoodList(const ActiveDocument& active, Platform& platform);
 // caller).
 bool onExportRecipe(const ActiveDocument& active, Platform& platform);
 
+// "Export &CSV..." on the active document, a food list or a recipe (its form
+// committed by the caller): refused without one, else its items and totals
+// as a spreadsheet in the food list folder.
+bool onExportCsv(const ActiveDocument& active, Platform& platform);
+
 } // namespace korva

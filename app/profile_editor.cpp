@@ -49,6 +49,8 @@ std::vector<EditorButton> ProfileEditor::buttons() {
         {kUserSaveAs, "saveAsButton", savesEnabled(), act(&ProfileEditor::onSaveUserAs)},
         {kLoadUser, "loadUserButton", savesEnabled(), act(&ProfileEditor::onLoadUser)},
         {kPrintTargets, "printButton", true, [this](ReportPrinter& printer) { onPrint(printer); }},
+        {kPrintPreviewCaption, "previewButton", true,
+         [this](ReportPrinter& printer) { onPrint(printer.previewing()); }},
         {kHelp, "helpButton", true, act(&ProfileEditor::onHelp)},
         {kClose, "closeButton", true, act(&ProfileEditor::onClose)},
     };

@@ -18,6 +18,7 @@ inline constexpr const char* kNoDataCantDelete = "... no data, cannot delete ...
 inline constexpr const char* kStartAfterEndDelete = "... StartDate is greater than EndDate, can't delete range ...";
 inline constexpr const char* kDeleteWarning = " ... WARNING ... data will be lost ...proceed?";
 inline constexpr const char* kNoDataCannotPrint = "... no data, cannot print ...";
+inline constexpr const char* kNoDataCannotExport = "... no data, cannot export ...";
 
 } // namespace korva::dailymsg
 

@@ -3,8 +3,10 @@
 #include "core/food_data_base.h"
 #include "core/printf_text.h"
 #include "daily/daily_report.h"
+#include "daily/days_csv.h"
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
+#include "lists/csv_export.h"
 #include "lists/report_writer.h"
 
 namespace korva {
@@ -194,6 +196,16 @@ bool DNtrDialog::onPrint(ReportPrinter& printer) {
     return runPrintJob(platform_, printer, kDailyJobName, [&](ReportWriter& out) {
         writeRangeTotalsReport(out, user, shownMode_ == oneDay, shownStart_, shownEnd_, rows);
     });
+}
+
+bool DNtrDialog::onExportCsv() {
+    if (set_.found() == 0) {
+        platform_.message(dailymsg::kNoDataCannotExport);
+        return false;
+    }
+    const std::string name = shownStart_ == shownEnd_ ? "days" + shownStart_.compact()
+                                                      : "days" + shownStart_.compact() + "-" + shownEnd_.compact();
+    return saveCsvAs(platform_, db_.paths().foodListDir(), name + ".csv", daysCsv(set_));
 }
 
 } // namespace korva

@@ -34,6 +34,7 @@ public:
     static constexpr std::array<const char*, kFieldCount> kFieldLabels = {
         "", "Start  Date  :", "End  Date  :", "Start  Date  :", "End  Date  :"};
     static constexpr const char* kDeleteRangeButton = "&Delete  Range";
+    static constexpr const char* kExportCsvButton = "Export &CSV...";
 
     DNtrDialog(FoodDataBase& db, Platform& platform);
 
@@ -64,6 +65,8 @@ public:
     void onDeleteRange();
     void onHelp();
     bool onPrint(ReportPrinter& printer);
+    // "Export &CSV...": the days found and their average as a spreadsheet.
+    bool onExportCsv();
 
 private:
     LogDate& dateOf(Field f) { return dates_[static_cast<std::size_t>(f)]; }

@@ -103,4 +103,8 @@ bool printRecipe(const CFListDoc& active, ReportPrinter& printer) {
     return runPrintJob(platform, printer, kListJobName, [&](ReportWriter& out) { writeRecipeReport(out, list, user); });
 }
 
+bool printDocument(const CFListDoc& active, ReportPrinter& printer) {
+    return active.isRecipe() ? printRecipe(active, printer) : printFoodList(active, printer);
+}
+
 } // namespace korva

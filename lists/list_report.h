@@ -31,6 +31,8 @@ void writeRecipeReport(ReportWriter& out, const FoodList& recipe, const ReportUs
 // each refusal shows its message before any dialog and answers false.
 bool printFoodList(const CFListDoc& active, ReportPrinter& printer);
 bool printRecipe(const CFListDoc& active, ReportPrinter& printer);
+// The report of the active document's own kind: a recipe's or a food list's.
+bool printDocument(const CFListDoc& active, ReportPrinter& printer);
 
 namespace printmsg {
 inline constexpr const char* kUseRecipeMenu = "Use RECIPE menu entries ...";

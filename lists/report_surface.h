@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,6 +71,26 @@ public:
     // printer font.  None, with the platform's error code in `error`, when
     // the printer refuses.  The job ends when the surface is destroyed.
     virtual std::unique_ptr<ReportSurface> startJob(const std::string& jobName, int& error) = 0;
+
+    // Draws one job on a started surface, or reports the printer's refusal
+    // (no surface, its error code); answers whether the job was drawn.
+    using JobDrawer = std::function<bool(std::unique_ptr<ReportSurface> job, int error)>;
+    // A printer that shows each job before it prints lays the job out
+    // through `draw` as often as its preview needs, on pages of the chosen
+    // printer, and once more on the printer itself when the user prints from
+    // the preview; it answers whether the job was printed.  None from a
+    // printer that prints at once: the job then goes through choosePrinter
+    // and startJob.
+    virtual std::optional<bool> showPreview(const std::string& jobName, const JobDrawer& draw) {
+        (void)jobName;
+        (void)draw;
+        return std::nullopt;
+    }
+    // The same printer showing each job first; itself when it has no preview.
+    virtual ReportPrinter& previewing() { return *this; }
 };
+
+// The caption of the commands and buttons that show a report before it prints.
+inline constexpr const char* kPrintPreviewCaption = "Print Pre&view...";
 
 } // namespace korva

@@ -151,20 +151,25 @@ void ReportWriter::useNutrientTabStops() { stops_ = nutrientTabStops(); }
 
 bool runPrintJob(Platform& platform, ReportPrinter& printer, const std::string& jobName,
                  const std::function<void(ReportWriter&)>& layout) {
+    // The preview and the printer draw the same layout, page breaks and all.
+    const ReportPrinter::JobDrawer draw = [&](std::unique_ptr<ReportSurface> job, int error) {
+        if (!job) {
+            platform.message(printfText(kJobRefusedFormat, error));
+            return false;
+        }
+        WaitCursor wait(platform);
+        ReportWriter out(*job);
+        out.begin();
+        layout(out);
+        out.end();
+        job.reset(); // the job ends here, while the wait cursor still shows
+        return true;
+    };
+    if (const std::optional<bool> printed = printer.showPreview(jobName, draw)) return *printed;
     if (!printer.choosePrinter()) return false;
     int error = 0;
     std::unique_ptr<ReportSurface> job = printer.startJob(jobName, error);
-    if (!job) {
-        platform.message(printfText(kJobRefusedFormat, error));
-        return false;
-    }
-    WaitCursor wait(platform);
-    ReportWriter out(*job);
-    out.begin();
-    layout(out);
-    out.end();
-    job.reset(); // the job ends here, while the wait cursor still shows
-    return true;
+    return draw(std::move(job), error);
 }
 
 } // namespace korva

@@ -91,7 +91,8 @@ inline constexpr const char* kJobRefusedFormat = "Unable to Begin printing - Err
 // One print job from the print dialog to the last page: the dialog (false
 // when cancelled), the job under `jobName` ("Unable to Begin printing -
 // Error[%d]" and false when the printer refuses it), then `layout` draws
-// the report under the wait cursor between begin() and end().
+// the report under the wait cursor between begin() and end().  A printer
+// with a preview shows the report first and prints it from there.
 bool runPrintJob(Platform& platform, ReportPrinter& printer, const std::string& jobName,
                  const std::function<void(ReportWriter&)>& layout);
 

@@ -14,6 +14,7 @@
 #include "daily/dntr_dialog.h"
 #include "daily/tday_dialog.h"
 #include "daily/totals_rows.h"
+#include "lists/report_surface.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
 #include "ui/qt_text.h"
@@ -88,6 +89,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, ReportPrinter& printer, Q
     auto* add = dialogButton(TdayDialog::kAddButton, "addButton", this);
     auto* remove = dialogButton(TdayDialog::kDeleteButton, "deleteButton", this);
     auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
     auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
 
@@ -100,7 +102,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, ReportPrinter& printer, Q
     left->addWidget(new QLabel(toQt(TdayDialog::kFilesLabel), this));
     left->addWidget(fileName_);
     left->addWidget(foodLists_, 1);
-    for (QPushButton* b : {add, remove, save, print, help, close}) left->addWidget(b);
+    for (QPushButton* b : {add, remove, save, print, preview, help, close}) left->addWidget(b);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(toQt(dailylabel::kTotals), this));
     right->addWidget(totals_, 1);
@@ -122,6 +124,7 @@ TdayDialogWidget::TdayDialogWidget(TdayDialog& dialog, ReportPrinter& printer, Q
     });
     connect(save, &QPushButton::clicked, this, [this] { dialog_.onSave(); });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer.previewing()); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -178,9 +181,13 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
     modeBox->addWidget(dateRow(DNtrDialog::deleteEnd));
     modeBox->addStretch(1);
     auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
+    auto* exportCsv = dialogButton(DNtrDialog::kExportCsvButton, "exportCsvButton", this);
     auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
     auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
     modeBox->addWidget(print);
+    modeBox->addWidget(preview);
+    modeBox->addWidget(exportCsv);
     modeBox->addWidget(help);
     modeBox->addWidget(close);
 
@@ -197,6 +204,8 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
         refresh();
     });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer.previewing()); });
+    connect(exportCsv, &QPushButton::clicked, this, [this] { dialog_.onExportCsv(); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

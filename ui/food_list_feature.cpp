@@ -52,6 +52,14 @@ FoodListFeature::FoodListFeature(MainWindow& window, FoodDataBase& db, Platform&
                         })};
     documentActions_.push_back(
         window.addCommand(kCmdExportFoodList, [&active, &platform] { onExportFoodList(active, platform); }));
+    documentActions_.push_back(window.addCommand(kCmdPrintPreview, [&active] {
+        if (const CFListDoc* doc = active.document()) printDocument(*doc, QtReportPrinter::shared().previewing());
+    }));
+    documentActions_.push_back(window.addCommand(kCmdExportCsv, [this, &active, &platform] {
+        // A recipe's form fields reach its list before it is written.
+        if (FListChildWindow* w = windows_->activeWindow()) w->commitForm();
+        onExportCsv(active, platform);
+    }));
     finder_ = std::make_unique<FindFoodFeature>(window, db, *windows_);
     window.addCommand(kCmdCategories, [this, c] {
         QtPickerDialogs dialogs(&window_, windows_->foodViewer());

@@ -16,6 +16,7 @@
 #include "daily/indiv_dlg.h"
 #include "daily/key_dialog.h"
 #include "daily/nutrient_view_dialog.h"
+#include "lists/report_surface.h"
 #include "ui/chart_painter.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
@@ -121,9 +122,10 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     auto* buttons = new QHBoxLayout;
     auto* key = dialogButton(NutrientViewDialog::kKeyButton, "keyButton", this);
     auto* print = dialogButton(NutrientViewDialog::kPrintButton, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* help = dialogButton(NutrientViewDialog::kHelpButton, "helpButton", this);
     auto* close = dialogButton(NutrientViewDialog::kCloseButton, "closeButton", this);
-    for (QPushButton* b : {key, print, help, close}) buttons->addWidget(b);
+    for (QPushButton* b : {key, print, preview, help, close}) buttons->addWidget(b);
     layout->addLayout(buttons);
 
     connect(display_, &QComboBox::activated, this, [this](int d) {
@@ -139,6 +141,7 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
         face.exec();
     });
     connect(print, &QPushButton::clicked, this, [this] { view_.onPrint(printer_); });
+    connect(preview, &QPushButton::clicked, this, [this] { view_.onPrint(printer_.previewing()); });
     connect(help, &QPushButton::clicked, this, [this] { view_.onHelp(); });
     setHelp(this, [this] { view_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

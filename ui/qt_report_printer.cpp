@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -143,12 +144,16 @@ void QtReportPrinter::setup(QWidget* parent) {
     dialog.exec();
 }
 
-bool QtReportPrinter::choosePrinter() {
-    if (pdfFolder_) return true;
+QPrinter& QtReportPrinter::printerForJob() {
     QPrinter& p = printer();
     p.setCopyCount(1);
     p.setPrintRange(QPrinter::AllPages);
-    QPrintDialog dialog(&p, QApplication::activeWindow());
+    return p;
+}
+
+bool QtReportPrinter::choosePrinter() {
+    if (pdfFolder_) return true;
+    QPrintDialog dialog(&printerForJob(), QApplication::activeWindow());
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -180,6 +185,25 @@ std::unique_ptr<ReportSurface> QtReportPrinter::startPdfJob(const std::string& j
     auto job = started(std::make_unique<PainterSurface>(target, std::move(pdf), reportFont(printerFont())), error);
     if (job) lastFile_ = file;
     return job;
+}
+
+std::optional<bool> QtReportPrinter::Preview::showPreview(const std::string& jobName, const JobDrawer& draw) {
+    if (printer_.pdfFolder_) return std::nullopt;
+    QPrinter& p = printer_.printerForJob();
+    p.setDocName(toQt(jobName));
+    QPrintPreviewDialog dialog(&p, QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    dialog.setWindowTitle(toQt(jobName));
+    // Qt asks for the pages again after each change of the page set-up, and
+    // once more on the printer when the user prints from the preview.
+    bool drawn = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        int error = 0;
+        auto job =
+            started(std::make_unique<PainterSurface>(*target, nullptr, reportFont(printer_.printerFont())), error);
+        drawn = draw(std::move(job), error);
+    });
+    return dialog.exec() == QDialog::Accepted && drawn;
 }
 
 } // namespace korva

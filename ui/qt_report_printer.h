@@ -48,18 +48,39 @@ public:
 
     bool choosePrinter() override;
     std::unique_ptr<ReportSurface> startJob(const std::string& jobName, int& error) override;
+    // "Print Pre&view...": each job shows in a preview of the chosen printer's
+    // pages first; with --print-to each job goes to its file without one.
+    ReportPrinter& previewing() override { return preview_; }
 
     // "FOOD LIST TOTALS" -> "FOOD_LIST_TOTALS", "SHOPPING  LIST" -> "SHOPPING_LIST".
     static std::string fileStem(const std::string& jobName);
 
 private:
+    // This printer with a preview before each job.
+    class Preview : public ReportPrinter {
+    public:
+        explicit Preview(QtReportPrinter& printer) : printer_(printer) {}
+        bool choosePrinter() override { return printer_.choosePrinter(); }
+        std::unique_ptr<ReportSurface> startJob(const std::string& jobName, int& error) override {
+            return printer_.startJob(jobName, error);
+        }
+        std::optional<bool> showPreview(const std::string& jobName, const JobDrawer& draw) override;
+        ReportPrinter& previewing() override { return *this; }
+
+    private:
+        QtReportPrinter& printer_;
+    };
+
     FontDescription printerFont() const;
     std::unique_ptr<ReportSurface> startPdfJob(const std::string& jobName, int& error);
+    // The printer as a print job finds it: one copy, every page.
+    QPrinter& printerForJob();
 
     std::unique_ptr<QPrinter> printer_;
     std::function<FontDescription()> fontSource_;
     std::optional<std::filesystem::path> pdfFolder_;
     std::filesystem::path lastFile_;
+    Preview preview_{*this};
 };
 
 } // namespace korva

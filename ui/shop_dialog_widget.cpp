@@ -15,6 +15,7 @@
 #include "core/platform.h"
 #include "daily/shop_dialog.h"
 #include "lists/rcsl_dialog.h"
+#include "lists/report_surface.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
 #include "ui/qt_text.h"
@@ -102,6 +103,7 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, ReportPrinter& printer, Q
     auto* addRecipe = dialogButton(ShopDialog::kAddRecipeButton, "addRecipeButton", this);
     auto* remove = dialogButton(ShopDialog::kDeleteButton, "deleteButton", this);
     auto* print = dialogButton(ShopDialog::kPrintButton, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* save = dialogButton(ShopDialog::kSaveButton, "saveButton", this);
     auto* saveAs = dialogButton(ShopDialog::kSaveAsButton, "saveAsButton", this);
     auto* close = dialogButton(ShopDialog::kCloseButton, "closeButton", this);
@@ -117,7 +119,8 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, ReportPrinter& printer, Q
     left->addWidget(currentEntry_);
     left->addWidget(entries_, 1);
     left->addLayout(factorRow);
-    for (QPushButton* b : {addFoodList, addRecipe, remove, print, save, saveAs, close, help}) left->addWidget(b);
+    for (QPushButton* b : {addFoodList, addRecipe, remove, print, preview, save, saveAs, close, help})
+        left->addWidget(b);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(toQt(ShopDialog::kTextLabel), this));
     shopText_->setMinimumHeight(shopText_->fontMetrics().height() * 20);
@@ -141,6 +144,7 @@ ShopDialogWidget::ShopDialogWidget(ShopDialog& dialog, ReportPrinter& printer, Q
     act(save, [this] { dialog_.onSave(); });
     act(saveAs, [this] { dialog_.onSaveAs(); });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer.previewing()); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

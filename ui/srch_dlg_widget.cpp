@@ -119,9 +119,10 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer
     QPushButton* clear = button(SrchDlg::kClear, "clearButton");
     QPushButton* view = button(SrchDlg::kView, "viewButton");
     QPushButton* print = button(SrchDlg::kPrint, "printButton");
+    QPushButton* preview = button(kPrintPreviewCaption, "previewButton");
     QPushButton* close = button(SrchDlg::kClose, "closeButton");
     auto* bottom = new QHBoxLayout;
-    for (QPushButton* b : {add_, help, clear, view, print, close}) bottom->addWidget(b);
+    for (QPushButton* b : {add_, help, clear, view, print, preview, close}) bottom->addWidget(b);
     grid->addLayout(bottom, 6, 0, 1, 4);
     connect(add_, &QPushButton::clicked, this, [this] { act(&SrchDlg::onAdd); });
     connect(help, &QPushButton::clicked, this, [this] { act(&SrchDlg::onHelp); });
@@ -135,6 +136,10 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer
     });
     connect(print, &QPushButton::clicked, this, [this] {
         (void)dialog_.onPrint(QtReportPrinter::shared());
+        refresh();
+    });
+    connect(preview, &QPushButton::clicked, this, [this] {
+        (void)dialog_.onPrint(QtReportPrinter::shared().previewing());
         refresh();
     });
 

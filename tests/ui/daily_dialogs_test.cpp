@@ -50,6 +50,8 @@ TEST_F(DailyDialogsTest, DayIsEditedSavedOnCloseAndShownByDate) {
 
     test::DialogAnswer view(QStringLiteral("dntrDialog"), [&](QWidget* d) {
         EXPECT_EQ(rows(d, "totalsList").value(3), calories);
+        platform.answerFile(tree.paths().foodListDir() / "day.csv");
+        click(d, "exportCsvButton");
         click(d, "pastWeekRadio");
         EXPECT_EQ(rows(d, "totalsList").value(0), QStringLiteral("Daily Averages for PAST WEEK."));
         EXPECT_FALSE(test::child(d, "oneDayField")->isEnabled());

@@ -1,6 +1,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QScrollBar>
 
@@ -225,8 +226,19 @@ TEST_F(ListWindowsTest, FoodListPrintsToNumberedPdfFilesWithTheReportsLines) {
     typeInto(w, "foodNameEdit", QStringLiteral("lent"), true);
     print->trigger();
     print->trigger();
+    // With --print-to the preview is not shown: the job goes to its file.
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdPrintPreview)));
     QtReportPrinter::shared().printOnPrinter();
-    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-002.pdf"));
+    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-003.pdf"));
+    // Otherwise the preview shows the job's pages; closing it prints nothing.
+    test::DialogAnswer preview(QStringLiteral("printPreviewDialog"), [](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), QString::fromLatin1(kListJobName));
+        auto* pages = d->findChild<QPrintPreviewWidget*>();
+        EXPECT_TRUE(pages && QTest::qWaitFor([pages] { return pages->pageCount() > 0; }));
+        static_cast<QDialog*>(d)->reject();
+    });
+    ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdPrintPreview)));
+    EXPECT_TRUE(platform.messages.empty());
 
     test::RecordingSurface expected;
     ReportWriter layout(expected);
@@ -264,11 +276,12 @@ TEST_F(ListWindowsTest, FoundFoodJoinsTheOpenListAndRepeatReopensTheType) {
                                 [](QWidget* v) { static_cast<QDialog*>(v)->reject(); });
         click(d, "viewButton");
         click(d, "printButton");
+        click(d, "previewButton");
         click(d, "addButton");
     });
     ASSERT_TRUE(test::triggerAction(mainWindow.action(kCmdMaxOne)));
     QtReportPrinter::shared().printOnPrinter();
-    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-001.pdf"));
+    EXPECT_TRUE(fs::exists(out / "FOOD_LIST_TOTALS-002.pdf"));
     ASSERT_EQ(window->document().list().itemCount(), 1u);
     EXPECT_EQ(window->document().list().item(0).name(), "Lentils");
     test::DialogAnswer again(QStringLiteral("searchDialog"), [](QWidget* d) { click(d, "closeButton"); });
