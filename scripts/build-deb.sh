@@ -21,6 +21,9 @@ git ls-files -z --cached --others --exclude-standard |
   while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
   tar --null -T - -cf - | tar -xf - -C "$tree"
 
+# CMake takes the launcher from the environment: a later build of the same
+# tree reuses ccache's objects.
+if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 (cd "$tree" && DEB_BUILD_OPTIONS="parallel=${JOBS:-$(nproc)}" dpkg-buildpackage -b -us -uc)
 
 deb="$out/korva_${version}_amd64.deb"
