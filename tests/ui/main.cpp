@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // as the program does after Qt starts
-    app.installEventFilter(new WindowCheck);
+    WindowCheck check;
+    app.installEventFilter(&check);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
