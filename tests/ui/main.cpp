@@ -41,6 +41,7 @@ class WindowCheck : public QObject {
 // Widget tests run offscreen on a 2560 x 1600 screen (QT_SCALE_FACTOR scales
 // it), in a fixed locale, with one QApplication.
 int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryFile screens;
     if (screens.open()) {
         screens.write(R"({"windowFrameMargins": false, "screens": [{"name": "wide", "x": 0, "y": 0,)"
