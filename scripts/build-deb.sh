@@ -18,7 +18,7 @@ rm -rf "$out"
 mkdir -p "$tree"
 # The files git knows or would add, as they are now (deleted ones left out).
 git ls-files -z --cached --others --exclude-standard |
-  while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+  while IFS= read -r -d '' f; do if [ -e "$f" ]; then printf '%s\0' "$f"; fi; done |
   tar --null -T - -cf - | tar -xf - -C "$tree"
 
 # CMake takes the launcher from the environment: a later build of the same
