@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_GEN := -G Ninja
 
-.PHONY: run build test test-noqt deps bench fuzz install clean format format-check
+.PHONY: run build test test-noqt deps bench fuzz install clean format format-check deb deb-test
 
 deps:
 	@./scripts/install-deps.sh
@@ -57,8 +57,17 @@ fuzz:
 	  -DKORVA_FUZZ=ON -DKORVA_WITH_QT=OFF -DKORVA_BUILD_TESTS=OFF -DKORVA_WERROR=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 
+# The Debian package build-deb/korva_<version>_amd64.deb, checked by lintian;
+# deb-test then starts the program unpacked from it.
+deb:
+	@./scripts/install-deps.sh --package
+	@JOBS=$(JOBS) ./scripts/build-deb.sh
+
+deb-test: deb
+	@./tests/package/unpacked_start_test.sh build-deb/korva_*_amd64.deb
+
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX),)
 
 clean:
-	rm -rf build build-test build-noqt build-bench build-fuzz
+	rm -rf build build-test build-noqt build-bench build-fuzz build-deb

@@ -14,6 +14,7 @@ struct PixelSize {
 // take their row's design units; any other width keeps the window system's
 // default size, which here is four fifths of the screen's free area
 // (`freeArea`, without panels and docks), with the user's factors on top.
+// Either way the window is no larger than the free area.
 PixelSize mainFrameSize(const DisplayPreferences& prefs, PixelSize freeArea);
 
 } // namespace korva

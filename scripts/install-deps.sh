@@ -9,6 +9,11 @@ packages=(cmake ninja-build g++ make pkg-config clang-format
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi
+# `make deb`: Debian's own packaging tools, the package's build dependencies
+# and the checker.
+if [ "${1:-}" = "--package" ]; then
+  packages+=(debhelper dpkg-dev lintian libglpk-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -122,8 +122,9 @@ public:
 
 QIcon programIcon() { return QIcon(new MarkIconEngine); }
 
-QPixmap backgroundTile() {
-    QPixmap tile(96, 96);
+QPixmap backgroundTile(qreal devicePixelRatio) {
+    QPixmap tile(QSize(96, 96) * devicePixelRatio);
+    tile.setDevicePixelRatio(devicePixelRatio);
     tile.fill(QColor(0xd9, 0xe2, 0xd0));
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing);

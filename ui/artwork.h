@@ -14,6 +14,7 @@ namespace korva {
 QSize splashPictureSize();
 void drawSplashPicture(QPainter& p);
 QIcon programIcon();
-QPixmap backgroundTile();
+// Drawn at the screen's own pixels, so that it stays sharp when scaled.
+QPixmap backgroundTile(qreal devicePixelRatio);
 
 } // namespace korva

@@ -49,7 +49,7 @@ void QtChartCanvas::paintShape(const ChartShape& shape) {
 
 NutrientChartWidget::NutrientChartWidget(Layout layout, QWidget* parent) : QWidget(parent), layout_(std::move(layout)) {
     setObjectName("nutrientChart");
-    setMinimumSize(370, 406);
+    setMinimumSize(370, 320);
 }
 
 void NutrientChartWidget::paintEvent(QPaintEvent*) {

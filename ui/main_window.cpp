@@ -59,7 +59,7 @@ MainWindow::MainWindow(KorvaApp& app, Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(programIcon());
     area_->setObjectName(QStringLiteral("documentArea"));
-    area_->setBackground(QBrush(backgroundTile()));
+    area_->setBackground(QBrush(backgroundTile(devicePixelRatioF())));
     setCentralWidget(area_);
 
     // The prompt pane, then the three lock-key panes.  Qt cannot read the

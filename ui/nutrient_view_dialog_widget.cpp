@@ -114,7 +114,8 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     table_->setColumnCount(3);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->hide();
-    table_->setMinimumHeight(fontMetrics().height() * 20);
+    // Room for the data base's food box above it on a screen 800 pixels high.
+    table_->setMinimumHeight(fontMetrics().height() * 14);
     layout->addWidget(table_, 1);
     chart_ = new NutrientChartWidget([this](int w, int h) { return view_.chart(w, h); }, this);
     layout->addWidget(chart_, 1);

@@ -107,6 +107,7 @@ TEST_F(DisplayPreferencesTest, MainWindowSizeByScreenWidthWithTheFactors) {
     writeBytes(dir / "xyscale.bft", floats(0.8f, 1.2f));
     EXPECT_EQ(mainFrameSize(loadOn(800, 600), free), (PixelSize{600, 682}));    // 1200 x 970
     EXPECT_EQ(mainFrameSize(loadOn(1920, 1080), free), (PixelSize{1216, 960})); // 4/5 of 1900 x 1000, factors on top
+    EXPECT_EQ(mainFrameSize(loadOn(1280, 800), {1280, 770}).height, 770);       // 850 x 1.2 design units would not fit
 }
 
 TEST(FontDescription, SixtyBytesRoundTripAndFaceEndsInsideTheRecord) {
