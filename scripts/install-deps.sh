@@ -12,7 +12,7 @@ fi
 # `make deb`: Debian's own packaging tools, the package's build dependencies
 # and the checker.
 if [ "${1:-}" = "--package" ]; then
-  packages+=(debhelper dpkg-dev lintian libglpk-dev)
+  packages+=(debhelper dpkg-dev lintian)
 fi
 
 missing=()
