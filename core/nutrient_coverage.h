@@ -43,7 +43,8 @@ struct NutrientCoverage {
 // The days of a range and the items logged on them.
 struct RangeCoverage {
     int days = 0;
-    // Per nutrient, the days on which every item reports it.
+    // Per nutrient, the days with items on which every item reports it; a day
+    // whose items could not be counted is complete for none.
     std::array<int, kNutrientCount> completeDays{};
     NutrientCoverage items;
 
@@ -51,7 +52,7 @@ struct RangeCoverage {
     void addDay(const NutrientCoverage& day) {
         ++days;
         for (int n = 0; n < kNutrientCount; ++n)
-            if (day.complete(n)) ++completeDays[static_cast<std::size_t>(n)];
+            if (day.items > 0 && day.complete(n)) ++completeDays[static_cast<std::size_t>(n)];
         items.add(day);
     }
 
