@@ -99,7 +99,6 @@ public:
     // The note under the screen's table or chart for page(); empty when
     // every item reports every nutrient of it.
     std::string coverageNote() const;
-    const NutrientCoverage& coverage() const { return coverage_; }
     // The chart laid out for the size it has now, with the marks.
     ChartGeometry chart(int width, int height) const;
     const ViewUser& user() const { return user_; }

@@ -152,7 +152,11 @@ std::vector<std::string> SrchDlg::screenRows() const {
     std::vector<std::string> rows = resultRows_;
     if (rows.empty()) return rows;
     std::string header = "FOOD NAME ";
-    for (int n : shownNutrients_) header += "\t " + std::string(nutrientAbbreviation(n)) += coverageMark(coverage_, n);
+    for (int n : shownNutrients_) {
+        header += "\t ";
+        header += nutrientAbbreviation(n);
+        header += coverageMark(coverage_, n);
+    }
     rows.front() = std::move(header);
     return rows;
 }
