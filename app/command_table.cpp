@@ -6,7 +6,7 @@ namespace korva {
 
 namespace {
 
-constexpr std::array<CommandInfo, 61> kCommands{{
+constexpr std::array<CommandInfo, 62> kCommands{{
     {kCmdNewFoodList, MenuId::file, "", "&New FoodList\tCtrl+N", "Create a new FoodList document\nNew"},
     {kCmdOpenFoodList, MenuId::file, "", "&Open FoodList...\tCtrl+O", "Open an existing FoodList document\nOpen"},
     {kCmdSaveFoodList, MenuId::file, "", "&Save FoodList\tCtrl+S", "Save the active FoodList\nSave"},
@@ -31,6 +31,8 @@ constexpr std::array<CommandInfo, 61> kCommands{{
     {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
     {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
     {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},
+    {kCmdProteinQuality, MenuId::nutrition, "", "Protein &Quality",
+     "The amino-acid score of the protein of the active FoodList or Recipe"},
     {kCmdNewFood, MenuId::foods, "", "&New", "Add a new food to the Foods Data Base"},
     {kCmdViewFoods, MenuId::foods, "", "&View", "View foods in the Foods Data Base"},
     {kCmdModifyFood, MenuId::foods, "", "&Modify", "Edit foods in the Foods Data Base"},
