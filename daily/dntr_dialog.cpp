@@ -137,7 +137,7 @@ void DNtrDialog::update() {
         }
         break;
     }
-    set_.update(owner_, start, end);
+    set_.update(owner_, start, end, &db_);
     shownMode_ = mode_;
     shownStart_ = start;
     shownEnd_ = end;

@@ -103,6 +103,7 @@ void ItemList::publishCurrentFood() {
 void ItemList::resetTotals() {
     totals_.values.fill(0.0f);
     totals_.levels.fill(0);
+    coverage_.clear();
     totalGrams_ = 0.0f;
     pctFat_ = pctProtein_ = pctCarbohydrate_ = 0;
 }
@@ -113,17 +114,17 @@ void ItemList::addItemToTotals(const FoodItem& item) {
         if (item.record().level(n) <= 0) continue;
         const float per = item.record().value(n) * f;
         totals_.values[std::size_t(n)] += per * item.servings();
+        // An item added after the list was emptied must still count as
+        // reported, or its totals would read "N / A".
+        totals_.setLevel(n, kTotalFlagIncluded);
     }
+    coverage_.addItem(item.record());
     totalGrams_ += item.servings() * item.gramsPerServing();
 }
 
 void ItemList::recomputeTotals() {
     resetTotals();
-    for (const FoodItem& item : items_) {
-        addItemToTotals(item);
-        for (int n = 0; n < kNutrientCount; ++n)
-            if (item.record().level(n) > 0) totals_.setLevel(n, kTotalFlagIncluded);
-    }
+    for (const FoodItem& item : items_) addItemToTotals(item);
     computePercentages();
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/nutrient_coverage.h"
 #include "core/nutrient_record.h"
 #include "lists/food_item.h"
 
@@ -52,6 +53,8 @@ public:
     // ---- Totals -----------------------------------------------------------
     void recomputeTotals();
     const NutrientRecord& totals() const { return totals_; }
+    // How many items report each nutrient, kept with the totals.
+    const NutrientCoverage& coverage() const { return coverage_; }
     float totalGrams() const { return totalGrams_; }
     int pctFat() const { return pctFat_; }
     int pctProtein() const { return pctProtein_; }
@@ -93,6 +96,7 @@ protected:
 
     FoodDataBase* db_ = nullptr;
     NutrientRecord totals_;
+    NutrientCoverage coverage_;
     std::vector<FoodItem> items_;
     int current_ = 0;
     int pctFat_ = 0;
