@@ -16,6 +16,7 @@
 #include "daily/totals_rows.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
+#include "ui/nutrient_trend_widget.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -177,9 +178,11 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
     modeBox->addWidget(dateRow(DNtrDialog::deleteStart));
     modeBox->addWidget(dateRow(DNtrDialog::deleteEnd));
     modeBox->addStretch(1);
+    auto* chart = dialogButton(DNtrDialog::kChartButton, "chartButton", this);
     auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
     auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
     auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
+    modeBox->addWidget(chart);
     modeBox->addWidget(print);
     modeBox->addWidget(help);
     modeBox->addWidget(close);
@@ -195,6 +198,9 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
     connect(deleteRange, &QPushButton::clicked, this, [this] {
         dialog_.onDeleteRange();
         refresh();
+    });
+    connect(chart, &QPushButton::clicked, this, [this, &printer] {
+        if (std::optional<NutrientTrend> trend = dialog_.onChart()) NutrientTrendWidget(*trend, printer, this).exec();
     });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
