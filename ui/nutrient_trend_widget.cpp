@@ -24,7 +24,11 @@ NutrientTrendWidget::NutrientTrendWidget(NutrientTrend& trend, ReportPrinter& pr
     auto* chart = new NutrientChartWidget(
         [this, &trend](int width, int height) {
             const QFontMetrics m = fontMetrics();
-            return trend.layout(width, height, m.averageCharWidth(), m.height());
+            ChartGeometry g;
+            g.width = width;
+            g.height = height;
+            g.shapes = trend.layout(width, height, m.averageCharWidth(), m.height()).shapes;
+            return g;
         },
         this);
     chart->setObjectName(QStringLiteral("trendChart"));

@@ -64,9 +64,7 @@ TEST_F(DailyDialogsTest, DayIsEditedSavedOnCloseAndShownByDate) {
 
 // Daily > View > Chart: the days of the range shown, printed as a job of its own.
 TEST_F(DailyDialogsTest, ChartOfTheRangeShownPrints) {
-    LogFile day;
-    day.setDate(LogOwner::currentUserOf(tree.db), LogDate(3, 5, 26));
-    ASSERT_TRUE(day.write(platform));
+    tree.saveDay(LogDate(3, 5, 26), 150, platform);
     const std::filesystem::path out = tree.paths().root / "pdf";
     QtReportPrinter::shared().sendJobsTo(out);
     test::DialogAnswer view(QStringLiteral("dntrDialog"), [&](QWidget* d) {
