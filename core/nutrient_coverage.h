@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -65,5 +66,7 @@ std::string_view coverageMark(const NutrientCoverage& c, int n);
 // 12 foods report Selenium; 2 of 12 report Vit. E", naming the partial
 // nutrients in catalogue order; empty when there are none.
 std::string coverageNote(const NutrientCoverage& c, int first, int count, std::string_view noun = "foods");
+// The same for the nutrients listed, in their order.
+std::string coverageNote(const NutrientCoverage& c, std::span<const int> nutrients, std::string_view noun = "foods");
 
 } // namespace korva

@@ -141,15 +141,15 @@ void DNtrDialog::update() {
     shownMode_ = mode_;
     shownStart_ = start;
     shownEnd_ = end;
-    rows_ = resultRows();
+    rows_ = resultRows(&set_.coverage().items);
     resultsShown_ = true;
 }
 
-std::vector<std::string> DNtrDialog::resultRows() const {
+std::vector<std::string> DNtrDialog::resultRows(const NutrientCoverage* coverage) const {
     if (set_.found() == 0) return {dailymsg::kNoLogFiles};
     return nutrientTotalsRows(
         {modeTitle(shownMode_), printfText(dailymsg::kFilesFound, set_.found()), std::string(65, '-')}, set_.totals(),
-        db_.users().current().profile);
+        db_.users().current().profile, coverage);
 }
 
 void DNtrDialog::onDeleteRange() {

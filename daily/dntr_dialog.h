@@ -78,7 +78,8 @@ private:
     // the date (and the field shows it again when `showKept`).
     bool takeField(Field f, bool showKept);
     void update();
-    std::vector<std::string> resultRows() const;
+    // The rows as printed, or with the items' coverage as the screen shows them.
+    std::vector<std::string> resultRows(const NutrientCoverage* coverage = nullptr) const;
 
     FoodDataBase& db_;
     Platform& platform_;

@@ -1,5 +1,6 @@
 #include "daily/indiv_dlg.h"
 
+#include "core/nutrient_coverage.h"
 #include "core/nutrients.h"
 #include "core/platform.h"
 #include "core/printf_text.h"
@@ -35,13 +36,18 @@ void IndivDlg::refresh() {
     // A target of zero has no share to show, like no target at all.
     const auto pct = user_.targets.level(n) == 0 ? std::nullopt : percentOfTarget(total, user_.targets.value(n));
     percentText_ = pct ? printfText("%3ld%% RDA", *pct) : "N / A";
+    const NutrientCoverage& c = list_.coverage();
+    if (c.reportedByNone(n)) totalText_ = percentText_ = "N / A";
+    markText_ = coverageMark(c, n);
+    noteText_ = coverageNote(c, n, 1, list_.isRecipe() ? "ingredients" : "foods");
 
     rows_.clear();
     for (const FoodItem& item : list_.items()) {
         const float amount = item.record().value(n) * item.gramsPerServing() / 100.0f * item.servings();
-        const std::string figure = n == 0 ? printfText("%ld", nearestInteger(static_cast<double>(amount)))
-                                          : printfText("%6.2f", static_cast<double>(amount));
-        rows_.push_back(item.name() + '\t' + figure + unit + '\t' +
+        const std::string figure = item.record().level(n) <= 0 ? std::string(kNoData)
+                                   : n == 0 ? printfText("%ld", nearestInteger(static_cast<double>(amount))) + unit
+                                            : printfText("%6.2f", static_cast<double>(amount)) + unit;
+        rows_.push_back(item.name() + '\t' + figure + '\t' +
                         printfText("%5.2f Svg.", static_cast<double>(item.servings())));
     }
 }

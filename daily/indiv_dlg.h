@@ -22,6 +22,7 @@ public:
     static constexpr const char* kItemsLabel = "FOOD  ITEM  Nutrient  Values";
     static constexpr const char* kHelpButton = "&HELP";
     static constexpr const char* kCloseButton = "&Close";
+    static constexpr const char* kNoData = "no data";
     static constexpr int kHelpContext = 56320;
     // In dialog units, converted by the face.
     static constexpr std::array<int, 3> kTabStops = {36, 50, 80};
@@ -33,7 +34,12 @@ public:
     const std::string& nameText() const { return nameText_; }
     const std::string& totalText() const { return totalText_; }
     const std::string& percentText() const { return percentText_; }
-    // One row per item: name, tab, amount with its unit, tab, servings.
+    // "*" when only some items report the nutrient, with the note saying how
+    // many ("* 4 of 12 foods report Selenium"); both empty otherwise.
+    const std::string& markText() const { return markText_; }
+    const std::string& noteText() const { return noteText_; }
+    // One row per item: name, tab, amount with its unit (or "no data" for an
+    // item that does not report the nutrient), tab, servings.
     const std::vector<std::string>& rows() const { return rows_; }
 
     void onNutrientChosen(int nutrient);
@@ -49,6 +55,8 @@ private:
     std::string nameText_;
     std::string totalText_;
     std::string percentText_;
+    std::string markText_;
+    std::string noteText_;
     std::vector<std::string> rows_;
 };
 

@@ -1,5 +1,7 @@
 #include "daily/nutrient_view_dialog.h"
 
+#include <algorithm>
+
 #include "core/nutrients.h"
 #include "core/platform.h"
 #include "core/printf_text.h"
@@ -85,13 +87,40 @@ std::vector<NutrientViewDialog::TableRow> NutrientViewDialog::tableRows(ChartPag
     return rows;
 }
 
+std::vector<NutrientViewDialog::ScreenRow> NutrientViewDialog::screenRows(ChartPage page) const {
+    std::vector<ScreenRow> out;
+    int n = page == ChartPage::amino ? kFirstAminoAcid : 0;
+    for (TableRow& r : tableRows(page)) {
+        if (coverage_.reportedByNone(n)) {
+            r.value = std::string(kValueNotAvailable);
+            r.percent = std::string(kPercentNotAvailable);
+        }
+        out.push_back({std::move(r), std::string(coverageMark(coverage_, n))});
+        ++n;
+    }
+    return out;
+}
+
+std::string NutrientViewDialog::coverageNote() const {
+    const bool amino = page_ == ChartPage::amino;
+    const bool recipe = doc_ && list().isRecipe();
+    return korva::coverageNote(coverage_, amino ? kFirstAminoAcid : 0, amino ? kAminoAcidCount : kStandardNutrientCount,
+                               recipe ? "ingredients" : "foods");
+}
+
 ChartGeometry NutrientViewDialog::chart(int width, int height) const {
-    return layoutChart(width, height, page_, shown_, user_.targets);
+    ChartGeometry g = layoutChart(width, height, page_, shown_, user_.targets);
+    // The mark stands above the bar's full length, where no bar reaches.
+    const int y = std::max(g.baseline - g.fullLength - g.height * 40 / kChartGridHeight, 0);
+    for (const ChartBar& bar : g.bars)
+        if (coverage_.partial(bar.nutrient)) g.shapes.push_back(ChartText{bar.x, y, "*"});
+    return g;
 }
 
 // ---- Shown values ----------------------------------------------------------------
 
 void NutrientViewDialog::redisplay() {
+    coverage_.clear();
     if (source_ == kDataBase)
         showFood();
     else
@@ -110,6 +139,7 @@ void NutrientViewDialog::showFood() {
         amountLine_.clear();
         return;
     }
+    coverage_.addItem(f->record);
     foodName_ = f->name;
     servingText_ = f->servingText;
     gramsPerServing_ = f->gramsPerServing;
@@ -151,6 +181,7 @@ void NutrientViewDialog::showDocument() {
     const float servings = l.recipe().servingCount();
     if (data_ == kWhole) {
         shown_ = recipe ? l.perServing().values : l.totals();
+        coverage_ = l.coverage();
         gramsPerServing_ = 0.0f;
         amountLine_ = recipe ? "Nutrient Levels for ONE SERVING of Recipe"
                              : "Nutrient Levels for All Food Items in Food List (TOTAL)";
@@ -163,6 +194,7 @@ void NutrientViewDialog::showDocument() {
         amountLine_.clear();
         return;
     }
+    coverage_.addItem(item->record());
     gramsPerServing_ = item->gramsPerServing();
     float factor = gramsPerServing_ / 100.0f * item->servings();
     // A recipe that makes no servings shows zeros, never a division by zero.

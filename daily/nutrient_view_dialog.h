@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/nutrient_coverage.h"
 #include "core/nutrient_record.h"
 #include "core/nutrients.h"
 #include "daily/key_dialog.h"
@@ -86,9 +87,20 @@ public:
     struct TableRow {
         std::string name, value, unit, percent;
     };
-    // The rows of a page (the face shows page()'s), in catalogue order.
+    // The rows of a page as printed, in catalogue order.
     std::vector<TableRow> tableRows(ChartPage page) const;
-    // The chart laid out for the size it has now.
+    // The rows the screen shows: a nutrient no item reports reads "N / A",
+    // one that only some items report ends in its mark.
+    struct ScreenRow {
+        TableRow row;
+        std::string mark;
+    };
+    std::vector<ScreenRow> screenRows(ChartPage page) const;
+    // The note under the screen's table or chart for page(); empty when
+    // every item reports every nutrient of it.
+    std::string coverageNote() const;
+    const NutrientCoverage& coverage() const { return coverage_; }
+    // The chart laid out for the size it has now, with the marks.
     ChartGeometry chart(int width, int height) const;
     const ViewUser& user() const { return user_; }
 
@@ -134,6 +146,7 @@ private:
     std::string foodName_;
     std::string servingText_;
     NutrientRecord shown_;
+    NutrientCoverage coverage_;
     float gramsPerServing_ = 0.0f;
     std::string amountLine_;
     NutrientTexts valueTexts_ = initialValueTexts();

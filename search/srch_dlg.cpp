@@ -122,12 +122,15 @@ void SrchDlg::onSearch() {
         shown_ = request;
         shownCaption_ = resultsCaption_;
         resultRows_.assign(1, resultHeader(shown));
+        shownNutrients_ = shown;
+        coverage_.clear();
         servingLine_ = " ";
         std::fill(entries_.begin(), entries_.end(), std::nullopt);
         for (std::size_t i = 0; i < found.positions.size() && i < entries_.size(); ++i) {
             const ShortFood& food = db_.index().entries()[found.positions[i]];
             entries_[i] = found.positions[i];
             if (!db_.records().readFoodRecord(food, records_[i])) records_[i] = NutrientRecord{};
+            coverage_.addItem(records_[i]);
             resultRows_.push_back(resultRow(type_, basis_, food, records_[i], shown, targets));
         }
     }
@@ -143,6 +146,15 @@ std::optional<std::size_t> SrchDlg::selectedFood() const {
 
 const NutrientRecord* SrchDlg::selectedRecord() const {
     return selectedFood() ? &records_[static_cast<std::size_t>(selectedResult())] : nullptr;
+}
+
+std::vector<std::string> SrchDlg::screenRows() const {
+    std::vector<std::string> rows = resultRows_;
+    if (rows.empty()) return rows;
+    std::string header = "FOOD NAME ";
+    for (int n : shownNutrients_) header += "\t " + std::string(nutrientAbbreviation(n)) += coverageMark(coverage_, n);
+    rows.front() = std::move(header);
+    return rows;
 }
 
 void SrchDlg::updateServingLine() {
@@ -171,6 +183,8 @@ void SrchDlg::onClear() {
     std::fill(entries_.begin(), entries_.end(), std::nullopt);
     resultRows_.clear();
     shown_.reset();
+    shownNutrients_.clear();
+    coverage_.clear();
     selectedRow_ = -1;
 }
 

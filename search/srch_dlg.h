@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/nutrient_coverage.h"
 #include "core/nutrient_record.h"
 #include "search/chosen_sets.h"
 #include "search/search_request.h"
@@ -106,6 +107,11 @@ public:
     const std::string& resultsCaption() const;
     // Row 0 is the header once a search found something.
     const std::vector<std::string>& resultRows() const { return resultRows_; }
+    // The rows as the screen shows them: the header marks with "*" each
+    // nutrient that some of the foods found do not report, and the note
+    // under the results says how many do.
+    std::vector<std::string> screenRows() const;
+    std::string coverageNote() const { return korva::coverageNote(coverage_, shownNutrients_); }
     // The selected results row, or -1.
     int selectedRow() const { return selectedRow_; }
     const std::string& servingLine() const { return servingLine_; }
@@ -174,6 +180,8 @@ private:
     std::vector<std::string> resultRows_;
     // The request whose results are listed.
     std::optional<SearchRequest> shown_;
+    std::vector<int> shownNutrients_;
+    NutrientCoverage coverage_;
     std::string shownCaption_;
     int selectedRow_ = -1;
     std::string servingLine_ = kNoServingLine;

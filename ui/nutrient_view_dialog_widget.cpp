@@ -110,13 +110,17 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
 
     table_ = new QTableWidget(this);
     table_->setObjectName("nutrientTable");
-    table_->setColumnCount(3);
+    table_->setColumnCount(4);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->hide();
     table_->setMinimumHeight(fontMetrics().height() * 20);
     layout->addWidget(table_, 1);
     chart_ = new NutrientChartWidget([this](int w, int h) { return view_.chart(w, h); }, this);
     layout->addWidget(chart_, 1);
+    note_ = new QLabel(this);
+    note_->setObjectName("coverageNote");
+    note_->setWordWrap(true);
+    layout->addWidget(note_);
 
     auto* buttons = new QHBoxLayout;
     auto* key = dialogButton(NutrientViewDialog::kKeyButton, "keyButton", this);
@@ -181,15 +185,17 @@ void NutrientViewDialogWidget::refresh() {
     }
     amountLine_->setText(toQt(view_.amountLine()));
 
-    const auto rows = view_.tableRows(view_.page());
+    const auto rows = view_.screenRows(view_.page());
     table_->setRowCount(static_cast<int>(rows.size()));
     QStringList names;
     for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
-        const auto& r = rows[static_cast<std::size_t>(k)];
+        const auto& [r, mark] = rows[static_cast<std::size_t>(k)];
         names << toQt(r.name);
-        const std::string* cells[] = {&r.value, &r.unit, &r.percent};
-        for (int c = 0; c < 3; ++c) table_->setItem(k, c, new QTableWidgetItem(toQt(*cells[c])));
+        const std::string* cells[] = {&r.value, &r.unit, &r.percent, &mark};
+        for (int c = 0; c < 4; ++c) table_->setItem(k, c, new QTableWidgetItem(toQt(*cells[c])));
     }
+    note_->setText(toQt(view_.coverageNote()));
+    note_->setVisible(!note_->text().isEmpty());
     table_->setVerticalHeaderLabels(names);
     table_->resizeColumnsToContents();
     table_->setVisible(view_.display() == NutrientViewDialog::kTable);
@@ -243,7 +249,13 @@ IndivDlgWidget::IndivDlgWidget(IndivDlg& dialog, QWidget* parent) : QDialog(pare
     auto* totals = new QHBoxLayout;
     totals->addWidget(total_);
     totals->addWidget(percent_);
+    mark_ = new QLabel(this);
+    mark_->setObjectName("coverageMark");
+    totals->addWidget(mark_);
     layout->addRow(toQt(IndivDlg::kTotalLabel), totals);
+    note_ = new QLabel(this);
+    note_->setObjectName("coverageNote");
+    layout->addRow(note_);
     layout->addRow(new QLabel(toQt(IndivDlg::kItemsLabel), this));
     items_ = new QListWidget(this);
     items_->setObjectName("itemList");
@@ -270,6 +282,9 @@ void IndivDlgWidget::refresh() {
     name_->setText(toQt(dialog_.nameText()));
     total_->setText(toQt(dialog_.totalText()));
     percent_->setText(toQt(dialog_.percentText()));
+    mark_->setText(toQt(dialog_.markText()));
+    note_->setText(toQt(dialog_.noteText()));
+    note_->setVisible(!dialog_.noteText().empty());
     items_->clear();
     for (const auto& row : dialog_.rows()) items_->addItem(toQt(row));
 }

@@ -45,6 +45,7 @@ private:
     QLabel* amountLine_;
     QTableWidget* table_;
     NutrientChartWidget* chart_;
+    QLabel* note_;
     int shownCategory_ = -1;
 };
 
@@ -68,6 +69,8 @@ private:
     QLabel* name_;
     QLabel* total_;
     QLabel* percent_;
+    QLabel* mark_;
+    QLabel* note_;
     QListWidget* items_;
 };
 

@@ -108,7 +108,13 @@ SrchDlgWidget::SrchDlgWidget(SrchDlg& dialog, QWidget* parent, FoodViewer viewer
     servingLine_->setObjectName(QStringLiteral("servingLine"));
     grid->addWidget(resultsCaption_, 3, 0, 1, 4);
     grid->addWidget(results_, 4, 0, 1, 4);
-    grid->addWidget(servingLine_, 5, 0, 1, 4);
+    coverageNote_ = new QLabel(this);
+    coverageNote_->setObjectName(QStringLiteral("coverageNote"));
+    coverageNote_->setWordWrap(true);
+    auto* under = new QVBoxLayout;
+    under->addWidget(servingLine_);
+    under->addWidget(coverageNote_);
+    grid->addLayout(under, 5, 0, 1, 4);
     connect(results_, &QListWidget::currentRowChanged, this, [this](int row) {
         dialog_.onResultSelected(row);
         refresh();
@@ -193,7 +199,9 @@ void SrchDlgWidget::refresh() {
     showChosen(categoryList_, dialog_.chosen().categoryRows());
     resultsCaption_->setText(toQt(dialog_.resultsCaption()));
     const QSignalBlocker quiet(results_);
-    showRows(results_, dialog_.resultRows());
+    showRows(results_, dialog_.screenRows());
+    coverageNote_->setText(toQt(dialog_.coverageNote()));
+    coverageNote_->setVisible(!coverageNote_->text().isEmpty());
     results_->setCurrentRow(dialog_.selectedRow());
     servingLine_->setText(toQt(dialog_.servingLine()));
 }

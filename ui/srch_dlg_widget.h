@@ -44,6 +44,7 @@ private:
     QLabel* resultsCaption_;
     QListWidget* results_;
     QLabel* servingLine_;
+    QLabel* coverageNote_;
 };
 
 // The search dialogs over the main window, and the way a found food reaches
