@@ -11,7 +11,8 @@ namespace korva {
 namespace {
 
 std::string dayText(const LogDate& d) { return printfText("%02d/%02d", d.month(), d.day()); }
-std::string amountText(double v) { return printfText("%.1f", v); }
+// Small amounts (grams of an amino acid) keep a second decimal.
+std::string amountText(double v, double scale) { return printfText(scale < 10.0 ? "%.2f" : "%.1f", v); }
 int widthOf(const std::string& s, int charWidth) { return static_cast<int>(s.size()) * charWidth; }
 // A value a damaged log could hold draws as nothing rather than as a wild bar.
 double drawable(float v) { return std::isfinite(v) && v > 0.0f ? static_cast<double>(v) : 0.0; }
@@ -28,12 +29,17 @@ void hline(TrendGeometry& g, int x1, int x2, int y, ChartPen pen, ChartColour c)
     g.shapes.emplace_back(ChartLine{x1, y, x2, y, pen, c});
 }
 
-// Title, then the legend of the two lines and of the mark.
-void layoutHeader(TrendGeometry& g, const TrendInput& in, bool anyMarked, int cw, int lh) {
+// Title, then the legend of the two lines and of the mark, on a second line
+// where the first is full.
+void layoutHeader(TrendGeometry& g, const TrendInput& in, bool anyMarked, double scale, int cw, int lh) {
     text(g, g.plotLeft, lh / 2, in.title);
     int x = g.plotLeft;
-    const int y = 2 * lh;
+    int y = 2 * lh;
     const auto entry = [&](std::string s, std::optional<ChartPen> pen, ChartColour c) {
+        if (x > g.plotLeft && x + widthOf(s, cw) + (pen ? 4 * cw : 0) > g.plotRight) {
+            x = g.plotLeft;
+            y += lh;
+        }
         if (pen) {
             hline(g, x, x + 3 * cw, y + lh / 2, *pen, c);
             x += 4 * cw;
@@ -43,11 +49,12 @@ void layoutHeader(TrendGeometry& g, const TrendInput& in, bool anyMarked, int cw
         x += w + 3 * cw;
     };
     if (g.targetY)
-        entry("target  " + amountText(drawable(*in.target)) + " " + in.unit, ChartPen::dotted, kTrendTargetColour);
+        entry("target  " + amountText(drawable(*in.target), scale) + " " + in.unit, ChartPen::dotted,
+              kTrendTargetColour);
     else
         entry("no target", std::nullopt, kBlack);
     if (g.averageY)
-        entry("average  " + amountText(static_cast<double>(g.average)) + " " + in.unit, ChartPen::solid,
+        entry("average  " + amountText(static_cast<double>(g.average), scale) + " " + in.unit, ChartPen::solid,
               kTrendAverageColour);
     if (anyMarked) entry(kTrendMarkNote, std::nullopt, kBlack);
 }
@@ -60,7 +67,7 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
     lh = std::max(lh, 1);
     g.plotLeft = 9 * cw;
     g.plotRight = std::max(g.plotLeft + 1, width - 2 * cw);
-    g.plotTop = 5 * lh;
+    g.plotTop = 6 * lh;
     g.baseline = std::max(g.plotTop + 1, height - 2 * lh);
 
     double sum = 0.0, top = 0.0;
@@ -107,7 +114,7 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
     hline(g, g.plotLeft, g.plotRight, g.baseline, ChartPen::solid, kBlack);
 
     // The scale: its top and its foot.
-    text(g, cw / 2, g.plotTop, amountText(top));
+    text(g, cw / 2, g.plotTop, amountText(top, top));
     text(g, cw / 2, g.baseline - lh, "0");
 
     // Above each bar its figure where it fits and the mark; under it the
@@ -117,7 +124,7 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
         const TrendDay& d = in.days[b.day];
         const int centre = (b.left + b.right) / 2;
         if (b.marked) text(g, centre - cw / 2, b.top - lh, "*");
-        const std::string figure = amountText(drawable(d.value));
+        const std::string figure = amountText(drawable(d.value), top);
         if (const int w = widthOf(figure, cw); w + cw / 2 <= static_cast<int>(slot))
             text(g, centre - w / 2, b.top - (b.marked ? 2 : 1) * lh, figure);
         const std::string date = dayText(d.date);
@@ -128,7 +135,7 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
         g.datedDays.push_back(b.day);
         lastRight = x + w;
     }
-    layoutHeader(g, in, anyMarked, cw, lh);
+    layoutHeader(g, in, anyMarked, top, cw, lh);
     return g;
 }
 
