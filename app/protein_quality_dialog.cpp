@@ -9,7 +9,8 @@
 namespace korva {
 
 ProteinQualityDialog::ProteinQualityDialog(const FoodList& list, std::string title, Platform& platform)
-    : title_(std::move(title)), platform_(platform), figures_(proteinQuality(list.items())), rows_(makeRows()) {}
+    : title_(std::move(title)), platform_(platform), figures_(proteinQuality(list.items())), rows_(makeRows()),
+      summary_(makeSummary()) {}
 
 std::vector<std::string> ProteinQualityDialog::makeRows() const {
     const ProteinQuality& q = figures_;
@@ -25,7 +26,12 @@ std::vector<std::string> ProteinQualityDialog::makeRows() const {
             rows.push_back(printfText("%s\t   N / A\t%3ld\t  N / A", std::string(group.name).c_str(), need));
     }
     rows.emplace_back("Histidine\tnot in the data base");
-    rows.emplace_back();
+    return rows;
+}
+
+std::vector<std::string> ProteinQualityDialog::makeSummary() const {
+    const ProteinQuality& q = figures_;
+    std::vector<std::string> rows;
     if (q.scored())
         rows.push_back(printfText("Amino-acid score :  %ld%%     Limiting amino acid :  %s",
                                   nearestInteger(100.0 * static_cast<double>(q.score)),
@@ -48,6 +54,11 @@ void ProteinQualityDialog::write(ReportWriter& out) const {
         step = 1;
     }
     out.useStandardTabStops();
+    step = 2;
+    for (const std::string& r : summary_) {
+        out.detail(step, r);
+        step = 1;
+    }
 }
 
 bool ProteinQualityDialog::onPrint(ReportPrinter& printer) {

@@ -31,21 +31,25 @@ public:
 
     const std::string& title() const { return title_; }
     const ProteinQuality& figures() const { return figures_; }
-    // Heading, one row per group, the Histidine note, then the score lines;
-    // cells separated by tabs.
+    // Heading, one row per group and the Histidine note; cells separated
+    // by tabs.
     const std::vector<std::string>& rows() const { return rows_; }
+    // The score with its limiting amino acid, and the protein it rests on.
+    const std::vector<std::string>& summary() const { return summary_; }
 
     bool onPrint(ReportPrinter& printer);
     void onHelp();
 
 private:
     std::vector<std::string> makeRows() const;
+    std::vector<std::string> makeSummary() const;
     void write(ReportWriter& out) const;
 
     std::string title_;
     Platform& platform_;
     ProteinQuality figures_;
     std::vector<std::string> rows_;
+    std::vector<std::string> summary_;
 };
 
 } // namespace korva

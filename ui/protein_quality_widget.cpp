@@ -22,7 +22,7 @@ ProteinQualityWidget::ProteinQualityWidget(ProteinQualityDialog& dialog, ReportP
     const auto& stops = ProteinQualityDialog::kTabStops;
     rows->setItemDelegate(new TabStopDelegate({std::begin(stops), std::end(stops)}, rows));
     for (const std::string& r : dialog.rows()) rows->addItem(toQt(r));
-    rows->setMinimumWidth(rows->fontMetrics().averageCharWidth() * 66);
+    rows->setMinimumWidth(rows->fontMetrics().averageCharWidth() * 76);
     rows->setMinimumHeight(rows->fontMetrics().height() * (static_cast<int>(dialog.rows().size()) + 2));
 
     auto* print = dialogButton(ProteinQualityDialog::kPrint, "printButton", this);
@@ -35,6 +35,7 @@ ProteinQualityWidget::ProteinQualityWidget(ProteinQualityDialog& dialog, ReportP
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(toQt(dialog.title()), this));
     layout->addWidget(rows, 1);
+    for (const std::string& line : dialog.summary()) layout->addWidget(new QLabel(toQt(line), this));
     layout->addLayout(buttons);
 
     connect(print, &QPushButton::clicked, this, [&dialog, &printer] { dialog.onPrint(printer); });

@@ -71,16 +71,16 @@ TEST(ProteinQuality, DialogSaysWhatTheScoreRestsOn) {
     test::ScriptedPlatform platform;
     FoodList list;
     for (const FoodItem& i : {item(kWheat, 100), item(kNoTryptophan, 50)}) list.append(i);
-    const std::vector<std::string> rows = ProteinQualityDialog(list, "FOODLIST  :  bread", platform).rows();
-    EXPECT_EQ(rows.back(), "score from 10 of 14 g protein");
-    EXPECT_EQ(rows[rows.size() - 2], "Amino-acid score :  56%     Limiting amino acid :  Lysine");
+    EXPECT_EQ(ProteinQualityDialog(list, "FOODLIST  :  bread", platform).summary(),
+              (std::vector<std::string>{"Amino-acid score :  56%     Limiting amino acid :  Lysine",
+                                        "score from 10 of 14 g protein"}));
 
     // Without a food that has amino-acid data there is no score, not a score of 0.
     FoodList bare;
     bare.append(item(kNoAminoData, 100));
-    const std::vector<std::string> none = ProteinQualityDialog(bare, "", platform).rows();
-    EXPECT_EQ(none[none.size() - 2], "Amino-acid score :  N / A     no food of the list has amino-acid data");
-    EXPECT_EQ(none.back(), "score from 0 of 8 g protein");
+    EXPECT_EQ(ProteinQualityDialog(bare, "", platform).summary(),
+              (std::vector<std::string>{"Amino-acid score :  N / A     no food of the list has amino-acid data",
+                                        "score from 0 of 8 g protein"}));
 }
 
 } // namespace
