@@ -90,10 +90,14 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
     if (hasTarget) g.targetY = yOf(drawable(*in.target));
     if (logged > 0) g.averageY = yOf(static_cast<double>(g.average));
 
+    // The title and legend first, so that a reader of the printed text
+    // meets them before the figures.
+    const bool anyMarked =
+        std::any_of(in.days.begin(), in.days.end(), [](const TrendDay& d) { return d.logged && d.incomplete; });
+    layoutHeader(g, in, anyMarked, top, cw, lh);
     g.shapes.emplace_back(ChartBox{g.plotLeft, g.plotTop, g.plotRight, g.baseline, kWhite, false, kBlack});
     const double slot =
         static_cast<double>(g.plotRight - g.plotLeft) / static_cast<double>(std::max<std::size_t>(in.days.size(), 1));
-    bool anyMarked = false;
     for (std::size_t i = 0; i < in.days.size(); ++i) {
         const TrendDay& d = in.days[i];
         if (!d.logged) continue;
@@ -104,7 +108,6 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
         b.right = std::max(b.left + 1, g.plotLeft + static_cast<int>(at + 0.85 * slot));
         b.top = yOf(drawable(d.value));
         b.marked = d.incomplete;
-        anyMarked = anyMarked || b.marked;
         g.bars.push_back(b);
         g.shapes.emplace_back(ChartBox{b.left, b.top, b.right, g.baseline, kTrendBarColour, false, kBlack});
     }
@@ -135,7 +138,6 @@ TrendGeometry layoutTrend(int width, int height, const TrendInput& in, int cw, i
         g.datedDays.push_back(b.day);
         lastRight = x + w;
     }
-    layoutHeader(g, in, anyMarked, top, cw, lh);
     return g;
 }
 
