@@ -38,6 +38,8 @@ constexpr CommandInfo kCommands[] = {
     {kCmdViewTable, MenuId::nutrition, "", "View All Nutrients - &Table", ""},
     {kCmdViewChart, MenuId::nutrition, "", "View All Nutrients - &Chart", ""},
     {kCmdViewOneNutrient, MenuId::nutrition, "", "View &One Nutrient", ""},
+    {kCmdProteinQuality, MenuId::nutrition, "", "Protein &Quality",
+     "The amino-acid score of the protein of the active FoodList or Recipe"},
     {kCmdNewFood, MenuId::foods, "", "&New", "Add a new food to the Foods Data Base"},
     {kCmdViewFoods, MenuId::foods, "", "&View", "View foods in the Foods Data Base"},
     {kCmdModifyFood, MenuId::foods, "", "&Modify", "Edit foods in the Foods Data Base"},

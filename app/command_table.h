@@ -74,6 +74,7 @@ enum CommandId : int {
     kCmdViewTable = 32808,
     kCmdViewChart = 32809,
     kCmdViewOneNutrient = 32810,
+    kCmdProteinQuality = 32830,
     // Window menu of the document area.
     kCmdCascade = 57650,
     kCmdTile = 57651,

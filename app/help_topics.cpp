@@ -10,7 +10,7 @@ namespace korva {
 namespace {
 
 // clang-format off
-constexpr std::array<HelpTopic, 17> kTopics{{
+constexpr std::array<HelpTopic, 18> kTopics{{
     {help_contexts::kContents,          "index.html",           "",               "Contents"},
     {help_contexts::kGettingStarted,    "getting-started.html", "",               "Getting Started"},
     {help_contexts::kReference,         "reference.html",       "",               "Reference: the menus"},
@@ -28,6 +28,7 @@ constexpr std::array<HelpTopic, 17> kTopics{{
     {60416,                             "windows.html",         "daily-view",     "Nutrients by date"},
     {61440,                             "windows.html",         "shopping-list",  "Shopping lists"},
     {53249,                             "plan-amounts.html",    "",               "Planning the amounts"},
+    {54784,                             "windows.html",         "protein-quality", "Protein quality"},
 }};
 // clang-format on
 

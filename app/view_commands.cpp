@@ -1,5 +1,6 @@
 #include "app/view_commands.h"
 
+#include "app/protein_quality_dialog.h"
 #include "core/food_data_base.h"
 #include "daily/indiv_dlg.h"
 #include "daily/view_foods.h"
@@ -18,6 +19,13 @@ bool ViewCommands::onViewDocument(CFListDoc& doc, NutrientViewDialog::Display di
 bool ViewCommands::onViewOneNutrient(CFListDoc& doc, ViewWindows& windows) {
     if (!doc.checkViewOneNutrient()) return false;
     IndivDlg dialog(doc.list(), ViewFoods(db_).user(), platform_);
+    windows.run(dialog);
+    return true;
+}
+
+bool ViewCommands::onProteinQuality(CFListDoc& doc, ViewWindows& windows) {
+    if (!doc.checkViewAllNutrients()) return false;
+    ProteinQualityDialog dialog(doc.list(), doc.title(), platform_);
     windows.run(dialog);
     return true;
 }

@@ -8,6 +8,7 @@ class CFListDoc;
 class FoodDataBase;
 class IndivDlg;
 class Platform;
+class ProteinQualityDialog;
 
 // What the view commands ask of the window system: each dialog shown
 // modally until it ends.
@@ -16,6 +17,7 @@ public:
     virtual ~ViewWindows() = default;
     virtual void run(NutrientViewDialog& view) = 0;
     virtual void run(IndivDlg& dialog) = 0;
+    virtual void run(ProteinQualityDialog& dialog) = 0;
 };
 
 // The View menu and the views other dialogs open: all nutrients of a
@@ -30,6 +32,8 @@ public:
     bool onViewDocument(CFListDoc& doc, NutrientViewDialog::Display display, ViewWindows& windows);
     // View One Nutrient, refused likewise.
     bool onViewOneNutrient(CFListDoc& doc, ViewWindows& windows);
+    // Protein Quality of the whole document, refused likewise.
+    bool onProteinQuality(CFListDoc& doc, ViewWindows& windows);
     // A food of the data base, by category and place in it, per 100 g.
     void onViewFood(int category, int food, ViewWindows& windows);
     // Foods > View: the data base's current category and food.

@@ -208,4 +208,13 @@ bool DNtrDialog::onExportCsv() {
     return saveCsvAs(platform_, db_.paths().foodListDir(), name + ".csv", daysCsv(set_));
 }
 
+std::optional<NutrientTrend> DNtrDialog::onChart() {
+    if (set_.found() == 0) {
+        platform_.message(dailymsg::kNoLogFiles);
+        return std::nullopt;
+    }
+    const CurrentUser& user = db_.users().current();
+    return NutrientTrend(set_, shownStart_, shownEnd_, user.profile, user.name, platform_);
+}
+
 } // namespace korva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "daily/log_date.h"
 #include "daily/log_file.h"
 #include "daily/log_set.h"
+#include "daily/nutrient_trend.h"
 
 namespace korva {
 
@@ -35,6 +37,7 @@ public:
         "", "Start  Date  :", "End  Date  :", "Start  Date  :", "End  Date  :"};
     static constexpr const char* kDeleteRangeButton = "&Delete  Range";
     static constexpr const char* kExportCsvButton = "Export &CSV...";
+    static constexpr const char* kChartButton = "C&hart";
 
     DNtrDialog(FoodDataBase& db, Platform& platform);
 
@@ -67,6 +70,9 @@ public:
     bool onPrint(ReportPrinter& printer);
     // "Export &CSV...": the days found and their average as a spreadsheet.
     bool onExportCsv();
+    // "C&hart": the days of the range shown, even while the list asks for
+    // an update; none, with a message, when none of them has a log.
+    std::optional<NutrientTrend> onChart();
 
 private:
     LogDate& dateOf(Field f) { return dates_[static_cast<std::size_t>(f)]; }

@@ -78,6 +78,10 @@ void drawNutrientChart(ReportSurface& surface, const NutrientViewDialog& view) {
         const std::array<std::string, 3> lines = view.chartHeaderLines();
         for (const ChartText& t : chartHeaderTexts(lines)) shapes.push_back(mapShape(t, layout.header));
     }
+    drawChartShapes(surface, shapes);
+}
+
+void drawChartShapes(ReportSurface& surface, std::span<const ChartShape> shapes) {
     auto* canvas = dynamic_cast<ChartCanvas*>(&surface);
     const int lineHeight = surface.charMetrics().h;
     for (const ChartShape& s : shapes) {

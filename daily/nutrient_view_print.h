@@ -25,6 +25,10 @@ void paintChart(ChartCanvas& canvas, const ChartGeometry& chart);
 // A shape of the 740 x 812 grid placed in a viewport of the page.
 ChartShape mapShape(const ChartShape& shape, const ChartViewport& v);
 
+// Shapes in the surface's own units: in colour on a surface that is also a
+// ChartCanvas, else as lines and texts.
+void drawChartShapes(ReportSurface& surface, std::span<const ChartShape> shapes);
+
 // The table of the view: headings, then all 39 nutrients whichever page is
 // shown.
 void writeNutrientTable(ReportWriter& out, const NutrientViewDialog& view);

@@ -17,6 +17,7 @@
 #include "lists/report_surface.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
+#include "ui/nutrient_trend_widget.h"
 #include "ui/qt_text.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -180,11 +181,13 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
     modeBox->addWidget(dateRow(DNtrDialog::deleteStart));
     modeBox->addWidget(dateRow(DNtrDialog::deleteEnd));
     modeBox->addStretch(1);
+    auto* chart = dialogButton(DNtrDialog::kChartButton, "chartButton", this);
     auto* print = dialogButton(dailylabel::kPrint, "printButton", this);
     auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* exportCsv = dialogButton(DNtrDialog::kExportCsvButton, "exportCsvButton", this);
     auto* help = dialogButton(dailylabel::kHelp, "helpButton", this);
     auto* close = dialogButton(dailylabel::kClose, "closeButton", this);
+    modeBox->addWidget(chart);
     modeBox->addWidget(print);
     modeBox->addWidget(preview);
     modeBox->addWidget(exportCsv);
@@ -202,6 +205,9 @@ DNtrDialogWidget::DNtrDialogWidget(DNtrDialog& dialog, ReportPrinter& printer, Q
     connect(deleteRange, &QPushButton::clicked, this, [this] {
         dialog_.onDeleteRange();
         refresh();
+    });
+    connect(chart, &QPushButton::clicked, this, [this, &printer] {
+        if (std::optional<NutrientTrend> trend = dialog_.onChart()) NutrientTrendWidget(*trend, printer, this).exec();
     });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
     connect(preview, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer.previewing()); });

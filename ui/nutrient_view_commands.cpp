@@ -9,6 +9,7 @@
 #include "ui/food_list_windows.h"
 #include "ui/main_window.h"
 #include "ui/nutrient_view_dialog_widget.h"
+#include "ui/protein_quality_widget.h"
 
 namespace korva {
 
@@ -22,6 +23,11 @@ void NutrientViews::run(NutrientViewDialog& view) {
 
 void NutrientViews::run(IndivDlg& dialog) {
     IndivDlgWidget face(dialog, over_);
+    face.exec();
+}
+
+void NutrientViews::run(ProteinQualityDialog& dialog) {
+    ProteinQualityWidget face(dialog, printer_, over_);
     face.exec();
 }
 
@@ -49,15 +55,17 @@ void NutrientViews::install(MainWindow& window, FoodListWindows& windows) {
                                        }));
     QAction* one = window.addCommand(kCmdViewOneNutrient,
                                      onActive([this](CFListDoc& d) { return commands_.onViewOneNutrient(d, *this); }));
+    QAction* protein = window.addCommand(
+        kCmdProteinQuality, onActive([this](CFListDoc& d) { return commands_.onProteinQuality(d, *this); }));
     window.addCommand(kCmdViewFoods, [this, &window] {
         over_ = &window;
         commands_.onViewCurrentFood(*this);
     });
 
     // The document commands act on a list window; without one they rest.
-    const auto enable = [lists, table, chart, one] {
+    const auto enable = [lists, table, chart, one, protein] {
         const bool list = lists->activeWindow() != nullptr;
-        for (QAction* a : {table, chart, one})
+        for (QAction* a : {table, chart, one, protein})
             if (a) a->setEnabled(list);
     };
     connect(window.mdiArea(), &QMdiArea::subWindowActivated, this, enable);

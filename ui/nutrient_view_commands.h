@@ -31,6 +31,7 @@ public:
 
     void run(NutrientViewDialog& view) override;
     void run(IndivDlg& dialog) override;
+    void run(ProteinQualityDialog& dialog) override;
 
 private:
     ViewCommands commands_;

@@ -7,6 +7,7 @@
 #include "ui/daily_feature.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/qt_report_printer.h"
 
 namespace korva {
 namespace {
@@ -61,6 +62,26 @@ TEST_F(DailyDialogsTest, DayIsEditedSavedOnCloseAndShownByDate) {
         click(d, "closeButton");
     });
     ASSERT_TRUE(test::triggerAction(window.action(kCmdDailyView)));
+}
+
+// Daily > View > Chart: the days of the range shown, printed as a job of its own.
+TEST_F(DailyDialogsTest, ChartOfTheRangeShownPrints) {
+    tree.saveDay(LogDate(3, 5, 26), 150, platform);
+    const std::filesystem::path out = tree.paths().root / "pdf";
+    QtReportPrinter::shared().sendJobsTo(out);
+    test::DialogAnswer view(QStringLiteral("dntrDialog"), [&](QWidget* d) {
+        click(d, "pastWeekRadio");
+        test::DialogAnswer chart(QStringLiteral("nutrientTrendDialog"), [&](QWidget* c) {
+            test::child<QComboBox>(c, "nutrientChoice")->setCurrentIndex(12);
+            click(c, "printButton");
+            click(c, "closeButton");
+        });
+        click(d, "chartButton");
+        click(d, "closeButton");
+    });
+    ASSERT_TRUE(test::triggerAction(window.action(kCmdDailyView)));
+    QtReportPrinter::shared().printOnPrinter();
+    EXPECT_TRUE(std::filesystem::exists(out / "NUTRIENT_TREND-001.pdf"));
 }
 
 TEST_F(DailyDialogsTest, DailyMenuRefusesTheDefaultUser) {
