@@ -135,7 +135,14 @@ std::optional<std::string> nameWithOwnWords(const std::string& shared, const std
     }
     extra = withoutTrailingJoiners(cutTo(extra, 20));
     if (extra.empty()) return std::nullopt;
-    const std::string front = withoutTrailingJoiners(cutTo(shared, kMaxFoodName - extra.size() - 2));
+    // A maker's name that leads gives way before the food's own words do:
+    // "Rice Krispies Treats, Squares", not "Kellogg's Rice Krispies, Squares".
+    std::string whole = shared;
+    const std::size_t firstBlank = whole.find(' ');
+    if (whole.size() + extra.size() + 2 > kMaxFoodName && firstBlank != std::string::npos && firstBlank > 2 &&
+        whole.compare(firstBlank - 2, 2, "'s") == 0)
+        whole.erase(0, firstBlank + 1);
+    const std::string front = withoutTrailingJoiners(cutTo(whole, kMaxFoodName - extra.size() - 2));
     const std::string name = tidy(front + ", " + extra);
     if (name.size() > kMaxFoodName || taken.count({category, lower(name)})) return std::nullopt;
     return name;

@@ -131,6 +131,10 @@ TEST(FoodNames, WordsTellKinsfolkApartBeforeANumber) {
     const auto cased = nameFoods(
         {{13, "USDA Commodity, Peanut Butter, smooth"}, {16, "Peanut butter, smooth, vitamin and mineral fortified"}});
     EXPECT_NE(lowerAscii(cased[0]), lowerAscii(cased[1])) << cased[0];
+    // Told apart where the name is full, the maker gives way, not the food.
+    const auto treats = nameFoods({{8, "Cereals ready-to-eat, KELLOGG, KELLOGG'S RICE KRISPIES TREATS Cereal"},
+                                   {25, "Snacks, KELLOGG, KELLOGG'S RICE KRISPIES TREATS Squares"}});
+    for (const std::string& n : treats) EXPECT_NE(n.find("Rice Krispies Treats"), std::string::npos) << n;
 }
 
 } // namespace
