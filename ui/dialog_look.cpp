@@ -1,5 +1,6 @@
 #include "ui/dialog_look.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
@@ -9,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPalette>
 #include <QPrintDialog>
+#include <QTimer>
 
 namespace korva {
 
@@ -31,9 +33,26 @@ void colour(QDialog* dialog) {
     dialog->setPalette(palette);
 }
 
+// Once a modal dialog is gone, the window under it takes the keyboard back
+// (its shortcuts with it), also where no window manager hands it back; a
+// window another modal dialog now blocks is left alone.
+void returnKeyboard(QDialog* dialog) {
+    QWidget* parent = dialog->parentWidget();
+    if (!parent) return;
+    QTimer::singleShot(0, parent->window(), [w = parent->window()] {
+        const QWidget* active = QApplication::activeWindow();
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (w->isVisible() && (!active || !active->isVisible()) && (!modal || modal == w)) w->activateWindow();
+    });
+}
+
 } // namespace
 
 bool DialogLook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide) {
+        if (auto* d = qobject_cast<QDialog*>(watched); d && d->isModal() && d->isWindow()) returnKeyboard(d);
+        return false;
+    }
     if (event->type() != QEvent::Show) return false;
     auto* dialog = qobject_cast<QDialog*>(watched);
     if (!dialog || isStandardDialog(dialog) || dialog->property(kDoneProperty).isValid()) return false;

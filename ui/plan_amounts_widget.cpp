@@ -1,11 +1,15 @@
 #include "ui/plan_amounts_widget.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -42,6 +46,14 @@ void setText(QTableWidget* t, int row, int column, const std::string& text) {
         return;
     }
     t->setItem(row, column, new QTableWidgetItem(toQt(text)));
+}
+
+// The size that shows every column of `t` and `rows` of its rows.
+QSize fullSize(const QTableWidget* t, int rows) {
+    const int frame = 2 * t->frameWidth();
+    return {t->horizontalHeader()->length() + frame + t->verticalScrollBar()->sizeHint().width(),
+            t->horizontalHeader()->height() + rows * t->verticalHeader()->defaultSectionSize() + frame +
+                t->horizontalScrollBar()->sizeHint().height()};
 }
 
 QDoubleSpinBox* servingsBox(const QString& name, QWidget* parent) {
@@ -112,7 +124,15 @@ PlanAmountsWidget::PlanAmountsWidget(PlanAmountsDialog& dialog, ReportPrinter& p
     });
     buildItemRows();
     refresh();
-    resize(items_->sizeHint().width() * 2, sizeHint().height());
+    // Every column and up to 16 rows in view, as far as the screen allows.
+    const int rows = std::min(std::max(items_->rowCount(), nutrients_->rowCount()), 16);
+    const QSize itemsSize = fullSize(items_, rows);
+    const QSize nutrientsSize = fullSize(nutrients_, rows);
+    const QSize hint = sizeHint();
+    const QSize wanted(std::max(hint.width(), itemsSize.width() + nutrientsSize.width() + 3 * layout->spacing() +
+                                                  layout->contentsMargins().left() + layout->contentsMargins().right()),
+                       hint.height() - items_->sizeHint().height() + itemsSize.height());
+    resize(wanted.boundedTo(screen()->availableGeometry().size() * 9 / 10));
 }
 
 // The lock and bound controls of each row; made again only when the rows

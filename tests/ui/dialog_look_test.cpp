@@ -1,6 +1,7 @@
 #include <set>
 
 #include "tests/ui/ui_support.h"
+#include "ui/dialog_look.h"
 #include "ui/list_choice_dialog.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -52,6 +53,22 @@ TEST(DialogLookTest, SpaceChoosesTheHighlightedRowAndEnterIsOk) {
     runMultiChoice(choice, nullptr);
     EXPECT_TRUE(ok);
     EXPECT_EQ(chosen, std::set<int>{1});
+}
+
+// A closed modal dialog hands the keyboard back to the window under it, so
+// its shortcuts work at once without a click.
+TEST(DialogLookTest, TheWindowUnderAClosedDialogIsActiveAgain) {
+    QWidget window;
+    DialogLook look({}, &window);
+    qApp->installEventFilter(&look);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QDialog dialog(&window);
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+    dialog.exec();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+    qApp->removeEventFilter(&look);
 }
 
 } // namespace
