@@ -116,6 +116,10 @@ NutrientViewDialogWidget::NutrientViewDialogWidget(NutrientViewDialog& view, Rep
     table_->horizontalHeader()->hide();
     // Room for the data base's food box above it on a screen 800 pixels high.
     table_->setMinimumHeight(fontMetrics().height() * 14);
+    // Rows as close as a list's, so that most of the nutrients are in view.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
     chart_ = new NutrientChartWidget([this](int w, int h) { return view_.chart(w, h); }, this);
     layout->addWidget(chart_, 1);
