@@ -6,6 +6,7 @@
 
 #include "core/nutrients.h"
 #include "daily/nutrient_trend.h"
+#include "lists/report_surface.h"
 #include "ui/chart_painter.h"
 #include "ui/dialog_button.h"
 
@@ -35,11 +36,13 @@ NutrientTrendWidget::NutrientTrendWidget(NutrientTrend& trend, ReportPrinter& pr
     chart->setMinimumSize(560, 320);
 
     auto* print = dialogButton(NutrientTrend::kPrint, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* close = dialogButton(NutrientTrend::kClose, "closeButton", this);
     auto* row = new QHBoxLayout;
     row->addWidget(nutrients);
     row->addStretch(1);
     row->addWidget(print);
+    row->addWidget(preview);
     row->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -50,6 +53,7 @@ NutrientTrendWidget::NutrientTrendWidget(NutrientTrend& trend, ReportPrinter& pr
         chart->update();
     });
     connect(print, &QPushButton::clicked, this, [&trend, &printer] { trend.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [&trend, &printer] { trend.onPrint(printer.previewing()); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "lists/report_surface.h"
 #include "ui/dialog_button.h"
 #include "ui/food_list_windows.h"
 #include "ui/help_window.h"
@@ -85,6 +86,7 @@ PlanAmountsWidget::PlanAmountsWidget(PlanAmountsDialog& dialog, ReportPrinter& p
     auto* plan = dialogButton(PlanAmountsDialog::kPlanButton, "planButton", this);
     apply_ = dialogButton(PlanAmountsDialog::kApplyButton, "applyButton", this);
     auto* print = dialogButton(PlanAmountsDialog::kPrintButton, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* close = dialogButton(PlanAmountsDialog::kCloseButton, "closeButton", this);
     auto* help = dialogButton(PlanAmountsDialog::kHelpButton, "helpButton", this);
     plan->setDefault(true);
@@ -94,7 +96,7 @@ PlanAmountsWidget::PlanAmountsWidget(PlanAmountsDialog& dialog, ReportPrinter& p
     bandRow->addWidget(band_);
     bandRow->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {plan, apply_, print, close, help}) buttons->addWidget(b);
+    for (QPushButton* b : {plan, apply_, print, preview, close, help}) buttons->addWidget(b);
     auto* tables = new QHBoxLayout;
     tables->addWidget(items_, 3);
     tables->addWidget(nutrients_, 1);
@@ -115,6 +117,7 @@ PlanAmountsWidget::PlanAmountsWidget(PlanAmountsDialog& dialog, ReportPrinter& p
         refresh();
     });
     connect(print, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [this, &printer] { dialog_.onPrint(printer.previewing()); });
     connect(help, &QPushButton::clicked, this, [this] { dialog_.onHelp(); });
     setHelp(this, [this] { dialog_.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/protein_quality_dialog.h"
+#include "lists/report_surface.h"
 #include "ui/dialog_button.h"
 #include "ui/help_window.h"
 #include "ui/tab_stop_delegate.h"
@@ -26,11 +27,12 @@ ProteinQualityWidget::ProteinQualityWidget(ProteinQualityDialog& dialog, ReportP
     rows->setMinimumHeight(rows->fontMetrics().height() * (static_cast<int>(dialog.rows().size()) + 2));
 
     auto* print = dialogButton(ProteinQualityDialog::kPrint, "printButton", this);
+    auto* preview = dialogButton(kPrintPreviewCaption, "previewButton", this);
     auto* close = dialogButton(ProteinQualityDialog::kClose, "closeButton", this);
     auto* help = dialogButton(ProteinQualityDialog::kHelp, "helpButton", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* b : {print, close, help}) buttons->addWidget(b);
+    for (QPushButton* b : {print, preview, close, help}) buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(toQt(dialog.title()), this));
@@ -39,6 +41,7 @@ ProteinQualityWidget::ProteinQualityWidget(ProteinQualityDialog& dialog, ReportP
     layout->addLayout(buttons);
 
     connect(print, &QPushButton::clicked, this, [&dialog, &printer] { dialog.onPrint(printer); });
+    connect(preview, &QPushButton::clicked, this, [&dialog, &printer] { dialog.onPrint(printer.previewing()); });
     connect(help, &QPushButton::clicked, this, [&dialog] { dialog.onHelp(); });
     setHelp(this, [&dialog] { dialog.onHelp(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
